@@ -1,0 +1,102 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_commands.h"
+#include "cli/cli_context.h"
+
+namespace sillabor::cli {
+
+namespace {
+
+void UseItalianLabels(CLI::App& app) {
+    auto formatter = app.get_formatter();
+    formatter->label("Usage", "Uso");
+    formatter->label("OPTIONS", "OPZIONI");
+    formatter->label("SUBCOMMAND", "COMANDO");
+    formatter->label("SUBCOMMANDS", "COMANDI");
+    formatter->label("Positionals", "Argomenti");
+    formatter->label("Options", "Opzioni");
+    formatter->label("Subcommands", "Comandi");
+    formatter->label("REQUIRED", "OBBLIGATORIO");
+    formatter->label("TEXT", "TESTO");
+    formatter->label("INT", "INTERO");
+    formatter->label("UINT", "NUMERO");
+    formatter->label("Excludes", "Esclude");
+    formatter->label("Needs", "Richiede");
+}
+
+// The part of a parser message after its first ": ", or the whole message.
+std::string Detail(const std::string& what) {
+    auto colon = what.find(": ");
+    return colon == std::string::npos ? what : what.substr(colon + 2);
+}
+
+std::string FirstWord(const std::string& what) { return what.substr(0, what.find(' ')); }
+
+std::string ItalianParseError(const CLI::ParseError& e) {
+    const std::string name = e.get_name();
+    const std::string what = e.what();
+    if (name == "ExtrasError") return "argomenti non previsti: " + Detail(what);
+    if (name == "RequiredError") {
+        if (what.find("ubcommand") != std::string::npos) return "manca il comando";
+        return "manca un argomento obbligatorio: " + FirstWord(what);
+    }
+    if (name == "ConversionError" || name == "ValidationError")
+        return "valore non valido: " + what.substr(0, what.find(':'));
+    if (name == "ArgumentMismatch") return "numero di valori errato per " + FirstWord(what);
+    if (name == "ExcludesError") return "opzioni incompatibili: " + what;
+    return "uso non valido (" + what + ")";
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CliContext ctx(out, err);
+    CLI::App app{"Sillabor: giochi di parole sul dizionario, dalla riga di comando.", "sillabor-cli"};
+    UseItalianLabels(app);
+    app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
+    app.option_defaults()->always_capture_default();
+    app.add_option("--cartella", ctx.folder, "Cartella di lavoro, con Dizionari/ e Salvataggi/")
+        ->type_name("DIR");
+    app.add_option("--dizionario", ctx.dictionary, "Dizionario da caricare")->type_name("NOME");
+    app.add_option("--seme", ctx.seed, "Seme dei numeri casuali, per ripetere una ricerca casuale")
+        ->type_name("N");
+    app.require_subcommand(1);
+
+    CommandAction action;
+    AddDizioCommand(app, action);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    if (!reversed.empty()) reversed.pop_back();  // the program name
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return kExitOk;
+    } catch (const CLI::CallForAllHelp&) {
+        out << app.help("", CLI::AppFormatMode::All);
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) {
+            // A subcommand's --help.
+            for (CLI::App* sub : app.get_subcommands()) {
+                out << sub->help();
+                return kExitOk;
+            }
+            out << app.help();
+            return kExitOk;
+        }
+        ctx.UsageError(ItalianParseError(e));
+        err << "Usa --help per l'elenco delle opzioni.\n";
+        return kExitUsage;
+    }
+    if (!action) {
+        ctx.UsageError("manca il comando");
+        return kExitUsage;
+    }
+    ctx.MakeWorkbench();
+    return action(ctx);
+}
+
+}  // namespace sillabor::cli

@@ -1,0 +1,58 @@
+#pragma once
+// What every command of sillabor-cli shares: the global options, the
+// workbench, and the way a page's search is run and reported.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/stream_sink.h"
+#include "search/workbench.h"
+
+namespace sillabor::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitError = 1;
+inline constexpr int kExitUsage = 2;
+
+class CliContext {
+public:
+    CliContext(std::ostream& out, std::ostream& err);
+    ~CliContext();
+
+    // Global options.
+    std::string folder = ".";
+    std::string dictionary = "Default";
+    std::optional<uint32_t> seed;
+
+    std::ostream& out;
+    std::ostream& err;
+
+    // Makes the workbench for the folder and seed. Call once options are parsed.
+    Workbench& MakeWorkbench();
+    Workbench& wb() { return *workbench_; }
+
+    // Scans the dictionaries and loads the chosen one. The load's lines go to
+    // stdout when `linesAreResult`, to stderr otherwise. 0 on success.
+    int LoadChosenDictionary(bool linesAreResult);
+
+    // Runs a game with its lines on stdout, then reports the stop and the status
+    // line on stderr. Returns the exit code.
+    int RunPageSearch(int game, int option);
+
+    // The closing status line of the last search, on stderr.
+    void PrintStatusLine();
+
+    // Prints an error line of the command itself (not a game's) on stderr.
+    void UsageError(const std::string& message);
+
+private:
+    std::unique_ptr<Workbench> workbench_;
+    StreamSink sink_;
+    std::chrono::steady_clock::time_point started_;
+};
+
+}  // namespace sillabor::cli

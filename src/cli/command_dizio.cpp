@@ -1,0 +1,87 @@
+// sillabor-cli dizio: the "Dizio" page: list, load, build and export dictionaries.
+
+#include <CLI/CLI.hpp>
+
+#include "cli/cli_commands.h"
+#include "cli/cli_context.h"
+#include "dictionary/dictionary_loader.h"
+#include "search/dictionary_game.h"
+#include "search/run_game.h"
+
+namespace sillabor::cli {
+
+namespace {
+
+struct DizioOptions {
+    bool skipCapitalised = false;
+    bool skipBeforeApostrophe = false;
+    bool skipHyphenated = false;
+    std::string order = "alfab";
+};
+
+int ListDictionaries(CliContext& ctx) {
+    Workbench& wb = ctx.wb();
+    if (ScanDictionaries(wb) != 0) return kExitError;
+    for (const std::string& name : wb.dictionaryList) ctx.out << name << '\n';
+    return kExitOk;
+}
+
+int LoadOnly(CliContext& ctx) {
+    int code = ctx.LoadChosenDictionary(true);
+    ctx.PrintStatusLine();
+    return code;
+}
+
+int Build(CliContext& ctx, const DizioOptions& options) {
+    Workbench& wb = ctx.wb();
+    ctx.out.flush();
+    if (ScanDictionaries(wb) != 0) return kExitError;
+    wb.dict.DictionaryName = ctx.dictionary;
+    wb.buildOptions = (options.skipCapitalised ? kBuildSkipCapitalised : 0) |
+                      (options.skipBeforeApostrophe ? kBuildSkipBeforeApostrophe : 0) |
+                      (options.skipHyphenated ? kBuildSkipHyphenated : 0);
+    return ctx.RunPageSearch(kGameDictionary, kDictionaryBuildAndLoad);
+}
+
+int Export(CliContext& ctx, const DizioOptions& options) {
+    Workbench& wb = ctx.wb();
+    int code = ctx.LoadChosenDictionary(true);
+    if (code != kExitOk && !wb.dict.IsLoaded()) {
+        ctx.PrintStatusLine();
+        return code;
+    }
+    wb.exportOrder = options.order == "lungh" ? kExportByLength
+                     : options.order == "rime" ? kExportRhymes
+                                               : kExportAlphabetical;
+    int exportCode = ctx.RunPageSearch(kGameDictionary, kDictionaryExport);
+    return code != kExitOk ? code : exportCode;
+}
+
+}  // namespace
+
+void AddDizioCommand(CLI::App& app, CommandAction& action) {
+    auto options = std::make_shared<DizioOptions>();
+    CLI::App* dizio = app.add_subcommand("dizio", "Pagina Dizio: elenca, carica, crea ed esporta i dizionari");
+    dizio->require_subcommand(1);
+
+    dizio->add_subcommand("elenco", "Elenca i dizionari della cartella Dizionari")->callback([&action] {
+        action = ListDictionaries;
+    });
+    dizio->add_subcommand("carica", "Carica il dizionario scelto con --dizionario")->callback([&action] {
+        action = LoadOnly;
+    });
+
+    CLI::App* crea = dizio->add_subcommand("crea", "Ricrea il dizionario dai suoi file sorgenti e lo carica");
+    crea->add_flag("--con-maiuscole", options->skipCapitalised, "Escludi le parole con maiuscole");
+    crea->add_flag("--apostrofo", options->skipBeforeApostrophe, "Escludi le parti prima di un apostrofo");
+    crea->add_flag("--trattino", options->skipHyphenated, "Escludi le parole prima e dopo un trattino");
+    crea->callback([&action, options] { action = [options](CliContext& ctx) { return Build(ctx, *options); }; });
+
+    CLI::App* esporta =
+        dizio->add_subcommand("esporta", "Esporta il dizionario in Salvataggi/Dizionario.txt");
+    esporta->add_option("--ordine", options->order, "Ordine: alfab, lungh o rime")
+        ->check(CLI::IsMember({"alfab", "lungh", "rime"}));
+    esporta->callback([&action, options] { action = [options](CliContext& ctx) { return Export(ctx, *options); }; });
+}
+
+}  // namespace sillabor::cli

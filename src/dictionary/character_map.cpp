@@ -1,0 +1,28 @@
+#include "dictionary/character_map.h"
+
+#include "dictionary/letter_count.h"
+#include "search/workbench.h"
+
+namespace sillabor {
+
+CharacterMap MakeCharacterMap(int options) {
+    const bool keepCapitals = (options & kBuildSkipCapitalised) != 0;
+    CharacterMap map{};
+    for (int code = 0; code < 256; ++code) {
+        char c = FoldedAccent(static_cast<char>(code));
+        char mapped = '\0';
+        if (c >= 'a' && c <= 'z')
+            mapped = c;
+        else if (c >= 'A' && c <= 'Z')
+            mapped = keepCapitals ? c : static_cast<char>(c + 32);
+        map[code] = mapped;
+    }
+    if (options & kBuildSkipHyphenated) map['-'] = '-';
+    if (options & kBuildSkipBeforeApostrophe) {
+        map['\''] = kApostropheMarker;
+        map[0xB4] = kApostropheMarker;
+    }
+    return map;
+}
+
+}  // namespace sillabor

@@ -1,0 +1,154 @@
+#include "dictionary/dictionary.h"
+
+#include <cstring>
+
+namespace sillabor {
+
+void Dictionary::Clear() {
+    WordText.reset();
+    TextLength = 0;
+    Words = {};
+    WordCount = 0;
+    Classes = {};
+    ClassCount = 0;
+    std::memset(PairBounds, 0, sizeof PairBounds);
+    std::memset(SingleLetterWord, 0, sizeof SingleLetterWord);
+    std::memset(FirstWordOfLetter, 0, sizeof FirstWordOfLetter);
+    ClassScratch = {};
+    WordMarks = {};
+    NotAlphabetical = false;
+}
+
+namespace {
+
+inline bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
+
+// strcmp over unsigned bytes, stopping after n characters when n >= 0.
+inline int CompareBytes(const char* a, const char* b) {
+    const auto* x = reinterpret_cast<const unsigned char*>(a);
+    const auto* y = reinterpret_cast<const unsigned char*>(b);
+    while (*x && *x == *y) {
+        ++x;
+        ++y;
+    }
+    return static_cast<int>(*x) - static_cast<int>(*y);
+}
+
+inline int ComparePrefix(const char* word, const char* text, int n) {
+    const auto* x = reinterpret_cast<const unsigned char*>(word);
+    const auto* y = reinterpret_cast<const unsigned char*>(text);
+    for (int i = 0; i < n; ++i) {
+        if (x[i] != y[i] || x[i] == 0) return static_cast<int>(x[i]) - static_cast<int>(y[i]);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int32_t Dictionary::FindWord(const char* word) const {
+    if (WordCount == 0 || word[0] == '\0') return 0;
+    if (word[1] == '\0') return SingleLetterWord[static_cast<unsigned char>(word[0])];
+    if (!IsLower(word[0]) || !IsLower(word[1])) return 0;
+    PairBound b = PairBounds[word[0] - 'a'][word[1] - 'a'];
+    int32_t lo = b.lo, hi = b.hi;
+    while (lo < hi - 1) {
+        int32_t mid = (lo + hi) >> 1;
+        int c = CompareBytes(word, Words[mid]);
+        if (c == 0) return mid;
+        if (c > 0)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return 0;
+}
+
+int32_t Dictionary::FindPrefix(const char* text, int n) const {
+    if (WordCount == 0 || n <= 0) return 0;
+    if (n == 1) return FirstWordOfLetter[static_cast<unsigned char>(text[0])];
+    if (!IsLower(text[0]) || !IsLower(text[1])) return 0;
+    PairBound b = PairBounds[text[0] - 'a'][text[1] - 'a'];
+    int32_t lo = b.lo, hi = b.hi;
+    while (lo < hi - 1) {
+        int32_t mid = (lo + hi) >> 1;
+        // The sign is that of text against the word in the slot.
+        int c = -ComparePrefix(Words[mid], text, n);
+        if (c == 0) return mid;
+        if (c > 0)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    return 0;
+}
+
+int32_t Dictionary::FindClass(const LetterCount& key) const {
+    if (key.total == 0) return -1;
+    int32_t lo = -1, hi = ClassCount;
+    while (lo < hi - 1) {
+        int32_t mid = (lo + hi) / 2;
+        int c = CompareLetterCounts(key, Classes[mid].letters);
+        if (c == 0) return mid;
+        if (c > 0)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return -1;
+}
+
+void Dictionary::BuildLookupTables() {
+    std::memset(PairBounds, 0, sizeof PairBounds);
+    std::memset(SingleLetterWord, 0, sizeof SingleLetterWord);
+    std::memset(FirstWordOfLetter, 0, sizeof FirstWordOfLetter);
+
+    // Two-letter groups: a group's words lie strictly between lo and hi.
+    PairBound* open = nullptr;
+    char c1 = 0, c2 = 0;
+    for (int32_t slot = 1; slot < WordCount; ++slot) {
+        const char* w = Words[slot];
+        if (w[0] == '\0' || w[1] == '\0') continue;
+        if (open != nullptr && w[0] == c1 && w[1] == c2) continue;
+        if (open == nullptr) {
+            open = &PairBounds[w[0] - 'a'][w[1] - 'a'];
+            open->lo = 0;
+        } else {
+            open->hi = slot;
+            open = &PairBounds[w[0] - 'a'][w[1] - 'a'];
+            open->lo = slot - 1;
+        }
+        open->hi = WordCount;
+        c1 = w[0];
+        c2 = w[1];
+    }
+
+    char previous = Words.empty() ? 0 : Words[0][0];
+    for (int32_t slot = 1; slot < WordCount; ++slot) {
+        const char* w = Words[slot];
+        unsigned char first = static_cast<unsigned char>(w[0]);
+        if (w[0] != '\0' && w[1] == '\0') SingleLetterWord[first] = slot;
+        if (w[0] != previous) FirstWordOfLetter[first] = slot;
+        previous = w[0];
+    }
+}
+
+int CompareWordPointers(const char* const* a, const char* const* b) { return CompareBytes(*a, *b); }
+
+int CompareReversedPrefix(const char* a, const char* b, int n) {
+    char reversed[64];
+    if (n > 63) n = 63;
+    int len = 0;
+    while (len < n && b[len]) ++len;
+    for (int i = 0; i < len; ++i) reversed[i] = b[len - 1 - i];
+    reversed[len] = '\0';
+    return ComparePrefix(a, reversed, n);
+}
+
+uint32_t ParityMask(const AnagramClass& cls) {
+    uint32_t mask = 0;
+    for (int i = 0; i < 26; ++i)
+        if (cls.letters.counts[i] & 1) mask |= 1u << (25 - i);
+    return mask;
+}
+
+}  // namespace sillabor

@@ -1,0 +1,287 @@
+#include "dictionary/dictionary_builder.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <new>
+#include <system_error>
+#include <vector>
+
+#include "dictionary/character_map.h"
+#include "dictionary/file_size.h"
+#include "dictionary/prepared_file.h"
+#include "dictionary/run_files.h"
+#include "dictionary/source_words.h"
+#include "dictionary/text_encoding.h"
+#include "dictionary/word_orders.h"
+#include "search/workbench.h"
+
+namespace sillabor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kExclusionList = "escludi.txt";
+
+enum class ReadResult { kOk, kFailed };
+
+// Reads at most `limit` bytes of a file.
+ReadResult ReadFile(const fs::path& path, size_t limit, std::string& bytes) {
+    bytes.clear();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ReadResult::kFailed;
+    int32_t size = FileSize(path);
+    bytes.resize(std::min(static_cast<size_t>(size), limit));
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    if (in.bad()) return ReadResult::kFailed;
+    return ReadResult::kOk;
+}
+
+// The sorted names of a dictionary folder; false when it cannot be listed.
+bool ListFolder(const fs::path& folder, std::vector<std::string>& names) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return false;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) return false;
+        names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return true;
+}
+
+void PutInt32(std::vector<char>& out, size_t at, int32_t value) {
+    auto v = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>(v >> (8 * i));
+}
+
+class Build {
+public:
+    Build(Workbench& wb, const std::string& name)
+        : wb_(wb), name_(name), folder_(wb.DictionariesDir() / name) {}
+
+    int Run();
+
+private:
+    void PrintNoSources();
+    int Fail(const std::string& why);
+    bool MakeRun(const std::string& raw, const fs::path& file);
+
+    Workbench& wb_;
+    std::string name_;
+    fs::path folder_;
+    CharacterMap map_{};
+    ShortWordTable shortWords_;
+};
+
+void Build::PrintNoSources() {
+    wb_.out.PrintLine("Nessun file disponibile nella cartella " + name_);
+    wb_.out.PrintLine("Creazione del dizionario " + name_ + " : FALLITA");
+}
+
+int Build::Fail(const std::string& why) {
+    wb_.out.PrintLine(why);
+    wb_.out.PrintLine("Creazione del dizionario " + name_ + " : FALLITA");
+    wb_.out.RefreshOutput();
+    return 1;
+}
+
+bool Build::MakeRun(const std::string& raw, const fs::path& file) {
+    std::string text = DecodeSourceText(raw);
+    std::vector<char*> words = CollectSourceWords(text, map_, wb_.buildOptions, shortWords_);
+    return WriteSortedRun(words, file);
+}
+
+int Build::Run() {
+    wb_.state.StatusMode = kStatusBuilding;
+    map_ = MakeCharacterMap(wb_.buildOptions);
+    wb_.SetDictionaryState("Dizionario: AGGIORNAMENTO...");
+    shortWords_.Clear();
+    wb_.dict.Clear();
+
+    wb_.out.PrintLine("Path = Dizionari/" + name_ + "/*.*");
+    std::vector<std::string> names;
+    if (!ListFolder(folder_, names)) {
+        PrintNoSources();
+        return 1;
+    }
+    std::vector<std::string> sources;
+    for (const std::string& entry : names) {
+        fs::path path = folder_ / entry;
+        std::error_code ec;
+        if (entry.starts_with(kPreparedPrefix)) {
+            if (!fs::is_directory(path, ec)) fs::remove(path, ec);
+            continue;
+        }
+        // Regular files only: a pipe or device would never end.
+        if (entry.starts_with('.') || entry == kExclusionList || !fs::is_regular_file(path, ec)) continue;
+        sources.push_back(entry);
+    }
+    if (sources.empty()) {
+        PrintNoSources();
+        return 1;
+    }
+    if (wb_.fatal) return 1;
+
+    TemporaryFolder temporary;
+    if (temporary.Path().empty()) return Fail("Errore: impossibile creare la cartella dei file temporanei");
+    const fs::path& work = temporary.Path();
+
+    std::deque<fs::path> runs;
+    std::string raw;
+    for (size_t k = 0; k < sources.size(); ++k) {
+        const std::string& source = sources[k];
+        std::string shown = ExternalToCp1252(source);
+        fs::path path = folder_ / source;
+        if (FileSize(path) > kMaxSourceBytes) {
+            wb_.out.PrintLine("Il file <" + shown + "> eccede la lunghezza massima consentita");
+            wb_.out.PrintLine("(10 Mb). Ti consiglio di spezzarlo in piu' files");
+            wb_.out.PrintLine("Creazione del dizionario FALLITA");
+            wb_.out.RefreshOutput();
+            return 1;
+        }
+        if (ReadFile(path, kMaxSourceBytes, raw) != ReadResult::kOk)
+            return Fail("Errore: impossibile leggere il file " + shown);
+        wb_.out.PrintLine("Letto file " + shown + "  Bytes = " + std::to_string(raw.size()));
+        fs::path run = work / ("tmp_tmp_" + std::to_string(k));
+        if (!MakeRun(raw, run)) return Fail("Errore: impossibile scrivere i file temporanei");
+        runs.push_back(run);
+    }
+
+    if (!MergeRuns(runs, work)) return Fail("Errore: impossibile scrivere i file temporanei");
+    wb_.out.PrintLine("Unione file sorgenti");
+
+    fs::path exclusions = folder_ / kExclusionList;
+    std::error_code ec;
+    if (fs::is_regular_file(exclusions, ec)) {
+        // The exclusion list is always read as it is, and the options stay cleared.
+        shortWords_.Clear();
+        wb_.buildOptions = 0;
+        map_ = MakeCharacterMap(0);
+        if (ReadFile(exclusions, kMaxSourceBytes, raw) != ReadResult::kOk)
+            return Fail("Errore: impossibile leggere il file " + std::string(kExclusionList));
+        fs::path excluded = work / "exc_tmp_0";
+        if (!MakeRun(raw, excluded)) return Fail("Errore: impossibile scrivere i file temporanei");
+        wb_.out.PrintLine("Esclusione parole in escludi.txt");
+        fs::path difference = work / "dif_tmp_0";
+        if (!SubtractRun(runs.front(), excluded, difference))
+            return Fail("Errore: impossibile scrivere i file temporanei");
+        runs.front() = difference;
+    }
+    raw = std::string();
+
+    wb_.out.PrintLine("Salvataggio del dizionario " + name_);
+    std::string prepared = std::string(kPreparedPrefix) + name_;
+    if (!WritePreparedFile(runs.front(), folder_ / prepared))
+        return Fail("Errore: impossibile scrivere il file Dizionari/" + name_ + "/" + prepared);
+    wb_.out.PrintLine("Fatto!");
+    return 0;
+}
+
+}  // namespace
+
+bool WritePreparedFile(const fs::path& run, const fs::path& target) {
+    std::string words;
+    if (ReadFile(run, SIZE_MAX, words) != ReadResult::kOk) return false;
+
+    // Records: key byte 80 - length, the letters sorted, the word, a NUL. Their
+    // byte order is the class order: longer words first, then by sorted letters
+    // (more a's first, ...), and within a class the words in byte order.
+    std::vector<char> records(words.size() * 2);
+    std::vector<char*> order;
+    size_t textLength = 0;
+    char* out = records.data();
+    bool ended = false;
+    for (size_t at = 0; at < words.size();) {
+        const char* word = words.data() + at;
+        size_t length = strnlen(word, words.size() - at);
+        if (at + length == words.size()) return false;  // no NUL: damaged run
+        at += length + 1;
+        if (std::string_view(word, length) == kRunEndWord) {
+            ended = true;
+            break;
+        }
+        if (length == 0 || length > 79) return false;
+        order.push_back(out);
+        *out++ = static_cast<char>(80 - length);
+        int counts[26] = {};
+        for (size_t i = 0; i < length; ++i) {
+            int letter = word[i] - 'a';
+            if (letter < 0 || letter >= 26) return false;
+            ++counts[letter];
+        }
+        for (int letter = 0; letter < 26; ++letter)
+            for (int n = counts[letter]; n > 0; --n) *out++ = static_cast<char>('a' + letter);
+        std::memcpy(out, word, length);
+        out += length;
+        *out++ = '\0';
+        textLength += length + 1;
+    }
+    if (!ended || textLength > INT32_MAX) return false;
+    SortByteOrder(order.data(), order.size());
+
+    int32_t classCount = 0;
+    const char* classStart = nullptr;
+    for (const char* record : order) {
+        size_t length = static_cast<size_t>(80 - record[0]);
+        if (classStart == nullptr || std::memcmp(record, classStart, length + 1) != 0) {
+            ++classCount;
+            classStart = record;
+        }
+    }
+
+    std::vector<char> file(12 + textLength);
+    PutInt32(file, 0, static_cast<int32_t>(order.size()));
+    PutInt32(file, 4, classCount);
+    PutInt32(file, 8, static_cast<int32_t>(textLength));
+    char* text = file.data() + 12;
+    for (const char* record : order) {
+        size_t length = static_cast<size_t>(80 - record[0]);
+        std::memcpy(text, record + 1 + length, length + 1);
+        text += length + 1;
+    }
+
+    // Written beside the target under a hidden name, then renamed over it, so
+    // that a failure never leaves a truncated prepared file.
+    std::string pattern = (target.parent_path() / ("." + target.filename().string() + "-XXXXXX")).string();
+    std::vector<char> temporary(pattern.begin(), pattern.end());
+    temporary.push_back('\0');
+    int fd = mkstemp(temporary.data());
+    if (fd < 0) return false;
+    fchmod(fd, 0644);
+    std::FILE* stream = fdopen(fd, "wb");
+    if (stream == nullptr) {
+        close(fd);
+        unlink(temporary.data());
+        return false;
+    }
+    bool written = std::fwrite(file.data(), 1, file.size(), stream) == file.size();
+    written = (std::fclose(stream) == 0) && written;
+    std::error_code ec;
+    if (written) fs::rename(temporary.data(), target, ec);
+    if (!written || ec) {
+        unlink(temporary.data());
+        return false;
+    }
+    return true;
+}
+
+int BuildDictionary(Workbench& wb, const std::string& name) {
+    try {
+        return Build(wb, name).Run();
+    } catch (const std::bad_alloc&) {
+        wb.out.PrintLine("OUT OF MEMORY ERROR!!!");
+        FatalStop(wb);
+        return 1;
+    }
+}
+
+}  // namespace sillabor

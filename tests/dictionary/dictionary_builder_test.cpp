@@ -1,0 +1,273 @@
+#include "dictionary/dictionary_builder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <optional>
+
+#include "dictionary/dictionary_loader.h"
+#include "support/fixture_dictionary.h"
+
+namespace sillabor {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::WriteFile;
+
+struct Prepared {
+    int32_t words = 0;
+    int32_t classes = 0;
+    int32_t textLength = 0;
+    std::vector<std::string> text;  // the words in file order
+};
+
+int32_t Int32At(const std::string& bytes, size_t at) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return static_cast<int32_t>(v);
+}
+
+Prepared ParsePrepared(const std::string& bytes) {
+    Prepared p;
+    if (bytes.size() < 12) return p;
+    p.words = Int32At(bytes, 0);
+    p.classes = Int32At(bytes, 4);
+    p.textLength = Int32At(bytes, 8);
+    size_t at = 12;
+    while (at < bytes.size()) {
+        size_t end = bytes.find('\0', at);
+        if (end == std::string::npos) break;
+        p.text.push_back(bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    return p;
+}
+
+class BuildTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The build's temporary folder goes under our own, so that we can see
+        // whether it is removed.
+        tmp = f.folder.path() / "tmp";
+        fs::create_directories(tmp);
+        if (const char* old = std::getenv("TMPDIR")) oldTmpdir = old;
+        setenv("TMPDIR", tmp.c_str(), 1);
+    }
+    void TearDown() override {
+        if (oldTmpdir)
+            setenv("TMPDIR", oldTmpdir->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+
+    fs::path Folder(const std::string& name = "Prova") { return f.wb->DictionariesDir() / name; }
+    void Source(const std::string& file, const std::string& bytes, const std::string& name = "Prova") {
+        WriteFile(Folder(name) / file, bytes);
+    }
+    fs::path PreparedPath(const std::string& name = "Prova") { return Folder(name) / ("j_r_" + name); }
+    bool NoTemporaryLeft() { return fs::is_empty(tmp); }
+
+    // Builds "Prova" and returns its words in byte order.
+    std::vector<std::string> BuildWords(int options) {
+        f.wb->buildOptions = options;
+        EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+        std::vector<std::string> words = ParsePrepared(ReadFile(PreparedPath())).text;
+        std::sort(words.begin(), words.end());
+        return words;
+    }
+    std::vector<std::string> WordsOf(const std::string& sourceText, int options) {
+        Source("testo.txt", sourceText);
+        return BuildWords(options);
+    }
+
+    test::Fixture f;
+    fs::path tmp;
+    std::optional<std::string> oldTmpdir;
+};
+
+using Words = std::vector<std::string>;
+
+TEST_F(BuildTest, ApostropheOptionKeepsOnlyThePartAfterIt) {
+    const std::string utf8 = "L'amico dell'orso \xC3\xA8 qui.";
+    const std::string cp1252 = "L'amico dell'orso \xE8 qui.";
+    const std::string acuteAccent = "L\xB4" "amico dell\xB4orso \xE8 qui.";
+    for (const std::string& text : {utf8, cp1252, acuteAccent}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(WordsOf(text, kBuildSkipBeforeApostrophe), (Words{"amico", "e", "orso", "qui"}));
+        EXPECT_EQ(WordsOf(text, 0), (Words{"amico", "dell", "e", "l", "orso", "qui"}));
+    }
+    // A trailing apostrophe or two of them leave the word out.
+    EXPECT_EQ(WordsOf("po' dall'all'alba casa", kBuildSkipBeforeApostrophe), (Words{"casa"}));
+}
+
+TEST_F(BuildTest, HyphenOptionLeavesOutTheWordsAroundAHyphen) {
+    EXPECT_EQ(WordsOf("rosso - nero", kBuildSkipHyphenated), Words{});
+    EXPECT_EQ(WordsOf("il pesce-spada nuota", kBuildSkipHyphenated), (Words{"il", "nuota"}));
+    EXPECT_EQ(WordsOf("il pesce-spada nuota", 0), (Words{"il", "nuota", "pesce", "spada"}));
+    EXPECT_EQ(WordsOf("rosso -nero bianco- verde giallo", kBuildSkipHyphenated), (Words{"giallo"}));
+}
+
+TEST_F(BuildTest, HyphenTakesBackOnlyTheWordRightBeforeIt) {
+    // "e" before the hyphen was not stored (a repeat): "pane" must survive.
+    EXPECT_EQ(WordsOf("casa e pane e -x", kBuildSkipHyphenated), (Words{"casa", "e", "pane"}));
+    // A short word taken back is stored when it comes again on its own.
+    EXPECT_EQ(WordsOf("sole -x luna sole", kBuildSkipHyphenated), (Words{"luna", "sole"}));
+}
+
+TEST_F(BuildTest, CapitalsAreLoweredOrLeaveTheWordOut) {
+    EXPECT_EQ(WordsOf("Roma e Milano", kBuildSkipCapitalised), (Words{"e"}));
+    EXPECT_EQ(WordsOf("Roma e Milano", 0), (Words{"e", "milano", "roma"}));
+    EXPECT_EQ(WordsOf("PERCH\xC9 \xC0nfora", 0), (Words{"anfora", "perche"}));
+    EXPECT_EQ(WordsOf("PERCH\xC9 perch\xE9", kBuildSkipCapitalised), (Words{"perche"}));
+}
+
+TEST_F(BuildTest, AccentsFoldAndOtherCharactersSeparate) {
+    // UTF-8: accents fold; a character with no Windows-1252 form separates.
+    EXPECT_EQ(WordsOf("citt\xC3\xA0 casa\xE2\x86\x92tetto na\xC3\xAFve", 0),
+              (Words{"casa", "citta", "naive", "tetto"}));
+    // Letters that do not fold (a with tilde, ae, sharp s) and digits separate.
+    EXPECT_EQ(WordsOf("s\xE3o p\xE6t gro\xDF" "e a1b", 0), (Words{"a", "b", "e", "gro", "o", "p", "s", "t"}));
+}
+
+TEST_F(BuildTest, WordsOfFortyLettersNeverEnter) {
+    std::string forty(40, 'a'), thirtyNine(39, 'b');
+    EXPECT_EQ(WordsOf(forty + " " + thirtyNine + " c", 0), (Words{thirtyNine, "c"}));
+}
+
+TEST_F(BuildTest, SourcesMergeWithoutDuplicatesAndExclusionsAreSubtracted) {
+    Source("a.txt", "uno due tre quattro cinque casa casa");
+    Source("b.txt", "due quattro sei sette otto");
+    Source("c.txt", "sette nove dieci uno casa");
+    Source("escludi.txt", "otto nove zebra");
+    EXPECT_EQ(BuildWords(0),
+              (Words{"casa", "cinque", "dieci", "due", "quattro", "sei", "sette", "tre", "uno"}));
+    EXPECT_TRUE(NoTemporaryLeft());
+}
+
+TEST_F(BuildTest, ExclusionListIsReadWithoutOptionsAndClearsThem) {
+    Source("a.txt", "dell'orso l'amico Roma");
+    Source("escludi.txt", "Dell'orso");
+    // The list excludes "dell" and "orso" as two words, whatever the options.
+    EXPECT_EQ(BuildWords(kBuildSkipBeforeApostrophe), (Words{"amico", "roma"}));
+    EXPECT_EQ(f.wb->buildOptions, 0);
+}
+
+TEST_F(BuildTest, PreparedFileIsByteExact) {
+    Source("parole.txt", "Ramo, amor; ape pace capo e oca! ramo");
+    f.wb->buildOptions = 0;
+    ASSERT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+    const std::string expected(
+        "\x07\0\0\0" "\x06\0\0\0" "\x1e\0\0\0"
+        "pace\0capo\0amor\0ramo\0oca\0ape\0e\0",
+        12 + 30);
+    EXPECT_EQ(ReadFile(PreparedPath()), expected);
+}
+
+TEST_F(BuildTest, ClassesFollowTheLoadersOrderOnALargerList) {
+    // Anagram classes of every length, numbers of a's etc.: the file must be
+    // exactly what the well-formed writer of the test support produces.
+    std::string text;
+    std::vector<std::string> words = {"roma", "amor", "mora", "ramo", "orma", "armo", "aa", "ab", "ba",
+                                      "b", "abba", "baba", "abbb", "aaab", "zz", "zzz", "cane", "acne",
+                                      "casa", "rosa", "oras", "sora", "arso", "ossa", "sosa", "rasa"};
+    for (const std::string& w : words) text += w + "\n";
+    Source("lista.txt", text);
+    ASSERT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+    EXPECT_EQ(ReadFile(PreparedPath()), test::PreparedFileBytes(words));
+    Prepared p = ParsePrepared(ReadFile(PreparedPath()));
+    EXPECT_EQ(p.words, static_cast<int32_t>(words.size()));
+}
+
+TEST_F(BuildTest, WholeBuildPrintsItsStepsAndLoads) {
+    Source("b.txt", "casa\ncane\n");
+    Source("a.txt", "mare \xE8 casa\n");
+    Source("escludi.txt", "cane\n");
+    Source("j_r_Vecchio", "old");
+    Source(".nascosto", "segreto");
+    fs::create_directories(Folder() / "sotto");
+    WriteFile(Folder() / "sotto" / "x.txt", "dentro");
+    f.wb->dict.DictionaryName = "Prova";
+    f.sink.Reset();
+    ASSERT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+    EXPECT_EQ(f.sink.Lines(), (Words{"Path = Dizionari/Prova/*.*",
+                                     "Letto file a.txt  Bytes = 12",
+                                     "Letto file b.txt  Bytes = 10",
+                                     "Unione file sorgenti",
+                                     "Esclusione parole in escludi.txt",
+                                     "Salvataggio del dizionario Prova",
+                                     "Fatto!"}));
+    EXPECT_FALSE(fs::exists(Folder() / "j_r_Vecchio"));
+    EXPECT_TRUE(fs::exists(Folder() / ".nascosto"));
+    EXPECT_EQ(f.wb->state.StatusMode.load(), kStatusBuilding);
+    EXPECT_FALSE(f.wb->dict.IsLoaded());
+    EXPECT_TRUE(NoTemporaryLeft());
+    // Only the prepared file is new in the folder.
+    int entries = 0;
+    for (auto& e : fs::directory_iterator(Folder())) entries += e.path().filename().string().starts_with(".j_r_");
+    EXPECT_EQ(entries, 0);
+
+    ASSERT_EQ(LoadDictionary(*f.wb), 0);
+    EXPECT_EQ(f.wb->dict.WordCount - 1, 3);  // casa, mare, e
+    EXPECT_NE(f.wb->dict.FindWord("mare"), 0);
+    EXPECT_EQ(f.wb->dict.FindWord("cane"), 0);
+}
+
+TEST_F(BuildTest, NoSourceFailsWithTwoLines) {
+    const Words failure = {"Path = Dizionari/Prova/*.*", "Nessun file disponibile nella cartella Prova",
+                           "Creazione del dizionario Prova : FALLITA"};
+    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);  // no folder at all
+    EXPECT_EQ(f.sink.Lines(), failure);
+
+    Source("escludi.txt", "parola");
+    Source(".nascosto", "parola");
+    Source("j_r_Prova", "old");
+    f.sink.Reset();
+    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
+    EXPECT_EQ(f.sink.Lines(), failure);
+    EXPECT_FALSE(fs::exists(PreparedPath()));
+}
+
+TEST_F(BuildTest, SourceOverTenMegabytesStopsTheBuild) {
+    Source("a.txt", "prima parola");
+    Source("b.txt", std::string(kMaxSourceBytes + 1, 'x'));
+    Source("j_r_Prova", "old");
+    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
+    EXPECT_EQ(f.sink.Lines(), (Words{"Path = Dizionari/Prova/*.*", "Letto file a.txt  Bytes = 12",
+                                     "Il file <b.txt> eccede la lunghezza massima consentita",
+                                     "(10 Mb). Ti consiglio di spezzarlo in piu' files",
+                                     "Creazione del dizionario FALLITA"}));
+    EXPECT_FALSE(fs::exists(PreparedPath()));
+    EXPECT_TRUE(NoTemporaryLeft());
+}
+
+TEST_F(BuildTest, SourceOfExactlyTenMegabytesIsReadToItsLastByte) {
+    std::string text(kMaxSourceBytes, ' ');
+    text.replace(text.size() - 5, 5, "ultim");
+    Source("a.txt", text);
+    EXPECT_EQ(BuildWords(0), (Words{"ultim"}));
+    EXPECT_EQ(f.sink.Lines()[1], "Letto file a.txt  Bytes = 10485760");
+}
+
+TEST_F(BuildTest, UnreadableSourceFailsTheBuild) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    Source("a.txt", "parola");
+    chmod((Folder() / "a.txt").c_str(), 0);
+    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
+    EXPECT_EQ(f.sink.Lines().back(), "Creazione del dizionario Prova : FALLITA");
+    EXPECT_FALSE(fs::exists(PreparedPath()));
+}
+
+TEST_F(BuildTest, ShortWordsRepeatedAcrossSourcesAreStoredOnce) {
+    Source("a.txt", "a ab abc abcd abcde");
+    Source("b.txt", "abcd abc ab a abcde abce");
+    EXPECT_EQ(BuildWords(0), (Words{"a", "ab", "abc", "abcd", "abcde", "abce"}));
+}
+
+}  // namespace
+}  // namespace sillabor

@@ -1,0 +1,232 @@
+// Scanning Dizionari/ and loading prepared files: messages, limits, fall-back
+// to "Default", and refusal of damaged files.
+
+#include "dictionary/dictionary_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/fixture_dictionary.h"
+
+namespace sillabor {
+namespace {
+
+using test::Fixture;
+using test::PreparedFileBytes;
+using test::WriteFile;
+using test::WritePreparedDictionary;
+using Lines = std::vector<std::string>;
+
+const std::vector<std::string> kDefaultWords = {"casa", "cane", "rosa", "roma", "amor"};
+const std::vector<std::string> kOtherWords = {"uno", "due", "tre", "quattro"};
+
+class RecordingHost : public SearchHost {
+public:
+    void SetDictionaryState(const std::string& text) override { states.push_back(text); }
+    void FatalStopped() override { ++fatalCalls; }
+    std::vector<std::string> states;
+    int fatalCalls = 0;
+};
+
+struct LoaderTest : ::testing::Test {
+    Fixture f;
+    RecordingHost host;
+    void SetUp() override { f.wb->host = &host; }
+    std::filesystem::path Dir(const std::string& name) { return f.folder.path() / "Dizionari" / name; }
+    int ScanAndLoad(const std::string& name) {
+        if (ScanDictionaries(*f.wb) != 0) return -1;
+        f.wb->dict.DictionaryName = name;
+        return LoadDictionary(*f.wb);
+    }
+};
+
+TEST_F(LoaderTest, LoadsAPreparedFileWithItsMessagesAndCounts) {
+    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
+    ASSERT_EQ(ScanAndLoad("Default"), 0);
+    EXPECT_EQ(f.sink.Lines(), (Lines{"", "Attendere : Carico il Dizionario Default", "Caricate 5 parole. Le ordino....",
+                                     "Dizionario caricato e ordinato",
+                                     "Per istruzioni: bottone <?>  o file <leggimi.txt>"}));
+    EXPECT_EQ(host.states, (Lines{"Dizionario: LETTURA....", "Dizionario: Default"}));
+    EXPECT_EQ(f.wb->dict.WordCount, 6);
+    EXPECT_EQ(f.wb->dict.ClassCount, 4);
+    EXPECT_EQ(f.wb->state.FoundCount, 5);
+    EXPECT_EQ(f.wb->state.StatusMode, kStatusLoading);
+    EXPECT_FALSE(f.wb->fatal);
+}
+
+TEST_F(LoaderTest, ScanListsFoldersAndSelectsDefaultWhateverItsCase) {
+    WritePreparedDictionary(f.folder.path(), "default", kDefaultWords);
+    WritePreparedDictionary(f.folder.path(), "Altro", kOtherWords);
+    WriteFile(f.folder.path() / "Dizionari" / "not-a-folder.txt", "x");
+    ASSERT_EQ(ScanDictionaries(*f.wb), 0);
+    EXPECT_EQ(f.wb->dictionaryList, (Lines{"Altro", "default"}));
+    EXPECT_EQ(f.wb->selectedDictionary, 1);
+    EXPECT_EQ(f.wb->dict.DictionaryName, "default");
+    f.wb->dict.DictionaryName = "Altro";
+    ASSERT_EQ(ScanDictionaries(*f.wb), 0);  // a rescan re-selects Default
+    EXPECT_EQ(f.wb->dict.DictionaryName, "default");
+}
+
+TEST_F(LoaderTest, ScanFailuresAreFatal) {
+    EXPECT_EQ(ScanDictionaries(*f.wb), 1);
+    EXPECT_EQ(f.sink.Lines(), (Lines{"ERRORE: Cartella 'Dizionari' non trovata!", "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
+    EXPECT_TRUE(f.wb->fatal);
+    EXPECT_EQ(host.fatalCalls, 1);
+
+    Fixture g;
+    WritePreparedDictionary(g.folder.path(), "Altro", kOtherWords);
+    EXPECT_EQ(ScanDictionaries(*g.wb), 1);
+    EXPECT_EQ(g.sink.Lines(), (Lines{"ERRORE: Non c'e' il dizionario 'Default'", "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
+}
+
+TEST_F(LoaderTest, TooFewWordsFallsBackToDefault) {
+    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
+    WritePreparedDictionary(f.folder.path(), "Poco", {"uno", "due"});
+    ASSERT_EQ(ScanAndLoad("Poco"), 0);
+    Lines lines = f.sink.Lines();
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
+              (Lines{"", "Attendere : Carico il Dizionario Poco", "Errore: il dizionario  contiene meno di 3 parole!!",
+                     "Fallito caricamento: tento di caricare", "il dizionario di Default", ""}));
+    EXPECT_EQ(f.wb->dict.DictionaryName, "Default");
+    EXPECT_EQ(f.wb->dict.WordCount, 6);
+    EXPECT_EQ(host.states.back(), "Dizionario: Default");
+}
+
+TEST_F(LoaderTest, TooFewWordsInDefaultIsFatal) {
+    WritePreparedDictionary(f.folder.path(), "Default", {"uno", "due"});
+    EXPECT_EQ(ScanAndLoad("Default"), 1);
+    EXPECT_EQ(f.sink.Lines(), (Lines{"", "Attendere : Carico il Dizionario Default",
+                                     "Errore: il dizionario di Default contiene meno di 3 parole!!",
+                                     "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
+    EXPECT_TRUE(f.wb->fatal);
+    EXPECT_EQ(host.states.back(), "Dizionario: (FALLITO!)");
+}
+
+TEST_F(LoaderTest, TextOfSixteenMegabytesIsRefused) {
+    std::string bytes = PreparedFileBytes(kOtherWords);
+    bytes[8] = 0;
+    bytes[9] = 0;
+    bytes[10] = 0;
+    bytes[11] = 1;  // 16,777,216
+    WriteFile(Dir("Default") / "j_r_Default", bytes);
+    EXPECT_EQ(ScanAndLoad("Default"), 1);
+    EXPECT_EQ(f.sink.Lines()[2], "Errore: il dizionario di Default e' piu' lungo di 16 Mega");
+}
+
+TEST_F(LoaderTest, MissingPreparedFileOfDefaultWithoutSourcesIsFatal) {
+    std::filesystem::create_directories(Dir("Default"));
+    EXPECT_EQ(ScanAndLoad("Default"), 1);
+    Lines lines = f.sink.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "Attendere: creazione del dizionario");
+    EXPECT_EQ(lines.back(), "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !");
+    EXPECT_TRUE(f.wb->fatal);
+}
+
+TEST_F(LoaderTest, ClassOfMoreThan127WordsWarnsForEachExtraWord) {
+    // 130 words of the letters "abcde" in different orders are one class.
+    std::vector<std::string> words = kDefaultWords;
+    std::string letters = "abcde";
+    int made = 0;
+    do {
+        words.push_back(letters);
+    } while (++made < 120 && std::next_permutation(letters.begin(), letters.end()));
+    letters = "abcdef";
+    std::vector<std::string> six;
+    do {
+        six.push_back(letters);
+    } while (six.size() < 130 && std::next_permutation(letters.begin(), letters.end()));
+    words.insert(words.end(), six.begin(), six.end());
+    WritePreparedDictionary(f.folder.path(), "Default", words);
+    ASSERT_EQ(ScanAndLoad("Default"), 0);
+    Lines lines = f.sink.Lines();
+    int warnings = static_cast<int>(std::count(lines.begin(), lines.end(), "possiede piu' di 127 anagrammi."));
+    EXPECT_EQ(warnings, 3);
+    EXPECT_EQ(lines[2], "Apparentemente la parola <" + six[127] + ">");
+    int32_t cls = f.wb->dict.FindClass(ComputeLetterCount(std::string_view("fedcba")));
+    ASSERT_GE(cls, 0);
+    EXPECT_EQ(f.wb->dict.Classes[cls].WordsInClass(), 127);
+    EXPECT_GT(f.wb->dict.FindWord(six[129].c_str()), 0);  // still in the slot array
+}
+
+// Damaged prepared files: each is refused with a message and the fall-back.
+struct Damage {
+    const char* what;
+    std::string (*make)();
+};
+
+// Six words in five classes ("tre" and "ert" share one).
+std::string Good() { return PreparedFileBytes({"uno", "due", "tre", "ert", "quattro", "cinque"}); }
+void SetInt(std::string& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+const Damage kDamages[] = {
+    {"empty file", [] { return std::string(); }},
+    {"short header", [] { return Good().substr(0, 7); }},
+    {"negative words", [] { auto b = Good(); SetInt(b, 0, 0xFFFFFFF0u); return b; }},
+    {"negative classes", [] { auto b = Good(); SetInt(b, 4, 0x80000000u); return b; }},
+    {"negative text", [] { auto b = Good(); SetInt(b, 8, 0xFFFFFFFFu); return b; }},
+    {"huge word count", [] { auto b = Good(); SetInt(b, 0, 0x7FFFFFFFu); return b; }},
+    {"zero classes", [] { auto b = Good(); SetInt(b, 4, 0); return b; }},
+    {"more classes than runs", [] { auto b = Good(); SetInt(b, 4, 6); return b; }},
+    {"fewer classes than runs", [] { auto b = Good(); SetInt(b, 4, 2); return b; }},
+    {"truncated text", [] { auto b = Good(); return b.substr(0, b.size() - 12); }},
+    {"declared text too long", [] { auto b = Good(); SetInt(b, 8, 400); return b; }},
+    {"capital letter", [] { auto b = Good(); b[13] = 'U'; return b; }},
+    {"accented letter", [] { auto b = Good(); b[13] = '\xE0'; return b; }},
+    {"missing final NUL", [] { auto b = Good(); b.back() = 'x'; return b; }},
+    {"empty word", [] { auto b = Good(); b.insert(12, 1, '\0'); b.pop_back(); return b; }},
+    {"word of 40 letters",
+     [] { return PreparedFileBytes({std::string(40, 'a'), "uno", "due", "tre"}); }},
+    {"classes out of order",
+     [] {
+         std::string text = std::string("due") + '\0' + "quattro" + '\0' + "uno" + '\0';
+         std::string b(12, '\0');
+         SetInt(b, 0, 3);
+         SetInt(b, 4, 3);
+         SetInt(b, 8, static_cast<uint32_t>(text.size()));
+         return b + text;
+     }},
+};
+
+TEST_F(LoaderTest, DamagedPreparedFilesAreRefusedAndDefaultIsLoaded) {
+    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
+    for (const Damage& damage : kDamages) {
+        SCOPED_TRACE(damage.what);
+        f.sink.Reset();
+        WriteFile(Dir("Rotto") / "j_r_Rotto", damage.make());
+        ASSERT_EQ(ScanAndLoad("Rotto"), 0);
+        Lines lines = f.sink.Lines();
+        ASSERT_GE(lines.size(), 5u);
+        EXPECT_EQ(lines[2].rfind("Errore: ", 0), 0u) << lines[2];
+        EXPECT_EQ(lines[3], "Fallito caricamento: tento di caricare");
+        EXPECT_EQ(f.wb->dict.DictionaryName, "Default");
+        EXPECT_EQ(f.wb->dict.WordCount, 6);
+        EXPECT_FALSE(f.wb->fatal);
+    }
+}
+
+TEST_F(LoaderTest, DeclaredTextUpToSixBytesLongerThanTheFileIsAccepted) {
+    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
+    std::string bytes = Good();
+    SetInt(bytes, 8, static_cast<uint32_t>(bytes.size() - 12 + 6));
+    WriteFile(Dir("Lungo") / "j_r_Lungo", bytes);
+    ASSERT_EQ(ScanAndLoad("Lungo"), 0);
+    EXPECT_EQ(f.wb->dict.DictionaryName, "Lungo");
+    EXPECT_GT(f.wb->dict.FindWord("cinque"), 0);
+}
+
+TEST_F(LoaderTest, DamagedDefaultIsFatal) {
+    WriteFile(Dir("Default") / "j_r_Default", Good().substr(0, 20));
+    EXPECT_EQ(ScanAndLoad("Default"), 1);
+    EXPECT_TRUE(f.wb->fatal);
+    EXPECT_FALSE(f.wb->dict.IsLoaded());
+    EXPECT_EQ(f.sink.Lines().back(), "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !");
+}
+
+}  // namespace
+}  // namespace sillabor

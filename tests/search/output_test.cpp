@@ -1,0 +1,116 @@
+// The printer: the separator rule, the line buffer and the automatic-saving tee.
+
+#include "search/output.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/fixture_dictionary.h"
+
+namespace sillabor {
+namespace {
+
+using test::CollectingSink;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+using Lines = std::vector<std::string>;
+
+const std::string kDashes(50, '-');
+
+TEST(Output, NeverPrintsTwoSeparatorsInARow) {
+    Output out;
+    CollectingSink sink;
+    out.SetSink(&sink);
+    out.PrintSeparator();
+    out.PrintSeparator();
+    out.PrintLine("uno");
+    out.PrintSeparator();
+    out.PrintSeparator();
+    out.PrintString("");
+    out.PrintSeparator();
+    EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes}));
+}
+
+TEST(Output, LineBufferIsPrintedUpToItsNul) {
+    Output out;
+    CollectingSink sink;
+    out.SetSink(&sink);
+    std::snprintf(out.LineBuffer, sizeof out.LineBuffer, "%s <-> %s", "roma", "amor");
+    out.PrintLineBuffer();
+    EXPECT_EQ(sink.Lines(), (Lines{"roma <-> amor"}));
+}
+
+TEST(Output, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {
+    TempFolder folder;
+    Output out;
+    CollectingSink sink;
+    out.SetSink(&sink);
+    auto path = folder.path() / "Parole.txt";
+    ASSERT_TRUE(out.BeginAutosave(path, false));
+    out.PrintLine("citt\xE0");
+    out.PrintSeparator();
+    out.PrintLine("RICERCA INTERROTTA");
+    out.EndAutosave();
+    out.PrintLine("dopo");
+    EXPECT_EQ(sink.Lines(),
+              (Lines{"Salvo i risultati in Parole.txt", kDashes, "citt\xE0", kDashes, "RICERCA INTERROTTA", "dopo"}));
+    // The file gets what followed the notice, in UTF-8.
+    EXPECT_EQ(ReadFile(path), "citt\xC3\xA0\n" + kDashes + "\nRICERCA INTERROTTA\n============================\n");
+    EXPECT_EQ(sink.Clears(), 1);
+}
+
+TEST(Output, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
+    TempFolder folder;
+    Output out;
+    CollectingSink sink;
+    out.SetSink(&sink);
+    auto path = folder.path() / "Parole.txt";
+    ASSERT_TRUE(out.BeginAutosave(path, true));
+    out.PrintLine("uno");
+    out.EndAutosave();
+    ASSERT_TRUE(out.BeginAutosave(path, true));
+    out.PrintLine("due");
+    out.EndAutosave();
+    Lines lines = sink.Lines();
+    EXPECT_EQ(lines[0], "Accodo i risultati a Parole.txt (lungo 0 bytes)");
+    EXPECT_EQ(lines[3], "Accodo i risultati a Parole.txt (lungo 33 bytes)");
+    EXPECT_EQ(ReadFile(path), "uno\n============================\ndue\n============================\n");
+}
+
+TEST(Output, SaveFileThatCannotBeOpenedMeansNoSaving) {
+    TempFolder folder;
+    Output out;
+    CollectingSink sink;
+    out.SetSink(&sink);
+    EXPECT_FALSE(out.BeginAutosave(folder.path() / "missing" / "Cerca.txt", false));
+    EXPECT_FALSE(out.IsSaving());
+    EXPECT_TRUE(sink.Lines().empty());
+}
+
+TEST(Output, ConcurrentPrintersLoseNoLine) {
+    Output out;
+    CollectingSink sink;
+    out.SetSink(&sink);
+    auto print = [&out](char tag) {
+        for (int i = 0; i < 2000; ++i) out.PrintLine(std::string(1, tag) + std::to_string(i));
+    };
+    std::thread a(print, 'a'), b(print, 'b');
+    a.join();
+    b.join();
+    Lines lines = sink.Lines();
+    ASSERT_EQ(lines.size(), 4000u);
+    int nextA = 0, nextB = 0;
+    for (const std::string& line : lines) {
+        int& next = line[0] == 'a' ? nextA : nextB;
+        EXPECT_EQ(line.substr(1), std::to_string(next));
+        ++next;
+    }
+}
+
+}  // namespace
+}  // namespace sillabor

@@ -1,0 +1,50 @@
+#pragma once
+// Temporary working folders with tiny dictionaries, loaded through the real path.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "search/workbench.h"
+#include "support/collecting_sink.h"
+
+namespace sillabor::test {
+
+// A fresh folder under the system's temporary folder, removed on destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadFile(const std::filesystem::path& path);
+
+// The bytes of a well-formed prepared file for these words (a-z, no duplicates):
+// header, then the words grouped by class in the dictionary's class order.
+std::string PreparedFileBytes(const std::vector<std::string>& words);
+
+// Writes Dizionari/<name>/j_r_<name> for the words.
+void WritePreparedDictionary(const std::filesystem::path& root, const std::string& name,
+                             const std::vector<std::string>& words);
+
+// A working folder with a workbench whose printed lines are collected.
+struct Fixture {
+    TempFolder folder;
+    CollectingSink sink;
+    std::unique_ptr<Workbench> wb;
+
+    Fixture();
+    // Writes a prepared "Default" for the words, scans and loads it; the lines
+    // of the load are then forgotten.
+    void LoadDefault(const std::vector<std::string>& words);
+};
+
+}  // namespace sillabor::test
