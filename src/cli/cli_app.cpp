@@ -65,6 +65,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.require_subcommand(1);
 
     CommandAction action;
+    AddCercaCommand(app, action);
     AddDizioCommand(app, action);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());

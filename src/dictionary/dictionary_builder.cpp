@@ -9,6 +9,7 @@
 #include <cstring>
 #include <deque>
 #include <fstream>
+#include <memory>
 #include <new>
 #include <system_error>
 #include <vector>
@@ -109,7 +110,9 @@ int Build::Run() {
 
     wb_.out.PrintLine("Path = Dizionari/" + name_ + "/*.*");
     std::vector<std::string> names;
-    if (!ListFolder(folder_, names)) {
+    // A name is one folder under Dizionari/, never a path leading elsewhere.
+    bool plainName = !name_.empty() && name_ != "." && name_ != ".." && name_.find('/') == std::string::npos;
+    if (!plainName || !ListFolder(folder_, names)) {
         PrintNoSources();
         return 1;
     }
@@ -195,10 +198,11 @@ bool WritePreparedFile(const fs::path& run, const fs::path& target) {
     // Records: key byte 80 - length, the letters sorted, the word, a NUL. Their
     // byte order is the class order: longer words first, then by sorted letters
     // (more a's first, ...), and within a class the words in byte order.
-    std::vector<char> records(words.size() * 2);
+    std::unique_ptr<char[]> records(new char[words.size() * 2]);
     std::vector<char*> order;
+    order.reserve(words.size() / 8);
     size_t textLength = 0;
-    char* out = records.data();
+    char* out = records.get();
     bool ended = false;
     for (size_t at = 0; at < words.size();) {
         const char* word = words.data() + at;
@@ -212,14 +216,15 @@ bool WritePreparedFile(const fs::path& run, const fs::path& target) {
         if (length == 0 || length > 79) return false;
         order.push_back(out);
         *out++ = static_cast<char>(80 - length);
-        int counts[26] = {};
+        // The letters sorted by insertion: words are short.
         for (size_t i = 0; i < length; ++i) {
-            int letter = word[i] - 'a';
-            if (letter < 0 || letter >= 26) return false;
-            ++counts[letter];
+            char c = word[i];
+            if (c < 'a' || c > 'z') return false;
+            size_t j = i;
+            for (; j > 0 && out[j - 1] > c; --j) out[j] = out[j - 1];
+            out[j] = c;
         }
-        for (int letter = 0; letter < 26; ++letter)
-            for (int n = counts[letter]; n > 0; --n) *out++ = static_cast<char>('a' + letter);
+        out += length;
         std::memcpy(out, word, length);
         out += length;
         *out++ = '\0';

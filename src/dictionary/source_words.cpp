@@ -57,8 +57,21 @@ void ShortWordTable::Forget(const char* word, size_t length) {
 }
 
 std::string DecodeSourceText(std::string_view raw) {
-    if (IsValidUtf8(raw)) return Utf8ToCp1252(raw, '\0');
-    return std::string(raw);
+    if (!IsValidUtf8(raw)) return std::string(raw);
+    // Plain ASCII stretches are copied as they are; only the multi-byte
+    // characters go through the decoder.
+    std::string text;
+    text.reserve(raw.size());
+    size_t at = 0;
+    while (at < raw.size()) {
+        size_t start = at;
+        while (at < raw.size() && static_cast<unsigned char>(raw[at]) < 0x80) ++at;
+        text.append(raw, start, at - start);
+        start = at;
+        while (at < raw.size() && static_cast<unsigned char>(raw[at]) >= 0x80) ++at;
+        if (at > start) text += Utf8ToCp1252(raw.substr(start, at - start), '\0');
+    }
+    return text;
 }
 
 std::vector<char*> CollectSourceWords(std::string& text, const CharacterMap& map, int options,

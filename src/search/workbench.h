@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cerca/cerca_state.h"
 #include "dictionary/dictionary.h"
 #include "search/output.h"
 #include "search/random_source.h"
@@ -62,6 +63,9 @@ public:
     int selectedDictionary = -1;
     int buildOptions = 0;
     int exportOrder = kExportAlphabetical;
+
+    // The "Cerca" page.
+    CercaState cerca;
 
     void SetDictionaryState(const std::string& text) {
         if (host != nullptr) host->SetDictionaryState(text);

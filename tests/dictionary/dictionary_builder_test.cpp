@@ -231,6 +231,15 @@ TEST_F(BuildTest, NoSourceFailsWithTwoLines) {
     EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
     EXPECT_EQ(f.sink.Lines(), failure);
     EXPECT_FALSE(fs::exists(PreparedPath()));
+
+    // A name that would lead out of Dizionari/ is no dictionary folder.
+    Source("testo.txt", "parola");
+    fs::create_directories(f.folder.path() / "Prova");
+    WriteFile(f.folder.path() / "Prova" / "j_r_Altro", "old");
+    f.sink.Reset();
+    EXPECT_EQ(BuildDictionary(*f.wb, "../Prova"), 1);
+    EXPECT_EQ(f.sink.Lines().back(), "Creazione del dizionario ../Prova : FALLITA");
+    EXPECT_TRUE(fs::exists(f.folder.path() / "Prova" / "j_r_Altro"));
 }
 
 TEST_F(BuildTest, SourceOverTenMegabytesStopsTheBuild) {
@@ -261,12 +270,6 @@ TEST_F(BuildTest, UnreadableSourceFailsTheBuild) {
     EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
     EXPECT_EQ(f.sink.Lines().back(), "Creazione del dizionario Prova : FALLITA");
     EXPECT_FALSE(fs::exists(PreparedPath()));
-}
-
-TEST_F(BuildTest, ShortWordsRepeatedAcrossSourcesAreStoredOnce) {
-    Source("a.txt", "a ab abc abcd abcde");
-    Source("b.txt", "abcd abc ab a abcde abce");
-    EXPECT_EQ(BuildWords(0), (Words{"a", "ab", "abc", "abcd", "abcde", "abce"}));
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+#pragma once
+// The "Cerca" page's record: the values of its controls, the parameters of the
+// search built from them, and the working storage its categories share.
+
+#include <cstdint>
+#include <string>
+
+namespace sillabor {
+
+// The categories of the page (items of Categoria); 8 is the "Parole" page's search.
+enum CercaCategory : int {
+    kCercaEdits = 0,        // zeppe, scarti, (s)cambi, metatesi, anagrammi
+    kCercaCharades = 1,     // sciarade, sciarade incatenate
+    kCercaInterleaves = 2,  // intarsi, incastri e sciarade alterne
+    kCercaPadlocks = 3,     // lucchetti e cerniere
+    kCercaIncluded = 4,     // parole incluse +
+    kCercaGrid = 5,         // paroliere
+    kCercaConsonando = 6,
+    kCercaSizigie = 7,
+    kCercaParole = 8,
+    kCercaCategoryItems = 8,  // items of Categoria
+};
+
+// RadioParo: what the letter grid category does.
+enum GridModes : int32_t { kGridSolve = 0, kGridArrange = 1, kGridArrangeThenSolve = 2 };
+
+// The controls of the page as the window (or the command line) reads them.
+struct CercaControls {
+    int Categoria = kCercaEdits;  // index of the selected item
+    std::string LaBase;           // the typed base, Windows-1252
+    bool CheckDiag = true;        // "Anche diag."
+    bool CheckRiuso = false;      // "Riuso lettere"
+    int RadioParo = kGridSolve;   // "risolvi", "disponi", "disp. & ris."
+};
+
+inline constexpr int kMaxCells = 91;
+inline constexpr int kMaxCellLength = 6;
+
+struct CercaState {
+    CercaControls page;
+
+    // The search option, 0..8.
+    int32_t Category = kCercaEdits;
+    // The normalised base: a-z, plus '[' and ']' (categories 4 and 5), '*'
+    // (category 5) and single blanks (category 7).
+    std::string BaseWord;
+    // The '*' typed in the base, 0..2 when a search runs.
+    int32_t JokerCount = 0;
+    // Options of the grid category; only ManageCat's values change them.
+    bool UseDiagonals = true;
+    bool ReuseLetters = false;
+    int32_t GridMode = kGridSolve;
+
+    // The cells of a base split by ParseCells: single letters, '*' and groups.
+    char Cells[kMaxCells][kMaxCellLength + 1] = {};
+    int32_t CellLength[kMaxCells] = {};
+    uint8_t CellFree[kMaxCells] = {};
+    int32_t CellCount = 0;
+};
+
+}  // namespace sillabor

@@ -1,0 +1,84 @@
+// sillabor-cli cerca: the "Cerca" page: the games built around one base word.
+
+#include <CLI/CLI.hpp>
+
+#include "cerca/base_word.h"
+#include "cerca/cerca_search.h"
+#include "cerca/manage_cat.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_context.h"
+#include "dictionary/text_encoding.h"
+#include "search/run_game.h"
+
+namespace sillabor::cli {
+
+namespace {
+
+struct CercaOptions {
+    int categoria = kCercaEdits;
+    std::string base;
+    bool noDiag = false;
+    bool riuso = false;
+    std::string griglia = "risolvi";
+};
+
+int GridModeOf(const std::string& griglia) {
+    if (griglia == "disponi") return kGridArrange;
+    if (griglia == "entrambi") return kGridArrangeThenSolve;
+    return kGridSolve;
+}
+
+int RunCerca(CliContext& ctx, const CercaOptions& options) {
+    if (!CercaCategoryBuilt(options.categoria)) {
+        ctx.UsageError("la categoria " + std::to_string(options.categoria) + " (" +
+                       Cp1252ToUtf8(kCategoriaItems[options.categoria]) +
+                       ") non \xC3\xA8 ancora disponibile");
+        return kExitUsage;
+    }
+    Workbench& wb = ctx.wb();
+    CercaControls& page = wb.cerca.page;
+    page.Categoria = options.categoria;
+    page.LaBase = ExternalToCp1252(options.base, ' ');
+    page.CheckDiag = !options.noDiag;
+    page.CheckRiuso = options.riuso;
+    page.RadioParo = GridModeOf(options.griglia);
+    ApplyGridOptions(ManageCat(page), wb.cerca);
+
+    switch (NormaliseBase(wb.cerca, wb.out)) {
+        case kBaseRefused:
+            ctx.out.flush();
+            return kExitError;
+        case kBaseEmpty:
+            ctx.UsageError("nella base non resta nulla da cercare");
+            return kExitError;
+        default:
+            break;
+    }
+
+    int code = ctx.LoadChosenDictionary(false);
+    if (code != kExitOk && !wb.dict.IsLoaded()) {
+        ctx.PrintStatusLine();
+        return code;
+    }
+    int searchCode = ctx.RunPageSearch(kGameCerca, options.categoria);
+    return code != kExitOk ? code : searchCode;
+}
+
+}  // namespace
+
+void AddCercaCommand(CLI::App& app, CommandAction& action) {
+    auto options = std::make_shared<CercaOptions>();
+    CLI::App* cerca = app.add_subcommand("cerca", "Pagina Cerca: i giochi costruiti su una parola base");
+    cerca->add_option("--categoria", options->categoria,
+                      "Categoria: 0 zeppe, scarti, (s)cambi, metatesi, anagr.; 1 sciarade; 2 intarsi; "
+                      "3 lucchetti e cerniere; 4 parole incluse; 5 paroliere; 6 consonando; 7 sizigie")
+        ->check(CLI::Range(0, kCercaCategoryItems - 1));
+    cerca->add_option("BASE", options->base, "La parola base (o le lettere, o le parole)")->required();
+    cerca->add_flag("--no-diag", options->noDiag, "Paroliere: senza le diagonali");
+    cerca->add_flag("--riuso", options->riuso, "Paroliere: riuso lettere, una casella pu\xC3\xB2 servire pi\xC3\xB9 volte in una parola");
+    cerca->add_option("--griglia", options->griglia, "Paroliere: risolvi, disponi o entrambi")
+        ->check(CLI::IsMember({"risolvi", "disponi", "entrambi"}));
+    cerca->callback([&action, options] { action = [options](CliContext& ctx) { return RunCerca(ctx, *options); }; });
+}
+
+}  // namespace sillabor::cli
