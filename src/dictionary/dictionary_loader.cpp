@@ -1,6 +1,7 @@
 #include "dictionary/dictionary_loader.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 #include <new>
 #include <system_error>
@@ -54,6 +55,19 @@ void WarnCrowdedClass(Workbench& wb, const char* word) {
     wb.out.PrintLine("creare qualche discrepanza durante l'uso del programma).");
 }
 
+// ComputeLetterCount for a word known to hold only a-z, which also finds the
+// word's end: the class pass runs over every word of the text.
+inline char* CountCheckedLetters(char* word, LetterCount& lc) {
+    std::memset(&lc, 0, sizeof lc);
+    char* p = word;
+    for (; *p != '\0'; ++p) {
+        assert(*p >= 'a' && *p <= 'z');
+        ++lc.counts[*p - 'a'];
+    }
+    lc.total = static_cast<int16_t>(p - word);
+    return p;
+}
+
 }  // namespace
 
 int ScanDictionaries(Workbench& wb) {
@@ -103,13 +117,12 @@ std::string BuildIndexes(Workbench& wb) {
     int32_t inClass = 1;
     char* p = text + 2;
     d.Words[1] = p;
-    ComputeLetterCount(p, d.Classes[0].letters);
+    p = CountCheckedLetters(p, d.Classes[0].letters) + 1;
     d.Classes[0].ClassWords = 2;
-    p += std::strlen(p) + 1;
     for (int32_t slot = 2; slot < d.WordCount; ++slot) {
         d.Words[slot] = p;
         AnagramClass& next = d.Classes[cls + 1];
-        ComputeLetterCount(p, next.letters);
+        char* end = CountCheckedLetters(p, next.letters);
         const uint32_t offset = static_cast<uint32_t>(p - text);
         if (std::memcmp(&next.letters, &d.Classes[cls].letters, sizeof(LetterCount)) == 0) {
             if (inClass >= kMaxClassWords)
@@ -126,7 +139,7 @@ std::string BuildIndexes(Workbench& wb) {
             d.Classes[cls].ClassWords = offset;
             inClass = 1;
         }
-        p += std::strlen(p) + 1;
+        p = end + 1;
         wb.state.FoundCount.store(slot, std::memory_order_relaxed);
     }
     d.Classes[cls].ClassWords |= static_cast<uint32_t>(inClass) << 24;

@@ -18,7 +18,8 @@ int ScanDictionaries(Workbench& wb);
 // Falls back to "Default" at most once; 0 on success, 1 on failure.
 int LoadDictionary(Workbench& wb);
 
-// Fills the class table and the slot array from WordText, warns about classes
+// Fills the class table and the slot array from WordText (words already
+// checked by CheckPreparedWords: a-z only), warns about classes
 // of more than 127 words, sorts the slots and builds the lookup tables.
 // Returns "" or why the text does not match its declared classes.
 std::string BuildIndexes(Workbench& wb);

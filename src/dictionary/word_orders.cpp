@@ -11,19 +11,42 @@ namespace sillabor {
 
 namespace {
 
-// A word with its first eight bytes packed big-endian, so that comparing keys
-// as integers compares those bytes in byte order.
+// A word with a prefix of it packed into an integer key, so that comparing keys
+// as integers compares those prefixes in byte order.
 struct KeyedWord {
     uint64_t key;
     char* word;
 };
 
-inline uint64_t PrefixKey(const char* w, bool& longer) {
+// Byte keys: the first eight bytes, big-endian.
+constexpr int kBytesPerKey = 8;
+
+inline uint64_t BytePrefixKey(const char* w, bool& longer) {
     uint64_t key = 0;
     int i = 0;
-    for (; i < 8 && w[i]; ++i) key = (key << 8) | static_cast<unsigned char>(w[i]);
-    longer = (i == 8 && w[8] != '\0');
-    return key << (8 * (8 - i));
+    for (; i < kBytesPerKey && w[i]; ++i) key = (key << 8) | static_cast<unsigned char>(w[i]);
+    longer = (i == kBytesPerKey && w[kBytesPerKey] != '\0');
+    return i == 0 ? 0 : key << (8 * (kBytesPerKey - i));
+}
+
+// Letter keys, for words made of a-z only (every dictionary word): five bits a
+// letter ('a' = 1 ... 'z' = 26, the end of the word 0), twelve letters from the
+// top of the key. Bits 0-3 stay clear.
+constexpr int kLettersPerKey = 12;
+constexpr int kLetterBits = 5;
+
+// False when one of the first twelve bytes is not a-z.
+inline bool LetterPrefixKey(const char* w, uint64_t& key, bool& longer) {
+    uint64_t k = 0;
+    int i = 0;
+    for (; i < kLettersPerKey && w[i]; ++i) {
+        const unsigned v = static_cast<unsigned>(static_cast<unsigned char>(w[i])) - 'a';
+        if (v >= 26) return false;
+        k = (k << kLetterBits) | (v + 1);
+    }
+    longer = (i == kLettersPerKey && w[kLettersPerKey] != '\0');
+    key = i == 0 ? 0 : k << (64 - kLetterBits * i);
+    return true;
 }
 
 inline bool TailLess(const char* a, const char* b) {
@@ -36,29 +59,33 @@ inline bool TailLess(const char* a, const char* b) {
     return *x < *y;
 }
 
-// LSD radix sort on the 64-bit keys, one byte per pass; passes whose byte is the
-// same for every key are skipped.
-void RadixSortKeys(std::vector<KeyedWord>& items) {
+// LSD radix sort on the keys, `digitBits` bits a pass from bit `lowBit` up to
+// bit 63; passes whose digit is the same for every key are skipped.
+void RadixSortKeys(std::vector<KeyedWord>& items, int lowBit, int digitBits) {
     const size_t n = items.size();
-    std::vector<KeyedWord> scratch(n);
-    size_t counts[8][256] = {};
+    const int passes = (64 - lowBit + digitBits - 1) / digitBits;
+    const size_t buckets = size_t{1} << digitBits;
+    const uint64_t mask = buckets - 1;
+    std::vector<size_t> counts(static_cast<size_t>(passes) * buckets, 0);
     for (const KeyedWord& item : items)
-        for (int b = 0; b < 8; ++b) ++counts[b][(item.key >> (8 * b)) & 0xFF];
+        for (int p = 0; p < passes; ++p) ++counts[p * buckets + ((item.key >> (lowBit + p * digitBits)) & mask)];
+    std::vector<KeyedWord> scratch(n);
     KeyedWord* from = items.data();
     KeyedWord* to = scratch.data();
-    for (int b = 0; b < 8; ++b) {
-        size_t* c = counts[b];
+    for (int p = 0; p < passes; ++p) {
+        size_t* c = counts.data() + p * buckets;
         bool trivial = false;
-        for (int v = 0; v < 256; ++v)
+        for (size_t v = 0; v < buckets; ++v)
             if (c[v] == n) trivial = true;
         if (trivial) continue;
         size_t sum = 0;
-        for (int v = 0; v < 256; ++v) {
+        for (size_t v = 0; v < buckets; ++v) {
             size_t k = c[v];
             c[v] = sum;
             sum += k;
         }
-        for (size_t i = 0; i < n; ++i) to[c[(from[i].key >> (8 * b)) & 0xFF]++] = from[i];
+        const int shift = lowBit + p * digitBits;
+        for (size_t i = 0; i < n; ++i) to[c[(from[i].key >> shift) & mask]++] = from[i];
         std::swap(from, to);
     }
     if (from != items.data()) std::memcpy(items.data(), from, n * sizeof(KeyedWord));
@@ -74,22 +101,42 @@ void SortByteOrder(char** words, size_t n) {
     }
     std::vector<KeyedWord> items(n);
     bool anyLonger = false;
+    bool lettersOnly = true;
     for (size_t i = 0; i < n; ++i) {
         bool longer;
-        items[i] = {PrefixKey(words[i], longer), words[i]};
+        uint64_t key;
+        if (!LetterPrefixKey(words[i], key, longer)) {
+            lettersOnly = false;
+            break;
+        }
+        items[i] = {key, words[i]};
         anyLonger |= longer;
     }
-    RadixSortKeys(items);
+    if (!lettersOnly) {
+        anyLonger = false;
+        for (size_t i = 0; i < n; ++i) {
+            bool longer;
+            items[i] = {BytePrefixKey(words[i], longer), words[i]};
+            anyLonger |= longer;
+        }
+    }
+    // Letter keys: ten-bit digits over bits 4-63; byte keys: eight-bit digits.
+    if (lettersOnly)
+        RadixSortKeys(items, 4, 10);
+    else
+        RadixSortKeys(items, 0, 8);
     for (size_t i = 0; i < n; ++i) words[i] = items[i].word;
     if (!anyLonger) return;
-    // Words sharing their first eight bytes: finish them on the rest of the word.
+    // Words sharing their whole key prefix: finish them on the rest of the word.
+    const int skip = lettersOnly ? kLettersPerKey : kBytesPerKey;
+    const uint64_t lastOfKey = lettersOnly ? (uint64_t{0x1F} << 4) : 0xFF;
     size_t start = 0;
     while (start < n) {
         size_t end = start + 1;
         while (end < n && items[end].key == items[start].key) ++end;
-        if (end - start > 1 && (items[start].key & 0xFF) != 0) {
+        if (end - start > 1 && (items[start].key & lastOfKey) != 0) {
             std::sort(words + start, words + end,
-                      [](const char* a, const char* b) { return TailLess(a + 8, b + 8); });
+                      [skip](const char* a, const char* b) { return TailLess(a + skip, b + skip); });
         }
         start = end;
     }
