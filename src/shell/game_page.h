@@ -1,0 +1,60 @@
+#pragma once
+// What the window asks of each page of Gioco. A page reads its own controls
+// into the workbench's records on the window thread and tells the window which
+// search to run; the window owns the search cycle, the buttons and the output.
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+namespace sillabor {
+class Workbench;
+}
+
+namespace sillabor::shell {
+
+class TGamePage : public QWidget {
+    Q_OBJECT
+
+public:
+    // How "Genera" looks on the page.
+    enum class StartButton {
+        Shown,      // visible, with StartCaption()
+        Hidden,     // "Genera" and "Stop !" hidden: the page has its own buttons
+        Unchanged,  // left as the previous page had it
+    };
+
+    TGamePage(Workbench& wb, const QString& name, QWidget* parent = nullptr);
+
+    virtual StartButton StartButtonMode() const { return StartButton::Shown; }
+    virtual QString StartCaption() const { return "Genera"; }
+    // Whether "Genera" can start a search on this page now.
+    virtual bool CanStart() const { return false; }
+    // Reads and checks the page's input for "Genera" and fills the game's
+    // record. False starts nothing (any message has been printed).
+    virtual bool PrepareSearch(int& /*game*/, int& /*option*/) { return false; }
+    // The fields where Enter acts as "Genera".
+    virtual QList<QWidget*> TextFields() const { return {}; }
+    // The help sections for the page, in printing order.
+    virtual QStringList HelpKeys() const = 0;
+    // Whether the output area wraps long lines while the page is shown.
+    virtual bool WrapsOutput() const { return false; }
+    // The page has just been shown (window thread, no search running).
+    virtual void PageShown() {}
+    // A search has ended (window thread): the page applies what the game returned.
+    virtual void SearchEnded() {}
+
+signals:
+    // A page button asks for a search; the window ignores it while busy.
+    void SearchRequested(int game, int option);
+    // The page's own rule for enabling "Genera" may have changed.
+    void CanStartChanged();
+
+protected:
+    // A note in the middle of a page whose controls are still to come.
+    void AddPlaceholder();
+
+    Workbench& wb_;
+};
+
+}  // namespace sillabor::shell

@@ -1,0 +1,38 @@
+#include "shell/save_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace sillabor::shell {
+
+bool WriteTextFile(const QString& path, const QString& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+std::optional<QString> AskAndSaveText(QWidget* parent, const QString& text, const std::filesystem::path& root,
+                                      const QString& remembered) {
+    const QDir rootDir(QFile::decodeName(root.c_str()));
+    const QFileInfo start(rootDir, remembered);
+    QFileDialog dialog(parent, "Salva come");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    dialog.setNameFilters({"Text files (*.txt)", "All files (*)"});
+    dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().first();
+    if (!WriteTextFile(path, text)) {
+        QMessageBox::warning(parent, "Salva come", "Impossibile scrivere il file " + QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    return path;
+}
+
+}  // namespace sillabor::shell

@@ -1,0 +1,39 @@
+#pragma once
+// The menu "Salvataggio automatico": each page's choice of saving its results.
+
+#include <QMenu>
+
+#include "search/autosave.h"
+
+class QAction;
+
+namespace sillabor::shell {
+
+class TSaveMenu : public QMenu {
+    Q_OBJECT
+
+public:
+    TSaveMenu(AutosaveSettings& settings, QWidget* parent = nullptr);
+
+    // Shows the choice of `page`: disabled when the page cannot save,
+    // otherwise the page's file names and a check on its mode.
+    void SetSaveMenu(int page);
+
+    QAction* SalvaSu;
+    QAction* AccodaA;
+    QAction* NonSalvare;
+    QAction* Salva2;
+    QAction* Accoda1;
+    QAction* Nonsalvare1;
+    QAction* MostraSalv;
+    QAction* HelpsuSalvataggio;
+
+private:
+    void ChoosePage(uint8_t mode);
+    void ChooseAll(uint8_t mode);
+
+    AutosaveSettings& settings_;
+    int page_ = 0;
+};
+
+}  // namespace sillabor::shell

@@ -1,0 +1,459 @@
+#include "shell/thread_sort_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QThread>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "dictionary/dictionary_loader.h"
+#include "search/dictionary_game.h"
+#include "search/help_file.h"
+#include "search/run_game.h"
+#include "shell/anagr_page.h"
+#include "shell/busy_indicator.h"
+#include "shell/cerca_page.h"
+#include "shell/cern_page.h"
+#include "shell/curio_page.h"
+#include "shell/decrit_page.h"
+#include "shell/desktop_folder.h"
+#include "shell/dizio_page.h"
+#include "shell/metagr_page.h"
+#include "shell/output_area.h"
+#include "shell/parole_page.h"
+#include "shell/save_file.h"
+#include "shell/save_menu.h"
+#include "shell/text_conversion.h"
+#include "shell/trova_page.h"
+
+namespace sillabor::shell {
+
+namespace {
+
+constexpr int kGiocoHeight = 209;
+constexpr const char* kTabCaptions[kPageCount] = {"Anagr", "Parole", "Cerca",  "Trova", "Metagr",
+                                                   "Decrit", "Curio", "Cern", "Dizio"};
+constexpr const char* kCreditLine = "Sillabor 2.0 - dicembre 2026";
+
+std::filesystem::path PathOf(const QString& folder) { return std::filesystem::path(QFile::encodeName(folder).toStdString()); }
+
+QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+}  // namespace
+
+TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent)
+    : QMainWindow(parent), wb_(PathOf(rootFolder)), runner_(&RunGame) {
+    setObjectName("ThreadSortForm");
+    setWindowTitle("Sillabor 2.0");
+    BuildWidgets();
+    BuildMenus();
+
+    resize(626, 493);
+    setMinimumSize(620, 400);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    Clokka.setObjectName("Clokka");
+    Clokka.setInterval(320);
+    connect(&Clokka, &QTimer::timeout, this, [this] { ClokkaTimer(true); });
+    PicTime.setObjectName("PicTime");
+    PicTime.setInterval(150);
+    connect(&PicTime, &QTimer::timeout, this, &TThreadSortForm::PicTimeTimer);
+
+    StartUp();
+    Clokka.start();
+    PicTime.start();
+}
+
+TThreadSortForm::~TThreadSortForm() {
+    // The search cannot outlive the workbench it runs on: ask it to stop and
+    // let it end (a load or a build always runs to its end).
+    if (esecutore_ != nullptr) {
+        wb_.state.StopRequested = true;
+        esecutore_->wait();
+    }
+    wb_.host = nullptr;
+    wb_.out.SetSink(nullptr);
+    wb_.out.EndAutosave();
+}
+
+void TThreadSortForm::BuildWidgets() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(4, 4, 4, 0);
+    auto* top = new QHBoxLayout;
+    column->addLayout(top);
+
+    auto* side = new QVBoxLayout;
+    Pic = new TBusyIndicator(central);
+    QSizePolicy keepRoom = Pic->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    Pic->setSizePolicy(keepRoom);
+    Pic->hide();
+    side->addWidget(Pic, 0, Qt::AlignHCenter);
+    StartBtn = NamedButton("StartBtn", "Genera", central);
+    EndBtn = NamedButton("EndBtn", "Stop !", central);
+    EndBtn->setToolTip("Interrope la ricerca corrente");
+    Aiuto = NamedButton("Aiuto", "?", central);
+    for (QPushButton* button : {StartBtn, EndBtn, Aiuto}) {
+        button->setFixedWidth(76);
+        side->addWidget(button, 0, Qt::AlignHCenter);
+    }
+    side->addStretch(1);
+    top->addLayout(side);
+
+    Gioco = new QTabWidget(central);
+    Gioco->setObjectName("Gioco");
+    Gioco->setFixedHeight(kGiocoHeight);
+    top->addWidget(Gioco, 1);
+
+    InstallPage(0, new TAnagrammiPage(wb_));
+    InstallPage(1, new TParolePage(wb_));
+    InstallPage(2, new TCercaloPage(wb_));
+    InstallPage(3, new TCrealoPage(wb_));
+    InstallPage(4, new TMetagramPage(wb_));
+    InstallPage(5, new TNumeriPage(wb_));
+    InstallPage(6, new TInfoPage(wb_));
+    InstallPage(7, new TCernitePage(wb_));
+    dizioPage_ = new TDizionariPage(wb_);
+    InstallPage(8, dizioPage_);
+
+    RichE = new TOutputArea(central);
+    column->addWidget(RichE, 1);
+    setCentralWidget(central);
+
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("StatusBar1");
+    const int widths[3] = {200, 250, 100};
+    const Qt::Alignment aligns[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    for (int i = 0; i < 3; ++i) {
+        panels_[i] = new QLabel(bar);
+        panels_[i]->setObjectName(QString("Panel%1").arg(i));
+        panels_[i]->setFixedWidth(widths[i]);
+        panels_[i]->setAlignment(aligns[i] | Qt::AlignVCenter);
+        panels_[i]->setFrameShape(QFrame::Panel);
+        panels_[i]->setFrameShadow(QFrame::Sunken);
+        bar->addWidget(panels_[i]);
+    }
+    panels_[2]->setText("v. 2.0 ");
+
+    connect(StartBtn, &QPushButton::clicked, this, &TThreadSortForm::StartBtnClick);
+    connect(EndBtn, &QPushButton::clicked, this, &TThreadSortForm::EndBtnClick);
+    connect(Aiuto, &QPushButton::clicked, this, &TThreadSortForm::AiutoClick);
+    connect(Gioco, &QTabWidget::currentChanged, this, &TThreadSortForm::GiocoChange);
+}
+
+void TThreadSortForm::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    QAction* salva = file->addAction("&Salva");
+    salva->setObjectName("SalvaFile");
+    salva->setToolTip("Salva in un file");
+    salva->setStatusTip("Salva in un file");
+    QAction* esci = file->addAction("&Esci");
+    esci->setObjectName("FileEsci");
+    connect(salva, &QAction::triggered, this, &TThreadSortForm::SalvaFileExecute);
+    connect(esci, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    struct EditItem {
+        const char* text;
+        QKeySequence::StandardKey key;
+        const char* slot;
+    };
+    for (const EditItem& item : {EditItem{"&Copy", QKeySequence::Copy, "copy()"}, EditItem{"Cu&t", QKeySequence::Cut, "cut()"},
+                                 EditItem{"&Paste", QKeySequence::Paste, "paste()"}}) {
+        QAction* action = edit->addAction(item.text);
+        action->setShortcut(item.key);
+        const char* slot = item.slot;
+        connect(action, &QAction::triggered, this, [this, slot] { EditAction(slot); });
+    }
+
+    saveMenu_ = new TSaveMenu(saving_, this);
+    menuBar()->addMenu(saveMenu_);
+    connect(saveMenu_->MostraSalv, &QAction::triggered, this, [this] { OpenFolder(wb_.SavesDir()); });
+    connect(saveMenu_->HelpsuSalvataggio, &QAction::triggered, this, &TThreadSortForm::HelpsuSalvataggioClick);
+
+    QMenu* options = menuBar()->addMenu("Opzioni");
+    QAction* font = options->addAction("Cambia Carattere");
+    font->setObjectName("ChangeFont");
+    connect(font, &QAction::triggered, this, &TThreadSortForm::ChangeFont);
+}
+
+void TThreadSortForm::InstallPage(int index, TGamePage* page) {
+    pages_[static_cast<size_t>(index)] = page;
+    Gioco->insertTab(index, page, kTabCaptions[index]);
+    connect(page, &TGamePage::SearchRequested, this, &TThreadSortForm::PageSearchRequested);
+    connect(page, &TGamePage::CanStartChanged, this, &TThreadSortForm::UpdateStartButton);
+    for (QWidget* field : page->TextFields()) field->installEventFilter(this);
+}
+
+void TThreadSortForm::ReplacePage(int index, TGamePage* page) {
+    const int current = Gioco->currentIndex();
+    {
+        const QSignalBlocker blocker(Gioco);
+        TGamePage* old = pages_[static_cast<size_t>(index)];
+        Gioco->removeTab(index);
+        if (old == dizioPage_) dizioPage_ = nullptr;
+        delete old;
+        InstallPage(index, page);
+        Gioco->setCurrentIndex(current);
+    }
+    if (current == index && !busy_) GiocoChange(index);
+}
+
+void TThreadSortForm::StartUp() {
+    StartBtn->setEnabled(false);
+    EndBtn->setEnabled(false);
+    wb_.out.SetSink(RichE);
+    wb_.host = this;
+    started_ = std::chrono::steady_clock::now();
+    Gioco->setCurrentIndex(0);
+    GiocoChange(0);
+
+    const bool scanned = ScanDictionaries(wb_) == 0;
+    if (dizioPage_ != nullptr) dizioPage_->ShowDictionaryList();
+    if (scanned) RunSearch(kGameDictionary, kDictionaryLoad);
+    TestSavesFolder();
+    saveMenu_->SetSaveMenu(Gioco->currentIndex());
+}
+
+void TThreadSortForm::TestSavesFolder() {
+    std::error_code ec;
+    std::filesystem::create_directories(wb_.SavesDir(), ec);
+    const std::filesystem::path probe = wb_.SavesDir() / "ttt__ttt";
+    if (std::FILE* file = std::fopen(probe.c_str(), "w")) {
+        std::fclose(file);
+        std::filesystem::remove(probe, ec);
+        return;
+    }
+    wb_.out.PrintLine("Non posso usare/creare directory Salvataggi");
+    wb_.out.PrintLine("disabilitato il salvataggio automatico");
+    wb_.out.RefreshOutput();
+    saving_.DisableAll();
+}
+
+template <typename Fn>
+void TThreadSortForm::OnWindowThread(Fn&& fn) {
+    if (QThread::currentThread() == thread())
+        fn();
+    else
+        QMetaObject::invokeMethod(this, std::forward<Fn>(fn), Qt::QueuedConnection);
+}
+
+void TThreadSortForm::SetDictionaryState(const std::string& text) {
+    OnWindowThread([this, state = ToQString(text)] { panels_[1]->setText(state); });
+}
+
+void TThreadSortForm::FatalStopped() {
+    OnWindowThread([this] { ShowFatalState(); });
+}
+
+void TThreadSortForm::ShowFatalState() {
+    if (esecutore_ == nullptr) busy_ = false;
+    Gioco->setEnabled(false);
+    Gioco->hide();
+    StartBtn->setEnabled(false);
+    EndBtn->setEnabled(false);
+}
+
+void TThreadSortForm::RunSearch(int game, int option) {
+    started_ = std::chrono::steady_clock::now();
+    StartBtn->setEnabled(false);
+    busy_ = true;
+    // The page cannot change, nor its controls start anything, while the search runs.
+    Gioco->setEnabled(false);
+    const int page = Gioco->currentIndex();
+    if (!(page == 0 && game == kGameDictionary)) wb_.out.ClearOutput();
+    const uint8_t mode = saving_.AutosaveMode[static_cast<size_t>(page)];
+    if (mode == kSaveWrite || mode == kSaveAppend)
+        wb_.out.BeginAutosave(wb_.SavesDir() / SaveFileName(page), mode == kSaveAppend);
+
+    esecutore_ = new Esecutore(runner_, wb_, game, option, this);
+    connect(esecutore_, &QThread::finished, this, &TThreadSortForm::SearchFinished, Qt::QueuedConnection);
+    esecutore_->start();
+}
+
+void TThreadSortForm::StartBtnClick() {
+    if (busy_ || wb_.fatal) return;
+    int game = 0;
+    int option = 0;
+    if (pages_[static_cast<size_t>(Gioco->currentIndex())]->PrepareSearch(game, option)) RunSearch(game, option);
+    wb_.out.RefreshOutput();
+}
+
+void TThreadSortForm::EndBtnClick() { wb_.state.StopRequested = true; }
+
+void TThreadSortForm::PageSearchRequested(int game, int option) {
+    if (busy_ || wb_.fatal) return;
+    RunSearch(game, option);
+}
+
+void TThreadSortForm::SearchFinished() {
+    if (esecutore_ == nullptr) return;
+    esecutore_->wait();
+    const int game = esecutore_->Game();
+    esecutore_->deleteLater();
+    esecutore_ = nullptr;
+
+    pages_[static_cast<size_t>(Gioco->currentIndex())]->SearchEnded();
+    // A load, build or export never stops early: a late "Stop !" interrupted nothing.
+    if (wb_.state.StopRequested && game != kGameDictionary) {
+        wb_.out.PrintSeparator();
+        wb_.out.PrintLine("RICERCA INTERROTTA");
+    }
+    wb_.out.RefreshOutput();
+    wb_.out.EndAutosave();
+    ClokkaTimer(false);
+    wb_.state.StatusMode = kStatusGenerated;
+    busy_ = false;
+    wb_.state.StopRequested = false;
+    Gioco->setEnabled(true);
+    if (wb_.fatal) {
+        Gioco->setEnabled(false);
+        Gioco->hide();
+        StartBtn->hide();
+        EndBtn->hide();
+        Aiuto->hide();
+    } else {
+        EndBtn->setEnabled(true);
+        UpdateStartButton();
+    }
+    emit SearchEnded();
+}
+
+int64_t TThreadSortForm::ElapsedMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
+}
+
+void TThreadSortForm::ClokkaTimer(bool fromTimer) {
+    if (fromTimer && !busy_) return;
+    const int32_t mode = wb_.state.StatusMode;
+    // The dictionary's sizes are read only by the reports that do not change it.
+    const bool percentOfDictionary = mode == kStatusInfoWords || mode == kStatusInfoClasses;
+    const std::string text = StatusText(mode, wb_.state.FoundCount, ElapsedMs(),
+                                        percentOfDictionary ? wb_.dict.WordCount : 0,
+                                        percentOfDictionary ? wb_.dict.ClassCount : 0);
+    panels_[0]->setText(ToQString(text));
+}
+
+void TThreadSortForm::PicTimeTimer() {
+    PicTime.setInterval(busy_ ? 200 : 150);
+    if (!busy_) {
+        Pic->hide();
+        return;
+    }
+    Pic->show();
+    RichE->MovePending();
+    Pic->Advance();
+}
+
+void TThreadSortForm::GiocoChange(int index) {
+    if (index < 0 || index >= kPageCount) return;
+    saveMenu_->SetSaveMenu(index);
+    TGamePage* page = pages_[static_cast<size_t>(index)];
+    page->PageShown();
+    RichE->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    switch (page->StartButtonMode()) {
+        case TGamePage::StartButton::Hidden:
+            StartBtn->hide();
+            EndBtn->hide();
+            break;
+        case TGamePage::StartButton::Shown:
+            EndBtn->show();
+            StartBtn->setText(page->StartCaption());
+            StartBtn->show();
+            break;
+        case TGamePage::StartButton::Unchanged:
+            EndBtn->show();
+            break;
+    }
+    UpdateStartButton();
+}
+
+void TThreadSortForm::UpdateStartButton() {
+    const TGamePage* page = pages_[static_cast<size_t>(Gioco->currentIndex())];
+    StartBtn->setEnabled(!busy_ && !wb_.fatal && page->CanStart());
+}
+
+bool TThreadSortForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // EditPress: Enter in a page field acts as "Genera".
+            if (!busy_ && !StartBtn->isHidden() && StartBtn->isEnabled()) StartBtnClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TThreadSortForm::closeEvent(QCloseEvent* event) {
+    wb_.state.StopRequested = true;
+    event->accept();
+}
+
+void TThreadSortForm::AiutoClick() {
+    if (busy_) return;
+    wb_.out.ClearOutput();
+    const std::filesystem::path helpFile = wb_.root / kHelpFileName;
+    for (const QString& key : pages_[static_cast<size_t>(Gioco->currentIndex())]->HelpKeys())
+        PrintHelpSection(wb_.out, helpFile, key.toStdString());
+    wb_.out.PrintSeparator();
+    wb_.out.PrintLine(kCreditLine);
+    wb_.out.RefreshOutput();
+}
+
+void TThreadSortForm::HelpsuSalvataggioClick() {
+    if (busy_) return;
+    wb_.out.ClearOutput();
+    PrintHelpSection(wb_.out, wb_.root / kHelpFileName, "SALVATAGGI");
+    wb_.out.RefreshOutput();
+}
+
+void TThreadSortForm::ChangeFont() {
+    if (DialogoFont == nullptr) {
+        DialogoFont = new QFontDialog(RichE->font(), this);
+        DialogoFont->setObjectName("DialogoFont");
+        connect(DialogoFont, &QFontDialog::currentFontChanged, RichE, &QWidget::setFont);
+        connect(DialogoFont, &QFontDialog::fontSelected, RichE, &QWidget::setFont);
+    }
+    const QFont before = RichE->font();
+    DialogoFont->setCurrentFont(before);
+    disconnect(DialogoFont, &QDialog::rejected, nullptr, nullptr);
+    connect(DialogoFont, &QDialog::rejected, RichE, [this, before] { RichE->setFont(before); });
+    DialogoFont->open();
+}
+
+void TThreadSortForm::SalvaFileExecute() {
+    if (busy_) return;
+    if (auto saved = AskAndSaveText(this, RichE->toPlainText(), wb_.root, saveFileName_)) saveFileName_ = *saved;
+}
+
+void TThreadSortForm::EditAction(const char* slot) {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr) return;
+    const QByteArray signature(slot);
+    if (focused->metaObject()->indexOfMethod(signature.constData()) < 0) return;
+    QMetaObject::invokeMethod(focused, signature.left(signature.indexOf('(')).constData());
+}
+
+}  // namespace sillabor::shell

@@ -1,0 +1,112 @@
+#pragma once
+// TThreadSortForm, the main window: the pages of Gioco, the output area, the
+// buttons, the status bar and the menus, and the cycle of one search on the
+// search thread (RunSearch, Esecutore, SearchFinished).
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <memory>
+
+#include "search/autosave.h"
+#include "search/workbench.h"
+#include "shell/esecutore.h"
+
+class QFontDialog;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace sillabor::shell {
+
+class TBusyIndicator;
+class TDizionariPage;
+class TGamePage;
+class TOutputArea;
+class TSaveMenu;
+
+class TThreadSortForm : public QMainWindow, private SearchHost {
+    Q_OBJECT
+
+public:
+    // rootFolder holds Dizionari/, Salvataggi/ and the help file. The window
+    // starts loading "Default" at once.
+    explicit TThreadSortForm(const QString& rootFolder = ".", QWidget* parent = nullptr);
+    ~TThreadSortForm() override;
+
+    Workbench& workbench() { return wb_; }
+    AutosaveSettings& autosave() { return saving_; }
+    bool IsBusy() const { return busy_; }
+    bool IsFatal() const { return wb_.fatal; }
+    // The games run by the search thread (RunGame unless a test replaces it).
+    void SetGameRunner(GameRunner runner) { runner_ = std::move(runner); }
+    // Puts `page` (owned by the window from now on) at position `index` of Gioco.
+    void ReplacePage(int index, TGamePage* page);
+    TGamePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
+
+    // The only way a search starts; the caller has checked that none runs.
+    void RunSearch(int game, int option);
+    void StartBtnClick();
+    void EndBtnClick();
+    void AiutoClick();
+    void HelpsuSalvataggioClick();
+
+signals:
+    // SearchFinished has run: the window is idle (or fatal) again.
+    void SearchEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // SearchHost, called from either thread.
+    void SetDictionaryState(const std::string& text) override;
+    void FatalStopped() override;
+
+    template <typename Fn>
+    void OnWindowThread(Fn&& fn);
+
+    void BuildWidgets();
+    void BuildMenus();
+    void StartUp();
+    void TestSavesFolder();
+    void InstallPage(int index, TGamePage* page);
+    void PageSearchRequested(int game, int option);
+    void SearchFinished();
+    void ClokkaTimer(bool fromTimer);
+    void PicTimeTimer();
+    void GiocoChange(int page);
+    void UpdateStartButton();
+    void ShowFatalState();
+    void ChangeFont();
+    void SalvaFileExecute();
+    void EditAction(const char* slot);
+    int64_t ElapsedMs() const;
+
+    Workbench wb_;
+    AutosaveSettings saving_;
+    GameRunner runner_;
+
+    QTabWidget* Gioco = nullptr;
+    std::array<TGamePage*, kPageCount> pages_{};
+    TDizionariPage* dizioPage_ = nullptr;
+    QPushButton* StartBtn = nullptr;
+    QPushButton* EndBtn = nullptr;
+    QPushButton* Aiuto = nullptr;
+    TBusyIndicator* Pic = nullptr;
+    TOutputArea* RichE = nullptr;
+    std::array<QLabel*, 3> panels_{};
+    TSaveMenu* saveMenu_ = nullptr;
+    QFontDialog* DialogoFont = nullptr;
+    QTimer Clokka;
+    QTimer PicTime;
+
+    bool busy_ = false;
+    Esecutore* esecutore_ = nullptr;
+    std::chrono::steady_clock::time_point started_;
+    QString saveFileName_ = "untitled.txt";
+};
+
+}  // namespace sillabor::shell

@@ -1,0 +1,76 @@
+#pragma once
+// Helpers shared by the window's tests: a gate a stand-in search waits on, a
+// page with one field, and the window's widgets by name.
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QVBoxLayout>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+#include "search/workbench.h"
+#include "shell/game_page.h"
+#include "shell/thread_sort_form.h"
+
+namespace sillabor::test {
+
+// Holds a stand-in search until opened (or until the search is asked to stop,
+// so that a failing test never hangs the window's destructor).
+class Gate {
+public:
+    void Wait(const Workbench& wb) {
+        std::unique_lock lock(mutex_);
+        while (!open_ && !wb.state.Stopping()) cv_.wait_for(lock, std::chrono::milliseconds(10));
+    }
+    void Open() {
+        {
+            std::lock_guard lock(mutex_);
+            open_ = true;
+        }
+        cv_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    bool open_ = false;
+};
+
+// A page with one field whose "Genera" runs (game, option).
+class TFieldPage : public shell::TGamePage {
+public:
+    TFieldPage(Workbench& wb, int game, int option) : TGamePage(wb, "FieldPage"), game_(game), option_(option) {
+        field = new QLineEdit(this);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(field);
+    }
+    QString StartCaption() const override { return "Prova"; }
+    bool CanStart() const override { return true; }
+    bool PrepareSearch(int& game, int& option) override {
+        game = game_;
+        option = option_;
+        return true;
+    }
+    QList<QWidget*> TextFields() const override { return {field}; }
+    QStringList HelpKeys() const override { return {"PAROLE"}; }
+
+    QLineEdit* field;
+
+private:
+    int game_;
+    int option_;
+};
+
+inline QPlainTextEdit* OutputOf(shell::TThreadSortForm& window) {
+    return window.findChild<QPlainTextEdit*>("RichE");
+}
+
+inline QStringList OutputLines(shell::TThreadSortForm& window) {
+    QString text = OutputOf(window)->toPlainText();
+    if (text.endsWith('\n')) text.chop(1);
+    return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+}  // namespace sillabor::test

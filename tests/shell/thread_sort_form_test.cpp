@@ -1,0 +1,341 @@
+// The window's search cycle: start-up load, fatal state, stop, Enter, saving, help.
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <atomic>
+
+#include "search/run_game.h"
+#include "shell/shell_test_support.h"
+#include "support/fixture_dictionary.h"
+
+using sillabor::Workbench;
+using sillabor::shell::TThreadSortForm;
+using namespace sillabor::test;
+
+namespace {
+
+constexpr int kLoadTimeout = 20000;
+const std::vector<std::string> kWords = {"casa", "cane", "sacca", "arco", "orca", "roca", "remo", "mare", "rame"};
+
+QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
+
+template <typename T>
+T* Named(TThreadSortForm& window, const char* name) {
+    return window.findChild<T*>(name);
+}
+
+QString Panel(TThreadSortForm& window, int i) { return Named<QLabel>(window, QString("Panel%1").arg(i).toLatin1())->text(); }
+
+void WaitIdle(TThreadSortForm& window) { QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout); }
+
+}  // namespace
+
+class ThreadSortFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpLoadsDefaultAndEndsIdle() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        WritePreparedDictionary(folder.path(), "Altro", kWords);
+        TThreadSortForm window(Root(folder));
+        QVERIFY(window.IsBusy());
+        QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
+        WaitIdle(window);
+
+        const QStringList lines = OutputLines(window);
+        QVERIFY(lines.contains("Attendere : Carico il Dizionario Default"));
+        QVERIFY(lines.contains("Dizionario caricato e ordinato"));
+        QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
+        QVERIFY(Panel(window, 0).startsWith("Caricate "));
+        QVERIFY(Named<QTabWidget>(window, "Gioco")->isEnabled());
+        QVERIFY(Named<QPushButton>(window, "EndBtn")->isEnabled());
+        QVERIFY(std::filesystem::is_directory(folder.path() / "Salvataggi"));
+        QVERIFY(!std::filesystem::exists(folder.path() / "Salvataggi" / "ttt__ttt"));
+        QComboBox* list = Named<QComboBox>(window, "DizBox");
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->currentText(), QString("Default"));
+
+        // A page whose game exists offers "Genera" with its own caption; one
+        // whose game is still to come keeps it disabled.
+        QPushButton* start = Named<QPushButton>(window, "StartBtn");
+        QVERIFY(!start->isEnabled());
+        window.ReplacePage(1, new TFieldPage(window.workbench(), 8, 2));
+        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        gioco->setCurrentIndex(1);
+        QVERIFY(start->isEnabled());
+        QCOMPARE(start->text(), QString("Prova"));
+        QCOMPARE(gioco->tabText(1), QString("Parole"));
+        gioco->setCurrentIndex(8);
+        QVERIFY(start->isHidden());
+        QVERIFY(Named<QPushButton>(window, "EndBtn")->isHidden());
+        gioco->setCurrentIndex(6);  // "Curio" leaves "Genera" as the previous page had it
+        QVERIFY(start->isHidden());
+        QVERIFY(!Named<QPushButton>(window, "EndBtn")->isHidden());
+    }
+
+    void dizioPageLoadsTheChosenDictionaryAndRefreshesTheList() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        WritePreparedDictionary(folder.path(), "Altro", {"uno", "due", "tre", "quattro"});
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(8);
+        QComboBox* list = Named<QComboBox>(window, "DizBox");
+        list->setCurrentText("Altro");
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        Named<QPushButton>(window, "CaricaB")->click();
+        QVERIFY(window.IsBusy());
+        QVERIFY(!Named<QTabWidget>(window, "Gioco")->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        QCOMPARE(Panel(window, 1), QString("Dizionario: Altro"));
+        QCOMPARE(window.workbench().dict.WordCount, 5);
+        QCOMPARE(OutputLines(window).first(), QString());  // the output was emptied first
+
+        // "Agg.Lista" finds a new folder and selects "Default" again.
+        WritePreparedDictionary(folder.path(), "Nuovo", kWords);
+        Named<QPushButton>(window, "AggLBut")->click();
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->currentText(), QString("Default"));
+        QCOMPARE(OutputLines(window), QStringList{"Lista Dizionari Aggiornata"});
+    }
+
+    void missingDefaultEndsInTheFatalState() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Altro", kWords);
+        TThreadSortForm window(Root(folder));
+        QVERIFY(window.IsFatal());
+        QVERIFY(!window.IsBusy());
+        const QStringList lines = OutputLines(window);
+        QVERIFY(lines.contains("ERRORE: Non c'e' il dizionario 'Default'"));
+        QVERIFY(lines.contains("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
+        QVERIFY(Named<QTabWidget>(window, "Gioco")->isHidden());
+        QVERIFY(!Named<QPushButton>(window, "StartBtn")->isEnabled());
+        QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
+    }
+
+    void unusableDefaultEndsInTheFatalStateAfterTheLoad() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", {"uno", "due"});
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        QVERIFY(window.IsFatal());
+        const QStringList lines = OutputLines(window);
+        QVERIFY(lines.contains("Errore: il dizionario di Default contiene meno di 3 parole!!"));
+        QCOMPARE(lines.last(), QString("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
+        QCOMPARE(Panel(window, 1), QString("Dizionario: (FALLITO!)"));
+        for (const char* name : {"Gioco", "StartBtn", "EndBtn", "Aiuto"})
+            QVERIFY2(window.findChild<QWidget*>(name)->isHidden(), name);
+    }
+
+    void stopDuringALoadChangesNothing() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        Gate gate;
+        window.SetGameRunner([&gate](Workbench& wb, int game, int option) {
+            const int status = sillabor::RunGame(wb, game, option);
+            gate.Wait(wb);  // still "running" when "Stop !" is pressed
+            return status;
+        });
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(8);
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        Named<QPushButton>(window, "CaricaB")->click();
+        QTRY_VERIFY(OutputLines(window).contains("Dizionario caricato e ordinato"));
+        window.EndBtnClick();
+        gate.Open();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        QCOMPARE(OutputLines(window).last(), QString("Per istruzioni: bottone <?>  o file <leggimi.txt>"));
+        QVERIFY(!window.workbench().state.StopRequested);
+        QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
+    }
+
+    void enterInAFieldStartsTheSearchOnlyWhenIdle() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        std::atomic<int> runs{0};
+        Gate gate;
+        window.SetGameRunner([&](Workbench& wb, int, int) {
+            ++runs;
+            gate.Wait(wb);
+            return 0;
+        });
+        auto* page = new TFieldPage(window.workbench(), 2, 8);
+        window.ReplacePage(1, page);
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+
+        QTest::keyClick(page->field, Qt::Key_Return);
+        QVERIFY(window.IsBusy());
+        QTRY_COMPARE(runs.load(), 1);
+        QTest::keyClick(page->field, Qt::Key_Enter);
+        QTest::keyClick(page->field, Qt::Key_Return);
+        window.StartBtnClick();
+        QCoreApplication::processEvents();
+        QCOMPARE(runs.load(), 1);
+        QCOMPARE(page->field->text(), QString());  // Enter never reaches the field
+
+        gate.Open();
+        QTRY_COMPARE(ended.count(), 1);
+        QVERIFY(!OutputLines(window).contains("RICERCA INTERROTTA"));
+        QTest::keyClick(page->field, Qt::Key_Return);
+        QTRY_COMPARE(ended.count(), 2);
+        QCOMPARE(runs.load(), 2);
+    }
+
+    void savingSearchWritesExactlyItsLinesThenTheClosingLine() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        window.ReplacePage(1, new TFieldPage(window.workbench(), 2, 8));
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        Named<QAction>(window, "AccodaA")->trigger();
+        QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
+
+        Gate gate;
+        bool waitForStop = false;
+        window.SetGameRunner([&](Workbench& wb, int, int) {
+            wb.out.PrintLine("uno");
+            wb.out.PrintSeparator();
+            wb.out.PrintLine("citt\xE0");
+            if (waitForStop) gate.Wait(wb);
+            return 0;
+        });
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        const std::filesystem::path file = folder.path() / "Salvataggi" / "Parole.txt";
+        const std::string separator(50, '-');
+
+        window.StartBtnClick();
+        QTRY_COMPARE(ended.count(), 1);
+        const std::string firstRun = "uno\n" + separator + "\ncitt\xC3\xA0\n============================\n";
+        QCOMPARE(ReadFile(file), firstRun);
+        QCOMPARE(OutputLines(window),
+                 (QStringList{"Accodo i risultati a Parole.txt (lungo 0 bytes)", QString::fromStdString(separator), "uno",
+                              QString::fromStdString(separator), QString::fromUtf8("città")}));
+
+        // A stopped search keeps its partial lines, then the stop notice, then the closing line.
+        waitForStop = true;
+        window.StartBtnClick();
+        QTRY_VERIFY(OutputLines(window).contains("uno"));
+        window.EndBtnClick();
+        QTRY_COMPARE(ended.count(), 2);
+        QCOMPARE(OutputLines(window).first(),
+                 QString("Accodo i risultati a Parole.txt (lungo %1 bytes)").arg(firstRun.size()));
+        QCOMPARE(ReadFile(file), firstRun + "uno\n" + separator + "\ncitt\xC3\xA0\n" + separator +
+                                     "\nRICERCA INTERROTTA\n============================\n");
+
+        // "Non salvare" writes nothing more.
+        Named<QAction>(window, "NonSalvare")->trigger();
+        const std::string before = ReadFile(file);
+        waitForStop = false;
+        window.StartBtnClick();
+        QTRY_COMPARE(ended.count(), 3);
+        QCOMPARE(ReadFile(file), before);
+        QCOMPARE(OutputLines(window).first(), QString("uno"));
+    }
+
+    void longSearchShowsItsLinesWhileItRuns() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        window.ReplacePage(1, new TFieldPage(window.workbench(), 2, 8));
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        Gate gate;
+        window.SetGameRunner([&gate](Workbench& wb, int, int) {
+            wb.state.FoundCount = 0;
+            for (int i = 0; i < 10000; ++i) {
+                std::snprintf(wb.out.LineBuffer, sillabor::Output::kLineBufferSize, "riga %05d", i);
+                wb.out.PrintLineBuffer();
+                wb.state.CountOne();
+                if (i == 4999) gate.Wait(wb);
+            }
+            return 0;
+        });
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        window.StartBtnClick();
+        // Shown while the search is still running, without any refresh of its own.
+        QTRY_VERIFY(OutputLines(window).contains("riga 04999"));
+        QVERIFY(window.IsBusy());
+        QTRY_COMPARE(Panel(window, 0).left(17), QString("Generati 5000 in "));
+        gate.Open();
+        QTRY_COMPARE(ended.count(), 1);
+        const QStringList lines = OutputLines(window);
+        QCOMPARE(lines.size(), 10000);
+        for (int i = 0; i < 10000; ++i) QCOMPARE(lines[i], QString("riga %1").arg(i, 5, 10, QChar('0')));
+        QVERIFY(Panel(window, 0).startsWith("Generati 10000 in "));
+    }
+
+    void saveMenuFollowsThePageAndItsAvailability() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        QMenu* menu = window.findChild<QMenu*>("Salvataggioautomatico");
+        QCOMPARE(Named<QAction>(window, "SalvaSu")->text(), QString("Salva risultati in Anagrammi.txt"));
+        QVERIFY(Named<QAction>(window, "NonSalvare")->isChecked());
+        Named<QAction>(window, "Accoda1")->trigger();
+        const auto& modes = window.autosave().AutosaveMode;
+        QCOMPARE(std::vector<int>(modes.begin(), modes.end()), (std::vector<int>{1, 1, 1, 1, 1, 3, 1, 3, 3}));
+        gioco->setCurrentIndex(4);
+        QCOMPARE(Named<QAction>(window, "AccodaA")->text(), QString("Accoda risultati a Metagr.txt"));
+        QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
+        QVERIFY(menu->menuAction()->isEnabled());
+        gioco->setCurrentIndex(5);
+        QVERIFY(!menu->menuAction()->isEnabled());
+    }
+
+    void unusableSavesFolderDisablesSaving() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        WriteFile(folder.path() / "Salvataggi", "not a folder");
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        const QStringList lines = OutputLines(window);
+        const qsizetype notice = lines.indexOf("Non posso usare/creare directory Salvataggi");
+        QVERIFY(notice >= 0);
+        QCOMPARE(lines.value(notice + 1), QString("disabilitato il salvataggio automatico"));
+        for (uint8_t mode : window.autosave().AutosaveMode) QCOMPARE(int(mode), 3);
+        QVERIFY(!window.findChild<QMenu*>("Salvataggioautomatico")->menuAction()->isEnabled());
+    }
+
+    void helpPrintsThePageSectionsThenTheCredit() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        window.AiutoClick();
+        QStringList lines = OutputLines(window);
+        QCOMPARE(lines.value(0), QString("Impossibile trovare il file di help (sillaboraiut.txt)"));
+        QCOMPARE(lines.value(1), QString(50, '-'));
+        QVERIFY(lines.value(2).startsWith("Sillabor 2.0"));
+
+        WriteFile(folder.path() / "sillaboraiut.txt",
+                  "###CERCA0\nzeppe\n**#\n###SpiegaGiochi\ngiochi\n**#\n###DIZIO\ndizionari\n**#\n"
+                  "###SALVATAGGI\nsalvare\n**#\n");
+        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        gioco->setCurrentIndex(2);
+        window.AiutoClick();
+        lines = OutputLines(window);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"zeppe", "giochi", QString(50, '-')}));
+        gioco->setCurrentIndex(8);
+        window.AiutoClick();
+        QCOMPARE(OutputLines(window).first(), QString("dizionari"));
+        Named<QAction>(window, "HelpsuSalvataggio")->trigger();
+        QCOMPARE(OutputLines(window), QStringList{"salvare"});
+    }
+};
+
+QTEST_MAIN(ThreadSortFormTest)
+#include "thread_sort_form_test.moc"
