@@ -1,11 +1,12 @@
 #include "cerca/cerca_search.h"
 
 #include "cerca/category0.h"
+#include "patterns/parole_search.h"
 #include "search/workbench.h"
 
 namespace sillabor {
 
-bool CercaCategoryBuilt(int option) { return option == kCercaEdits; }
+bool CercaCategoryBuilt(int option) { return option == kCercaEdits || option == kCercaParole; }
 
 int CercaSearch(Workbench& wb, int option) {
     if (!CercaCategoryBuilt(option)) return kCercaCategoryNotBuilt;
@@ -15,7 +16,9 @@ int CercaSearch(Workbench& wb, int option) {
         case kCercaEdits:
             SearchEdits(wb);
             break;
-        // option 8: the Parole search
+        case kCercaParole:
+            status = ParoleSearch(wb);
+            break;
         default:
             break;
     }

@@ -67,6 +67,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CommandAction action;
     AddCercaCommand(app, action);
     AddDizioCommand(app, action);
+    AddParoleCommand(app, action);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     if (!reversed.empty()) reversed.pop_back();  // the program name

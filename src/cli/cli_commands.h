@@ -17,6 +17,7 @@ using CommandAction = std::function<int(CliContext&)>;
 // Each adds its subcommand to `app`; when the user picks it, its callback
 // stores the action to run in `action`.
 void AddDizioCommand(CLI::App& app, CommandAction& action);
+void AddParoleCommand(CLI::App& app, CommandAction& action);
 void AddCercaCommand(CLI::App& app, CommandAction& action);
 
 }  // namespace sillabor::cli

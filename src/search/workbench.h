@@ -9,6 +9,7 @@
 
 #include "cerca/cerca_state.h"
 #include "dictionary/dictionary.h"
+#include "patterns/pattern_filter.h"
 #include "search/output.h"
 #include "search/random_source.h"
 #include "search/search_state.h"
@@ -66,6 +67,10 @@ public:
 
     // The "Cerca" page.
     CercaState cerca;
+
+    // The "Parole" page and its filters, which the anagram engine also applies.
+    ParolePage parolePage;
+    PatternFilter paroleFilter;
 
     void SetDictionaryState(const std::string& text) {
         if (host != nullptr) host->SetDictionaryState(text);
