@@ -11,29 +11,25 @@
 namespace sillabor {
 namespace {
 
-TEST(NormaliseBaseText, FoldsAccentsAndCaseAndDropsTheRest) {
-    EXPECT_EQ(NormaliseBaseText("\xC0ncora", kCercaEdits).text, "ancora");
-    EXPECT_EQ(NormaliseBaseText("l'amo", kCercaEdits).text, "lamo");
-    EXPECT_EQ(NormaliseBaseText("Ca-sa 2, (qu)!", kCercaEdits).text, "casaqu");
-    EXPECT_EQ(NormaliseBaseText("casa tetto", kCercaPadlocks).text, "casatetto");
-}
-
-TEST(NormaliseBaseText, KeepsSingleBlanksBetweenTheWordsOfSizigie) {
-    EXPECT_EQ(NormaliseBaseText("  casa   tetto ", kCercaSizigie).text, "casa tetto ");
-    EXPECT_EQ(NormaliseBaseText("casa, . tetto", kCercaSizigie).text, "casa tetto");
-}
-
-TEST(NormaliseBaseText, KeepsGroupsForIncludedWordsAndGridAndJokersForTheGridOnly) {
-    NormalisedBase included = NormaliseBaseText("(qu)a*", kCercaIncluded);
-    EXPECT_EQ(included.text, "[qu]a");
-    EXPECT_EQ(included.jokers, 1);
-    NormalisedBase grid = NormaliseBaseText("(qu)a*", kCercaGrid);
-    EXPECT_EQ(grid.text, "[qu]a*");
-    EXPECT_EQ(grid.jokers, 1);
-    EXPECT_EQ(NormaliseBaseText("{sc}h[i]", kCercaGrid).text, "[sc]h[i]");
-    NormalisedBase consonando = NormaliseBaseText("c*s*", kCercaConsonando);
-    EXPECT_EQ(consonando.text, "cs");
-    EXPECT_EQ(consonando.jokers, 2);
+TEST(NormaliseBaseText, KeepsWhatEachCategorySearches) {
+    struct Case {
+        int category;
+        const char* typed;
+        const char* text;
+        int jokers;
+    };
+    for (const Case& c : {Case{kCercaEdits, "\xC0ncora", "ancora", 0}, Case{kCercaEdits, "l'amo", "lamo", 0},
+                          Case{kCercaEdits, "Ca-sa 2, (qu)!", "casaqu", 0},
+                          Case{kCercaPadlocks, "casa tetto", "casatetto", 0},
+                          Case{kCercaSizigie, "  casa   tetto ", "casa tetto ", 0},
+                          Case{kCercaSizigie, "casa, . tetto", "casa tetto", 0},
+                          Case{kCercaIncluded, "(qu)a*", "[qu]a", 1}, Case{kCercaGrid, "(qu)a*", "[qu]a*", 1},
+                          Case{kCercaGrid, "{sc}h[i]", "[sc]h[i]", 0},
+                          Case{kCercaConsonando, "c*s*", "cs", 2}}) {
+        NormalisedBase base = NormaliseBaseText(c.typed, c.category);
+        EXPECT_EQ(base.text, c.text) << c.typed;
+        EXPECT_EQ(base.jokers, c.jokers) << c.typed;
+    }
 }
 
 struct NormaliseBaseTest : ::testing::Test {
@@ -43,36 +39,24 @@ struct NormaliseBaseTest : ::testing::Test {
 
     NormaliseBaseTest() { out.SetSink(&sink); }
 
-    int Normalise(int category, const std::string& typed, CercaControls controls = {}) {
-        controls.Categoria = category;
-        controls.LaBase = typed;
-        state.page = controls;
-        ApplyGridOptions(ManageCat(controls), state);
+    int Normalise(int category, const std::string& typed, int radioParo = kGridSolve, bool riuso = false) {
+        state.page.Categoria = category;
+        state.page.LaBase = typed;
+        state.page.RadioParo = radioParo;
+        state.page.CheckRiuso = riuso;
+        ApplyGridOptions(ManageCat(state.page), state);
         return NormaliseBase(state, out);
     }
 };
 
-TEST_F(NormaliseBaseTest, AcceptedBaseBecomesTheBaseWord) {
-    EXPECT_EQ(Normalise(kCercaEdits, "Rosa!"), kBaseReady);
-    EXPECT_EQ(state.BaseWord, "rosa");
-    EXPECT_EQ(state.JokerCount, 0);
-    EXPECT_EQ(Normalise(kCercaConsonando, "r*s*"), kBaseReady);
+TEST_F(NormaliseBaseTest, RefusalsPrintTheirMessageAndKeepTheLastBase) {
+    ASSERT_EQ(Normalise(kCercaConsonando, "R*s*"), kBaseReady);
     EXPECT_EQ(state.BaseWord, "rs");
     EXPECT_EQ(state.JokerCount, 2);
-    EXPECT_TRUE(sink.Lines().empty());
-}
 
-TEST_F(NormaliseBaseTest, RefusalsPrintTheirMessageAndKeepTheLastBase) {
-    ASSERT_EQ(Normalise(kCercaEdits, "mare"), kBaseReady);
-    CercaControls reuse;
-    reuse.CheckRiuso = true;
-    CercaControls arrange;
-    arrange.RadioParo = kGridArrange;
-
-    // More than two jokers is refused before every other check.
-    EXPECT_EQ(Normalise(kCercaGrid, "a***", reuse), kBaseRefused);
-    EXPECT_EQ(Normalise(kCercaGrid, "ab*", reuse), kBaseRefused);
-    EXPECT_EQ(Normalise(kCercaGrid, "ab*", arrange), kBaseRefused);
+    EXPECT_EQ(Normalise(kCercaGrid, "a***", kGridSolve, true), kBaseRefused);  // before every other check
+    EXPECT_EQ(Normalise(kCercaGrid, "ab*", kGridSolve, true), kBaseRefused);
+    EXPECT_EQ(Normalise(kCercaGrid, "ab*", kGridArrange), kBaseRefused);
     EXPECT_EQ(Normalise(kCercaEdits, "ab*"), kBaseRefused);
     EXPECT_EQ(Normalise(kCercaSizigie, "casa * tetto"), kBaseRefused);
     EXPECT_EQ(sink.Lines(), (std::vector<std::string>{
@@ -82,24 +66,19 @@ TEST_F(NormaliseBaseTest, RefusalsPrintTheirMessageAndKeepTheLastBase) {
                                 "I Jolly (*) non sono ammessi in questa ricerca",
                                 "I Jolly (*) non sono ammessi in questa ricerca",
                             }));
-    EXPECT_EQ(state.BaseWord, "mare");
+    EXPECT_EQ(state.BaseWord, "rs");
 }
 
-TEST_F(NormaliseBaseTest, JokersInTheSolvedGridAreAccepted) {
+TEST_F(NormaliseBaseTest, JokersGoWithTheSolvedGridAndAnIgnoredReuseTick) {
     EXPECT_EQ(Normalise(kCercaGrid, "ab**"), kBaseReady);
     EXPECT_EQ(state.BaseWord, "ab**");
-    // The reuse tick is ignored while the grid is arranged, but jokers still are not.
-    CercaControls arrangeWithTick;
-    arrangeWithTick.RadioParo = kGridArrangeThenSolve;
-    arrangeWithTick.CheckRiuso = true;
-    EXPECT_EQ(Normalise(kCercaGrid, "ab", arrangeWithTick), kBaseReady);
+    EXPECT_EQ(Normalise(kCercaGrid, "ab", kGridArrangeThenSolve, true), kBaseReady);
     EXPECT_FALSE(state.ReuseLetters);
 }
 
 TEST_F(NormaliseBaseTest, NothingLeftStartsNothingSilently) {
     EXPECT_EQ(Normalise(kCercaEdits, "...!? 12"), kBaseEmpty);
     EXPECT_EQ(Normalise(kCercaSizigie, "    "), kBaseEmpty);
-    EXPECT_EQ(Normalise(kCercaIncluded, ""), kBaseEmpty);
     EXPECT_TRUE(sink.Lines().empty());
     EXPECT_TRUE(state.BaseWord.empty());
 }
