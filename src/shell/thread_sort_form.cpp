@@ -116,6 +116,10 @@ void TThreadSortForm::BuildWidgets() {
     Aiuto = NamedButton("Aiuto", "?", central);
     for (QPushButton* button : {StartBtn, EndBtn, Aiuto}) {
         button->setFixedWidth(76);
+        // "?" keeps its place when the page hides the other two.
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
         side->addWidget(button, 0, Qt::AlignHCenter);
     }
     side->addStretch(1);

@@ -76,5 +76,23 @@ TEST_F(HelpFixture, MissingFilePrintsTheErrorAndFails) {
     EXPECT_EQ(sink.Lines(), std::vector<std::string>{"Impossibile trovare il file di help (sillaboraiut.txt)"});
 }
 
+TEST(ShippedHelpFile, HasASectionForEveryPageAndTopic) {
+    const std::filesystem::path file = std::filesystem::path(SILLABOR_SOURCE_DIR) / kHelpFileName;
+    for (const char* key : {"ANAGRAMMA", "PAROLE", "CERCA0", "CERCA1", "CERCA2", "CERCA3", "CERCA4", "CERCA5", "CERCA6",
+                            "CERCA7", "CREA", "SpiegaGiochi", "METAGRAMMI", "CRITTA", "DECRITTA", "CURIO", "CERNITA",
+                            "DIZIO", "SALVATAGGI"}) {
+        CollectingSink sink;
+        Output out;
+        out.SetSink(&sink);
+        ASSERT_TRUE(PrintHelpSection(out, file, key));
+        const auto lines = sink.Lines();
+        EXPECT_GE(lines.size(), 5u) << key;
+        for (const std::string& line : lines) {
+            EXPECT_LE(line.size(), 90u) << key << ": " << line;  // fits the output area unwrapped
+            EXPECT_NE(line.substr(0, 3), "###") << key << ": a section is not closed";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sillabor

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Starts the window on a virtual X server, waits for the Default dictionary to
+# load, and saves a picture of it as docs/screenshot.png.
+# Usage: scripts/screenshot.sh [seconds to wait after the load, default 4]
+# SILLABOR_BUILD_DIR names another build folder (default: build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh xvfb xauth imagemagick
+build="${SILLABOR_BUILD_DIR:-build}"
+[ -x "$build/sillabor" ] || scripts/build.sh
+mkdir -p docs
+settle="${1:-4}"
+
+xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+  set -euo pipefail
+  "$2/sillabor" &
+  pid=$!
+  trap "kill $pid 2>/dev/null || true" EXIT
+  # The first start builds the prepared file of Default: wait for it.
+  for _ in $(seq 1 240); do
+    [ -f Dizionari/Default/j_r_Default ] && break
+    sleep 0.5
+  done
+  sleep "$1"
+  import -window root docs/screenshot-full.png
+' screenshot "$settle" "$build"
+
+# No window manager, no frame: keep the window, drop the empty screen around it.
+convert docs/screenshot-full.png -trim +repage docs/screenshot.png
+rm -f docs/screenshot-full.png
+echo "docs/screenshot.png"
