@@ -65,6 +65,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.require_subcommand(1);
 
     CommandAction action;
+    AddAnagrCommand(app, action);
     AddCercaCommand(app, action);
     AddDizioCommand(app, action);
     AddParoleCommand(app, action);

@@ -18,6 +18,7 @@ using CommandAction = std::function<int(CliContext&)>;
 // stores the action to run in `action`.
 void AddDizioCommand(CLI::App& app, CommandAction& action);
 void AddParoleCommand(CLI::App& app, CommandAction& action);
+void AddAnagrCommand(CLI::App& app, CommandAction& action);
 void AddCercaCommand(CLI::App& app, CommandAction& action);
 
 }  // namespace sillabor::cli

@@ -56,6 +56,8 @@ int CliContext::RunPageSearch(int game, int option) {
     Workbench& w = wb();
     sink_.SetStream(out);
     started_ = std::chrono::steady_clock::now();
+    // As in the window, a finished search (the load) leaves the status mode at 0.
+    w.state.StatusMode = kStatusGenerated;
     int status = RunGame(w, game, option);
     if (w.state.StopRequested) {
         w.out.PrintSeparator();

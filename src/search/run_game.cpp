@@ -1,5 +1,6 @@
 #include "search/run_game.h"
 
+#include "anagrams/anagram_search.h"
 #include "cerca/cerca_search.h"
 #include "dictionary/word_orders.h"
 #include "search/dictionary_game.h"
@@ -36,6 +37,8 @@ int RunGame(Workbench& wb, int game, int option) {
     wb.state.FoundCount = 0;
     if (wb.dict.NotAlphabetical && GameNeedsByteOrder(game, option)) RestoreByteOrder(wb.dict);
     switch (game) {
+        case kGameAnagrams:
+            return AnagramSearch(wb, option);
         case kGameCerca:
             return CercaSearch(wb, option);
         case kGameDictionary:

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "anagrams/anagram_state.h"
 #include "cerca/cerca_state.h"
 #include "dictionary/dictionary.h"
 #include "patterns/pattern_filter.h"
@@ -64,6 +65,10 @@ public:
     int selectedDictionary = -1;
     int buildOptions = 0;
     int exportOrder = kExportAlphabetical;
+
+    // The "Anagr" page and the anagram engine.
+    AnagramPage anagramPage;
+    AnagramState anagramState;
 
     // The "Cerca" page.
     CercaState cerca;

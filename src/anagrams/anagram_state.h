@@ -1,0 +1,87 @@
+#pragma once
+// The "Anagr" page's input record and the anagram engine's working state.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "dictionary/letter_count.h"
+
+namespace sillabor {
+
+// The controls of the "Anagr" page, as values.
+struct AnagramPage {
+    std::string Frase;          // the phrase, at most 80 characters
+    std::string Fissa;          // the fixed part, at most 70 characters
+    int MinWoLun = 0;           // index 0..4: least word length 1..5
+    int ParoMin = 0;            // index 0..4: least number of words 1..5
+    int ParoMax = 4;            // index 0..4: 1, 2, 3, 4, X (= 8)
+    bool SchemaBx = false;      // "Schema"
+    std::string SchemEd;        // e.g. "2 5 6"
+    bool Mescola = false;       // "Randomizza"
+    bool FiltraGram = false;    // "Imponi i filtri di <Parole> "
+    int FiltraCome = 0;         // index 0..3 of the four filter choices
+    bool ACapo = false;         // "A capo autom."
+    bool Compatta = true;       // "Output compatto"
+    // Replaces the result limit when positive (the command line's --limite);
+    // 0 keeps the page's own limit, negative means no limit.
+    int64_t resultLimitOverride = 0;
+
+    // Written back by the search: the text of TotParoleLab.
+    std::string TotParoleLab = "in. 0";
+};
+
+// Letters packed one per byte (a..z, then the total) in four 64-bit words, so
+// that a fit is tested and subtracted a word at a time.
+struct PackedLetters {
+    uint64_t w[4];
+};
+
+inline constexpr int kAnagramMaxDepth = 20;
+inline constexpr int kMaxSavedHalves = 101;
+
+struct AnagramState {
+    uint8_t FilterMode = 0;
+    std::string SchemaText;
+    int32_t SchemaLengths[8] = {};
+    int32_t LengthRange[41][2] = {};
+    bool SchemaMode = false;
+    bool WrapLines = false;
+    bool CompactOutput = true;
+    int32_t MinWordLen = 1;
+    int32_t MinWords = 1;
+    int32_t MaxWords = 8;
+    int32_t LastSchemaIndex = 0;
+    int64_t HalfComboLimit = 0;
+    int32_t CandidateCount = 0;
+    int32_t Chosen[kAnagramMaxDepth * 2] = {};
+    int64_t Deadline = 0;
+    std::string LineText;
+    int32_t SavedHalves[kMaxSavedHalves][kAnagramMaxDepth] = {};
+    int32_t SavedLengths[kMaxSavedHalves] = {};
+    int64_t ComboCount = 0;
+    int32_t SavedCount = 0;
+    int64_t CandidateWords = 0;
+    LetterCount Remaining{};
+    bool ShortPhrase = true;
+    int HalfPhase = 0;
+    std::string FixedText;
+    std::string SchemaInput;
+    bool Shuffle = false;
+    int64_t ResultLimit = 10000;
+
+    // Per candidate, in candidate order: packed letters, length, and class.
+    std::vector<PackedLetters> candidateLetters;
+    std::vector<int32_t> candidateLength;
+    // Candidate positions still possible at each depth of the search.
+    std::vector<std::vector<int32_t>> levelLists;
+    // The word groups of the line being composed, one per chosen class.
+    struct Group {
+        const char* words[128];
+        int count;
+    };
+    std::vector<Group> groups;
+    std::string expanded;
+};
+
+}  // namespace sillabor

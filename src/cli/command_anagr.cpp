@@ -1,0 +1,97 @@
+// sillabor-cli anagr: the "Anagr" page: anagrams of a phrase.
+
+#include <CLI/CLI.hpp>
+
+#include "anagrams/anagram_page_rules.h"
+#include "anagrams/anagram_search.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_context.h"
+#include "cli/parole_options.h"
+#include "dictionary/text_encoding.h"
+#include "search/run_game.h"
+
+namespace sillabor::cli {
+
+namespace {
+
+struct AnagrOptions {
+    std::string phrase;
+    std::string fixed;
+    int minLength = 1;
+    int minWords = 1;
+    std::string maxWords = "X";
+    std::string schema;
+    bool shuffle = false;
+    bool expanded = false;
+    bool wrap = false;
+    std::string filter;
+    bool showCandidates = false;
+    int64_t limit = 10000;
+    ParoleOptions filters;
+};
+
+int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
+    AnagramPage page;
+    page.Frase = ExternalToCp1252(o.phrase).substr(0, 80);
+    CapPhrase(page.Frase);
+    page.Fissa = ExternalToCp1252(o.fixed).substr(0, 70);
+    page.MinWoLun = o.minLength - 1;
+    page.ParoMin = o.minWords - 1;
+    page.ParoMax = (o.maxWords == "X" || o.maxWords == "x") ? 4 : std::stoi(o.maxWords) - 1;
+    if (page.ParoMin > page.ParoMax) {
+        ctx.UsageError("--parole-min non puo' superare --parole-max");
+        return kExitUsage;
+    }
+    page.SchemaBx = !o.schema.empty();
+    page.SchemEd = ExternalToCp1252(o.schema).substr(0, 20);
+    page.Mescola = o.shuffle;
+    page.Compatta = !o.expanded;
+    page.ACapo = o.wrap;
+    page.FiltraGram = !o.filter.empty();
+    page.FiltraCome = o.filter == "almeno" ? 1 : o.filter == "una" ? 2 : o.filter == "massimo" ? 3 : 0;
+    page.resultLimitOverride = o.limit == 0 ? -1 : o.limit;
+    AnagramPageView view = AnagramVisibility(page);
+    if (view.phraseLetters == 0) {
+        ctx.UsageError("la frase non contiene lettere");
+        return kExitUsage;
+    }
+    if (!view.startEnabled) {
+        ctx.UsageError("la parte fissa deve stare nella frase senza usarne tutte le lettere");
+        return kExitUsage;
+    }
+    int loadCode = ctx.LoadChosenDictionary(false);
+    if (loadCode != kExitOk && !ctx.wb().dict.IsLoaded()) {
+        ctx.PrintStatusLine();
+        return loadCode;
+    }
+    ctx.wb().anagramPage = page;
+    FillParolePage(ctx.wb().parolePage, o.filters);
+    int searchCode = ctx.RunPageSearch(kGameAnagrams, o.showCandidates ? kAnagramShowCandidates : kAnagramSearch);
+    return loadCode != kExitOk ? loadCode : searchCode;
+}
+
+}  // namespace
+
+void AddAnagrCommand(CLI::App& app, CommandAction& action) {
+    auto o = std::make_shared<AnagrOptions>();
+    CLI::App* cmd = app.add_subcommand("anagr", "Pagina Anagr: anagrammi di una frase");
+    cmd->add_option("FRASE", o->phrase, "La frase da anagrammare (al massimo 52 lettere)")->required();
+    cmd->add_option("--fissa", o->fixed, "Parte fissa, stampata davanti a ogni anagramma");
+    cmd->add_option("--lung-min", o->minLength, "Lunghezza minima delle parole")->check(CLI::Range(1, 5));
+    cmd->add_option("--parole-min", o->minWords, "Numero minimo di parole")->check(CLI::Range(1, 5));
+    cmd->add_option("--parole-max", o->maxWords, "Numero massimo di parole: 1..4 o X (8)")
+        ->check(CLI::IsMember({"1", "2", "3", "4", "X", "x"}));
+    cmd->add_option("--schema", o->schema, "Lunghezze delle parole in ordine, es. \"2 5 6\"");
+    cmd->add_flag("--mescola", o->shuffle, "Randomizza l'ordine delle parole candidate");
+    cmd->add_flag("--espanso", o->expanded, "Una riga per ogni scelta di parole (niente gruppi [a b])");
+    cmd->add_flag("--a-capo", o->wrap, "Ogni riga comincia con \"- \"");
+    cmd->add_option("--filtra", o->filter, "Imponi i filtri di Parole: tutte, almeno, una, massimo")
+        ->check(CLI::IsMember({"tutte", "almeno", "una", "massimo"}));
+    AddParoleFilterOptions(*cmd, o->filters);
+    cmd->add_flag("--mostra-in", o->showCandidates, "Elenca le parole candidate invece di cercare");
+    cmd->add_option("--limite", o->limit, "Numero massimo di risultati (0: nessun limite)")
+        ->check(CLI::NonNegativeNumber);
+    cmd->callback([&action, o] { action = [o](CliContext& ctx) { return RunAnagr(ctx, *o); }; });
+}
+
+}  // namespace sillabor::cli

@@ -1,0 +1,58 @@
+#include "cli/parole_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include "dictionary/text_encoding.h"
+#include "patterns/parole_page_record.h"
+
+namespace sillabor::cli {
+
+namespace {
+
+std::string ModeCaption(const std::string& modo) {
+    if (modo == "soddisfa") return std::string(kModeSatisfies);
+    if (modo == "non") return std::string(kModeNotSatisfies);
+    return std::string(kModeIgnored);
+}
+
+}  // namespace
+
+void AddParoleFilterOptions(CLI::App& command, ParoleOptions& options) {
+    command
+        .add_option("--pattern", options.pattern,
+                    "Primo pattern: + vocale, - consonante, ? o . un carattere, * sequenza qualsiasi, "
+                    "(...) un carattere non tra i ..., [...] un carattere tra i ..., A..Z tasti T9, "
+                    "1..9 jolly, @n e #n gruppi, |...| segmenti, dopo la virgola @pxy ed e <parola derivata>")
+        ->type_name("P");
+    command.add_option("--pattern2", options.pattern2, "Secondo pattern")->type_name("P");
+    command.add_option("--modo1", options.modo1, "Il primo pattern: soddisfa, non (soddisfa) o ignora")
+        ->check(CLI::IsMember({"soddisfa", "non", "ignora"}));
+    command.add_option("--modo2", options.modo2, "Il secondo pattern: soddisfa, non (soddisfa) o ignora")
+        ->check(CLI::IsMember({"soddisfa", "non", "ignora"}));
+    command.add_flag("--o", options.orMode, "Basta uno dei due pattern (o) invece di entrambi (e)");
+    command
+        .add_option("--solo", options.solo,
+                    "Usa solo lettere: le lettere che la parola pu\xC3\xB2 usare, es. \"2a c\" o \"aac\"")
+        ->type_name("LETTERE");
+    command.add_option("--obbligati", options.obbligati, "Gruppi obbligati, separati da spazi")
+        ->type_name("GRUPPI");
+    command.add_option("--proibiti", options.proibiti, "Gruppi proibiti, separati da spazi")->type_name("GRUPPI");
+    command.add_option("--min", options.min, "Lunghezza minima")->type_name("N");
+    command.add_option("--max", options.max, "Lunghezza massima (vuota: 41)")->type_name("N");
+}
+
+void FillParolePage(ParolePage& page, const ParoleOptions& options) {
+    page.Pattern = ExternalToCp1252(options.pattern, ' ');
+    page.Pattern2 = ExternalToCp1252(options.pattern2, ' ');
+    page.BuSodd1 = ModeCaption(options.modo1);
+    page.BuSodd2 = ModeCaption(options.modo2);
+    page.EOBott = options.orMode ? "o" : "e";
+    page.SoloBx = options.solo.has_value();
+    page.SoloEd = ExternalToCp1252(options.solo.value_or(""), ' ');
+    page.EdObbligati = ExternalToCp1252(options.obbligati, ' ');
+    page.EdProibiti = ExternalToCp1252(options.proibiti, ' ');
+    page.EdMiLun = options.min;
+    page.EdMxLun = options.max;
+}
+
+}  // namespace sillabor::cli

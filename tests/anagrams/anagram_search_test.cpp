@@ -1,0 +1,234 @@
+// Phrase anagrams on tiny word lists: lines, counts, limits and page rules.
+
+#include "anagrams/anagram_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "anagrams/anagram_page_rules.h"
+#include "search/run_game.h"
+#include "support/fixture_dictionary.h"
+
+namespace sillabor {
+namespace {
+
+using test::Fixture;
+using Lines = std::vector<std::string>;
+
+// Classes in table order: abba, [asca casa], [amor mora roma], [ab ba], ca, sa, [er re], a, b.
+const std::vector<std::string> kWords = {"roma", "amor", "mora", "ab", "ba", "abba", "a",
+                                         "b",    "re",   "er",   "casa", "ca", "sa", "asca"};
+
+struct AnagramTest : ::testing::Test {
+    Fixture f;
+    AnagramPage& page() { return f.wb->anagramPage; }
+    void SetUp() override { f.LoadDefault(kWords); }
+    Lines Run(int option = kAnagramSearch) {
+        f.sink.Reset();
+        RunGame(*f.wb, kGameAnagrams, option);
+        return f.sink.Lines();
+    }
+    int Found() const { return f.wb->state.FoundCount; }
+};
+
+TEST_F(AnagramTest, ACompactGroupCountsEveryWordOfItsClass) {
+    page().Frase = "R\xE0mo!";
+    EXPECT_EQ(Run(), (Lines{"[amor mora roma] "}));
+    EXPECT_EQ(Found(), 3);
+    page().Compatta = false;
+    EXPECT_EQ(Run(), (Lines{"amor ", "mora ", "roma "}));
+    EXPECT_EQ(Found(), 3);
+}
+
+TEST_F(AnagramTest, TwoGroupsExpandWithTheFirstVaryingSlowest) {
+    page().Frase = "abre";
+    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] ", "[er re] a b "}));
+    EXPECT_EQ(Found(), 6);
+    page().Compatta = false;
+    page().ParoMax = 1;  // at most two words
+    EXPECT_EQ(Run(), (Lines{"ab er ", "ab re ", "ba er ", "ba re "}));
+    EXPECT_EQ(Found(), 4);
+}
+
+TEST_F(AnagramTest, WordCountLimitsAndMinimumLength) {
+    page().Frase = "abre";
+    page().ParoMin = 2;  // at least three words
+    EXPECT_EQ(Run(), (Lines{"[er re] a b "}));
+    page().ParoMin = 0;
+    page().MinWoLun = 1;  // words of two letters or more
+    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] "}));
+    page() = AnagramPage{};
+    page().Frase = "roma";
+    page().ParoMin = 1;  // a phrase that is itself a word is not a one-word result
+    EXPECT_TRUE(Run().empty());
+}
+
+TEST_F(AnagramTest, FixedPartAndWrappedLines) {
+    page().Frase = "abre";
+    page().Fissa = "Re";
+    page().ACapo = true;
+    EXPECT_EQ(Run(), (Lines{"- Re [ab ba] ", "- Re a b "}));
+    EXPECT_EQ(f.wb->anagramPage.TotParoleLab, "in. 4");
+}
+
+TEST_F(AnagramTest, SchemaPrintsEachSetOfWordsOncePerSchema) {
+    page().Frase = "abre";
+    page().SchemaBx = true;
+    page().SchemEd = "2, 2";
+    EXPECT_EQ(Run(), (Lines{"[er re] [ab ba] "}));
+    EXPECT_EQ(Found(), 4);
+}
+
+TEST_F(AnagramTest, SchemaErrorsEndTheSearch) {
+    page().Frase = "abbacasa";
+    page().SchemaBx = true;
+    const std::pair<const char*, Lines> cases[] = {
+        {"2 5", {"La somma dei numeri nello schema deve essere uguale", "al numero di caratteri da anagrammare !!"}},
+        {"1 1 1 1 1 1 1 1 0", {"Al massimo 8 parole nello schema !"}},
+        {"4 0 4", {"Le parole non possono essere lunghe 0 caratteri!"}},
+        {"abc", {"Schema fornito non valido (es.: 2 5 6)"}},
+        {"", {"Schema fornito non valido (es.: 2 5 6)"}},
+    };
+    for (const auto& [schema, lines] : cases) {
+        page().SchemEd = schema;
+        EXPECT_EQ(Run(), lines) << schema;
+    }
+    page().SchemEd = "4 4";
+    EXPECT_EQ(Run(), (Lines{"[asca casa] abba "}));
+}
+
+TEST_F(AnagramTest, TheResultLimitStopsAtTheSpecifiedPlaces) {
+    page().Frase = "abre";
+    page().resultLimitOverride = 1;
+    // Compact: the first line already exceeds the limit.
+    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] "}));
+    EXPECT_EQ(Found(), 4);
+    // Expanded: a line is printed, then the expansion stops once the count
+    // before that line was already over the limit.
+    page().Compatta = false;
+    EXPECT_EQ(Run(), (Lines{"ab er ", "ab re ", "ba er "}));
+    EXPECT_EQ(Found(), 3);
+}
+
+TEST_F(AnagramTest, ShowCandidatesListsTheClassesAlone) {
+    page().Frase = "abre";
+    EXPECT_EQ(Run(kAnagramShowCandidates), (Lines{"[ab ba] ", "[er re] ", "a ", "b "}));
+    EXPECT_EQ(f.wb->anagramPage.TotParoleLab, "in. 6");
+}
+
+TEST_F(AnagramTest, AStopRequestEndsTheSearchAtOnce) {
+    page().Frase = "abrecasaroma";
+    // RunGame clears the flag, as a new search does: the sink sets it after the first line.
+    struct StopSink : test::CollectingSink {
+        Workbench* wb = nullptr;
+        void WriteLine(std::string_view line) override {
+            CollectingSink::WriteLine(line);
+            wb->state.StopRequested = true;
+        }
+    } stopper;
+    stopper.wb = f.wb.get();
+    f.wb->out.SetSink(&stopper);
+    RunGame(*f.wb, kGameAnagrams, kAnagramSearch);
+    EXPECT_EQ(stopper.Lines().size(), 1u);
+}
+
+TEST_F(AnagramTest, LongPhrasesFindAnagramsByRandomHalves) {
+    page().Frase = "roma roma roma roma roma roma amor ab";  // 30 letters
+    page().resultLimitOverride = 5;
+    Lines lines = Run();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_GE(Found(), 5);
+    for (const std::string& line : lines) EXPECT_EQ(line.back(), ' ');
+}
+
+TEST_F(AnagramTest, TheFourWaysOfApplyingTheParoleFilters) {
+    page().Frase = "abre";
+    page().FiltraGram = true;
+    f.wb->parolePage.EdMiLun = "2";  // one-letter words fail
+    const std::pair<int, Lines> cases[] = {
+        {0, {"[ab ba] [er re] "}},                       // every word passes
+        {1, {"[ab ba] [er re] ", "[er re] a b "}},       // at least one
+        {2, {"[er re] a b "}},                           // exactly one
+        {3, {"[er re] a b "}},                           // at most one
+    };
+    for (const auto& [choice, lines] : cases) {
+        page().FiltraCome = choice;
+        EXPECT_EQ(Run(), lines) << choice;
+    }
+    page().FiltraCome = 0;
+    Run();
+    EXPECT_EQ(f.wb->anagramPage.TotParoleLab, "in. 4");  // only the passing words count
+
+    f.wb->parolePage.EdMiLun = "3";  // no word passes
+    page().FiltraCome = 3;
+    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] ", "[er re] a b "}));
+    page().FiltraCome = 0;
+    EXPECT_TRUE(Run().empty());
+}
+
+TEST_F(AnagramTest, AFilterErrorEndsTheSearchAfterItsMessage) {
+    page().Frase = "abre";
+    page().FiltraGram = true;
+    f.wb->parolePage.EdMiLun = "9";
+    f.wb->parolePage.EdMxLun = "2";
+    Lines lines = Run();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().find('['), std::string::npos);
+    EXPECT_EQ(Found(), 0);
+}
+
+TEST(AnagramPageRules, PhraseIsCappedAtFiftyTwoLetters) {
+    std::string phrase(53, 'a');
+    EXPECT_EQ(CapPhrase(phrase), 52);
+    EXPECT_EQ(phrase.size(), 52u);
+    std::string punctuated = std::string(52, 'b') + "!!";
+    EXPECT_EQ(CapPhrase(punctuated), 52);
+    EXPECT_EQ(punctuated.size(), 54u);
+    std::string accented = std::string(52, 'c') + "\xE0?";
+    EXPECT_EQ(CapPhrase(accented), 52);
+    EXPECT_EQ(accented, std::string(52, 'c'));
+}
+
+TEST(AnagramPageRules, GeneraNeedsAFixedPartThatFitsAndLeavesLetters) {
+    AnagramPage page;
+    page.Frase = "roma";
+    EXPECT_TRUE(AnagramVisibility(page).startEnabled);
+    page.Fissa = "Amor";
+    EXPECT_FALSE(AnagramVisibility(page).startEnabled);
+    EXPECT_TRUE(AnagramVisibility(page).showCounts);
+    page.Fissa = "rame";
+    AnagramPageView v = AnagramVisibility(page);
+    EXPECT_FALSE(v.startEnabled);
+    EXPECT_FALSE(v.showCounts);
+    EXPECT_EQ(FixedPartCaption("rame"), "- 4");
+    EXPECT_EQ(FixedPartCaption("!"), " ");
+
+    page.Fissa = "";
+    page.Frase = std::string(30, 'a');
+    v = AnagramVisibility(page);
+    EXPECT_TRUE(v.longPhrase);
+    EXPECT_FALSE(v.showWordCounts);
+    EXPECT_FALSE(v.showSchemaAndShuffle);
+    EXPECT_TRUE(v.showMinLength);
+    page.SchemaBx = true;
+    EXPECT_FALSE(AnagramVisibility(page).showSchemaField);
+    page.Frase = "roma";
+    EXPECT_TRUE(AnagramVisibility(page).showSchemaField);
+    EXPECT_FALSE(AnagramVisibility(page).showMinLength);
+}
+
+TEST(AnagramPageRules, WordCountBoundsFollowTheOneJustChanged) {
+    AnagramPage page;
+    page.ParoMax = 1;
+    page.ParoMin = 3;
+    ParoMinChanged(page);
+    EXPECT_EQ(page.ParoMax, 3);
+    page.ParoMax = 0;
+    ParoMaxChanged(page);
+    EXPECT_EQ(page.ParoMin, 0);
+}
+
+}  // namespace
+}  // namespace sillabor
