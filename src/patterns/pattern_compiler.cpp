@@ -23,6 +23,10 @@ std::string_view T9KeyOf(char upper) {
 bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsJokerDigit(char c) { return c >= '1' && c <= '9'; }
+bool IsGroupCode(uint8_t c) {
+    return (c > kCodeGroup && c <= kCodeGroup + kPatternGroups) ||
+           (c > kCodeGroupReversed && c <= kCodeGroupReversed + kPatternGroups);
+}
 
 // Every upper-case letter becomes the bracket text of its keypad key.
 std::string ExpandKeypadLetters(std::string_view text) {
@@ -285,6 +289,23 @@ private:
             }
             p_.minRest[i] = p_.minRest[i + 1] + lo;
             p_.maxRest[i] = std::min(unbounded, p_.maxRest[i + 1] + hi);
+        }
+        p_.prefixLength = 0;
+        for (int k = 0; k < p_.codeCount; ++k) {
+            uint8_t c = p_.codes[k];
+            if (c == kCodeSegmentStart || c == kCodeSegmentEnd) continue;
+            if (c < 'a' || c > 'z') break;
+            p_.prefix[p_.prefixLength++] = static_cast<char>(c);
+        }
+        p_.prefix[p_.prefixLength] = '\0';
+        // The tail is worth checking only behind a code of variable length.
+        p_.tailStart = p_.codeCount;
+        p_.tailLength = 0;
+        int i = p_.codeCount;
+        while (i > 0 && p_.codes[i - 1] != kCodeRun && !IsGroupCode(p_.codes[i - 1])) --i;
+        if (i > 0) {
+            p_.tailStart = i;
+            p_.tailLength = p_.minRest[i];
         }
     }
 

@@ -82,6 +82,13 @@ struct CompiledPattern {
     uint8_t segmentOf[kMaxPatternCodes + 1] = {};
     int32_t minRest[kMaxPatternCodes + 1] = {};
     int32_t maxRest[kMaxPatternCodes + 1] = {};
+    // The one-character codes after the last run or group, which can only
+    // match the word's last `tailLength` characters: checked before backtracking.
+    int32_t tailStart = 0;
+    int32_t tailLength = 0;
+    // The letters every matching word begins with.
+    char prefix[kMaxPatternCodes + 1] = {};
+    int32_t prefixLength = 0;
 
     // Match scratch: joker bindings (0 = unbound), group captures as positions
     // in the word (length 0 = not captured yet), segment bounds.

@@ -14,6 +14,29 @@ bool IsGroup(uint8_t c) { return c > kCodeGroup && c <= kCodeGroup + kPatternGro
 bool IsReversedGroup(uint8_t c) { return c > kCodeGroupReversed && c <= kCodeGroupReversed + kPatternGroups; }
 bool IsSet(uint8_t c) { return c >= kCodeSet && c < kCodeSet + kMaxLetterSets; }
 
+// The word's last characters against the one-character codes of the pattern's
+// tail, jokers taken as any character. False only when no match is possible.
+bool TailFits(const CompiledPattern& p, const char* word, int length) {
+    if (length < p.tailLength) return false;
+    const char* w = word + length - p.tailLength;
+    for (int i = p.tailStart; i < p.codeCount; ++i) {
+        uint8_t c = p.codes[i];
+        if (c == kCodeSegmentStart || c == kCodeSegmentEnd || c == kCodeDerived) continue;
+        char ch = *w++;
+        if (c >= 'a' && c <= 'z') {
+            if (ch != static_cast<char>(c)) return false;
+        } else if (c == kCodeVowel) {
+            if (!VowelTable.IsVowel(ch)) return false;
+        } else if (c == kCodeConsonant) {
+            if (VowelTable.IsVowel(ch)) return false;
+        } else if (IsSet(c)) {
+            unsigned k = static_cast<unsigned char>(ch) - 'a';
+            if (k >= 26 || !((p.letterSets[c - kCodeSet] >> k) & 1u)) return false;
+        }
+    }
+    return true;
+}
+
 class Matcher {
 public:
     Matcher(CompiledPattern& pattern, const char* word, int length, const Dictionary& dict)
@@ -167,6 +190,7 @@ int32_t MatchPattern(CompiledPattern& pattern, const char* word, const Dictionar
     std::memset(pattern.captureLength, 0, sizeof pattern.captureLength);
     if (pattern.hasDerived) pattern.derivedWord = 0;
     int length = static_cast<int>(std::strlen(word));
+    if (pattern.tailLength > 0 && !TailFits(pattern, word, length)) return 0;
     Matcher matcher(pattern, word, length, dict);
     if (!matcher.From(0, 0)) return 0;
     return pattern.hasDerived ? pattern.derivedWord : 1;

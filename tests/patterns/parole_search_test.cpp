@@ -129,6 +129,8 @@ TEST_F(ParoleSearchTest, ModesAndTheirJoin) {
     page.Pattern = "*a";
     page.BuSodd1 = "non soddisfa";
     EXPECT_EQ(Run(page), Closed({"amor"}));
+    page.Pattern = "ro*";
+    EXPECT_EQ(Run(page), Closed({"amor", "casa", "cosa", "orma"}));
     page.BuSodd1 = "..ignora..";
     page.Pattern = "a0";  // an ignored pattern is not compiled
     EXPECT_EQ(Run(page).size(), 6u + 2u);
@@ -144,6 +146,9 @@ TEST_F(ParoleSearchTest, ModesAndTheirJoin) {
     EXPECT_EQ(Run(page), Closed({"amor", "casa", "cosa", "orma", "roma"}));
     page.BuSodd1 = "..ignora..";
     EXPECT_EQ(Run(page), Closed({"amor", "orma", "roma"}));
+    page.Pattern2 = "|ro|*";
+    page.BuSodd2 = "soddisfa";
+    EXPECT_EQ(Run(page), Closed({"roma", "rosa"}));
     // An empty second pattern that is not ignored matches no word.
     page.BuSodd1 = "soddisfa";
     page.EOBott = "e";

@@ -105,6 +105,9 @@ TEST_F(PatternMatcher, DerivedWordIsTheFirstFoundInMatchOrder) {
     EXPECT_EQ(Matches("|*||-||*|, e |3|2|1"),
               (Words{"ab -> ba", "abc -> cab", "ba -> ab", "cab -> abc", "or -> ro", "ro -> or"}));
     EXPECT_EQ(Matches("|*|, e |1 a"), (Words{"or -> ora"}));
+    EXPECT_EQ(Matches("|*|-, e |1"), (Words{"ab -> a", "abc -> ab", "bac -> ba"}));
+    EXPECT_EQ(Matches("*|+|, e |1"),
+              (Words{"a -> a", "ba -> a", "oca -> a", "ora -> a", "orca -> a", "roma -> a"}));
 }
 
 }  // namespace
