@@ -14,6 +14,7 @@ void ClearParolePage(ParolePage& page) { page = ParolePage{}; }
 
 std::string SpiegaParWindow(int offset) {
     const int length = static_cast<int>(kSpiegaParText.size());
+    offset = ((offset % length) + length) % length;
     std::string shown;
     shown.reserve(kSpiegaParWidth);
     for (int k = 0; k < kSpiegaParWidth; ++k) shown.push_back(kSpiegaParText[(offset + k) % length]);

@@ -29,6 +29,7 @@ bool ReadAvailableLetters(const std::string& text, LetterCount& letters) {
             c = text[++i];
         }
         // Only letters and the digits 1 to 9 are left after normalising.
+        if (c < 'a' || c > 'z') continue;
         counts[c - 'a'] += times;
         total += times;
     }
