@@ -1,4 +1,4 @@
-// The "Parole" page's buttons and ticker, without a window.
+// The "Parole" page's ticker, without a window.
 
 #include "patterns/parole_page_record.h"
 
@@ -6,34 +6,6 @@
 
 namespace sillabor {
 namespace {
-
-TEST(ParolePageRecord, ButtonsCycleAndClearRestoresTheDefaults) {
-    EXPECT_EQ(NextModeCaption("soddisfa"), "non soddisfa");
-    EXPECT_EQ(NextModeCaption("non soddisfa"), "..ignora..");
-    EXPECT_EQ(NextModeCaption("..ignora.."), "soddisfa");
-    EXPECT_EQ(ToggledEOCaption("e"), "o");
-    EXPECT_EQ(ToggledEOCaption("o"), "e");
-
-    ParolePage page;
-    page.SoloBx = true;
-    page.SoloEd = "abc";
-    page.EdObbligati = page.EdProibiti = page.Pattern2 = "x";
-    page.EdMiLun = "3";
-    page.EdMxLun = "";
-    page.Pattern = "c*";
-    page.BuSodd1 = "..ignora..";
-    page.BuSodd2 = "soddisfa";
-    page.EOBott = "o";
-    ClearParolePage(page);
-    EXPECT_FALSE(page.SoloBx);
-    EXPECT_EQ(page.SoloEd + page.EdObbligati + page.EdProibiti + page.Pattern2, "");
-    EXPECT_EQ(page.EdMiLun, "0");
-    EXPECT_EQ(page.EdMxLun, "40");
-    EXPECT_EQ(page.Pattern, "*");
-    EXPECT_EQ(page.BuSodd1, "soddisfa");
-    EXPECT_EQ(page.BuSodd2, "..ignora..");
-    EXPECT_EQ(page.EOBott, "e");
-}
 
 TEST(ParolePageRecord, TickerShows65CharactersAndWrapsAroundTheText) {
     ASSERT_EQ(kSpiegaParText.size(), 200u);
