@@ -256,7 +256,10 @@ bool WritePreparedFile(const fs::path& run, const fs::path& target) {
 
     // Written beside the target under a hidden name, then renamed over it, so
     // that a failure never leaves a truncated prepared file.
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + "-XXXXXX")).string();
+    std::string hiddenName = target.filename().string();
+    hiddenName.insert(hiddenName.begin(), '.');
+    hiddenName.append("-XXXXXX");
+    std::string pattern = (target.parent_path() / hiddenName).string();
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
     int fd = mkstemp(temporary.data());
