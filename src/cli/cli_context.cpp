@@ -70,6 +70,17 @@ int CliContext::RunPageSearch(int game, int option) {
     return (status != 0 || w.fatal) ? kExitError : kExitOk;
 }
 
+int CliContext::RunPageCommand(int game, int option, const std::function<void(Workbench&)>& fill) {
+    int loadCode = LoadChosenDictionary(false);
+    if (loadCode != kExitOk && !wb().dict.IsLoaded()) {
+        PrintStatusLine();
+        return loadCode;
+    }
+    if (fill) fill(wb());
+    int searchCode = RunPageSearch(game, option);
+    return loadCode != kExitOk ? loadCode : searchCode;
+}
+
 void CliContext::PrintStatusLine() {
     Workbench& w = wb();
     auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_);

@@ -3,6 +3,7 @@
 // workbench, and the way a page's search is run and reported.
 
 #include <chrono>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -42,6 +43,11 @@ public:
     // Runs a game with its lines on stdout, then reports the stop and the status
     // line on stderr. Returns the exit code.
     int RunPageSearch(int game, int option);
+
+    // A page's command: loads the chosen dictionary (its lines on stderr), lets
+    // `fill` set the page's record, and runs the page's search. A failed load
+    // that fell back to another dictionary still searches, but exits with 1.
+    int RunPageCommand(int game, int option, const std::function<void(Workbench&)>& fill = {});
 
     // The closing status line of the last search, on stderr.
     void PrintStatusLine();

@@ -59,15 +59,11 @@ int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
         ctx.UsageError("la parte fissa deve stare nella frase senza usarne tutte le lettere");
         return kExitUsage;
     }
-    int loadCode = ctx.LoadChosenDictionary(false);
-    if (loadCode != kExitOk && !ctx.wb().dict.IsLoaded()) {
-        ctx.PrintStatusLine();
-        return loadCode;
-    }
-    ctx.wb().anagramPage = page;
-    FillParolePage(ctx.wb().parolePage, o.filters);
-    int searchCode = ctx.RunPageSearch(kGameAnagrams, o.showCandidates ? kAnagramShowCandidates : kAnagramSearch);
-    return loadCode != kExitOk ? loadCode : searchCode;
+    return ctx.RunPageCommand(kGameAnagrams, o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
+                              [&](Workbench& wb) {
+                                  wb.anagramPage = page;
+                                  FillParolePage(wb.parolePage, o.filters);
+                              });
 }
 
 }  // namespace

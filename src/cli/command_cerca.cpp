@@ -55,13 +55,7 @@ int RunCerca(CliContext& ctx, const CercaOptions& options) {
             break;
     }
 
-    int code = ctx.LoadChosenDictionary(false);
-    if (code != kExitOk && !wb.dict.IsLoaded()) {
-        ctx.PrintStatusLine();
-        return code;
-    }
-    int searchCode = ctx.RunPageSearch(kGameCerca, options.categoria);
-    return code != kExitOk ? code : searchCode;
+    return ctx.RunPageCommand(kGameCerca, options.categoria);
 }
 
 }  // namespace

@@ -14,15 +14,8 @@ namespace {
 constexpr int kParoleOption = 8;
 
 int RunParole(CliContext& ctx, const ParoleOptions& options) {
-    Workbench& wb = ctx.wb();
-    int code = ctx.LoadChosenDictionary(false);
-    if (code != kExitOk && !wb.dict.IsLoaded()) {
-        ctx.PrintStatusLine();
-        return code;
-    }
-    FillParolePage(wb.parolePage, options);
-    int searchCode = ctx.RunPageSearch(kGameCerca, kParoleOption);
-    return code != kExitOk ? code : searchCode;
+    return ctx.RunPageCommand(kGameCerca, kParoleOption,
+                              [&options](Workbench& wb) { FillParolePage(wb.parolePage, options); });
 }
 
 }  // namespace
