@@ -207,6 +207,10 @@ void TThreadSortForm::InstallPage(int index, TGamePage* page) {
     Gioco->insertTab(index, page, kTabCaptions[index]);
     connect(page, &TGamePage::SearchRequested, this, &TThreadSortForm::PageSearchRequested);
     connect(page, &TGamePage::CanStartChanged, this, &TThreadSortForm::UpdateStartButton);
+    connect(page, &TGamePage::OutputWrapChanged, this, [this, page] {
+        if (Gioco->currentWidget() == page)
+            RichE->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    });
     for (QWidget* field : page->TextFields()) field->installEventFilter(this);
 }
 
@@ -280,6 +284,7 @@ void TThreadSortForm::ShowFatalState() {
 }
 
 void TThreadSortForm::RunSearch(int game, int option) {
+    if (esecutore_ != nullptr) return;  // one search at a time
     started_ = std::chrono::steady_clock::now();
     StartBtn->setEnabled(false);
     busy_ = true;
@@ -363,6 +368,7 @@ void TThreadSortForm::PicTimeTimer() {
     PicTime.setInterval(busy_ ? 200 : 150);
     if (!busy_) {
         Pic->hide();
+        pages_[static_cast<size_t>(Gioco->currentIndex())]->IdleTick();
         return;
     }
     Pic->show();

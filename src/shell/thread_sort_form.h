@@ -45,7 +45,7 @@ public:
     void ReplacePage(int index, TGamePage* page);
     TGamePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
 
-    // The only way a search starts; the caller has checked that none runs.
+    // The only way a search starts; does nothing while one runs.
     void RunSearch(int game, int option);
     void StartBtnClick();
     void EndBtnClick();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -274,6 +275,30 @@ private slots:
         QCOMPARE(lines.size(), 10000);
         for (int i = 0; i < 10000; ++i) QCOMPARE(lines[i], QString("riga %1").arg(i, 5, 10, QChar('0')));
         QVERIFY(Panel(window, 0).startsWith("Generati 10000 in "));
+    }
+
+    void fontDialogAppliesLiveAndCancelRestores() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        TThreadSortForm window(Root(folder));
+        WaitIdle(window);
+        QPlainTextEdit* area = OutputOf(window);
+        const QFont original = area->font();
+        QVERIFY(original.bold());
+        QCOMPARE(original.pixelSize(), 13);
+        Named<QAction>(window, "ChangeFont")->trigger();
+        auto* dialog = Named<QFontDialog>(window, "DialogoFont");
+        QVERIFY(dialog != nullptr);
+        QFont bigger = original;
+        bigger.setPointSize(20);
+        dialog->setCurrentFont(bigger);
+        QCOMPARE(area->font().pointSize(), 20);
+        dialog->reject();
+        QCOMPARE(area->font(), original);
+        Named<QAction>(window, "ChangeFont")->trigger();
+        dialog->setCurrentFont(bigger);
+        dialog->accept();
+        QCOMPARE(area->font().pointSize(), 20);
     }
 
     void saveMenuFollowsThePageAndItsAvailability() {
