@@ -1,17 +1,152 @@
 #include "shell/cerca_page.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "cerca/base_word.h"
+#include "cerca/cerca_search.h"
+#include "cerca/manage_cat.h"
+#include "search/run_game.h"
+#include "search/workbench.h"
+#include "shell/text_conversion.h"
+
 namespace sillabor::shell {
 
-TCercaloPage::TCercaloPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cercalo", parent) { AddPlaceholder(); }
+namespace {
 
-QString TCercaloPage::StartCaption() const { return "Trova"; }
+// LaBase as laid out, until ManageCat sets the category's limit.
+constexpr int kLaidOutBaseLength = 24;
+constexpr int kCategoriaRows = 4;
 
-QStringList TCercaloPage::HelpKeys() const { return CategoryHelpKeys(category_); }
+QCheckBox* NamedCheck(const char* name, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+}  // namespace
+
+TCercaloPage::TCercaloPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cercalo", parent) {
+    const CercaControls& start = wb_.cerca.page;
+
+    // The categories in two columns; those whose games are still to come are
+    // listed but cannot be chosen.
+    auto* categories = new QFrame(this);
+    categories->setObjectName("Categoria");
+    categories->setFrameShape(QFrame::StyledPanel);
+    auto* categoryGrid = new QGridLayout(categories);
+    categoryGrid->setContentsMargins(6, 3, 6, 3);
+    categoryGrid->setVerticalSpacing(0);
+    Categoria = new QButtonGroup(categories);
+    for (int c = 0; c < kCercaCategoryItems; ++c) {
+        auto* item = new QRadioButton(ToQString(kCategoriaItems[c]), categories);
+        item->setObjectName(QString("Categoria%1").arg(c));
+        item->setEnabled(CercaCategoryBuilt(c));
+        Categoria->addButton(item, c);
+        categoryGrid->addWidget(item, c % kCategoriaRows, c / kCategoriaRows);
+    }
+    Categoria->button(start.Categoria)->setChecked(true);
+
+    LaBase = new QLineEdit(this);
+    LaBase->setObjectName("LaBase");
+    LaBase->setMaxLength(kLaidOutBaseLength);
+    LaBase->setText(ToQString(start.LaBase));
+
+    SpiegaBase = new QLabel(this);
+    SpiegaBase->setObjectName("SpiegaBase");
+    SpiegaBase->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    gridOptions_ = new QWidget(this);
+    CheckDiag = NamedCheck("CheckDiag", "Anche diag.", gridOptions_);
+    CheckDiag->setChecked(start.CheckDiag);
+    CheckRiuso = NamedCheck("CheckRiuso", "Riuso lettere", gridOptions_);
+    CheckRiuso->setChecked(start.CheckRiuso);
+    auto* paro = new QFrame(gridOptions_);
+    paro->setObjectName("RadioParo");
+    paro->setFrameShape(QFrame::StyledPanel);
+    RadioParo = new QButtonGroup(paro);
+    auto* paroRow = new QHBoxLayout(paro);
+    paroRow->setContentsMargins(6, 0, 6, 0);
+    const char* modes[] = {"risolvi", "disponi", "disp. && ris."};
+    for (int i = 0; i < 3; ++i) {
+        auto* mode = new QRadioButton(modes[i], paro);
+        RadioParo->addButton(mode, i);
+        paroRow->addWidget(mode);
+    }
+    RadioParo->button(start.RadioParo)->setChecked(true);
+    auto* optionsRow = new QHBoxLayout(gridOptions_);
+    optionsRow->setContentsMargins(0, 0, 0, 0);
+    optionsRow->addWidget(CheckDiag);
+    optionsRow->addWidget(CheckRiuso);
+    optionsRow->addStretch(1);
+    optionsRow->addWidget(paro);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 4);
+    column->setSpacing(4);
+    column->addWidget(categories);
+    column->addWidget(LaBase);
+    column->addWidget(SpiegaBase);
+    column->addWidget(gridOptions_);
+    column->addStretch(1);
+
+    connect(Categoria, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) ManageCat();
+    });
+    connect(RadioParo, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) ManageCat();
+    });
+    connect(CheckDiag, &QCheckBox::toggled, this, &TCercaloPage::ManageCat);
+    connect(CheckRiuso, &QCheckBox::toggled, this, &TCercaloPage::ManageCat);
+
+    ManageCat();
+}
+
+QList<QWidget*> TCercaloPage::TextFields() const { return {LaBase}; }
+
+QStringList TCercaloPage::HelpKeys() const { return CategoryHelpKeys(Categoria->checkedId()); }
 
 QStringList TCercaloPage::CategoryHelpKeys(int category) {
     QStringList keys{"CERCA" + QString::number(category)};
     if (category >= 0 && category <= 3) keys << "SpiegaGiochi";
     return keys;
+}
+
+void TCercaloPage::ReadControls() {
+    CercaControls& page = wb_.cerca.page;
+    page.Categoria = Categoria->checkedId();
+    page.LaBase = FromQString(LaBase->text());
+    page.CheckDiag = CheckDiag->isChecked();
+    page.CheckRiuso = CheckRiuso->isChecked();
+    page.RadioParo = RadioParo->checkedId();
+}
+
+void TCercaloPage::ManageCat() {
+    ReadControls();
+    const CercaLayout layout = sillabor::ManageCat(wb_.cerca.page);
+    gridOptions_->setVisible(layout.gridOptionsVisible);
+    CheckRiuso->setEnabled(layout.riusoEnabled);
+    LaBase->setMaxLength(layout.baseMaxLength);
+    SpiegaBase->setText(ToQString(layout.hint));
+    ApplyGridOptions(layout, wb_.cerca);
+}
+
+bool TCercaloPage::PrepareSearch(int& game, int& option) {
+    ReadControls();
+    const int category = wb_.cerca.page.Categoria;
+    if (NormaliseBase(wb_.cerca, wb_.out) != kBaseReady) return false;
+    // Categories still to come cannot be chosen; never start one that pretends.
+    if (!CercaCategoryBuilt(category)) return false;
+    game = kGameCerca;
+    option = category;
+    return true;
 }
 
 }  // namespace sillabor::shell

@@ -43,12 +43,16 @@ public:
     virtual void PageShown() {}
     // A search has ended (window thread): the page applies what the game returned.
     virtual void SearchEnded() {}
+    // A tick of PicTime while the page is shown and no search runs.
+    virtual void IdleTick() {}
 
 signals:
     // A page button asks for a search; the window ignores it while busy.
     void SearchRequested(int game, int option);
     // The page's own rule for enabling "Genera" may have changed.
     void CanStartChanged();
+    // WrapsOutput() may have changed: the window applies it if the page is shown.
+    void OutputWrapChanged();
 
 protected:
     // A note in the middle of a page whose controls are still to come.

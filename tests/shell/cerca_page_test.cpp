@@ -1,0 +1,186 @@
+// The "Cerca" page in the window: its categories, how its options change the
+// page, Enter in LaBase, and the bases that start nothing.
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <atomic>
+
+#include "cerca/manage_cat.h"
+#include "search/run_game.h"
+#include "shell/cerca_page.h"
+#include "shell/shell_test_support.h"
+#include "shell/text_conversion.h"
+#include "support/fixture_dictionary.h"
+
+using sillabor::Workbench;
+using sillabor::shell::TCercaloPage;
+using sillabor::shell::TThreadSortForm;
+using namespace sillabor::test;
+
+namespace {
+
+constexpr int kLoadTimeout = 20000;
+const std::vector<std::string> kRosaWords = {"rosa", "orsa", "raso", "sora", "osa",
+                                             "rossa", "rasa", "roma", "rose", "casa"};
+const QString kSeparator(50, '-');
+
+const QString kJollyAndGroups = "Jolly = asterisco (max 2). Gruppi di lettere con [], es. [qu]";
+const QString kGroups = "Gruppi di lettere con [], es. [qu]";
+
+QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
+
+void Choose(QButtonGroup* group, int id) { group->button(id)->setChecked(true); }
+
+}  // namespace
+
+class CercaPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void onlyBuiltCategoriesCanBeChosen() {
+        TempFolder folder;
+        Workbench wb(folder.path());
+        TCercaloPage page(wb);
+        const QList<QAbstractButton*> items = page.Categoria->buttons();
+        QCOMPARE(items.size(), 8);
+        for (int c = 0; c < 8; ++c) {
+            QAbstractButton* item = page.Categoria->button(c);
+            QCOMPARE(item->text(), sillabor::shell::ToQString(sillabor::kCategoriaItems[c]));
+            QCOMPARE(item->isEnabled(), c == 0);
+        }
+        QCOMPARE(page.Categoria->button(5)->text(), QString::fromUtf8("paroliere®"));
+        QVERIFY(page.Categoria->button(0)->isChecked());
+        // "disp. && ris." shows one ampersand.
+        QCOMPARE(page.RadioParo->button(2)->text(), QString("disp. && ris."));
+        QVERIFY(page.RadioParo->button(0)->isChecked());
+        QVERIFY(page.CheckDiag->isChecked());
+        QVERIFY(!page.CheckRiuso->isChecked());
+    }
+
+    void optionsChangeThePageAndTheGridSettings() {
+        TempFolder folder;
+        Workbench wb(folder.path());
+        TCercaloPage page(wb);
+        auto gridShown = [&] {
+            return page.CheckDiag->isVisibleTo(&page) && page.CheckRiuso->isVisibleTo(&page) &&
+                   page.RadioParo->button(0)->isVisibleTo(&page);
+        };
+        // The look the window gives the page when it is created.
+        QCOMPARE(page.LaBase->maxLength(), 80);
+        QCOMPARE(page.SpiegaBase->text(), QString());
+        QVERIFY(!gridShown());
+
+        struct Look {
+            int category;
+            QString hint;
+            int maxLength;
+            bool grid;
+        };
+        for (const Look& look : {Look{5, kJollyAndGroups, 300, true}, Look{4, kJollyAndGroups, 300, false},
+                                 Look{6, "Jolly = asterisco (max 2)", 80, false},
+                                 Look{7, "inserisci due o tre parole separate da spazi", 80, false},
+                                 Look{1, "", 80, false}, Look{0, "", 80, false}}) {
+            Choose(page.Categoria, look.category);
+            QCOMPARE(page.SpiegaBase->text(), look.hint);
+            QCOMPARE(page.LaBase->maxLength(), look.maxLength);
+            QCOMPARE(gridShown(), look.grid);
+            QCOMPARE(page.HelpKeys().first(), QString("CERCA%1").arg(look.category));
+        }
+
+        // The grid: reuse changes the hint; "disponi" greys out reuse and ignores its tick.
+        Choose(page.Categoria, 5);
+        page.CheckRiuso->setChecked(true);
+        QVERIFY(wb.cerca.ReuseLetters);
+        QCOMPARE(page.SpiegaBase->text(), kGroups);
+        Choose(page.RadioParo, 1);
+        QVERIFY(!page.CheckRiuso->isEnabled());
+        QVERIFY(page.CheckRiuso->isChecked());
+        QVERIFY(!wb.cerca.ReuseLetters);
+        QCOMPARE(wb.cerca.GridMode, 1);
+        QCOMPARE(page.SpiegaBase->text(), kGroups);
+        page.CheckDiag->setChecked(false);
+        QVERIFY(!wb.cerca.UseDiagonals);
+        Choose(page.RadioParo, 0);
+        QVERIFY(page.CheckRiuso->isEnabled());
+        QVERIFY(wb.cerca.ReuseLetters);
+        QCOMPARE(wb.cerca.GridMode, 0);
+
+        // A shorter limit cuts a longer base.
+        page.LaBase->setText(QString(120, 'a'));
+        Choose(page.Categoria, 0);
+        QCOMPARE(page.LaBase->text().size(), 80);
+    }
+
+    void enterInLaBaseSearchesTheBaseAndOnlyAValidBaseStarts() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kRosaWords);
+        TThreadSortForm window(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
+        std::atomic<int> runs{0};
+        window.SetGameRunner([&runs](Workbench& wb, int game, int option) {
+            ++runs;
+            return sillabor::RunGame(wb, game, option);
+        });
+        auto* page = qobject_cast<TCercaloPage*>(window.Page(2));
+        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(2);
+        QCOMPARE(window.findChild<QPushButton*>("StartBtn")->text(), QString("Trova"));
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+
+        page->LaBase->setText(QString::fromUtf8("R\u00f3sa!"));
+        QTest::keyClick(page->LaBase, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        const QStringList results{
+            "Anagramma: rosa -> orsa", "Anagramma: rosa -> raso", "Anagramma: rosa -> sora", kSeparator,
+            "Scambio: ROsa <-> ORsa", "Scambio: RoSa <-> SoRa", "Scambio: rOsA <-> rAsO", kSeparator,
+            "Metatesi: Rosa <-> oRsa", "Metatesi: rOsa <-> Orsa", kSeparator,
+            "Scarto: Rosa -> osa", kSeparator,
+            "Aggiunta: rosa -> roSsa", "Aggiunta: rosa -> rosSa", kSeparator,
+            "Cambio: rOsa -> rAsa", "Cambio: roSa -> roMa", "Cambio: rosA -> rosE", kSeparator, "Fine Ricerca"};
+        QCOMPARE(OutputLines(window), results);
+        QCOMPARE(window.workbench().cerca.BaseWord, std::string("rosa"));
+
+        // Refusals add their message under the results at once; nothing starts.
+        struct Refusal {
+            QString typed;
+            int category;
+            bool reuse;
+            QString message;
+        };
+        QStringList expected = results;
+        for (const Refusal& r : {Refusal{"ro*sa", 0, false, "I Jolly (*) non sono ammessi in questa ricerca"},
+                                 Refusal{"a*b*c*", 0, false, "Sono ammessi al massimo due Jolly "},
+                                 Refusal{"ab*", 5, true, "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili"}}) {
+            Choose(page->Categoria, r.category);
+            page->CheckRiuso->setChecked(r.reuse);
+            page->LaBase->setText(r.typed);
+            QTest::keyClick(page->LaBase, Qt::Key_Return);
+            QVERIFY(!window.IsBusy());
+            expected << r.message;
+            QCOMPARE(OutputLines(window), expected);
+        }
+
+        // Nothing left of the text, or a category still to come: silence.
+        Choose(page->Categoria, 0);
+        page->LaBase->setText("'!? 12 ,.");
+        QTest::keyClick(page->LaBase, Qt::Key_Return);
+        Choose(page->Categoria, 6);
+        page->LaBase->setText("rosa");
+        QTest::keyClick(page->LaBase, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(!window.IsBusy());
+        QCOMPARE(OutputLines(window), expected);
+        QCOMPARE(runs.load(), 1);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(window.workbench().cerca.BaseWord, std::string("rosa"));
+    }
+};
+
+QTEST_MAIN(CercaPageTest)
+#include "cerca_page_test.moc"

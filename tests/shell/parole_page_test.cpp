@@ -1,0 +1,220 @@
+// The "Parole" page in the window: its buttons, Enter, the texts the filter
+// setup normalises, the record shared with the anagram page, and the ticker.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "patterns/parole_page_record.h"
+#include "shell/parole_page.h"
+#include "shell/shell_test_support.h"
+#include "shell/text_conversion.h"
+#include "support/fixture_dictionary.h"
+
+using sillabor::ParolePage;
+using sillabor::Workbench;
+using sillabor::shell::TParolePage;
+using sillabor::shell::TThreadSortForm;
+using namespace sillabor::test;
+
+namespace {
+
+constexpr int kLoadTimeout = 20000;
+const std::vector<std::string> kWords = {"casa", "cane", "sacca", "arco", "orca", "roca", "remo", "mare", "rame", "amor", "roma"};
+const QString kSeparator(50, '-');
+
+QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
+
+// A window on the Parole page, idle after loading the words.
+struct ParoleWindow {
+    TempFolder folder;
+    std::unique_ptr<TThreadSortForm> window;
+    TParolePage* page = nullptr;
+
+    ParoleWindow() {
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        window = std::make_unique<TThreadSortForm>(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
+        page = qobject_cast<TParolePage*>(window->Page(1));
+        window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(1);
+    }
+    Workbench& wb() { return window->workbench(); }
+};
+
+QString Ticker(int offset) { return sillabor::shell::ToQString(sillabor::SpiegaParWindow(offset)); }
+
+}  // namespace
+
+class ParolePageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buttonsCycleToggleAndClearKeepTheRecordInStep() {
+        TempFolder folder;
+        Workbench wb(folder.path());
+        TParolePage page(wb);
+        QCOMPARE(page.BuSodd1->text(), QString("soddisfa"));
+        QCOMPARE(page.BuSodd2->text(), QString("..ignora.."));
+        QCOMPARE(page.Pattern->text(), QString("*"));
+        QCOMPARE(page.EdMxLun->text(), QString("40"));
+
+        const QStringList cycle{"non soddisfa", "..ignora..", "soddisfa", "non soddisfa"};
+        for (const QString& caption : cycle) {
+            page.BuSodd1->click();
+            QCOMPARE(page.BuSodd1->text(), caption);
+            QCOMPARE(QString::fromStdString(wb.parolePage.BuSodd1), caption);
+        }
+        page.BuSodd2->click();
+        QCOMPARE(page.BuSodd2->text(), QString("soddisfa"));
+        page.EOBott->click();
+        QCOMPARE(page.EOBott->text(), QString("o"));
+        QCOMPARE(wb.parolePage.EOBott, std::string("o"));
+        page.EOBott->click();
+        QCOMPARE(page.EOBott->text(), QString("e"));
+        page.EOBott->click();
+
+        // Typed texts reach the record as Windows-1252 at once.
+        page.SoloBx->setChecked(true);
+        page.SoloEd->setText(QString::fromUtf8("2à c"));
+        QTest::keyClicks(page.EdObbligati, "ca");
+        QTest::keyClicks(page.EdProibiti, "x");
+        page.EdMiLun->setText("3");
+        page.EdMxLun->setText("");
+        page.Pattern2->setText("r*");
+        QVERIFY(wb.parolePage.SoloBx);
+        QCOMPARE(wb.parolePage.SoloEd, std::string("2\xE0 c"));
+        QCOMPARE(wb.parolePage.EdObbligati, std::string("ca"));
+        QCOMPARE(wb.parolePage.EdMxLun, std::string());
+        QCOMPARE(wb.parolePage.Pattern2, std::string("r*"));
+
+        // Limits of the fields as laid out.
+        page.EdMiLun->setText("123");
+        QCOMPARE(page.EdMiLun->text(), QString("12"));
+        page.Pattern->setText(QString(250, '?'));
+        QCOMPARE(page.Pattern->text().size(), 200);
+        page.SoloEd->setText(QString(70, 'a'));
+        QCOMPARE(page.SoloEd->text().size(), 60);
+
+        // A click on the ticker hides it; "C" restores every control and shows it again.
+        QTest::mouseClick(page.SpiegaPar, Qt::LeftButton);
+        QVERIFY(page.SpiegaPar->isHidden());
+        page.ButClear->click();
+        QVERIFY(!page.SpiegaPar->isHidden());
+        QVERIFY(!page.SoloBx->isChecked());
+        for (QLineEdit* emptied : {page.SoloEd, page.EdObbligati, page.EdProibiti, page.Pattern2})
+            QVERIFY2(emptied->text().isEmpty(), qPrintable(emptied->objectName()));
+        QCOMPARE(page.EdMiLun->text(), QString("0"));
+        QCOMPARE(page.EdMxLun->text(), QString("40"));
+        QCOMPARE(page.Pattern->text(), QString("*"));
+        QCOMPARE(page.BuSodd1->text(), QString("soddisfa"));
+        QCOMPARE(page.BuSodd2->text(), QString("..ignora.."));
+        QCOMPARE(page.EOBott->text(), QString("e"));
+        QCOMPARE(wb.parolePage.Pattern, std::string("*"));
+        QCOMPARE(wb.parolePage.EOBott, std::string("e"));
+        QVERIFY(!wb.parolePage.SoloBx);
+    }
+
+    void enterRunsTheSearchAndTheFieldsShowTheNormalisedTexts() {
+        ParoleWindow w;
+        QPushButton* start = w.window->findChild<QPushButton*>("StartBtn");
+        QCOMPARE(start->text(), QString("Cerca"));
+        QVERIFY(start->isEnabled());
+        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
+
+        w.page->EdObbligati->setText(" CA! ");
+        w.page->Pattern->setText(QString::fromUtf8("*à"));
+        QTest::keyClick(w.page->Pattern, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        QCOMPARE(OutputLines(*w.window), (QStringList{"casa", "orca", "roca", "sacca", kSeparator, "Fine Ricerca"}));
+        QCOMPARE(w.page->EdObbligati->text(), QString(" ca "));
+        QCOMPARE(w.page->Pattern->text(), QString("*a"));
+
+        // A derived word, from a second pattern joined by "o"; Enter in another field.
+        w.page->ButClear->click();
+        w.page->Pattern->setText("m*");
+        w.page->BuSodd2->click();
+        w.page->Pattern2->setText(QString::fromUtf8("|*|, é |r1"));
+        w.page->EOBott->click();
+        QTest::keyClick(w.page->EdMxLun, Qt::Key_Enter);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, kLoadTimeout);
+        QCOMPARE(w.page->Pattern2->text(), QString("|*|, e |r1"));
+        // "mare" passes the first pattern, so the second is not tried on it.
+        QCOMPARE(OutputLines(*w.window), (QStringList{"amor -> roma", "mare", "roma -> amor", kSeparator, "Fine Ricerca"}));
+    }
+
+    void refusedInputPrintsItsErrorAndKeepsTheTexts() {
+        ParoleWindow w;
+        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
+        w.page->EdMiLun->setText("9");
+        w.page->EdMxLun->setText("3");
+        w.page->Pattern->setText(QString::fromUtf8("Ç+"));
+        QTest::keyClick(w.page->Pattern, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        const QStringList lines = OutputLines(*w.window);
+        QVERIFY(lines.contains("ERRORE: la lunghezza minima non puo' essere maggiore della"));
+        QCOMPARE(lines.last(), QString("Fine Ricerca"));
+        QCOMPARE(w.page->Pattern->text(), QString("C+"));
+        QCOMPARE(w.page->EdMiLun->text(), QString("9"));
+    }
+
+    void showingThePageShowsWhatAnotherSearchNormalised() {
+        ParoleWindow w;
+        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
+        w.page->Pattern->setText("ab");
+        gioco->setCurrentIndex(0);
+        // The anagram engine sets up the same filters, writing back into the record.
+        QCOMPARE(w.wb().parolePage.Pattern, std::string("ab"));
+        w.wb().parolePage.Pattern = "AB";
+        w.wb().parolePage.EdProibiti = "xy";
+        gioco->setCurrentIndex(1);
+        QCOMPARE(w.page->Pattern->text(), QString("AB"));
+        QCOMPARE(w.page->EdProibiti->text(), QString("xy"));
+        QCOMPARE(w.wb().parolePage.Pattern, std::string("AB"));
+    }
+
+    void tickerScrollsOnlyWhileShownIdleAndVisible() {
+        ParoleWindow w;
+        QLabel* ticker = w.page->SpiegaPar;
+        QCOMPARE(ticker->text().size(), 65);
+        QTRY_COMPARE(ticker->text(), Ticker(2));
+        QTRY_COMPARE(ticker->text(), Ticker(3));
+
+        // Another page shown: the ticker waits.
+        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
+        gioco->setCurrentIndex(0);
+        QTest::qWait(400);
+        QCOMPARE(ticker->text(), Ticker(3));
+        gioco->setCurrentIndex(1);
+        QTRY_COMPARE(ticker->text(), Ticker(4));
+
+        // A search running: the ticker waits.
+        Gate gate;
+        w.window->SetGameRunner([&gate](Workbench& wb, int, int) {
+            gate.Wait(wb);
+            return 0;
+        });
+        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
+        w.window->StartBtnClick();
+        QVERIFY(w.window->IsBusy());
+        const QString during = ticker->text();
+        QTest::qWait(500);
+        QCOMPARE(ticker->text(), during);
+        gate.Open();
+        QTRY_COMPARE(ended.count(), 1);
+
+        // Hidden: no step either; shown again by "C", it goes on from where it was.
+        QTest::mouseClick(ticker, Qt::LeftButton);
+        const QString hidden = ticker->text();
+        QTest::qWait(400);
+        QCOMPARE(ticker->text(), hidden);
+        w.page->ButClear->click();
+        QTRY_VERIFY(ticker->text() != hidden);
+    }
+};
+
+QTEST_MAIN(ParolePageTest)
+#include "parole_page_test.moc"
