@@ -1,7 +1,15 @@
 #pragma once
-// The "Anagr" page: anagrams of a phrase.
+// The "Anagr" page: anagrams of a phrase, less an optional fixed part printed
+// in front of every result.
 
+#include "anagrams/anagram_state.h"
 #include "shell/game_page.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace sillabor::shell {
 
@@ -9,8 +17,58 @@ class TAnagrammiPage : public TGamePage {
     Q_OBJECT
 
 public:
+    static constexpr int kFraseMaxLength = 80;
+    static constexpr int kFissaMaxLength = 70;
+    static constexpr int kSchemEdMaxLength = 20;
+
     explicit TAnagrammiPage(Workbench& wb, QWidget* parent = nullptr);
+
+    bool CanStart() const override;
+    bool PrepareSearch(int& game, int& option) override;
+    QList<QWidget*> TextFields() const override;
     QStringList HelpKeys() const override;
+    bool WrapsOutput() const override;
+    void PageShown() override;
+    void SearchEnded() override;
+
+    // The controls as a record, as the search reads them.
+    AnagramPage Values() const;
+
+    QLineEdit* Frase;
+    QLabel* NumLet;
+    QLineEdit* Fissa;
+    QLabel* NumFis;
+    QComboBox* MinWoLun;
+    QComboBox* ParoMin;
+    QComboBox* ParoMax;
+    QCheckBox* SchemaBx;
+    QLineEdit* SchemEd;
+    QCheckBox* Mescola;
+    QCheckBox* FiltraGram;
+    QComboBox* FiltraCome;
+    QCheckBox* ACapo;
+    QCheckBox* Compatta;
+    QLabel* TotParoleLab;
+    QPushButton* MostraIn;
+
+private:
+    void BuildLayout();
+    // Hands the controls to the search (window thread, no search running).
+    void StoreValues();
+    void FraseChange();
+    void FissaChange();
+    void ApplyVisibility();
+    void SchemaBxClick();
+    void ParoMinClick();
+    void ParoMaxClick();
+    void FiltraGramClick();
+    void ACapoClick();
+    void MostraInClick();
+
+    // The three lists with their captions.
+    QWidget* minWoLunBox_;
+    QWidget* paroMinBox_;
+    QWidget* paroMaxBox_;
 };
 
 }  // namespace sillabor::shell

@@ -1,0 +1,252 @@
+// The "Anagr" page: the phrase's letter cap and counts, when "Genera" can start,
+// the lists and options, and the searches it starts from the window.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "shell/anagr_page.h"
+#include "shell/shell_test_support.h"
+#include "support/fixture_dictionary.h"
+
+using sillabor::shell::TAnagrammiPage;
+using sillabor::shell::TThreadSortForm;
+using namespace sillabor::test;
+
+namespace {
+
+constexpr int kTimeout = 20000;
+// "arco ma re" has two anagrams here and ten candidate words in seven classes.
+const std::vector<std::string> kWords = {"arco", "orca", "roca", "mare", "rame", "remo",
+                                         "ma",   "re",   "ore",  "come", "ecco"};
+
+// A fresh folder whose "Default" holds kWords.
+struct PreparedFolder {
+    PreparedFolder() { WritePreparedDictionary(folder.path(), "Default", kWords); }
+    TempFolder folder;
+};
+
+// A window on a prepared folder, loaded and idle, showing the "Anagr" page.
+struct AnagrWindow : PreparedFolder {
+    AnagrWindow() : window(QString::fromStdString(folder.path().string())) {
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kTimeout);
+        page = qobject_cast<TAnagrammiPage*>(window.Page(0));
+        start = window.findChild<QPushButton*>("StartBtn");
+    }
+
+    // Runs `action` and waits for the search it starts to end.
+    template <typename Fn>
+    bool Search(Fn action) {
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        action();
+        return ended.count() == 1 || ended.wait(kTimeout);
+    }
+
+    TThreadSortForm window;
+    TAnagrammiPage* page = nullptr;
+    QPushButton* start = nullptr;
+};
+
+bool ShownOnPage(QWidget* widget, QWidget* page) { return widget->isVisibleTo(page); }
+
+}  // namespace
+
+class AnagrPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void phraseKeepsAtMost52LettersAndCountsShowBesideTheFields() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        QCOMPARE(p->NumLet->text(), QString("0"));
+        QCOMPARE(p->NumFis->text(), QString());  // empty until the fixed part is edited
+
+        // Spaces and punctuation are not counted and still go in; letters typed
+        // past the 52nd are dropped.
+        const QString typed = "abcde, fghij ";
+        for (int i = 0; i < 6; ++i) QTest::keyClicks(p->Frase, typed);
+        QCOMPARE(p->NumLet->text(), QString("52"));
+        QCOMPARE(p->Frase->text(), typed.repeated(5) + "ab,  ");
+        QTest::keyClicks(p->Frase, "xyz");
+        QCOMPARE(p->Frase->text(), typed.repeated(5) + "ab,  ");
+
+        // A pasted text loses its tail only, accented letters count once.
+        p->Frase->setText(QString::fromUtf8("È là, ") + QString("q").repeated(48) + "uvw");
+        QCOMPARE(p->NumLet->text(), QString("52"));
+        QCOMPARE(p->Frase->text(), QString::fromUtf8("È là, ") + QString("q").repeated(48) + "u");
+        p->Frase->setText(QString::fromUtf8("città 😀 ") + QString("z").repeated(48) + "k");
+        QCOMPARE(p->Frase->text(), QString::fromUtf8("città 😀 ") + QString("z").repeated(47));
+
+        QTest::keyClicks(p->Fissa, "orca");
+        QCOMPARE(p->NumFis->text(), QString("- 4"));
+        p->Fissa->setText("12 !");
+        QCOMPARE(p->NumFis->text(), QString(" "));
+    }
+
+    void generaNeedsAFixedPartThatFitsAndLeavesLetters() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        QVERIFY(!w.start->isEnabled());  // empty phrase
+        QTest::keyClicks(p->Frase, "arco ma re");
+        QVERIFY(w.start->isEnabled());
+
+        struct Case {
+            const char* fixed;
+            bool enabled;
+            bool counts;
+        };
+        for (const Case& c : {Case{"ma", true, true}, Case{"Mare, Arco", false, true}, Case{"zeta", false, false},
+                              Case{"arco ma ree", false, false}, Case{"", true, true}}) {
+            p->Fissa->setText(c.fixed);
+            QVERIFY2(w.start->isEnabled() == c.enabled, c.fixed);
+            QVERIFY2(ShownOnPage(p->NumLet, p) == c.counts, c.fixed);
+            QVERIFY2(ShownOnPage(p->NumFis, p) == c.counts, c.fixed);
+        }
+
+        // Enter with "Genera" disabled starts nothing.
+        p->Fissa->setText("zeta");
+        QTest::keyClick(p->Frase, Qt::Key_Return);
+        QVERIFY(!w.window.IsBusy());
+        w.window.StartBtnClick();
+        QVERIFY(!w.window.IsBusy());
+    }
+
+    void controlsFollowTheSchemaLengthFilterAndWordCountRules() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        QWidget* minLength = p->MinWoLun->parentWidget();
+        QWidget* minWords = p->ParoMin->parentWidget();
+        QWidget* maxWords = p->ParoMax->parentWidget();
+        QTest::keyClicks(p->Frase, "arco ma re");
+        QVERIFY(!ShownOnPage(p->SchemEd, p));
+        QVERIFY(!ShownOnPage(p->FiltraCome, p));
+
+        p->SchemaBx->click();
+        QVERIFY(ShownOnPage(p->SchemEd, p));
+        for (QWidget* hidden : {minLength, minWords, maxWords}) QVERIFY(!ShownOnPage(hidden, p));
+
+        // 30 letters to place: no word counts, no schema, no shuffle choice.
+        p->Frase->setText(QString("abcdefghij").repeated(3));
+        for (QWidget* hidden : {static_cast<QWidget*>(p->SchemaBx), static_cast<QWidget*>(p->SchemEd),
+                                static_cast<QWidget*>(p->Mescola), minWords, maxWords})
+            QVERIFY(!ShownOnPage(hidden, p));
+        p->Fissa->setText("a");  // 29 letters: the schema is back
+        QVERIFY(ShownOnPage(p->SchemaBx, p));
+        QVERIFY(ShownOnPage(p->SchemEd, p));
+        p->SchemaBx->click();
+        for (QWidget* shown : {static_cast<QWidget*>(p->Mescola), minLength, minWords, maxWords})
+            QVERIFY(ShownOnPage(shown, p));
+
+        p->FiltraGram->click();
+        QVERIFY(ShownOnPage(p->FiltraCome, p));
+        p->FiltraGram->click();
+        QVERIFY(!ShownOnPage(p->FiltraCome, p));
+
+        // The word counts stay in order: the list just changed wins.
+        p->ParoMax->setCurrentIndex(1);
+        p->ParoMin->setCurrentIndex(3);
+        QCOMPARE(p->ParoMax->currentIndex(), 3);
+        p->ParoMax->setCurrentIndex(0);
+        QCOMPARE(p->ParoMin->currentIndex(), 0);
+        p->ParoMax->setCurrentIndex(4);
+        QCOMPARE(p->ParoMin->currentIndex(), 0);
+    }
+
+    void enterInThePhraseFindsTheAnagramsWithThePageValues() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        QTest::keyClicks(p->Frase, "Arco, ma re!");
+        QVERIFY(w.Search([&] { QTest::keyClick(p->Frase, Qt::Key_Return); }));
+        QCOMPARE(OutputLines(w.window), (QStringList{"[arco orca roca] [mare rame] ", "[arco orca roca] ma re "}));
+        QCOMPARE(p->TotParoleLab->text(), QString("in. 10"));
+        QVERIFY(!w.window.IsBusy());
+        QVERIFY(w.start->isEnabled());
+
+        // The search reads every list and option as the page shows them.
+        p->Fissa->setText("ma");
+        p->MinWoLun->setCurrentIndex(1);
+        p->ParoMin->setCurrentIndex(1);
+        p->ParoMax->setCurrentIndex(2);
+        p->Compatta->click();
+        QVERIFY(w.Search([&] { QTest::keyClick(p->Fissa, Qt::Key_Enter); }));
+        QCOMPARE(OutputLines(w.window), (QStringList{"ma arco re ", "ma orca re ", "ma roca re "}));
+        QCOMPARE(p->TotParoleLab->text(), QString("in. 5"));
+
+        // Enter in the schema field starts the schema search.
+        p->Fissa->clear();
+        p->SchemaBx->click();
+        QTest::keyClicks(p->SchemEd, "4 2 2");
+        QVERIFY(w.Search([&] { QTest::keyClick(p->SchemEd, Qt::Key_Return); }));
+        QCOMPARE(OutputLines(w.window), (QStringList{"arco re ma ", "orca re ma ", "roca re ma "}));
+    }
+
+    void mostraInListsTheCandidateClasses() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        QTest::keyClicks(p->Frase, "arco ma re");
+        QVERIFY(w.Search([&] { p->MostraIn->click(); }));
+        QCOMPARE(OutputLines(w.window), (QStringList{"[arco orca roca] ", "[mare rame] ", "come ", "remo ", "ore ",
+                                                     "ma ", "re "}));
+        QCOMPARE(p->TotParoleLab->text(), QString("in. 10"));
+        p->MinWoLun->setCurrentIndex(3);
+        QVERIFY(w.Search([&] { p->MostraIn->click(); }));
+        QCOMPARE(p->TotParoleLab->text(), QString("in. 7"));
+    }
+
+    void aCapoWrapsTheOutputAndMarksEveryResult() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        QPlainTextEdit* output = OutputOf(w.window);
+        auto* gioco = w.window.findChild<QTabWidget*>("Gioco");
+        QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
+        p->ACapo->click();
+        QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        gioco->setCurrentIndex(1);
+        QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
+        gioco->setCurrentIndex(0);
+        QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+
+        QTest::keyClicks(p->Frase, "arco ma re");
+        QVERIFY(w.Search([&] { w.start->click(); }));
+        QCOMPARE(OutputLines(w.window), (QStringList{"- [arco orca roca] [mare rame] ", "- [arco orca roca] ma re "}));
+        p->ACapo->click();
+        QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
+        p->Compatta->click();  // shares the handler: no wrap still
+        QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+
+    void filterChoiceAppliesTheParoleFiltersNormalised() {
+        AnagrWindow w;
+        TAnagrammiPage* p = w.page;
+        // The pattern is typed on the Parole page; its texts come back normalised.
+        auto* gioco = w.window.findChild<QTabWidget*>("Gioco");
+        gioco->setCurrentIndex(1);
+        auto* pattern = w.window.findChild<QLineEdit*>("Pattern");
+        pattern->setText("m*!");
+        gioco->setCurrentIndex(0);
+        QTest::keyClicks(p->Frase, "arco ma re");
+        p->FiltraGram->click();
+        p->FiltraCome->setCurrentIndex(3);  // "al massimo ad una parola"
+        QVERIFY(w.Search([&] { w.start->click(); }));
+        QCOMPARE(OutputLines(w.window),
+                 (QStringList{"[arco orca roca] mare ", "[arco orca roca] rame ", "[arco orca roca] ma re "}));
+        gioco->setCurrentIndex(1);
+        QCOMPARE(pattern->text(), QString("m*"));
+        gioco->setCurrentIndex(0);
+
+        // A filter the Parole page cannot set up ends the search after its message.
+        w.window.workbench().parolePage.SoloBx = true;
+        w.window.workbench().parolePage.SoloEd = "a2";
+        QVERIFY(w.Search([&] { w.start->click(); }));
+        QVERIFY(OutputLines(w.window).contains("Errore in <Usa solo lettere>"));
+        QCOMPARE(p->TotParoleLab->text(), QString("in. 0"));
+    }
+};
+
+QTEST_MAIN(AnagrPageTest)
+#include "anagr_page_test.moc"
