@@ -45,15 +45,18 @@ inline int ComparePrefix(const char* word, const char* text, int n) {
 
 }  // namespace
 
-int32_t Dictionary::FindWord(const char* word) const {
-    if (WordCount == 0 || word[0] == '\0') return 0;
-    if (word[1] == '\0') return SingleLetterWord[static_cast<unsigned char>(word[0])];
-    if (!IsLower(word[0]) || !IsLower(word[1])) return 0;
-    PairBound b = PairBounds[word[0] - 'a'][word[1] - 'a'];
+namespace {
+
+// Binary search of the open interval of the word's first two letters; `sign`
+// tells how the key compares with the word in a slot.
+template <typename Sign>
+int32_t SearchPairInterval(const Dictionary& d, const char* key, Sign sign) {
+    if (!IsLower(key[0]) || !IsLower(key[1])) return 0;
+    PairBound b = d.PairBounds[key[0] - 'a'][key[1] - 'a'];
     int32_t lo = b.lo, hi = b.hi;
     while (lo < hi - 1) {
         int32_t mid = (lo + hi) >> 1;
-        int c = CompareBytes(word, Words[mid]);
+        int c = sign(d.Words[mid]);
         if (c == 0) return mid;
         if (c > 0)
             lo = mid;
@@ -63,23 +66,18 @@ int32_t Dictionary::FindWord(const char* word) const {
     return 0;
 }
 
+}  // namespace
+
+int32_t Dictionary::FindWord(const char* word) const {
+    if (WordCount == 0 || word[0] == '\0') return 0;
+    if (word[1] == '\0') return SingleLetterWord[static_cast<unsigned char>(word[0])];
+    return SearchPairInterval(*this, word, [word](const char* w) { return CompareBytes(word, w); });
+}
+
 int32_t Dictionary::FindPrefix(const char* text, int n) const {
     if (WordCount == 0 || n <= 0) return 0;
     if (n == 1) return FirstWordOfLetter[static_cast<unsigned char>(text[0])];
-    if (!IsLower(text[0]) || !IsLower(text[1])) return 0;
-    PairBound b = PairBounds[text[0] - 'a'][text[1] - 'a'];
-    int32_t lo = b.lo, hi = b.hi;
-    while (lo < hi - 1) {
-        int32_t mid = (lo + hi) >> 1;
-        // The sign is that of text against the word in the slot.
-        int c = -ComparePrefix(Words[mid], text, n);
-        if (c == 0) return mid;
-        if (c > 0)
-            lo = mid;
-        else
-            hi = mid;
-    }
-    return 0;
+    return SearchPairInterval(*this, text, [text, n](const char* w) { return -ComparePrefix(w, text, n); });
 }
 
 int32_t Dictionary::FindClass(const LetterCount& key) const {

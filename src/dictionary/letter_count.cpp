@@ -62,16 +62,7 @@ const VowelTableType VowelTable;
 
 void ClearLetterCount(LetterCount& lc) { std::memset(&lc, 0, sizeof lc); }
 
-void ComputeLetterCount(const char* word, LetterCount& out) {
-    ClearLetterCount(out);
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(word); *p; ++p) {
-        int idx = kLetterIndex.index[*p];
-        if (idx >= 0) {
-            ++out.counts[idx];
-            ++out.total;
-        }
-    }
-}
+void ComputeLetterCount(const char* word, LetterCount& out) { out = ComputeLetterCount(std::string_view(word)); }
 
 LetterCount ComputeLetterCount(std::string_view word) {
     LetterCount out;
