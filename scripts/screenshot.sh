@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Starts the window on a virtual X server, waits for the Default dictionary to
-# load, and saves a picture of it as docs/screenshot.png.
+# load, types a phrase on the Anagr page, and saves a picture of the window with
+# its anagrams as docs/screenshot.png.
 # Usage: scripts/screenshot.sh [seconds to wait after the load, default 4]
 # SILLABOR_BUILD_DIR names another build folder (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh xvfb xauth imagemagick
+scripts/install-deps.sh xvfb xauth imagemagick xdotool
 build="${SILLABOR_BUILD_DIR:-build}"
 [ -x "$build/sillabor" ] || scripts/build.sh
 mkdir -p docs
@@ -22,6 +23,10 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     sleep 0.5
   done
   sleep "$1"
+  # The phrase field has the focus: ask for the anagrams of a phrase.
+  xdotool type --delay 20 "marco polo"
+  xdotool key Return
+  sleep 2
   import -window root docs/screenshot-full.png
 ' screenshot "$settle" "$build"
 

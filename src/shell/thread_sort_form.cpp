@@ -345,8 +345,15 @@ void TThreadSortForm::SearchFinished() {
     } else {
         EndBtn->setEnabled(true);
         UpdateStartButton();
+        // Disabling the pages took the keyboard focus away: give it back to the page.
+        if (QApplication::focusWidget() == nullptr) FocusFirstField();
     }
     emit SearchEnded();
+}
+
+void TThreadSortForm::FocusFirstField() {
+    const QList<QWidget*> fields = pages_[static_cast<size_t>(Gioco->currentIndex())]->TextFields();
+    if (!fields.isEmpty()) fields.front()->setFocus();
 }
 
 int64_t TThreadSortForm::ElapsedMs() const {
@@ -397,6 +404,7 @@ void TThreadSortForm::GiocoChange(int index) {
             break;
     }
     UpdateStartButton();
+    FocusFirstField();
 }
 
 void TThreadSortForm::UpdateStartButton() {

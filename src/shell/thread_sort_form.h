@@ -79,6 +79,8 @@ private:
     void PicTimeTimer();
     void GiocoChange(int page);
     void UpdateStartButton();
+    // Puts the keyboard focus in the shown page's first text field, if it has one.
+    void FocusFirstField();
     void ShowFatalState();
     void ChangeFont();
     void SalvaFileExecute();
