@@ -123,19 +123,6 @@ private slots:
         out.RefreshOutput();
         QCOMPARE(Lines(area), QStringList{"ancora"});
     }
-
-    void separatorNeverFollowsASeparator() {
-        TOutputArea area;
-        Output out;
-        out.SetSink(&area);
-        out.PrintSeparator();
-        out.PrintSeparator();
-        out.PrintLine("x");
-        out.PrintSeparator();
-        out.RefreshOutput();
-        const QString separator(50, '-');
-        QCOMPARE(Lines(area), (QStringList{separator, "x", separator}));
-    }
 };
 
 QTEST_MAIN(OutputAreaTest)
