@@ -9,7 +9,6 @@
 
 #include "dictionary/dictionary.h"
 #include "dictionary/random_choices.h"
-#include "dictionary/word_orders.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor {
@@ -20,11 +19,17 @@ using test::Fixture;
 const std::vector<std::string> kWords = {"a",    "e",    "roma", "amor", "mora", "ramo", "orma",
                                          "casa", "cane", "rosa", "ca",   "cara", "zeta", "oro"};
 
-TEST(DictionaryLookup, FindsEveryWordAndNothingElse) {
+struct DictionaryLookup : ::testing::Test {
     Fixture f;
-    f.LoadDefault(kWords);
     const Dictionary& d = f.wb->dict;
+    void SetUp() override { f.LoadDefault(kWords); }
+};
+
+TEST_F(DictionaryLookup, SlotsInByteOrderFindEveryWordAndNothingElse) {
     ASSERT_EQ(d.WordCount, static_cast<int32_t>(kWords.size()) + 1);
+    EXPECT_STREQ(d.Words[0], "`");
+    EXPECT_STREQ(d.Words[d.WordCount], "");
+    for (int32_t i = 1; i + 1 < d.WordCount; ++i) EXPECT_LT(std::strcmp(d.Words[i], d.Words[i + 1]), 0);
     for (const std::string& w : kWords) {
         int32_t slot = d.FindWord(w.c_str());
         ASSERT_GT(slot, 0) << w;
@@ -34,26 +39,14 @@ TEST(DictionaryLookup, FindsEveryWordAndNothingElse) {
         EXPECT_EQ(d.FindWord(absent), 0) << absent;
 }
 
-TEST(DictionaryLookup, SlotsAreInByteOrderWithReservedSlotFirst) {
-    Fixture f;
-    f.LoadDefault(kWords);
-    const Dictionary& d = f.wb->dict;
-    EXPECT_STREQ(d.Words[0], "`");
-    EXPECT_STREQ(d.Words[d.WordCount], "");
-    for (int32_t i = 1; i + 1 < d.WordCount; ++i) EXPECT_LT(std::strcmp(d.Words[i], d.Words[i + 1]), 0);
-}
-
-TEST(DictionaryLookup, AllWordsSharingTheirFirstTwoLettersAreFound) {
+TEST(DictionaryLookupCrowded, AllWordsSharingTheirFirstTwoLettersAreFound) {
     Fixture f;
     std::vector<std::string> words = {"b", "caa", "cab", "cabz", "cac", "cad", "cae", "caf", "cag", "cz"};
     f.LoadDefault(words);
     for (const std::string& w : words) EXPECT_GT(f.wb->dict.FindWord(w.c_str()), 0) << w;
 }
 
-TEST(DictionaryLookup, PrefixOfOneLetterIsTheFirstWordOfThatLetter) {
-    Fixture f;
-    f.LoadDefault(kWords);
-    const Dictionary& d = f.wb->dict;
+TEST_F(DictionaryLookup, PrefixOfOneLetterIsTheFirstWordOfThatLetter) {
     EXPECT_STREQ(d.Words[d.FindPrefix("cxx", 1)], "ca");
     EXPECT_STREQ(d.Words[d.FindPrefix("r", 1)], "ramo");
     EXPECT_EQ(d.FindPrefix("b", 1), 0);
@@ -65,10 +58,7 @@ TEST(DictionaryLookup, PrefixOfOneLetterIsTheFirstWordOfThatLetter) {
     EXPECT_EQ(d.FindPrefix("ro", 0), 0);
 }
 
-TEST(DictionaryLookup, ClassesAreDescendingAndHoldTheirAnagrams) {
-    Fixture f;
-    f.LoadDefault(kWords);
-    const Dictionary& d = f.wb->dict;
+TEST_F(DictionaryLookup, ClassesAreDescendingAndHoldTheirAnagrams) {
     for (int32_t c = 0; c + 1 < d.ClassCount; ++c)
         EXPECT_EQ(CompareLetterCounts(d.Classes[c].letters, d.Classes[c + 1].letters), 1);
     int32_t cls = d.FindClass(ComputeLetterCount(std::string_view("MARO")));
@@ -78,34 +68,6 @@ TEST(DictionaryLookup, ClassesAreDescendingAndHoldTheirAnagrams) {
     EXPECT_EQ(anagrams, (std::vector<std::string>{"amor", "mora", "orma", "ramo", "roma"}));
     EXPECT_EQ(d.FindClass(ComputeLetterCount(std::string_view("xyz"))), -1);
     EXPECT_EQ(d.FindClass(ComputeLetterCount(std::string_view("123"))), -1);
-}
-
-TEST(WordOrders, LengthAndRhymeOrdersThenBackToByteOrder) {
-    std::vector<std::string> storage = {"casa", "rosa", "cane", "re", "abaco", "b"};
-    std::vector<char*> words;
-    for (std::string& s : storage) words.push_back(s.data());
-    SortByLength(words.data(), words.size());
-    std::vector<std::string> got(words.begin(), words.end());
-    EXPECT_EQ(got, (std::vector<std::string>{"b", "re", "cane", "casa", "rosa", "abaco"}));
-    SortRhymeOrder(words.data(), words.size());
-    got.assign(words.begin(), words.end());
-    EXPECT_EQ(got, (std::vector<std::string>{"casa", "rosa", "b", "cane", "re", "abaco"}));
-}
-
-TEST(WordOrders, ByteOrderSortAgreesWithStrcmpOnManyLongWords) {
-    // Enough words to take the radix path, with long shared prefixes and bytes above 0x7F.
-    std::vector<std::string> storage;
-    for (int i = 0; i < 3000; ++i) {
-        std::string w = (i % 3 == 0) ? "precipitevolissimevol" : (i % 3 == 1 ? "prec" : "z");
-        w += std::to_string((i * 7919) % 1000);
-        if (i % 11 == 0) w += "\xE9";
-        storage.push_back(w);
-    }
-    std::vector<char*> words;
-    for (std::string& s : storage) words.push_back(s.data());
-    SortByteOrder(words.data(), words.size());
-    for (size_t i = 0; i + 1 < words.size(); ++i)
-        ASSERT_LE(std::strcmp(words[i], words[i + 1]), 0) << words[i] << " > " << words[i + 1];
 }
 
 TEST(SharedHelpers, GcdAndCoprimeSteps) {
@@ -132,9 +94,7 @@ TEST(SharedHelpers, ShuffleKeepsTheValues) {
     for (int i = 0; i < 10; ++i) EXPECT_EQ(values[i], i);
 }
 
-TEST(SharedHelpers, RandomWordHasAWantedLengthOrIsNull) {
-    Fixture f;
-    f.LoadDefault(kWords);
+TEST_F(DictionaryLookup, RandomWordHasAWantedLengthOrIsNull) {
     for (int i = 0; i < 20; ++i) {
         const char* w = RandomWordOfLength(f.wb->dict, f.wb->random, 4, 5);
         ASSERT_NE(w, nullptr);

@@ -51,5 +51,17 @@ TEST(WordOrders, OneWordOutsideAToZStillSortsEveryWordByBytes) {
     EXPECT_EQ(SortedCopy(words), expected);
 }
 
+TEST(WordOrders, LengthAndRhymeOrders) {
+    std::vector<std::string> storage = {"casa", "rosa", "cane", "re", "abaco", "b"};
+    std::vector<char*> words;
+    for (std::string& s : storage) words.push_back(s.data());
+    SortByLength(words.data(), words.size());
+    EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()),
+              (std::vector<std::string>{"b", "re", "cane", "casa", "rosa", "abaco"}));
+    SortRhymeOrder(words.data(), words.size());
+    EXPECT_EQ(std::vector<std::string>(words.begin(), words.end()),
+              (std::vector<std::string>{"casa", "rosa", "b", "cane", "re", "abaco"}));
+}
+
 }  // namespace
 }  // namespace sillabor
