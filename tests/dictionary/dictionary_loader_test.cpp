@@ -30,6 +30,12 @@ public:
     int fatalCalls = 0;
 };
 
+// Six words in five classes ("tre" and "ert" share one).
+std::string Good() { return PreparedFileBytes({"uno", "due", "tre", "ert", "quattro", "cinque"}); }
+void SetInt(std::string& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
 struct LoaderTest : ::testing::Test {
     Fixture f;
     RecordingHost host;
@@ -107,10 +113,7 @@ TEST_F(LoaderTest, TooFewWordsInDefaultIsFatal) {
 
 TEST_F(LoaderTest, TextOfSixteenMegabytesIsRefused) {
     std::string bytes = PreparedFileBytes(kOtherWords);
-    bytes[8] = 0;
-    bytes[9] = 0;
-    bytes[10] = 0;
-    bytes[11] = 1;  // 16,777,216
+    SetInt(bytes, 8, 1u << 24);
     WriteFile(Dir("Default") / "j_r_Default", bytes);
     EXPECT_EQ(ScanAndLoad("Default"), 1);
     EXPECT_EQ(f.sink.Lines()[2], "Errore: il dizionario di Default e' piu' lungo di 16 Mega");
@@ -157,12 +160,6 @@ struct Damage {
     const char* what;
     std::string (*make)();
 };
-
-// Six words in five classes ("tre" and "ert" share one).
-std::string Good() { return PreparedFileBytes({"uno", "due", "tre", "ert", "quattro", "cinque"}); }
-void SetInt(std::string& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
 
 const Damage kDamages[] = {
     {"empty file", [] { return std::string(); }},
