@@ -1,4 +1,5 @@
-// sillabor-cli end to end on a temporary working folder.
+// sillabor-cli end to end on a temporary working folder: the dictionary
+// commands, "parole" and "cerca".
 
 #include "cli/cli_app.h"
 
@@ -17,6 +18,7 @@ using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 using test::WritePreparedDictionary;
+using Args = std::vector<std::string>;
 
 struct CliRun {
     int code;
@@ -24,7 +26,7 @@ struct CliRun {
     std::string err;
 };
 
-CliRun RunCliWith(std::vector<std::string> args) {
+CliRun RunCliWith(Args args) {
     std::ostringstream out, err;
     args.insert(args.begin(), "sillabor-cli");
     int code = RunCli(args, out, err);
@@ -34,13 +36,25 @@ CliRun RunCliWith(std::vector<std::string> args) {
 struct CliTest : ::testing::Test {
     TempFolder folder;
     std::string dir() const { return folder.path().string(); }
-    void SetUp() override {
-        WritePreparedDictionary(folder.path(), "Default", {"casa", "cane", "rosa", "roma", "amor"});
+    void SetUp() override { WritePreparedDictionary(folder.path(), "Default", Words()); }
+    virtual Args Words() const { return {"casa", "cane", "rosa", "roma", "amor"}; }
+    // Runs a command on the working folder.
+    CliRun Command(const char* name, Args options) {
+        options.insert(options.begin(), {"--cartella", dir(), name});
+        return RunCliWith(options);
     }
+    CliRun Parole(Args options) { return Command("parole", std::move(options)); }
+    CliRun Cerca(Args options) { return Command("cerca", std::move(options)); }
 };
 
+struct CliCercaTest : CliTest {
+    Args Words() const override { return {"mare", "male", "rame", "amare", "casa"}; }
+};
+
+const std::string kClosing = "--------------------------------------------------\nFine Ricerca\n";
+
 TEST_F(CliTest, LoadPrintsTheLoadLinesOnStdoutAndTheStatusOnStderr) {
-    CliRun r = RunCliWith({"--cartella", dir(), "dizio", "carica"});
+    CliRun r = Command("dizio", {"carica"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out,
               "\nAttendere : Carico il Dizionario Default\nCaricate 5 parole. Le ordino....\n"
@@ -51,7 +65,7 @@ TEST_F(CliTest, LoadPrintsTheLoadLinesOnStdoutAndTheStatusOnStderr) {
 
 TEST_F(CliTest, ListsTheDictionaries) {
     WritePreparedDictionary(folder.path(), "Altro", {"uno", "due", "tre"});
-    CliRun r = RunCliWith({"--cartella", dir(), "dizio", "elenco"});
+    CliRun r = Command("dizio", {"elenco"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "Altro\nDefault\n");
 }
@@ -68,14 +82,12 @@ TEST_F(CliTest, NoDictionaryFolderIsAnError) {
     TempFolder empty;
     CliRun r = RunCliWith({"--cartella", empty.path().string(), "dizio", "carica"});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.out,
-              "ERRORE: Cartella 'Dizionari' non trovata!\nERRORE FATALE : IMPOSSIBILE PROSEGUIRE !\n");
+    EXPECT_EQ(r.out, "ERRORE: Cartella 'Dizionari' non trovata!\nERRORE FATALE : IMPOSSIBILE PROSEGUIRE !\n");
 }
 
 TEST_F(CliTest, BadUsageExitsWithTwoAndAnItalianMessage) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"boh"}, {"dizio"}, {"dizio", "esporta", "--ordine", "caso"},
-          {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}}) {
+    for (const Args& args : {Args{}, {"boh"}, {"dizio"}, {"dizio", "esporta", "--ordine", "caso"},
+                             {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}}) {
         CliRun r = RunCliWith(args);
         EXPECT_EQ(r.code, 2) << r.err;
         EXPECT_NE(r.err.find("Usa --help"), std::string::npos) << r.err;
@@ -94,7 +106,7 @@ TEST_F(CliTest, HelpIsItalianForTheProgramAndItsCommands) {
 }
 
 TEST_F(CliTest, ExportsInRhymeOrderAfterTheLoad) {
-    CliRun r = RunCliWith({"--cartella", dir(), "dizio", "esporta", "--ordine", "rime"});
+    CliRun r = Command("dizio", {"esporta", "--ordine", "rime"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Inverto le parole\n"), std::string::npos);
     // By their reversed forms: amor, asac, asor, enac, roma.
@@ -106,9 +118,77 @@ TEST_F(CliTest, BuildsFromSourcesWithTheChosenOptions) {
     CliRun r = RunCliWith({"--cartella", dir(), "--dizionario", "Mio", "dizio", "crea", "--apostrofo"});
     EXPECT_EQ(r.code, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("Attendere : Carico il Dizionario Mio"), std::string::npos);
-    CliRun list = RunCliWith({"--cartella", dir(), "--dizionario", "Mio", "dizio", "esporta"});
+    RunCliWith({"--cartella", dir(), "--dizionario", "Mio", "dizio", "esporta"});
     EXPECT_EQ(ReadFile(folder.path() / "Salvataggi" / "Dizionario.txt"),
               "amico\ncitta\ncon\ne\nla\norso\nqui\n");
+}
+
+TEST_F(CliTest, ParoleDefaultsAndOptionsFillThePage) {
+    CliRun r = Parole({});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "amor\ncane\ncasa\nroma\nrosa\n" + kClosing);
+    EXPECT_NE(r.err.find("Generati 5 in "), std::string::npos) << r.err;
+
+    r = Parole({"--pattern", "r*", "--pattern2", "|*|, e |r1", "--modo2", "soddisfa", "--o", "--max", "4",
+                "--obbligati", "m", "--proibiti", "ro a\xC3\xA0"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "amor -> roma\n" + kClosing);
+
+    r = Parole({"--pattern", "*a", "--modo1", "non", "--solo", "2\xC3\xA0mor"});
+    EXPECT_EQ(r.out, "amor\n" + kClosing);
+}
+
+TEST_F(CliTest, ParoleRefusedInputPrintsItsLinesAndExitsWithOne) {
+    CliRun r = Parole({"--pattern", "a0"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "ERRORE nel primo pattern\n" + kClosing);
+    r = Parole({"--min", "5", "--max", "4"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(Parole({"--modo1", "forse"}).code, 2);
+}
+
+TEST_F(CliCercaTest, PrintsTheWindowsLinesForTheNormalisedBase) {
+    CliRun r = Cerca({"M\xC3\xA0re!"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Anagramma: mare -> rame\n"
+              "--------------------------------------------------\n"
+              "Scambio: MaRe <-> RaMe\n"
+              "--------------------------------------------------\n"
+              "Aggiunta: mare -> Amare\n"
+              "--------------------------------------------------\n"
+              "Cambio: maRe -> maLe\n"
+              "--------------------------------------------------\n"
+              "Fine Ricerca\n");
+    EXPECT_NE(r.err.find("Dizionario caricato e ordinato"), std::string::npos) << r.err;
+    // The closing status line is the search's, not the load's.
+    EXPECT_NE(r.err.find("\nGenerati "), std::string::npos) << r.err;
+}
+
+TEST_F(CliCercaTest, ABaseRefusedOrEmptyStartsNoSearch) {
+    CliRun jokers = Cerca({"ma*re"});
+    EXPECT_EQ(jokers.code, 1);
+    EXPECT_EQ(jokers.out, "I Jolly (*) non sono ammessi in questa ricerca\n");
+    EXPECT_EQ(jokers.err.find("Carico"), std::string::npos) << jokers.err;
+
+    CliRun empty = Cerca({"--", "...!"});
+    EXPECT_EQ(empty.code, 1);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_NE(empty.err.find("nulla da cercare"), std::string::npos) << empty.err;
+}
+
+TEST_F(CliCercaTest, CategoriesNotYetAvailableAndBadOptionsAreUsageErrors) {
+    CliRun later = Cerca({"--categoria", "3", "mare"});
+    EXPECT_EQ(later.code, 2);
+    EXPECT_EQ(later.out, "");
+    EXPECT_NE(later.err.find("la categoria 3 (lucchetti e cerniere) non \xC3\xA8 ancora disponibile"),
+              std::string::npos)
+        << later.err;
+    for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {}}) {
+        CliRun r = Cerca(args);
+        EXPECT_EQ(r.code, 2) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 }  // namespace
