@@ -22,10 +22,14 @@ using Lines = std::vector<std::string>;
 
 const std::string kDashes(50, '-');
 
-TEST(Output, NeverPrintsTwoSeparatorsInARow) {
-    Output out;
+struct OutputTest : ::testing::Test {
+    TempFolder folder;
     CollectingSink sink;
-    out.SetSink(&sink);
+    Output out;
+    OutputTest() { out.SetSink(&sink); }
+};
+
+TEST_F(OutputTest, NeverPrintsTwoSeparatorsInARow) {
     out.PrintSeparator();
     out.PrintSeparator();
     out.PrintLine("uno");
@@ -36,20 +40,13 @@ TEST(Output, NeverPrintsTwoSeparatorsInARow) {
     EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes}));
 }
 
-TEST(Output, LineBufferIsPrintedUpToItsNul) {
-    Output out;
-    CollectingSink sink;
-    out.SetSink(&sink);
+TEST_F(OutputTest, LineBufferIsPrintedUpToItsNul) {
     std::snprintf(out.LineBuffer, sizeof out.LineBuffer, "%s <-> %s", "roma", "amor");
     out.PrintLineBuffer();
     EXPECT_EQ(sink.Lines(), (Lines{"roma <-> amor"}));
 }
 
-TEST(Output, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {
-    TempFolder folder;
-    Output out;
-    CollectingSink sink;
-    out.SetSink(&sink);
+TEST_F(OutputTest, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {
     auto path = folder.path() / "Parole.txt";
     ASSERT_TRUE(out.BeginAutosave(path, false));
     out.PrintLine("citt\xE0");
@@ -64,11 +61,7 @@ TEST(Output, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {
     EXPECT_EQ(sink.Clears(), 1);
 }
 
-TEST(Output, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
-    TempFolder folder;
-    Output out;
-    CollectingSink sink;
-    out.SetSink(&sink);
+TEST_F(OutputTest, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
     auto path = folder.path() / "Parole.txt";
     ASSERT_TRUE(out.BeginAutosave(path, true));
     out.PrintLine("uno");
@@ -82,21 +75,14 @@ TEST(Output, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
     EXPECT_EQ(ReadFile(path), "uno\n============================\ndue\n============================\n");
 }
 
-TEST(Output, SaveFileThatCannotBeOpenedMeansNoSaving) {
-    TempFolder folder;
-    Output out;
-    CollectingSink sink;
-    out.SetSink(&sink);
+TEST_F(OutputTest, SaveFileThatCannotBeOpenedMeansNoSaving) {
     EXPECT_FALSE(out.BeginAutosave(folder.path() / "missing" / "Cerca.txt", false));
     EXPECT_FALSE(out.IsSaving());
     EXPECT_TRUE(sink.Lines().empty());
 }
 
-TEST(Output, ConcurrentPrintersLoseNoLine) {
-    Output out;
-    CollectingSink sink;
-    out.SetSink(&sink);
-    auto print = [&out](char tag) {
+TEST_F(OutputTest, ConcurrentPrintersLoseNoLine) {
+    auto print = [this](char tag) {
         for (int i = 0; i < 2000; ++i) out.PrintLine(std::string(1, tag) + std::to_string(i));
     };
     std::thread a(print, 'a'), b(print, 'b');

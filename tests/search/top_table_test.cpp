@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace sillabor {
 namespace {
+
+std::vector<int> Items(const TopTable& top) {
+    std::vector<int> items;
+    for (int i = 0; i < top.TopCount; ++i) items.push_back(top.entries[i].item);
+    return items;
+}
 
 TEST(TopTable, KeepsDescendingScoresWithArrivalOrderForTies) {
     TopTable top;
@@ -11,22 +19,13 @@ TEST(TopTable, KeepsDescendingScoresWithArrivalOrderForTies) {
     top.TopInsert(1, 5);
     top.TopInsert(2, 7);
     top.TopInsert(3, 5);
-    ASSERT_EQ(top.TopCount, 3);
-    EXPECT_EQ(top.entries[0].item, 2);
-    EXPECT_EQ(top.entries[1].item, 1);
-    EXPECT_EQ(top.entries[2].item, 3);
-
+    EXPECT_EQ(Items(top), (std::vector<int>{2, 1, 3}));
     top.TopInsert(4, 1);  // lower than all: dropped
-    EXPECT_EQ(top.TopCount, 3);
-    EXPECT_EQ(top.entries[2].item, 3);
-
+    EXPECT_EQ(Items(top), (std::vector<int>{2, 1, 3}));
     top.TopInsert(5, 6);  // pushes the lowest out
-    EXPECT_EQ(top.entries[0].item, 2);
-    EXPECT_EQ(top.entries[1].item, 5);
-    EXPECT_EQ(top.entries[2].item, 1);
-
+    EXPECT_EQ(Items(top), (std::vector<int>{2, 5, 1}));
     top.TopInsert(6, 5);  // ties the lowest: comes after it, so it is not counted
-    EXPECT_EQ(top.entries[2].item, 1);
+    EXPECT_EQ(Items(top), (std::vector<int>{2, 5, 1}));
 }
 
 TEST(TopTable, LimitIsCappedToTheStorage) {
