@@ -83,7 +83,11 @@ TEST_F(OutputTest, SaveFileThatCannotBeOpenedMeansNoSaving) {
 
 TEST_F(OutputTest, ConcurrentPrintersLoseNoLine) {
     auto print = [this](char tag) {
-        for (int i = 0; i < 2000; ++i) out.PrintLine(std::string(1, tag) + std::to_string(i));
+        for (int i = 0; i < 2000; ++i) {
+            std::string line(1, tag);
+            line += std::to_string(i);
+            out.PrintLine(line);
+        }
     };
     std::thread a(print, 'a'), b(print, 'b');
     a.join();

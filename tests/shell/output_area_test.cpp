@@ -35,7 +35,11 @@ private slots:
         for (int t = 0; t < kThreads; ++t) {
             printers.emplace_back([&, t] {
                 for (int i = 0; i < kLines; ++i) {
-                    out.PrintLine("t" + std::to_string(t) + " " + std::to_string(i));
+                    std::string line = "t";
+                    line += std::to_string(t);
+                    line += ' ';
+                    line += std::to_string(i);
+                    out.PrintLine(line);
                     if (i % 500 == 0) out.RefreshOutput();
                 }
                 --running;
