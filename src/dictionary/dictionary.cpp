@@ -95,38 +95,39 @@ int32_t Dictionary::FindClass(const LetterCount& key) const {
     return -1;
 }
 
-void Dictionary::BuildLookupTables() {
+void Dictionary::BuildLookupTables(const uint16_t* firstTwo) {
     std::memset(PairBounds, 0, sizeof PairBounds);
     std::memset(SingleLetterWord, 0, sizeof SingleLetterWord);
     std::memset(FirstWordOfLetter, 0, sizeof FirstWordOfLetter);
+    // The first two bytes of a slot's word, first byte high.
+    auto prefix = [&](int32_t slot) -> unsigned {
+        if (firstTwo != nullptr) return firstTwo[slot - 1];
+        const auto* w = reinterpret_cast<const unsigned char*>(Words[slot]);
+        return (static_cast<unsigned>(w[0]) << 8) | (w[0] != 0 ? w[1] : 0u);
+    };
 
     // Two-letter groups: a group's words lie strictly between lo and hi.
     PairBound* open = nullptr;
-    char c1 = 0, c2 = 0;
+    unsigned openPrefix = 0;
+    unsigned previousFirst = static_cast<unsigned char>(Words.empty() ? 0 : Words[0][0]);
     for (int32_t slot = 1; slot < WordCount; ++slot) {
-        const char* w = Words[slot];
-        if (w[0] == '\0' || w[1] == '\0') continue;
-        if (open != nullptr && w[0] == c1 && w[1] == c2) continue;
+        const unsigned p = prefix(slot);
+        const unsigned first = p >> 8, second = p & 0xFF;
+        if (first != 0 && second == 0) SingleLetterWord[first] = slot;
+        if (first != previousFirst) FirstWordOfLetter[first] = slot;
+        previousFirst = first;
+        if (first == 0 || second == 0) continue;
+        if (open != nullptr && p == openPrefix) continue;
         if (open == nullptr) {
-            open = &PairBounds[w[0] - 'a'][w[1] - 'a'];
+            open = &PairBounds[first - 'a'][second - 'a'];
             open->lo = 0;
         } else {
             open->hi = slot;
-            open = &PairBounds[w[0] - 'a'][w[1] - 'a'];
+            open = &PairBounds[first - 'a'][second - 'a'];
             open->lo = slot - 1;
         }
         open->hi = WordCount;
-        c1 = w[0];
-        c2 = w[1];
-    }
-
-    char previous = Words.empty() ? 0 : Words[0][0];
-    for (int32_t slot = 1; slot < WordCount; ++slot) {
-        const char* w = Words[slot];
-        unsigned char first = static_cast<unsigned char>(w[0]);
-        if (w[0] != '\0' && w[1] == '\0') SingleLetterWord[first] = slot;
-        if (w[0] != previous) FirstWordOfLetter[first] = slot;
-        previous = w[0];
+        openPrefix = p;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/default_init.h"
 #include "dictionary/letter_count.h"
 
 namespace sillabor {
@@ -35,19 +36,19 @@ public:
     std::string DictionaryName = "Default";
 
     // Byte 0 is '`', byte 1 a NUL, then the words grouped by class.
-    std::unique_ptr<char[]> WordText;
+    LargeText WordText;
     int32_t TextLength = 0;  // bytes of words, as declared by the prepared file
     // Slot 0 points at "`", slots 1..WordCount-1 at words, slot WordCount at "".
-    std::vector<char*> Words;
+    UninitVector<char*> Words;
     int32_t WordCount = 0;
     // ClassCount entries plus one scratch entry, in descending letter order.
-    std::vector<AnagramClass> Classes;
+    UninitVector<AnagramClass> Classes;
     int32_t ClassCount = 0;
     PairBound PairBounds[26][26] = {};
     int32_t SingleLetterWord[256] = {};
     int32_t FirstWordOfLetter[256] = {};
-    std::vector<AnagramClass*> ClassScratch;
-    std::vector<uint8_t> WordMarks;
+    UninitVector<AnagramClass*> ClassScratch;
+    UninitVector<uint8_t> WordMarks;
     bool NotAlphabetical = false;
 
     bool IsLoaded() const { return WordCount > 0; }
@@ -59,8 +60,10 @@ public:
     int32_t FindPrefix(const char* text, int n) const;
     int32_t FindClass(const LetterCount& key) const;
 
-    // Rebuilds PairBounds, SingleLetterWord and FirstWordOfLetter from Words in byte order.
-    void BuildLookupTables();
+    // Rebuilds PairBounds, SingleLetterWord and FirstWordOfLetter from Words in
+    // byte order. `firstTwo`, when given, holds the first two bytes of the word
+    // of each slot from 1 on (first byte high), which spares reading the words.
+    void BuildLookupTables(const uint16_t* firstTwo = nullptr);
 
     // Walks the words of one class.
     template <typename Fn>

@@ -146,8 +146,9 @@ std::string BuildIndexes(Workbench& wb) {
     if (cls + 1 != d.ClassCount) return "meno classi di quelle dichiarate";
 
     wb.out.PrintLine("Caricate " + std::to_string(words) + " parole. Le ordino....");
-    SortByteOrder(d.Words.data() + 1, static_cast<size_t>(words));
-    d.BuildLookupTables();
+    std::vector<uint16_t> firstTwo(static_cast<size_t>(words));
+    SortByteOrder(d.Words.data() + 1, static_cast<size_t>(words), firstTwo.data());
+    d.BuildLookupTables(firstTwo.data());
     return "";
 }
 
@@ -198,12 +199,13 @@ int LoadDictionary(Workbench& wb) {
     d.Clear();
     if (wb.fatal) return 1;
     try {
-        d.ClassScratch.assign(static_cast<size_t>(header.classes), nullptr);
+        // Filled before use, so not cleared here.
+        d.ClassScratch.resize(static_cast<size_t>(header.classes));
         wb.cernMasksStale = true;
-        d.Classes.assign(static_cast<size_t>(header.classes) + 1, AnagramClass{});
-        d.Words.assign(static_cast<size_t>(header.words) + 2, nullptr);
-        d.WordMarks.assign(static_cast<size_t>(header.words) + 1, 0);
-        d.WordText.reset(new char[static_cast<size_t>(header.textLength) + 4]);
+        d.Classes.resize(static_cast<size_t>(header.classes) + 1);
+        d.Words.resize(static_cast<size_t>(header.words) + 2);
+        d.WordMarks.resize(static_cast<size_t>(header.words) + 1);
+        d.WordText = MakeLargeText(static_cast<size_t>(header.textLength) + 4);
     } catch (const std::bad_alloc&) {
         d.Clear();
         wb.out.PrintLine("OUT OF MEMORY ERROR!!!");
@@ -211,14 +213,16 @@ int LoadDictionary(Workbench& wb) {
         return 1;
     }
     char* text = d.WordText.get();
-    std::memset(text, 0, static_cast<size_t>(header.textLength) + 4);
     text[0] = '`';
+    text[1] = '\0';
     const int64_t got = ReadPreparedText(path, text + 2, header.textLength);
     if (got < 0) {
         d.Clear();
         std::string line = "Errore: impossibile leggere il file " + std::string(kPreparedPrefix) + name;
         return FallBackOrFail(wb, line, line);
     }
+    // What the file did not hold (at most the accepted slack) and the spare bytes read as NULs.
+    std::memset(text + 2 + got, 0, static_cast<size_t>(header.textLength - got) + 2);
     if (std::string why = CheckPreparedWords(text + 2, header.textLength, header.words); !why.empty())
         return RefuseCorrupt(wb, name, why);
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "dictionary/default_init.h"
 #include "dictionary/dictionary.h"
 
 namespace sillabor {
@@ -61,7 +62,7 @@ inline bool TailLess(const char* a, const char* b) {
 
 // LSD radix sort on the keys, `digitBits` bits a pass from bit `lowBit` up to
 // bit 63; passes whose digit is the same for every key are skipped.
-void RadixSortKeys(std::vector<KeyedWord>& items, int lowBit, int digitBits) {
+void RadixSortKeys(UninitVector<KeyedWord>& items, int lowBit, int digitBits) {
     const size_t n = items.size();
     const int passes = (64 - lowBit + digitBits - 1) / digitBits;
     const size_t buckets = size_t{1} << digitBits;
@@ -69,7 +70,7 @@ void RadixSortKeys(std::vector<KeyedWord>& items, int lowBit, int digitBits) {
     std::vector<size_t> counts(static_cast<size_t>(passes) * buckets, 0);
     for (const KeyedWord& item : items)
         for (int p = 0; p < passes; ++p) ++counts[p * buckets + ((item.key >> (lowBit + p * digitBits)) & mask)];
-    std::vector<KeyedWord> scratch(n);
+    UninitVector<KeyedWord> scratch(n);
     KeyedWord* from = items.data();
     KeyedWord* to = scratch.data();
     for (int p = 0; p < passes; ++p) {
@@ -93,13 +94,20 @@ void RadixSortKeys(std::vector<KeyedWord>& items, int lowBit, int digitBits) {
 
 }  // namespace
 
-void SortByteOrder(char** words, size_t n) {
-    if (n < 2) return;
+void SortByteOrder(char** words, size_t n, uint16_t* firstTwo) {
+    auto fillFirstTwo = [&] {
+        if (firstTwo == nullptr) return;
+        for (size_t i = 0; i < n; ++i) {
+            const auto* w = reinterpret_cast<const unsigned char*>(words[i]);
+            firstTwo[i] = static_cast<uint16_t>((w[0] << 8) | (w[0] != 0 ? w[1] : 0));
+        }
+    };
     if (n < 64) {
         std::sort(words, words + n, [](const char* a, const char* b) { return TailLess(a, b); });
+        fillFirstTwo();
         return;
     }
-    std::vector<KeyedWord> items(n);
+    UninitVector<KeyedWord> items(n);
     bool anyLonger = false;
     bool lettersOnly = true;
     for (size_t i = 0; i < n; ++i) {
@@ -120,12 +128,24 @@ void SortByteOrder(char** words, size_t n) {
             anyLonger |= longer;
         }
     }
-    // Letter keys: ten-bit digits over bits 4-63; byte keys: eight-bit digits.
+    // Letter keys: twelve-bit digits over bits 4-63; byte keys: eight-bit digits.
     if (lettersOnly)
-        RadixSortKeys(items, 4, 10);
+        RadixSortKeys(items, 4, 12);
     else
         RadixSortKeys(items, 0, 8);
     for (size_t i = 0; i < n; ++i) words[i] = items[i].word;
+    // The first two bytes come from the keys, without reading the words again.
+    if (firstTwo != nullptr) {
+        for (size_t i = 0; i < n; ++i) {
+            const uint64_t key = items[i].key;
+            if (lettersOnly) {
+                const unsigned a = static_cast<unsigned>(key >> 59), b = static_cast<unsigned>((key >> 54) & 0x1F);
+                firstTwo[i] = static_cast<uint16_t>(((a ? a - 1 + 'a' : 0) << 8) | (b ? b - 1 + 'a' : 0));
+            } else {
+                firstTwo[i] = static_cast<uint16_t>(key >> 48);
+            }
+        }
+    }
     if (!anyLonger) return;
     // Words sharing their whole key prefix: finish them on the rest of the word.
     const int skip = lettersOnly ? kLettersPerKey : kBytesPerKey;

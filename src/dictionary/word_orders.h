@@ -3,14 +3,16 @@
 // length (shorter first) and rhyme order (by the reversed word).
 
 #include <cstddef>
+#include <cstdint>
 
 namespace sillabor {
 
 class Dictionary;
 
 // Sorts NUL-terminated words into unsigned byte order. Equal words keep no
-// particular order.
-void SortByteOrder(char** words, size_t n);
+// particular order. When `firstTwo` is given, it receives the first two bytes
+// of each sorted word (first byte high; 0 past the word's end).
+void SortByteOrder(char** words, size_t n, uint16_t* firstTwo = nullptr);
 
 // Shorter words first, words of equal length in byte order.
 int CompareByLength(const char* a, const char* b);
