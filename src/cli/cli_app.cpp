@@ -26,6 +26,15 @@ void UseItalianLabels(CLI::App& app) {
     formatter->label("Needs", "Richiede");
 }
 
+// Commands are listed under "Comandi", at every level.
+void NameGroupsInItalian(CLI::App& app) {
+    for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) {
+        sub->group("Comandi");
+        if (CLI::Option* help = sub->get_help_ptr()) help->group("Opzioni");
+        NameGroupsInItalian(*sub);
+    }
+}
+
 // The part of a parser message after its first ": ", or the whole message.
 std::string Detail(const std::string& what) {
     auto colon = what.find(": ");
@@ -55,8 +64,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CliContext ctx(out, err);
     CLI::App app{"Sillabor: giochi di parole sul dizionario, dalla riga di comando.", "sillabor-cli"};
     UseItalianLabels(app);
+    app.option_defaults()->always_capture_default()->group("Opzioni");
     app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
-    app.option_defaults()->always_capture_default();
     app.add_option("--cartella", ctx.folder, "Cartella di lavoro, con Dizionari/ e Salvataggi/")
         ->type_name("DIR");
     app.add_option("--dizionario", ctx.dictionary, "Dizionario da caricare")->type_name("NOME");
@@ -69,6 +78,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddCercaCommand(app, action);
     AddDizioCommand(app, action);
     AddParoleCommand(app, action);
+
+    NameGroupsInItalian(app);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     if (!reversed.empty()) reversed.pop_back();  // the program name

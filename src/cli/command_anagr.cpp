@@ -73,20 +73,23 @@ void AddAnagrCommand(CLI::App& app, CommandAction& action) {
     CLI::App* cmd = app.add_subcommand("anagr", "Pagina Anagr: anagrammi di una frase");
     cmd->add_option("FRASE", o->phrase, "La frase da anagrammare (al massimo 52 lettere)")->required();
     cmd->add_option("--fissa", o->fixed, "Parte fissa, stampata davanti a ogni anagramma");
-    cmd->add_option("--lung-min", o->minLength, "Lunghezza minima delle parole")->check(CLI::Range(1, 5));
-    cmd->add_option("--parole-min", o->minWords, "Numero minimo di parole")->check(CLI::Range(1, 5));
+    cmd->add_option("--lung-min", o->minLength, "Lunghezza minima delle parole")->type_name("1..5")->check(CLI::Range(1, 5).description(""));
+    cmd->add_option("--parole-min", o->minWords, "Numero minimo di parole")->type_name("1..5")->check(CLI::Range(1, 5).description(""));
     cmd->add_option("--parole-max", o->maxWords, "Numero massimo di parole: 1..4 o X (8)")
-        ->check(CLI::IsMember({"1", "2", "3", "4", "X", "x"}));
+        ->type_name("N|X")
+        ->check(CLI::IsMember({"1", "2", "3", "4", "X", "x"}).description(""));
     cmd->add_option("--schema", o->schema, "Lunghezze delle parole in ordine, es. \"2 5 6\"");
     cmd->add_flag("--mescola", o->shuffle, "Randomizza l'ordine delle parole candidate");
     cmd->add_flag("--espanso", o->expanded, "Una riga per ogni scelta di parole (niente gruppi [a b])");
     cmd->add_flag("--a-capo", o->wrap, "Ogni riga comincia con \"- \"");
     cmd->add_option("--filtra", o->filter, "Imponi i filtri di Parole: tutte, almeno, una, massimo")
-        ->check(CLI::IsMember({"tutte", "almeno", "una", "massimo"}));
+        ->type_name("MODO")
+        ->check(CLI::IsMember({"tutte", "almeno", "una", "massimo"}).description(""));
     AddParoleFilterOptions(*cmd, o->filters);
     cmd->add_flag("--mostra-in", o->showCandidates, "Elenca le parole candidate invece di cercare");
     cmd->add_option("--limite", o->limit, "Numero massimo di risultati (0: nessun limite)")
-        ->check(CLI::NonNegativeNumber);
+        ->type_name("N")
+        ->check(CLI::NonNegativeNumber.description(""));
     cmd->callback([&action, o] { action = [o](CliContext& ctx) { return RunAnagr(ctx, *o); }; });
 }
 

@@ -66,12 +66,14 @@ void AddCercaCommand(CLI::App& app, CommandAction& action) {
     cerca->add_option("--categoria", options->categoria,
                       "Categoria: 0 zeppe, scarti, (s)cambi, metatesi, anagr.; 1 sciarade; 2 intarsi; "
                       "3 lucchetti e cerniere; 4 parole incluse; 5 paroliere; 6 consonando; 7 sizigie")
-        ->check(CLI::Range(0, kCercaCategoryItems - 1));
-    cerca->add_option("BASE", options->base, "La parola base (o le lettere, o le parole)")->required();
+        ->type_name("0..7")
+        ->check(CLI::Range(0, kCercaCategoryItems - 1).description(""));
+    cerca->add_option("BASE", options->base, "La parola base (o le lettere, o le parole)")->type_name("TESTO")->required();
     cerca->add_flag("--no-diag", options->noDiag, "Paroliere: senza le diagonali");
     cerca->add_flag("--riuso", options->riuso, "Paroliere: riuso lettere, una casella pu\xC3\xB2 servire pi\xC3\xB9 volte in una parola");
     cerca->add_option("--griglia", options->griglia, "Paroliere: risolvi, disponi o entrambi")
-        ->check(CLI::IsMember({"risolvi", "disponi", "entrambi"}));
+        ->type_name("MODO")
+        ->check(CLI::IsMember({"risolvi", "disponi", "entrambi"}).description(""));
     cerca->callback([&action, options] { action = [options](CliContext& ctx) { return RunCerca(ctx, *options); }; });
 }
 

@@ -80,7 +80,8 @@ void AddDizioCommand(CLI::App& app, CommandAction& action) {
     CLI::App* esporta =
         dizio->add_subcommand("esporta", "Esporta il dizionario in Salvataggi/Dizionario.txt");
     esporta->add_option("--ordine", options->order, "Ordine: alfab, lungh o rime")
-        ->check(CLI::IsMember({"alfab", "lungh", "rime"}));
+        ->type_name("ORDINE")
+        ->check(CLI::IsMember({"alfab", "lungh", "rime"}).description(""));
     esporta->callback([&action, options] { action = [options](CliContext& ctx) { return Export(ctx, *options); }; });
 }
 

@@ -26,9 +26,11 @@ void AddParoleFilterOptions(CLI::App& command, ParoleOptions& options) {
         ->type_name("P");
     command.add_option("--pattern2", options.pattern2, "Secondo pattern")->type_name("P");
     command.add_option("--modo1", options.modo1, "Il primo pattern: soddisfa, non (soddisfa) o ignora")
-        ->check(CLI::IsMember({"soddisfa", "non", "ignora"}));
+        ->type_name("MODO")
+        ->check(CLI::IsMember({"soddisfa", "non", "ignora"}).description(""));
     command.add_option("--modo2", options.modo2, "Il secondo pattern: soddisfa, non (soddisfa) o ignora")
-        ->check(CLI::IsMember({"soddisfa", "non", "ignora"}));
+        ->type_name("MODO")
+        ->check(CLI::IsMember({"soddisfa", "non", "ignora"}).description(""));
     command.add_flag("--o", options.orMode, "Basta uno dei due pattern (o) invece di entrambi (e)");
     command
         .add_option("--solo", options.solo,
