@@ -1,4 +1,5 @@
 #include "shell/cerca_page.h"
+#include "shell/named_widget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,12 +25,6 @@ namespace {
 // LaBase as laid out, until ManageCat sets the category's limit.
 constexpr int kLaidOutBaseLength = 24;
 constexpr int kCategoriaRows = 4;
-
-QCheckBox* NamedCheck(const char* name, const QString& text, QWidget* parent) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 }  // namespace
 
@@ -64,9 +59,9 @@ TCercaloPage::TCercaloPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cerc
     SpiegaBase->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     gridOptions_ = new QWidget(this);
-    CheckDiag = NamedCheck("CheckDiag", "Anche diag.", gridOptions_);
+    CheckDiag = Named<QCheckBox>("CheckDiag", "Anche diag.", gridOptions_);
     CheckDiag->setChecked(start.CheckDiag);
-    CheckRiuso = NamedCheck("CheckRiuso", "Riuso lettere", gridOptions_);
+    CheckRiuso = Named<QCheckBox>("CheckRiuso", "Riuso lettere", gridOptions_);
     CheckRiuso->setChecked(start.CheckRiuso);
     auto* paro = new QFrame(gridOptions_);
     paro->setObjectName("RadioParo");

@@ -1,4 +1,5 @@
 #include "shell/dizio_page.h"
+#include "shell/named_widget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,38 +21,26 @@ namespace sillabor::shell {
 
 namespace {
 
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QCheckBox* NamedCheck(const char* name, const QString& text, QWidget* parent) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
-}
-
 }  // namespace
 
 TDizionariPage::TDizionariPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Dizionari", parent) {
     DizBox = new QComboBox(this);
     DizBox->setObjectName("DizBox");
     DizBox->setMinimumWidth(150);
-    CaricaB = NamedButton("CaricaB", "Carica", this);
-    AggLBut = NamedButton("AggLBut", "Agg.Lista", this);
-    ApriDirB = NamedButton("ApriDirB", "Apri Dir.", this);
+    CaricaB = Named<QPushButton>("CaricaB", "Carica", this);
+    AggLBut = Named<QPushButton>("AggLBut", "Agg.Lista", this);
+    ApriDirB = Named<QPushButton>("ApriDirB", "Apri Dir.", this);
 
     auto* escludi = new QGroupBox("Escludi parole ... ", this);
     escludi->setObjectName("Escludi");
-    ChkCase = NamedCheck("ChkCase", "Con maiuscole", escludi);
-    ChkApo = NamedCheck("ChkApo", "Prima di apostrofo", escludi);
-    ChkMeno = NamedCheck("ChkMeno", "Prima e dopo il \"-\"", escludi);
+    ChkCase = Named<QCheckBox>("ChkCase", "Con maiuscole", escludi);
+    ChkApo = Named<QCheckBox>("ChkApo", "Prima di apostrofo", escludi);
+    ChkMeno = Named<QCheckBox>("ChkMeno", "Prima e dopo il \"-\"", escludi);
     auto* escludiLayout = new QVBoxLayout(escludi);
     escludiLayout->addWidget(ChkCase);
     escludiLayout->addWidget(ChkApo);
     escludiLayout->addWidget(ChkMeno);
-    AggDizB = NamedButton("AggDizB", "Aggiorna e Carica", this);
+    AggDizB = Named<QPushButton>("AggDizB", "Aggiorna e Carica", this);
 
     auto* esporta = new QGroupBox("Esporta Diz. Corrente", this);
     esporta->setObjectName("ExpoOrd");
@@ -64,7 +53,7 @@ TDizionariPage::TDizionariPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "
         esportaLayout->addWidget(radio);
     }
     ExpoOrd->button(kExportAlphabetical)->setChecked(true);
-    ExpoBtn = NamedButton("ExpoBtn", "Esporta", this);
+    ExpoBtn = Named<QPushButton>("ExpoBtn", "Esporta", this);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(DizBox, 0, 0);

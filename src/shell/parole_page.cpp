@@ -1,4 +1,5 @@
 #include "shell/parole_page.h"
+#include "shell/named_widget.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -21,23 +22,15 @@ namespace sillabor::shell {
 namespace {
 
 QLineEdit* NamedEdit(const char* name, QWidget* parent, int maxLength = 32767) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    auto* edit = Named<QLineEdit>(name, parent);
     edit->setMaxLength(maxLength);
     return edit;
 }
 
 QPushButton* NamedButton(const char* name, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
+    auto* button = Named<QPushButton>(name, parent);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
-}
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 // Enough room for a two-digit length.
@@ -51,7 +44,7 @@ TParolePage::TParolePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Parole
     SoloBx = new QCheckBox("Usa solo lettere:", this);
     SoloBx->setObjectName("SoloBx");
     SoloEd = NamedEdit("SoloEd", this, kSoloEdMaxLength);
-    Label6 = NamedLabel("Label6", "Lung.", this);
+    Label6 = Named<QLabel>("Label6", "Lung.", this);
     EdMiLun = NamedEdit("EdMiLun", this, kLengthFieldMaxLength);
     EdMxLun = NamedEdit("EdMxLun", this, kLengthFieldMaxLength);
     for (QLineEdit* length : {EdMiLun, EdMxLun}) {
@@ -60,7 +53,7 @@ TParolePage::TParolePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Parole
     }
     EdObbligati = NamedEdit("EdObbligati", this);
     EdProibiti = NamedEdit("EdProibiti", this);
-    StaticGruppi = NamedLabel("StaticGruppi", "inserisci i gruppi separati da spazi", this);
+    StaticGruppi = Named<QLabel>("StaticGruppi", "inserisci i gruppi separati da spazi", this);
     StaticGruppi->setAlignment(Qt::AlignCenter);
     Pattern = NamedEdit("Pattern", this, kPatternMaxLength);
     Pattern2 = NamedEdit("Pattern2", this, kPatternMaxLength);
@@ -75,7 +68,7 @@ TParolePage::TParolePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Parole
     ButClear->setFixedWidth(28);
     ButClear->setToolTip("Ripristina la pagina");
 
-    SpiegaPar = NamedLabel("SpiegaPar", QString(), this);
+    SpiegaPar = Named<QLabel>("SpiegaPar", QString(), this);
     QFont tickerFont = TOutputArea::DefaultFont();
     tickerFont.setBold(false);
     tickerFont.setPixelSize(12);

@@ -1,4 +1,5 @@
 #include "shell/thread_sort_form.h"
+#include "shell/named_widget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,12 +49,6 @@ constexpr const char* kTabCaptions[kPageCount] = {"Anagr", "Parole", "Cerca",  "
 constexpr const char* kCreditLine = "Sillabor 2.0 - dicembre 2026";
 
 std::filesystem::path PathOf(const QString& folder) { return std::filesystem::path(QFile::encodeName(folder).toStdString()); }
-
-QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 }  // namespace
 
@@ -110,10 +105,10 @@ void TThreadSortForm::BuildWidgets() {
     Pic->setSizePolicy(keepRoom);
     Pic->hide();
     side->addWidget(Pic, 0, Qt::AlignHCenter);
-    StartBtn = NamedButton("StartBtn", "Genera", central);
-    EndBtn = NamedButton("EndBtn", "Stop !", central);
+    StartBtn = Named<QPushButton>("StartBtn", "Genera", central);
+    EndBtn = Named<QPushButton>("EndBtn", "Stop !", central);
     EndBtn->setToolTip("Interrope la ricerca corrente");
-    Aiuto = NamedButton("Aiuto", "?", central);
+    Aiuto = Named<QPushButton>("Aiuto", "?", central);
     for (QPushButton* button : {StartBtn, EndBtn, Aiuto}) {
         button->setFixedWidth(76);
         // "?" keeps its place when the page hides the other two.

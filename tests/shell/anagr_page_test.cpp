@@ -33,7 +33,7 @@ struct PreparedFolder {
 
 // A window on a prepared folder, loaded and idle, showing the "Anagr" page.
 struct AnagrWindow : PreparedFolder {
-    AnagrWindow() : window(QString::fromStdString(folder.path().string())) {
+    AnagrWindow() : window(Root(folder)) {
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kTimeout);
         page = qobject_cast<TAnagrammiPage*>(window.Page(0));
         start = window.findChild<QPushButton*>("StartBtn");

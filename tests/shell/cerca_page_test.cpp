@@ -24,14 +24,12 @@ using namespace sillabor::test;
 
 namespace {
 
-constexpr int kLoadTimeout = 20000;
 const std::vector<std::string> kRosaWords = {"rosa", "orsa", "raso", "sora", "osa",
                                              "rossa", "rasa", "roma", "rose", "casa"};
 
 const QString kJollyAndGroups = "Jolly = asterisco (max 2). Gruppi di lettere con [], es. [qu]";
 const QString kGroups = "Gruppi di lettere con [], es. [qu]";
 
-QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
 
 void Choose(QButtonGroup* group, int id) { group->button(id)->setChecked(true); }
 

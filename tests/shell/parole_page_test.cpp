@@ -23,11 +23,9 @@ using namespace sillabor::test;
 
 namespace {
 
-constexpr int kLoadTimeout = 20000;
 const std::vector<std::string> kWords = {"casa", "cane", "sacca", "arco", "orca", "roca", "remo", "mare", "rame", "amor", "roma"};
 const QString kSeparator(50, '-');
 
-QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
 
 // A window on the Parole page, idle after loading the words.
 struct ParoleWindow {

@@ -13,8 +13,15 @@
 #include "search/workbench.h"
 #include "shell/game_page.h"
 #include "shell/thread_sort_form.h"
+#include "support/fixture_dictionary.h"
 
 namespace sillabor::test {
+
+// Loads and searches in the window tests finish well within this many milliseconds.
+constexpr int kLoadTimeout = 20000;
+
+// A temporary working folder as the window takes it.
+inline QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
 
 // Holds a stand-in search until opened (or until the search is asked to stop,
 // so that a failing test never hangs the window's destructor).

@@ -21,10 +21,8 @@ using namespace sillabor::test;
 
 namespace {
 
-constexpr int kLoadTimeout = 20000;
 const std::vector<std::string> kWords = {"casa", "cane", "sacca", "arco", "orca", "roca", "remo", "mare", "rame"};
 
-QString Root(const TempFolder& folder) { return QString::fromStdString(folder.path().string()); }
 
 template <typename T>
 T* Named(TThreadSortForm& window, const char* name) {
