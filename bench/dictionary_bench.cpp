@@ -14,23 +14,20 @@
 #include <system_error>
 #include <vector>
 
+#include "app/app.h"
+#include "bench/bench_support.h"
 #include "dictionary/dictionary_builder.h"
 #include "dictionary/dictionary_loader.h"
 #include "dictionary/prepared_file.h"
 #include "dictionary/word_orders.h"
-#include "search/workbench.h"
 
 namespace fs = std::filesystem;
 using namespace sillabor;
+using bench::DataFolder;
 
 namespace {
 
 constexpr const char* kLargeName = "Grande";
-
-fs::path DataFolder() {
-    if (const char* env = std::getenv("SILLABOR_BENCH_DATA"); env != nullptr && *env != '\0') return env;
-    return fs::path(SILLABOR_SOURCE_DIR) / "bench" / "data";
-}
 
 bool LargeSourcesPresent() {
     std::error_code ec;
@@ -44,23 +41,23 @@ bool EnsureLargePrepared() {
     std::error_code ec;
     if (fs::exists(PreparedFilePath(DataFolder() / "Dizionari", kLargeName), ec)) return true;
     std::fprintf(stderr, "building the prepared file of %s once...\n", kLargeName);
-    Workbench wb(DataFolder());
-    wb.dict.DictionaryName = kLargeName;
-    return LoadDictionary(wb) == 0 && wb.dict.DictionaryName == kLargeName;
+    App app(DataFolder());
+    app.dict.DictionaryName = kLargeName;
+    return LoadDictionary(app.Job()) == 0 && app.dict.DictionaryName == kLargeName;
 }
 
 // The whole load: header and text read, checks, classes, byte order, lookup tables.
 void BM_LoadLarge(benchmark::State& state) {
     int32_t words = 0;
     for (auto _ : state) {
-        Workbench wb(DataFolder());
-        wb.dict.DictionaryName = kLargeName;
-        if (LoadDictionary(wb) != 0 || wb.dict.DictionaryName != kLargeName) {
+        App app(DataFolder());
+        app.dict.DictionaryName = kLargeName;
+        if (LoadDictionary(app.Job()) != 0 || app.dict.DictionaryName != kLargeName) {
             state.SkipWithError("the large dictionary did not load");
             return;
         }
-        words = wb.dict.WordCount - 1;
-        benchmark::DoNotOptimize(wb.dict.Words.data());
+        words = app.dict.WordCount - 1;
+        benchmark::DoNotOptimize(app.dict.Words.data());
     }
     state.counters["words"] = words;
 }
@@ -68,13 +65,13 @@ void BM_LoadLarge(benchmark::State& state) {
 // The byte-order sort alone, on the large dictionary's words in the order the
 // prepared file holds them (by anagram class).
 void BM_SortByteOrderLarge(benchmark::State& state) {
-    Workbench wb(DataFolder());
-    wb.dict.DictionaryName = kLargeName;
-    if (LoadDictionary(wb) != 0 || wb.dict.DictionaryName != kLargeName) {
+    App app(DataFolder());
+    app.dict.DictionaryName = kLargeName;
+    if (LoadDictionary(app.Job()) != 0 || app.dict.DictionaryName != kLargeName) {
         state.SkipWithError("the large dictionary did not load");
         return;
     }
-    const Dictionary& d = wb.dict;
+    const Dictionary& d = app.dict;
     std::vector<char*> fileOrder;
     fileOrder.reserve(static_cast<size_t>(d.WordCount));
     for (char* p = d.WordText.get() + 2; p < d.WordText.get() + 2 + d.TextLength; p += std::strlen(p) + 1)
@@ -106,9 +103,9 @@ void BM_BuildDefault(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         fs::remove(prepared, ec);
-        Workbench wb(root);
+        App app(root);
         state.ResumeTiming();
-        if (BuildDictionary(wb, kDefaultDictionary) != 0) {
+        if (BuildDictionary(app.Job(), kDefaultDictionary) != 0) {
             state.SkipWithError("the build of Default failed");
             break;
         }

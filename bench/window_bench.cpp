@@ -14,8 +14,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "search/run_game.h"
-#include "search/workbench.h"
+#include "app/app.h"
+#include "app/run_game.h"
 #include "shell/thread_sort_form.h"
 
 namespace {
@@ -39,10 +39,10 @@ int main(int argc, char** argv) {
     sillabor::shell::TThreadSortForm window(QString::fromStdString(DataFolder().string()));
     window.show();
     WaitFor([&] { return !window.IsBusy(); });
-    window.workbench().dict.DictionaryName = "Grande";
+    window.app().dict.DictionaryName = "Grande";
     window.RunSearch(sillabor::kGameDictionary, 2);
     WaitFor([&] { return !window.IsBusy(); });
-    if (window.workbench().dict.DictionaryName != "Grande") {
+    if (window.app().dict.DictionaryName != "Grande") {
         std::fprintf(stderr, "the large dictionary is missing: run bench/make-large-dictionary.sh\n");
         return 1;
     }

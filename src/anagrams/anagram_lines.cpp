@@ -1,7 +1,6 @@
 #include "anagrams/anagram_lines.h"
 
-#include "anagrams/anagram_filter.h"
-#include "search/workbench.h"
+#include "anagrams/anagram_run.h"
 
 namespace sillabor {
 
@@ -9,9 +8,9 @@ namespace {
 
 using Group = AnagramState::Group;
 
-int64_t ProductOfWordCounts(const Workbench& wb, const int32_t* positions, int n) {
+int64_t ProductOfWordCounts(const AnagramRun& run, const int32_t* positions, int n) {
     int64_t product = 1;
-    for (int i = 0; i < n; ++i) product *= wb.dict.ClassScratch[positions[i]]->WordsInClass();
+    for (int i = 0; i < n; ++i) product *= run.dict.ClassScratch[positions[i]]->WordsInClass();
     return product;
 }
 
@@ -54,58 +53,58 @@ void StartLine(const AnagramState& st, std::string& line) {
 
 // Prints every choice of one word per group, the first group varying slowest.
 // Returns false once the expansion must stop.
-bool ExpandGroups(Workbench& wb, size_t group, std::string& line) {
-    AnagramState& st = wb.anagramState;
+bool ExpandGroups(AnagramRun& run, size_t group, std::string& line) {
+    AnagramState& st = run.anagramState;
     if (group == st.groups.size()) {
-        const bool overLimit = wb.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
-        wb.out.PrintLine(line);
-        wb.state.CountOne();
+        const bool overLimit = run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
+        run.out.PrintLine(line);
+        run.state.CountOne();
         return !overLimit;
     }
     const Group& g = st.groups[group];
     const size_t mark = line.size();
     for (int i = 0; i < g.count; ++i) {
-        if (wb.state.Stopping()) return false;
+        if (run.state.Stopping()) return false;
         line.resize(mark);
         line += g.words[i];
         line += ' ';
-        if (!ExpandGroups(wb, group + 1, line)) return false;
+        if (!ExpandGroups(run, group + 1, line)) return false;
     }
     return true;
 }
 
 }  // namespace
 
-void PrintAnagramLine(Workbench& wb) {
-    AnagramState& st = wb.anagramState;
+void PrintAnagramLine(AnagramRun& run) {
+    AnagramState& st = run.anagramState;
     StartLine(st, st.expanded);
     bool hasGroups = false;
     for (const Group& g : st.groups) hasGroups |= g.count > 1;
     if (!st.CompactOutput && hasGroups) {
-        ExpandGroups(wb, 0, st.expanded);
+        ExpandGroups(run, 0, st.expanded);
         return;
     }
     st.expanded += st.LineText;
-    wb.out.PrintLine(st.expanded);
-    if (!st.CompactOutput) wb.state.CountOne();
+    run.out.PrintLine(st.expanded);
+    if (!st.CompactOutput) run.state.CountOne();
 }
 
-void ComposeLine(Workbench& wb, int p, int n, bool used, int64_t multiplicity) {
-    AnagramState& st = wb.anagramState;
+void ComposeLine(AnagramRun& run, int p, int n, bool used, int64_t multiplicity) {
+    AnagramState& st = run.anagramState;
     const size_t textMark = st.LineText.size();
     const size_t groupMark = st.groups.size();
     if (p == n) {
         if (!used && st.FilterMode != 4) return;
-        if (st.CompactOutput) wb.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
-        PrintAnagramLine(wb);
+        if (st.CompactOutput) run.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
+        PrintAnagramLine(run);
         return;
     }
-    const AnagramClass& cls = *wb.dict.ClassScratch[st.Chosen[p]];
+    const AnagramClass& cls = *run.dict.ClassScratch[st.Chosen[p]];
     const char* passing[128];
     const char* failing[128];
     int passingCount = 0, failingCount = 0;
-    wb.dict.ForEachWordOfClass(cls, [&](const char* word) {
-        if (st.FilterMode == 0 || AnagramWordPasses(wb, word))
+    run.dict.ForEachWordOfClass(cls, [&](const char* word) {
+        if (st.FilterMode == 0 || run.filters.Passes(word, run.dict))
             passing[passingCount++] = word;
         else
             failing[failingCount++] = word;
@@ -114,34 +113,34 @@ void ComposeLine(Workbench& wb, int p, int n, bool used, int64_t multiplicity) {
     if (st.FilterMode == 0 || (st.FilterMode == 2 && used)) {
         for (int i = 0; i < failingCount; ++i) passing[passingCount + i] = failing[i];
         AppendGroup(st, passing, passingCount + failingCount);
-        ComposeLine(wb, p + 1, n, true, multiplicity * (passingCount + failingCount));
+        ComposeLine(run, p + 1, n, true, multiplicity * (passingCount + failingCount));
     } else {
         if (passingCount > 0 && (st.FilterMode == 1 || st.FilterMode == 2 || !used)) {
             AppendGroup(st, passing, passingCount);
-            ComposeLine(wb, p + 1, n, true, multiplicity * passingCount);
+            ComposeLine(run, p + 1, n, true, multiplicity * passingCount);
         }
         if (failingCount > 0 && st.FilterMode != 1) {
             st.LineText.resize(textMark);
             st.groups.resize(groupMark);
             AppendGroup(st, failing, failingCount);
-            ComposeLine(wb, p + 1, n, used, multiplicity * failingCount);
+            ComposeLine(run, p + 1, n, used, multiplicity * failingCount);
         }
     }
     st.LineText.resize(textMark);
     st.groups.resize(groupMark);
 }
 
-bool EmitCombination(Workbench& wb, int n) {
-    AnagramState& st = wb.anagramState;
+bool EmitCombination(AnagramRun& run, int n) {
+    AnagramState& st = run.anagramState;
     if (st.SchemaMode && RepeatsAnEarlierSchemaChoice(st, n)) return false;
     if (st.ShortPhrase) {
         st.LineText.clear();
         st.groups.clear();
-        ComposeLine(wb, 0, n, false, 1);
-        return wb.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
+        ComposeLine(run, 0, n, false, 1);
+        return run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
     }
     if (st.HalfPhase == 1) {
-        st.ComboCount += ProductOfWordCounts(wb, st.Chosen, n);
+        st.ComboCount += ProductOfWordCounts(run, st.Chosen, n);
         if (st.SavedCount < kMaxSavedHalves) {
             for (int i = 0; i < n; ++i) st.SavedHalves[st.SavedCount][i] = st.Chosen[i];
             st.SavedLengths[st.SavedCount] = n;
@@ -149,15 +148,15 @@ bool EmitCombination(Workbench& wb, int n) {
         }
         return st.ComboCount > st.HalfComboLimit;
     }
-    st.ComboCount += ProductOfWordCounts(wb, st.Chosen, n);
+    st.ComboCount += ProductOfWordCounts(run, st.Chosen, n);
     for (int s = 0; s < st.SavedCount; ++s) {
         const int total = n + st.SavedLengths[s];
         if (total > kAnagramMaxDepth * 2) continue;
         for (int i = 0; i < st.SavedLengths[s]; ++i) st.Chosen[n + i] = st.SavedHalves[s][i];
         st.LineText.clear();
         st.groups.clear();
-        ComposeLine(wb, 0, total, false, 1);
-        if (wb.state.FoundCount.load(std::memory_order_relaxed) >= st.ResultLimit) return true;
+        ComposeLine(run, 0, total, false, 1);
+        if (run.state.FoundCount.load(std::memory_order_relaxed) >= st.ResultLimit) return true;
     }
     return st.ComboCount > st.HalfComboLimit;
 }

@@ -5,16 +5,16 @@
 
 namespace sillabor {
 
-class Workbench;
+struct AnagramRun;
 
 // Emits the combination of the n classes in Chosen; true when the search (or,
 // in the first half of a long phrase, the half) must stop.
-bool EmitCombination(Workbench& wb, int n);
+bool EmitCombination(AnagramRun& run, int n);
 
 // Builds and prints the lines of the chosen classes from position p to n.
-void ComposeLine(Workbench& wb, int p, int n, bool used, int64_t multiplicity);
+void ComposeLine(AnagramRun& run, int p, int n, bool used, int64_t multiplicity);
 
 // Prints the composed line, expanding its groups unless the output is compact.
-void PrintAnagramLine(Workbench& wb);
+void PrintAnagramLine(AnagramRun& run);
 
 }  // namespace sillabor

@@ -34,11 +34,11 @@ AnagramPageView AnagramVisibility(const AnagramPage& page) {
 }
 
 void ParoMinChanged(AnagramPage& page) {
-    if (page.ParoMin > page.ParoMax) page.ParoMax = page.ParoMin;
+    if (page.MinWords > page.MaxWords) page.MaxWords = page.MinWords;
 }
 
 void ParoMaxChanged(AnagramPage& page) {
-    if (page.ParoMax < page.ParoMin) page.ParoMin = page.ParoMax;
+    if (page.MaxWords < page.MinWords) page.MinWords = page.MaxWords;
 }
 
 }  // namespace sillabor

@@ -5,10 +5,9 @@
 #include <cstring>
 #include <limits>
 
-#include "anagrams/anagram_filter.h"
 #include "anagrams/anagram_lines.h"
 #include "anagrams/anagram_page_rules.h"
-#include "search/workbench.h"
+#include "anagrams/anagram_run.h"
 
 namespace sillabor {
 
@@ -48,7 +47,7 @@ int64_t NowMs() {
 
 class AnagramFinder {
 public:
-    explicit AnagramFinder(Workbench& wb) : wb_(wb), st_(wb.anagramState) {}
+    explicit AnagramFinder(AnagramRun& run) : run_(run), st_(run.anagramState) {}
 
     int Run(int option);
 
@@ -58,7 +57,7 @@ private:
     void ShuffleSchemaRanges();
     void ShuffleCandidates();
     bool GivingUp() const {
-        return wb_.state.Stopping() || (st_.HalfPhase != 0 && NowMs() > st_.Deadline);
+        return run_.state.Stopping() || (st_.HalfPhase != 0 && NowMs() > st_.Deadline);
     }
     // Depth-first search over the positions listed for this depth; true = stop.
     bool Search(int depth, const PackedLetters& remaining, const std::vector<int32_t>& positions, size_t from);
@@ -71,7 +70,7 @@ private:
     int32_t CandidateOfLetters(const PackedLetters& letters) const;
     bool SolveHalf(const LetterCount& half);
 
-    Workbench& wb_;
+    AnagramRun& run_;
     AnagramState& st_;
     // Candidates in the class table's order, longest first (not shuffled).
     bool lengthOrdered_ = true;
@@ -95,17 +94,17 @@ bool AnagramFinder::ParseSchema() {
             ++i;
         }
         if (count == 8) {
-            wb_.out.PrintLine("Al massimo 8 parole nello schema !");
+            run_.out.PrintLine("Al massimo 8 parole nello schema !");
             return false;
         }
         if (value == 0) {
-            wb_.out.PrintLine("Le parole non possono essere lunghe 0 caratteri!");
+            run_.out.PrintLine("Le parole non possono essere lunghe 0 caratteri!");
             return false;
         }
         st_.SchemaLengths[count++] = static_cast<int32_t>(value);
     }
     if (count == 0) {
-        wb_.out.PrintLine("Schema fornito non valido (es.: 2 5 6)");
+        run_.out.PrintLine("Schema fornito non valido (es.: 2 5 6)");
         return false;
     }
     int64_t sum = 0;
@@ -115,8 +114,8 @@ bool AnagramFinder::ParseSchema() {
         st_.SchemaText.push_back(static_cast<char>(std::min(st_.SchemaLengths[k], 127)));
     }
     if (sum != st_.Remaining.total) {
-        wb_.out.PrintLine("La somma dei numeri nello schema deve essere uguale");
-        wb_.out.PrintLine("al numero di caratteri da anagrammare !!");
+        run_.out.PrintLine("La somma dei numeri nello schema deve essere uguale");
+        run_.out.PrintLine("al numero di caratteri da anagrammare !!");
         return false;
     }
     st_.LastSchemaIndex = count - 1;
@@ -124,7 +123,7 @@ bool AnagramFinder::ParseSchema() {
 }
 
 void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
-    Dictionary& d = wb_.dict;
+    Dictionary& d = run_.dict;
     st_.CandidateCount = 0;
     st_.CandidateWords = 0;
     st_.candidateLetters.clear();
@@ -141,7 +140,7 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
         if (len > kMaxPhraseLetters || !Fits(packed, remaining)) continue;
         if (st_.FilterMode == 1) {
             int passing = 0;
-            d.ForEachWordOfClass(cls, [&](const char* w) { passing += AnagramWordPasses(wb_, w) ? 1 : 0; });
+            d.ForEachWordOfClass(cls, [&](const char* w) { passing += run_.filters.Passes(w, run_.dict) ? 1 : 0; });
             if (passing == 0) continue;
             st_.CandidateWords += passing;
         }
@@ -172,7 +171,7 @@ void AnagramFinder::ShuffleSchemaRanges() {
         const int32_t first = st_.LengthRange[len][0], end = st_.LengthRange[len][1];
         const int32_t size = end - first;
         if (size < 2) continue;
-        for (int32_t p = first; p < end; ++p) SwapCandidates(st_, wb_.dict, p, first + wb_.random.Below(size));
+        for (int32_t p = first; p < end; ++p) SwapCandidates(st_, run_.dict, p, first + run_.random.Below(size));
     }
 }
 
@@ -184,16 +183,16 @@ void AnagramFinder::ShuffleCandidates() {
     for (int32_t i = 0; i < n && st_.candidateLength[i] >= 6; ++i) {
         int32_t j;
         do {
-            j = wb_.random.Below(n);
+            j = run_.random.Below(n);
         } while (st_.candidateLength[j] < 6);
-        SwapCandidates(st_, wb_.dict, i, j);
+        SwapCandidates(st_, run_.dict, i, j);
     }
     // Then a local shuffle that keeps the rough order by length.
     const int32_t w = n / 50 + 2;
     for (int32_t i = 0; i < n; ++i) {
-        int32_t j = i - w + wb_.random.Below(2 * w + 1);
+        int32_t j = i - w + run_.random.Below(2 * w + 1);
         j = std::clamp(j, 0, n - 1);
-        SwapCandidates(st_, wb_.dict, i, j);
+        SwapCandidates(st_, run_.dict, i, j);
     }
 }
 
@@ -212,7 +211,7 @@ bool AnagramFinder::Search(int depth, const PackedLetters& remaining, const std:
         if (!Fits(cls, remaining)) continue;
         st_.Chosen[depth] = i;
         if (len == left) {
-            if (depth + 1 >= st_.MinWords && EmitCombination(wb_, depth + 1)) return true;
+            if (depth + 1 >= st_.MinWords && EmitCombination(run_, depth + 1)) return true;
             continue;
         }
         if (depth + 1 >= st_.MaxWords) continue;
@@ -224,7 +223,7 @@ bool AnagramFinder::Search(int depth, const PackedLetters& remaining, const std:
             if (last < i) continue;
             if (GivingUp()) return true;
             st_.Chosen[depth + 1] = last;
-            if (EmitCombination(wb_, depth + 2)) return true;
+            if (EmitCombination(run_, depth + 2)) return true;
             continue;
         }
         // The positions from i on that still fit, for the next depth.
@@ -277,7 +276,7 @@ bool AnagramFinder::SearchSchema(int depth, const PackedLetters& remaining) {
         if (!Fits(cls, remaining)) continue;
         st_.Chosen[depth] = i;
         if (depth == st_.LastSchemaIndex) {
-            if (EmitCombination(wb_, depth + 1)) return true;
+            if (EmitCombination(run_, depth + 1)) return true;
         } else if (SearchSchema(depth + 1, Minus(remaining, cls))) {
             return true;
         }
@@ -291,7 +290,7 @@ void AnagramFinder::SplitHalves(const LetterCount& all, LetterCount& a, LetterCo
     ClearLetterCount(b);
     bool vowelToB = false, consonantToB = false;
     for (int k = 0; k < all.total; ++k) {
-        int letter = wb_.random.Below(26);
+        int letter = run_.random.Below(26);
         while (left.counts[letter] == 0) letter = (letter + 1) % 26;
         --left.counts[letter];
         const bool vowel = VowelTable.entries[letter] != 0;
@@ -331,7 +330,7 @@ bool AnagramFinder::SolveHalf(const LetterCount& half) {
 void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
     st_.MinWords = 1;
     st_.MaxWords = 8;
-    while (wb_.state.FoundCount.load(std::memory_order_relaxed) < st_.ResultLimit && !wb_.state.Stopping()) {
+    while (run_.state.FoundCount.load(std::memory_order_relaxed) < st_.ResultLimit && !run_.state.Stopping()) {
         LetterCount a, b;
         SplitHalves(st_.Remaining, a, b);
         st_.HalfPhase = 1;
@@ -352,7 +351,7 @@ void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
 }
 
 int AnagramFinder::Run(int option) {
-    AnagramPage& page = wb_.anagramPage;
+    AnagramPage& page = run_.anagramPage;
     st_.ResultLimit = option == kAnagramShowCandidates ? 30000 : 10000;
     if (page.resultLimitOverride > 0) st_.ResultLimit = page.resultLimitOverride;
     if (page.resultLimitOverride < 0) st_.ResultLimit = std::numeric_limits<int32_t>::max();
@@ -360,9 +359,8 @@ int AnagramFinder::Run(int option) {
     st_.CompactOutput = page.Compatta;
     page.TotParoleLab = "in. 0";
 
-    st_.FilterMode = page.FiltraGram ? static_cast<uint8_t>(page.FiltraCome + 1) : 0;
-    if (st_.FilterMode != 0 && !SetupAnagramFilter(wb_)) return 1;
-    wb_.cernMasksStale = true;
+    st_.FilterMode = page.FiltraGram ? static_cast<uint8_t>(page.FiltraCome) : 0;
+    if (st_.FilterMode != 0 && !run_.filters.Setup(run_.out)) return 1;
 
     const LetterCount phrase = ComputeLetterCount(page.Frase);
     const LetterCount fixed = ComputeLetterCount(page.Fissa);
@@ -376,7 +374,7 @@ int AnagramFinder::Run(int option) {
     st_.SchemaMode = st_.ShortPhrase && page.SchemaBx;
     if (st_.SchemaMode) st_.SchemaInput = page.SchemEd;
 
-    wb_.state.FoundCount = 0;
+    run_.state.FoundCount = 0;
     st_.CandidateCount = 0;
     st_.HalfPhase = 0;
     const PackedLetters remaining = Pack(st_.Remaining);
@@ -385,16 +383,16 @@ int AnagramFinder::Run(int option) {
         CollectCandidates(remaining);
         if (option == kAnagramSearch && st_.Shuffle) ShuffleSchemaRanges();
     } else {
-        st_.MinWords = page.ParoMin + 1;
-        st_.MaxWords = page.ParoMax + 1 == 5 ? 8 : page.ParoMax + 1;
-        st_.MinWordLen = page.MinWoLun + 1;
+        st_.MinWords = page.MinWords;
+        st_.MaxWords = page.MaxWords;
+        st_.MinWordLen = page.MinWordLength;
         CollectCandidates(remaining);
         if (option == kAnagramSearch && (st_.Shuffle || !st_.ShortPhrase)) ShuffleCandidates();
     }
     if (st_.FilterMode != 1) {
         st_.CandidateWords = 0;
         for (int32_t i = 0; i < st_.CandidateCount; ++i)
-            st_.CandidateWords += wb_.dict.ClassScratch[i]->WordsInClass();
+            st_.CandidateWords += run_.dict.ClassScratch[i]->WordsInClass();
     }
     page.TotParoleLab = "in. " + std::to_string(st_.CandidateWords);
 
@@ -412,13 +410,13 @@ int AnagramFinder::Run(int option) {
         st_.FixedText.clear();
         for (int32_t i = 0; i < st_.CandidateCount && i < st_.ResultLimit; ++i) {
             st_.Chosen[0] = i;
-            EmitCombination(wb_, 1);
+            EmitCombination(run_, 1);
         }
         st_.SchemaMode = wasSchema;
         return 0;
     }
 
-    wb_.state.FoundCount = 0;
+    run_.state.FoundCount = 0;
     if (!st_.ShortPhrase) {
         SearchLongPhrase(remaining);
     } else if (st_.SchemaMode) {
@@ -434,6 +432,6 @@ int AnagramFinder::Run(int option) {
 
 }  // namespace
 
-int AnagramSearch(Workbench& wb, int option) { return AnagramFinder(wb).Run(option); }
+int AnagramSearch(AnagramRun& run, int option) { return AnagramFinder(run).Run(option); }
 
 }  // namespace sillabor

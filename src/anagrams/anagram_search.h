@@ -3,12 +3,12 @@
 
 namespace sillabor {
 
-class Workbench;
+struct AnagramRun;
 
 enum AnagramOption : int { kAnagramSearch = 0, kAnagramShowCandidates = 1 };
 
-// Reads wb.anagramPage, searches (option 0) or lists the candidate classes
+// Reads run.anagramPage, searches (option 0) or lists the candidate classes
 // (option 1). Returns 0, or 1 when it printed an error.
-int AnagramSearch(Workbench& wb, int option);
+int AnagramSearch(AnagramRun& run, int option);
 
 }  // namespace sillabor

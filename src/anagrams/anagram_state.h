@@ -9,18 +9,34 @@
 
 namespace sillabor {
 
+// Length limits of the page's fields.
+inline constexpr int kFraseMaxLength = 80;
+inline constexpr int kFissaMaxLength = 70;
+inline constexpr int kSchemEdMaxLength = 20;
+
+// "X" words at most.
+inline constexpr int kAnyNumberOfWords = 8;
+
+// How the "Parole" page's filters apply to an anagram (FiltraCome).
+enum AnagramFilterHow : int {
+    kFilterEveryWord = 1,      // "a tutte le parole"
+    kFilterSomeWord = 2,       // "ad almeno una parola"
+    kFilterOneWord = 3,        // "ad una sola una parola"
+    kFilterAtMostOneWord = 4,  // "al massimo ad una parola"
+};
+
 // The controls of the "Anagr" page, as values.
 struct AnagramPage {
-    std::string Frase;          // the phrase, at most 80 characters
-    std::string Fissa;          // the fixed part, at most 70 characters
-    int MinWoLun = 0;           // index 0..4: least word length 1..5
-    int ParoMin = 0;            // index 0..4: least number of words 1..5
-    int ParoMax = 4;            // index 0..4: 1, 2, 3, 4, X (= 8)
+    std::string Frase;          // the phrase, at most kFraseMaxLength characters
+    std::string Fissa;          // the fixed part, at most kFissaMaxLength characters
+    int MinWordLength = 1;      // MinWoLun: 1..5
+    int MinWords = 1;           // ParoMin: 1..5
+    int MaxWords = kAnyNumberOfWords;  // ParoMax: 1..4, or "X"
     bool SchemaBx = false;      // "Schema"
     std::string SchemEd;        // e.g. "2 5 6"
     bool Mescola = false;       // "Randomizza"
     bool FiltraGram = false;    // "Imponi i filtri di <Parole> "
-    int FiltraCome = 0;         // index 0..3 of the four filter choices
+    int FiltraCome = kFilterEveryWord;  // how the filters apply, while FiltraGram
     bool ACapo = false;         // "A capo autom."
     bool Compatta = true;       // "Output compatto"
     // Replaces the result limit when positive (the command line's --limite);

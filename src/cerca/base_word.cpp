@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "base/output.h"
 #include "dictionary/letter_count.h"
-#include "search/output.h"
 
 namespace sillabor {
 

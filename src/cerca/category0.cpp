@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "search/workbench.h"
+#include "cerca/cerca_run.h"
 
 namespace sillabor {
 
@@ -17,10 +17,10 @@ constexpr int32_t kResultCap = 5000;
 constexpr int kScratch = kMaxWordLength + 3;
 
 // Prints one result line and counts it; true when the generator must return.
-bool PrintResult(Workbench& wb, const char* format, const char* first, const char* second) {
-    std::snprintf(wb.out.LineBuffer, Output::kLineBufferSize, format, first, second);
-    wb.out.PrintLineBuffer();
-    return wb.state.FoundCount.fetch_add(1, std::memory_order_relaxed) > kResultCap;
+bool PrintResult(CercaRun& run, const char* format, const char* first, const char* second) {
+    std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, format, first, second);
+    run.out.PrintLineBuffer();
+    return run.state.FoundCount.fetch_add(1, std::memory_order_relaxed) > kResultCap;
 }
 
 void Mark(char* word, int position) { word[position] = static_cast<char>(word[position] - 32); }
@@ -41,27 +41,27 @@ void InsertLetter(char* out, const char* word, int length, int position, char le
 
 }  // namespace
 
-void Anagramma(Workbench& wb) {
-    const Dictionary& dict = wb.dict;
-    const std::string& base = wb.cerca.BaseWord;
+void Anagramma(CercaRun& run) {
+    const Dictionary& dict = run.dict;
+    const std::string& base = run.cerca.BaseWord;
     const int n = static_cast<int>(base.size());
     if (n > kMaxWordLength) return;  // also keeps the letter counts from wrapping
     const LetterCount letters = ComputeLetterCount(base);
     for (int32_t k = 0; k < dict.ClassCount; ++k) {
-        if (wb.state.Stopping()) return;
+        if (run.state.Stopping()) return;
         const AnagramClass& cls = dict.Classes[k];
         if (cls.letters.total != n || CompareLetterCounts(cls.letters, letters) != 0) continue;
         bool capped = false;
         dict.ForEachWordOfClass(cls, [&](const char* word) {
             if (capped || base == word) return;
-            capped = PrintResult(wb, "Anagramma: %s -> %s", base.c_str(), word);
+            capped = PrintResult(run, "Anagramma: %s -> %s", base.c_str(), word);
         });
         if (capped) return;
     }
 }
 
-void Scambio(Workbench& wb) {
-    const std::string& base = wb.cerca.BaseWord;
+void Scambio(CercaRun& run) {
+    const std::string& base = run.cerca.BaseWord;
     const int n = static_cast<int>(base.size());
     if (n > kMaxWordLength) return;
     char word[kScratch], markedBase[kScratch];
@@ -71,12 +71,12 @@ void Scambio(Workbench& wb) {
             if (base[i] == base[j]) continue;
             word[i] = base[j];
             word[j] = base[i];
-            if (wb.dict.FindWord(word) != 0) {
+            if (run.dict.FindWord(word) != 0) {
                 CopyMarked(markedBase, base.c_str(), n, i);
                 Mark(markedBase, j);
                 Mark(word, i);
                 Mark(word, j);
-                if (PrintResult(wb, "Scambio: %s <-> %s", markedBase, word)) return;
+                if (PrintResult(run, "Scambio: %s <-> %s", markedBase, word)) return;
             }
             word[i] = base[i];
             word[j] = base[j];
@@ -84,8 +84,8 @@ void Scambio(Workbench& wb) {
     }
 }
 
-void Metatesi(Workbench& wb) {
-    const std::string& base = wb.cerca.BaseWord;
+void Metatesi(CercaRun& run) {
+    const std::string& base = run.cerca.BaseWord;
     const int n = static_cast<int>(base.size());
     if (n > kMaxWordLength) return;
     char rest[kScratch], word[kScratch], markedBase[kScratch];
@@ -94,76 +94,76 @@ void Metatesi(Workbench& wb) {
         std::memcpy(rest + i, base.c_str() + i + 1, n - i);  // with the NUL
         for (int k = 0; k < n; ++k) {
             InsertLetter(word, rest, n - 1, k, base[i]);
-            if (base == word || wb.dict.FindWord(word) == 0) continue;
+            if (base == word || run.dict.FindWord(word) == 0) continue;
             CopyMarked(markedBase, base.c_str(), n, i);
             Mark(word, k);
-            if (PrintResult(wb, "Metatesi: %s <-> %s", markedBase, word)) return;
+            if (PrintResult(run, "Metatesi: %s <-> %s", markedBase, word)) return;
         }
     }
 }
 
-void Scarto(Workbench& wb) {
-    const std::string& base = wb.cerca.BaseWord;
+void Scarto(CercaRun& run) {
+    const std::string& base = run.cerca.BaseWord;
     const int n = static_cast<int>(base.size());
     if (n - 1 > kMaxWordLength) return;
     char word[kScratch], markedBase[kScratch];
     for (int i = 0; i < n; ++i) {
         std::memcpy(word, base.c_str(), i);
         std::memcpy(word + i, base.c_str() + i + 1, n - i);  // with the NUL
-        if (wb.dict.FindWord(word) == 0) continue;
+        if (run.dict.FindWord(word) == 0) continue;
         CopyMarked(markedBase, base.c_str(), n, i);
-        if (PrintResult(wb, "Scarto: %s -> %s", markedBase, word)) return;
+        if (PrintResult(run, "Scarto: %s -> %s", markedBase, word)) return;
     }
 }
 
-void Aggiunta(Workbench& wb) {
-    const std::string& base = wb.cerca.BaseWord;
+void Aggiunta(CercaRun& run) {
+    const std::string& base = run.cerca.BaseWord;
     const int n = static_cast<int>(base.size());
     if (n + 1 > kMaxWordLength) return;
     char word[kScratch];
     for (int p = 0; p <= n; ++p) {
         for (char ch = 'a'; ch <= 'z'; ++ch) {
             InsertLetter(word, base.c_str(), n, p, ch);
-            if (wb.dict.FindWord(word) == 0) continue;
+            if (run.dict.FindWord(word) == 0) continue;
             Mark(word, p);
-            if (PrintResult(wb, "Aggiunta: %s -> %s", base.c_str(), word)) return;
+            if (PrintResult(run, "Aggiunta: %s -> %s", base.c_str(), word)) return;
         }
     }
 }
 
-void Cambio(Workbench& wb) {
-    const std::string& base = wb.cerca.BaseWord;
+void Cambio(CercaRun& run) {
+    const std::string& base = run.cerca.BaseWord;
     const int n = static_cast<int>(base.size());
     if (n > kMaxWordLength) return;
     char word[kScratch], markedBase[kScratch];
     std::memcpy(word, base.c_str(), n + 1);
     for (int i = 0; i < n; ++i) {
         for (char ch = 'a'; ch <= 'z'; ++ch) {
-            if (wb.state.Stopping()) return;
+            if (run.state.Stopping()) return;
             if (ch == base[i]) continue;
             word[i] = ch;
-            if (wb.dict.FindWord(word) != 0) {
+            if (run.dict.FindWord(word) != 0) {
                 CopyMarked(markedBase, base.c_str(), n, i);
                 Mark(word, i);
-                if (PrintResult(wb, "Cambio: %s -> %s", markedBase, word)) return;
+                if (PrintResult(run, "Cambio: %s -> %s", markedBase, word)) return;
             }
         }
         word[i] = base[i];
     }
 }
 
-void SearchEdits(Workbench& wb) {
-    Anagramma(wb);
-    wb.out.PrintSeparator();
-    Scambio(wb);
-    wb.out.PrintSeparator();
-    Metatesi(wb);
-    wb.out.PrintSeparator();
-    Scarto(wb);
-    wb.out.PrintSeparator();
-    Aggiunta(wb);
-    wb.out.PrintSeparator();
-    Cambio(wb);
+void SearchEdits(CercaRun& run) {
+    Anagramma(run);
+    run.out.PrintSeparator();
+    Scambio(run);
+    run.out.PrintSeparator();
+    Metatesi(run);
+    run.out.PrintSeparator();
+    Scarto(run);
+    run.out.PrintSeparator();
+    Aggiunta(run);
+    run.out.PrintSeparator();
+    Cambio(run);
 }
 
 }  // namespace sillabor

@@ -4,20 +4,20 @@
 
 namespace sillabor {
 
-class Workbench;
+struct CercaRun;
 
 // Each lists its results for the record's BaseWord (letters a-z) with the
 // letters that make the game visible in upper case. They share one cap: after
 // the count of the search has passed 5000, a generator returns after its
 // first line.
-void Anagramma(Workbench& wb);
-void Scambio(Workbench& wb);
-void Metatesi(Workbench& wb);
-void Scarto(Workbench& wb);
-void Aggiunta(Workbench& wb);
-void Cambio(Workbench& wb);
+void Anagramma(CercaRun& run);
+void Scambio(CercaRun& run);
+void Metatesi(CercaRun& run);
+void Scarto(CercaRun& run);
+void Aggiunta(CercaRun& run);
+void Cambio(CercaRun& run);
 
 // The six in that order, with a separator between them.
-void SearchEdits(Workbench& wb);
+void SearchEdits(CercaRun& run);
 
 }  // namespace sillabor

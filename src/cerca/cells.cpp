@@ -4,7 +4,7 @@
 #include <cstring>
 #include <numeric>
 
-#include "search/output.h"
+#include "base/output.h"
 
 namespace sillabor {
 

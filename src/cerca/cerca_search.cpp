@@ -1,30 +1,23 @@
 #include "cerca/cerca_search.h"
 
 #include "cerca/category0.h"
-#include "patterns/parole_search.h"
-#include "search/workbench.h"
+#include "cerca/cerca_run.h"
 
 namespace sillabor {
 
-bool CercaCategoryBuilt(int option) { return option == kCercaEdits || option == kCercaParole; }
+bool CercaCategoryBuilt(int category) { return category == kCercaEdits; }
 
-int CercaSearch(Workbench& wb, int option) {
-    if (!CercaCategoryBuilt(option)) return kCercaCategoryNotBuilt;
-    wb.cerca.Category = option;
-    int status = 0;
-    switch (option) {
+void CercaSearch(CercaRun& run, int category) {
+    run.cerca.Category = category;
+    switch (category) {
         case kCercaEdits:
-            SearchEdits(wb);
-            break;
-        case kCercaParole:
-            status = ParoleSearch(wb);
+            SearchEdits(run);
             break;
         default:
             break;
     }
-    wb.out.PrintSeparator();
-    wb.out.PrintLine("Fine Ricerca");
-    return status;
+    run.out.PrintSeparator();
+    run.out.PrintLine("Fine Ricerca");
 }
 
 }  // namespace sillabor

@@ -7,7 +7,7 @@
 
 namespace sillabor {
 
-// The categories of the page (items of Categoria); 8 is the "Parole" page's search.
+// The categories of the page (items of Categoria).
 enum CercaCategory : int {
     kCercaEdits = 0,        // zeppe, scarti, (s)cambi, metatesi, anagrammi
     kCercaCharades = 1,     // sciarade, sciarade incatenate
@@ -17,7 +17,6 @@ enum CercaCategory : int {
     kCercaGrid = 5,         // paroliere
     kCercaConsonando = 6,
     kCercaSizigie = 7,
-    kCercaParole = 8,
     kCercaCategoryItems = 8,  // items of Categoria
 };
 
@@ -39,7 +38,7 @@ inline constexpr int kMaxCellLength = 6;
 struct CercaState {
     CercaControls page;
 
-    // The search option, 0..8.
+    // The category searched, 0..7.
     int32_t Category = kCercaEdits;
     // The normalised base: a-z, plus '[' and ']' (categories 4 and 5), '*'
     // (category 5) and single blanks (category 7).

@@ -74,10 +74,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.require_subcommand(1);
 
     CommandAction action;
-    AddAnagrCommand(app, action);
-    AddCercaCommand(app, action);
-    AddDizioCommand(app, action);
-    AddParoleCommand(app, action);
+    AddPageCommands(app, action);
 
     NameGroupsInItalian(app);
 
@@ -109,7 +106,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         ctx.UsageError("manca il comando");
         return kExitUsage;
     }
-    ctx.MakeWorkbench();
+    ctx.MakeApp();
     return action(ctx);
 }
 

@@ -3,9 +3,8 @@
 #include <atomic>
 #include <csignal>
 
-#include "dictionary/dictionary_loader.h"
-#include "search/dictionary_game.h"
-#include "search/run_game.h"
+#include "app/run_game.h"
+#include "dizio/dizio_game.h"
 
 namespace sillabor::cli {
 
@@ -24,36 +23,37 @@ CliContext::CliContext(std::ostream& outStream, std::ostream& errStream)
     : out(outStream), err(errStream), sink_(outStream) {}
 
 CliContext::~CliContext() {
-    if (workbench_ && gStopFlag == &workbench_->state.StopRequested) {
+    if (app_ && gStopFlag == &app_->state.StopRequested) {
         gStopFlag = nullptr;
         std::signal(SIGINT, SIG_DFL);
     }
 }
 
-Workbench& CliContext::MakeWorkbench() {
-    workbench_ = std::make_unique<Workbench>(folder);
-    if (seed) workbench_->random.SeedFrom(*seed);
-    workbench_->out.SetSink(&sink_);
+App& CliContext::MakeApp() {
+    app_ = std::make_unique<App>(folder);
+    if (seed) app_->random.SeedFrom(*seed);
+    app_->out.SetSink(&sink_);
     started_ = std::chrono::steady_clock::now();
-    gStopFlag = &workbench_->state.StopRequested;
+    gStopFlag = &app_->state.StopRequested;
     std::signal(SIGINT, OnInterrupt);
-    return *workbench_;
+    return *app_;
 }
 
 int CliContext::LoadChosenDictionary(bool linesAreResult) {
-    Workbench& w = wb();
+    App& w = app();
     sink_.SetStream(linesAreResult ? out : err);
     started_ = std::chrono::steady_clock::now();
-    if (ScanDictionaries(w) != 0) return kExitError;
+    GameContext game = w.Context();
+    if (w.Get<DizioGame>().Scan(game) != 0) return kExitError;
     w.dict.DictionaryName = dictionary;
     int status = RunGame(w, kGameDictionary, kDictionaryLoad);
     out.flush();
-    if (w.fatal) return kExitError;
+    if (w.IsFatal()) return kExitError;
     return status == 0 ? kExitOk : kExitError;
 }
 
 int CliContext::RunPageSearch(int game, int option) {
-    Workbench& w = wb();
+    App& w = app();
     sink_.SetStream(out);
     started_ = std::chrono::steady_clock::now();
     // As in the window, a finished search (the load) leaves the status mode at 0.
@@ -66,23 +66,23 @@ int CliContext::RunPageSearch(int game, int option) {
     out.flush();
     PrintStatusLine();
     w.state.StatusMode = kStatusGenerated;
-    if (status == 2) return kExitUsage;
-    return (status != 0 || w.fatal) ? kExitError : kExitOk;
+    if (status == kNoSuchSearch) return kExitUsage;
+    return (status != 0 || w.IsFatal()) ? kExitError : kExitOk;
 }
 
-int CliContext::RunPageCommand(int game, int option, const std::function<void(Workbench&)>& fill) {
+int CliContext::RunPageCommand(int game, int option, const std::function<void(App&)>& fill) {
     int loadCode = LoadChosenDictionary(false);
-    if (loadCode != kExitOk && !wb().dict.IsLoaded()) {
+    if (loadCode != kExitOk && !app().dict.IsLoaded()) {
         PrintStatusLine();
         return loadCode;
     }
-    if (fill) fill(wb());
+    if (fill) fill(app());
     int searchCode = RunPageSearch(game, option);
     return loadCode != kExitOk ? loadCode : searchCode;
 }
 
 void CliContext::PrintStatusLine() {
-    Workbench& w = wb();
+    App& w = app();
     auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_);
     err << StatusText(w.state.StatusMode, w.state.FoundCount, elapsed.count(), w.dict.WordCount, w.dict.ClassCount)
         << '\n';

@@ -1,6 +1,6 @@
 #pragma once
 // What every command of sillabor-cli shares: the global options, the
-// workbench, and the way a page's search is run and reported.
+// application object, and the way a page's search is run and reported.
 
 #include <chrono>
 #include <functional>
@@ -10,8 +10,8 @@
 #include <ostream>
 #include <string>
 
+#include "app/app.h"
 #include "cli/stream_sink.h"
-#include "search/workbench.h"
 
 namespace sillabor::cli {
 
@@ -32,9 +32,9 @@ public:
     std::ostream& out;
     std::ostream& err;
 
-    // Makes the workbench for the folder and seed. Call once options are parsed.
-    Workbench& MakeWorkbench();
-    Workbench& wb() { return *workbench_; }
+    // Makes the application for the folder and seed. Call once options are parsed.
+    App& MakeApp();
+    App& app() { return *app_; }
 
     // Scans the dictionaries and loads the chosen one. The load's lines go to
     // stdout when `linesAreResult`, to stderr otherwise. 0 on success.
@@ -47,7 +47,7 @@ public:
     // A page's command: loads the chosen dictionary (its lines on stderr), lets
     // `fill` set the page's record, and runs the page's search. A failed load
     // that fell back to another dictionary still searches, but exits with 1.
-    int RunPageCommand(int game, int option, const std::function<void(Workbench&)>& fill = {});
+    int RunPageCommand(int game, int option, const std::function<void(App&)>& fill = {});
 
     // The closing status line of the last search, on stderr.
     void PrintStatusLine();
@@ -56,7 +56,7 @@ public:
     void UsageError(const std::string& message);
 
 private:
-    std::unique_ptr<Workbench> workbench_;
+    std::unique_ptr<App> app_;
     StreamSink sink_;
     std::chrono::steady_clock::time_point started_;
 };

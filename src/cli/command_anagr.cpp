@@ -2,13 +2,14 @@
 
 #include <CLI/CLI.hpp>
 
+#include "anagrams/anagram_game.h"
 #include "anagrams/anagram_page_rules.h"
 #include "anagrams/anagram_search.h"
+#include "base/text_encoding.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/parole_options.h"
-#include "dictionary/text_encoding.h"
-#include "search/run_game.h"
+#include "parole/parole_game.h"
 
 namespace sillabor::cli {
 
@@ -32,23 +33,26 @@ struct AnagrOptions {
 
 int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
     AnagramPage page;
-    page.Frase = ExternalToCp1252(o.phrase).substr(0, 80);
+    page.Frase = ExternalToCp1252(o.phrase).substr(0, kFraseMaxLength);
     CapPhrase(page.Frase);
-    page.Fissa = ExternalToCp1252(o.fixed).substr(0, 70);
-    page.MinWoLun = o.minLength - 1;
-    page.ParoMin = o.minWords - 1;
-    page.ParoMax = (o.maxWords == "X" || o.maxWords == "x") ? 4 : std::stoi(o.maxWords) - 1;
-    if (page.ParoMin > page.ParoMax) {
+    page.Fissa = ExternalToCp1252(o.fixed).substr(0, kFissaMaxLength);
+    page.MinWordLength = o.minLength;
+    page.MinWords = o.minWords;
+    page.MaxWords = (o.maxWords == "X" || o.maxWords == "x") ? kAnyNumberOfWords : std::stoi(o.maxWords);
+    if (page.MinWords > page.MaxWords) {
         ctx.UsageError("--parole-min non puo' superare --parole-max");
         return kExitUsage;
     }
     page.SchemaBx = !o.schema.empty();
-    page.SchemEd = ExternalToCp1252(o.schema).substr(0, 20);
+    page.SchemEd = ExternalToCp1252(o.schema).substr(0, kSchemEdMaxLength);
     page.Mescola = o.shuffle;
     page.Compatta = !o.expanded;
     page.ACapo = o.wrap;
     page.FiltraGram = !o.filter.empty();
-    page.FiltraCome = o.filter == "almeno" ? 1 : o.filter == "una" ? 2 : o.filter == "massimo" ? 3 : 0;
+    page.FiltraCome = o.filter == "almeno"    ? kFilterSomeWord
+                      : o.filter == "una"     ? kFilterOneWord
+                      : o.filter == "massimo" ? kFilterAtMostOneWord
+                                              : kFilterEveryWord;
     page.resultLimitOverride = o.limit == 0 ? -1 : o.limit;
     AnagramPageView view = AnagramVisibility(page);
     if (view.phraseLetters == 0) {
@@ -60,9 +64,9 @@ int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
         return kExitUsage;
     }
     return ctx.RunPageCommand(kGameAnagrams, o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
-                              [&](Workbench& wb) {
-                                  wb.anagramPage = page;
-                                  FillParolePage(wb.parolePage, o.filters);
+                              [&](App& app) {
+                                  app.Get<AnagramGame>().page = page;
+                                  FillParolePage(app.Get<ParoleGame>().filters.page, o.filters);
                               });
 }
 

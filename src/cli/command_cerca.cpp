@@ -2,13 +2,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include "base/text_encoding.h"
 #include "cerca/base_word.h"
+#include "cerca/cerca_game.h"
 #include "cerca/cerca_search.h"
 #include "cerca/manage_cat.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
-#include "dictionary/text_encoding.h"
-#include "search/run_game.h"
 
 namespace sillabor::cli {
 
@@ -35,16 +35,17 @@ int RunCerca(CliContext& ctx, const CercaOptions& options) {
                        ") non \xC3\xA8 ancora disponibile");
         return kExitUsage;
     }
-    Workbench& wb = ctx.wb();
-    CercaControls& page = wb.cerca.page;
+    App& app = ctx.app();
+    CercaState& cerca = app.Get<CercaGame>().state;
+    CercaControls& page = cerca.page;
     page.Categoria = options.categoria;
     page.LaBase = ExternalToCp1252(options.base, ' ');
     page.CheckDiag = !options.noDiag;
     page.CheckRiuso = options.riuso;
     page.RadioParo = GridModeOf(options.griglia);
-    ApplyGridOptions(ManageCat(page), wb.cerca);
+    ApplyGridOptions(ManageCat(page), cerca);
 
-    switch (NormaliseBase(wb.cerca, wb.out)) {
+    switch (NormaliseBase(cerca, app.out)) {
         case kBaseRefused:
             ctx.out.flush();
             return kExitError;

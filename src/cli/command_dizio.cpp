@@ -4,9 +4,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
-#include "dictionary/dictionary_loader.h"
-#include "search/dictionary_game.h"
-#include "search/run_game.h"
+#include "dizio/dizio_game.h"
 
 namespace sillabor::cli {
 
@@ -20,9 +18,10 @@ struct DizioOptions {
 };
 
 int ListDictionaries(CliContext& ctx) {
-    Workbench& wb = ctx.wb();
-    if (ScanDictionaries(wb) != 0) return kExitError;
-    for (const std::string& name : wb.dictionaryList) ctx.out << name << '\n';
+    DizioGame& dizio = ctx.app().Get<DizioGame>();
+    GameContext game = ctx.app().Context();
+    if (dizio.Scan(game) != 0) return kExitError;
+    for (const std::string& name : dizio.dictionaries.names) ctx.out << name << '\n';
     return kExitOk;
 }
 
@@ -33,24 +32,26 @@ int LoadOnly(CliContext& ctx) {
 }
 
 int Build(CliContext& ctx, const DizioOptions& options) {
-    Workbench& wb = ctx.wb();
+    App& app = ctx.app();
+    DizioGame& dizio = app.Get<DizioGame>();
+    GameContext game = app.Context();
     ctx.out.flush();
-    if (ScanDictionaries(wb) != 0) return kExitError;
-    wb.dict.DictionaryName = ctx.dictionary;
-    wb.buildOptions = (options.skipCapitalised ? kBuildSkipCapitalised : 0) |
+    if (dizio.Scan(game) != 0) return kExitError;
+    app.dict.DictionaryName = ctx.dictionary;
+    dizio.buildOptions = (options.skipCapitalised ? kBuildSkipCapitalised : 0) |
                       (options.skipBeforeApostrophe ? kBuildSkipBeforeApostrophe : 0) |
                       (options.skipHyphenated ? kBuildSkipHyphenated : 0);
     return ctx.RunPageSearch(kGameDictionary, kDictionaryBuildAndLoad);
 }
 
 int Export(CliContext& ctx, const DizioOptions& options) {
-    Workbench& wb = ctx.wb();
+    App& app = ctx.app();
     int code = ctx.LoadChosenDictionary(true);
-    if (code != kExitOk && !wb.dict.IsLoaded()) {
+    if (code != kExitOk && !app.dict.IsLoaded()) {
         ctx.PrintStatusLine();
         return code;
     }
-    wb.exportOrder = options.order == "lungh" ? kExportByLength
+    app.Get<DizioGame>().exportOrder = options.order == "lungh" ? kExportByLength
                      : options.order == "rime" ? kExportRhymes
                                                : kExportAlphabetical;
     int exportCode = ctx.RunPageSearch(kGameDictionary, kDictionaryExport);

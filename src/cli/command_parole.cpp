@@ -5,17 +5,15 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/parole_options.h"
-#include "search/run_game.h"
+#include "parole/parole_game.h"
 
 namespace sillabor::cli {
 
 namespace {
 
-constexpr int kParoleOption = 8;
-
 int RunParole(CliContext& ctx, const ParoleOptions& options) {
-    return ctx.RunPageCommand(kGameCerca, kParoleOption,
-                              [&options](Workbench& wb) { FillParolePage(wb.parolePage, options); });
+    return ctx.RunPageCommand(kGameParole, 0,
+                              [&options](App& app) { FillParolePage(app.Get<ParoleGame>().filters.page, options); });
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "dictionary/text_encoding.h"
+#include "base/text_encoding.h"
 #include "patterns/parole_page_record.h"
 
 namespace sillabor::cli {

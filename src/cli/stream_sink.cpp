@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dictionary/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace sillabor::cli {
 

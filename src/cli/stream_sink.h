@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "search/output.h"
+#include "base/output.h"
 
 namespace sillabor::cli {
 

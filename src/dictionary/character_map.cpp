@@ -1,7 +1,7 @@
 #include "dictionary/character_map.h"
 
+#include "dictionary/build_options.h"
 #include "dictionary/letter_count.h"
-#include "search/workbench.h"
 
 namespace sillabor {
 

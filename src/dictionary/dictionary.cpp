@@ -17,6 +17,7 @@ void Dictionary::Clear() {
     ClassScratch = {};
     WordMarks = {};
     NotAlphabetical = false;
+    Generation.fetch_add(1, std::memory_order_relaxed);
 }
 
 namespace {

@@ -2,12 +2,13 @@
 // The in-memory word list: one text block, the slot array in byte order, the
 // anagram class table and the lookup indexes built over them.
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "dictionary/default_init.h"
+#include "dictionary/large_storage.h"
 #include "dictionary/letter_count.h"
 
 namespace sillabor {
@@ -50,9 +51,12 @@ public:
     UninitVector<AnagramClass*> ClassScratch;
     UninitVector<uint8_t> WordMarks;
     bool NotAlphabetical = false;
+    // Moves on whenever the contents are dropped, so that what is computed from
+    // a dictionary (the "Cern" page's parity masks) knows when to compute anew.
+    std::atomic<uint32_t> Generation{0};
 
     bool IsLoaded() const { return WordCount > 0; }
-    // Frees every buffer; the dictionary is empty afterwards.
+    // Frees every buffer and moves Generation on; the dictionary is empty afterwards.
     void Clear();
 
     // Lookups: a slot (0 = not found) or a class index (-1 = not found).

@@ -1,9 +1,5 @@
 #include "dictionary/dictionary_builder.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -14,14 +10,15 @@
 #include <system_error>
 #include <vector>
 
+#include "base/file_size.h"
+#include "base/file_writer.h"
+#include "base/text_encoding.h"
 #include "dictionary/character_map.h"
-#include "dictionary/file_size.h"
+#include "dictionary/dictionary_job.h"
 #include "dictionary/prepared_file.h"
 #include "dictionary/run_files.h"
 #include "dictionary/source_words.h"
-#include "dictionary/text_encoding.h"
 #include "dictionary/word_orders.h"
-#include "search/workbench.h"
 
 namespace sillabor {
 
@@ -66,17 +63,18 @@ void PutInt32(std::vector<char>& out, size_t at, int32_t value) {
 
 class Build {
 public:
-    Build(Workbench& wb, const std::string& name)
-        : wb_(wb), name_(name), folder_(wb.DictionariesDir() / name) {}
+    Build(const DictionaryJob& job, const std::string& name)
+        : job_(job), name_(name), folder_(job.DictionariesDir() / name) {}
 
     int Run();
 
 private:
+    int BuildOptions() const { return job_.buildOptions != nullptr ? *job_.buildOptions : 0; }
     void PrintNoSources();
     int Fail(const std::string& why);
     bool MakeRun(const std::string& raw, const fs::path& file);
 
-    Workbench& wb_;
+    const DictionaryJob& job_;
     std::string name_;
     fs::path folder_;
     CharacterMap map_{};
@@ -84,31 +82,31 @@ private:
 };
 
 void Build::PrintNoSources() {
-    wb_.out.PrintLine("Nessun file disponibile nella cartella " + name_);
-    wb_.out.PrintLine("Creazione del dizionario " + name_ + " : FALLITA");
+    job_.out.PrintLine("Nessun file disponibile nella cartella " + name_);
+    job_.out.PrintLine("Creazione del dizionario " + name_ + " : FALLITA");
 }
 
 int Build::Fail(const std::string& why) {
-    wb_.out.PrintLine(why);
-    wb_.out.PrintLine("Creazione del dizionario " + name_ + " : FALLITA");
-    wb_.out.RefreshOutput();
+    job_.out.PrintLine(why);
+    job_.out.PrintLine("Creazione del dizionario " + name_ + " : FALLITA");
+    job_.out.RefreshOutput();
     return 1;
 }
 
 bool Build::MakeRun(const std::string& raw, const fs::path& file) {
     std::string text = DecodeSourceText(raw);
-    std::vector<char*> words = CollectSourceWords(text, map_, wb_.buildOptions, shortWords_);
+    std::vector<char*> words = CollectSourceWords(text, map_, BuildOptions(), shortWords_);
     return WriteSortedRun(words, file);
 }
 
 int Build::Run() {
-    wb_.state.StatusMode = kStatusBuilding;
-    map_ = MakeCharacterMap(wb_.buildOptions);
-    wb_.SetDictionaryState("Dizionario: AGGIORNAMENTO...");
+    job_.state.StatusMode = kStatusBuilding;
+    map_ = MakeCharacterMap(BuildOptions());
+    job_.events.ShowDictionaryState("Dizionario: AGGIORNAMENTO...");
     shortWords_.Clear();
-    wb_.dict.Clear();
+    job_.dict.Clear();
 
-    wb_.out.PrintLine("Path = Dizionari/" + name_ + "/*.*");
+    job_.out.PrintLine("Path = Dizionari/" + name_ + "/*.*");
     std::vector<std::string> names;
     // A name is one folder under Dizionari/, never a path leading elsewhere.
     bool plainName = !name_.empty() && name_ != "." && name_ != ".." && name_.find('/') == std::string::npos;
@@ -132,7 +130,7 @@ int Build::Run() {
         PrintNoSources();
         return 1;
     }
-    if (wb_.fatal) return 1;
+    if (job_.events.IsFatal()) return 1;
 
     TemporaryFolder temporary;
     if (temporary.Path().empty()) return Fail("Errore: impossibile creare la cartella dei file temporanei");
@@ -145,35 +143,35 @@ int Build::Run() {
         std::string shown = ExternalToCp1252(source);
         fs::path path = folder_ / source;
         if (FileSize(path) > kMaxSourceBytes) {
-            wb_.out.PrintLine("Il file <" + shown + "> eccede la lunghezza massima consentita");
-            wb_.out.PrintLine("(10 Mb). Ti consiglio di spezzarlo in piu' files");
-            wb_.out.PrintLine("Creazione del dizionario FALLITA");
-            wb_.out.RefreshOutput();
+            job_.out.PrintLine("Il file <" + shown + "> eccede la lunghezza massima consentita");
+            job_.out.PrintLine("(10 Mb). Ti consiglio di spezzarlo in piu' files");
+            job_.out.PrintLine("Creazione del dizionario FALLITA");
+            job_.out.RefreshOutput();
             return 1;
         }
         if (ReadFile(path, kMaxSourceBytes, raw) != ReadResult::kOk)
             return Fail("Errore: impossibile leggere il file " + shown);
-        wb_.out.PrintLine("Letto file " + shown + "  Bytes = " + std::to_string(raw.size()));
+        job_.out.PrintLine("Letto file " + shown + "  Bytes = " + std::to_string(raw.size()));
         fs::path run = work / ("tmp_tmp_" + std::to_string(k));
         if (!MakeRun(raw, run)) return Fail("Errore: impossibile scrivere i file temporanei");
         runs.push_back(run);
     }
 
     if (!MergeRuns(runs, work)) return Fail("Errore: impossibile scrivere i file temporanei");
-    wb_.out.PrintLine("Unione file sorgenti");
+    job_.out.PrintLine("Unione file sorgenti");
 
     fs::path exclusions = folder_ / kExclusionList;
     std::error_code ec;
     if (fs::is_regular_file(exclusions, ec)) {
         // The exclusion list is always read as it is, and the options stay cleared.
         shortWords_.Clear();
-        wb_.buildOptions = 0;
+        if (job_.buildOptions != nullptr) *job_.buildOptions = 0;
         map_ = MakeCharacterMap(0);
         if (ReadFile(exclusions, kMaxSourceBytes, raw) != ReadResult::kOk)
             return Fail("Errore: impossibile leggere il file " + std::string(kExclusionList));
         fs::path excluded = work / "exc_tmp_0";
         if (!MakeRun(raw, excluded)) return Fail("Errore: impossibile scrivere i file temporanei");
-        wb_.out.PrintLine("Esclusione parole in escludi.txt");
+        job_.out.PrintLine("Esclusione parole in escludi.txt");
         fs::path difference = work / "dif_tmp_0";
         if (!SubtractRun(runs.front(), excluded, difference))
             return Fail("Errore: impossibile scrivere i file temporanei");
@@ -181,11 +179,11 @@ int Build::Run() {
     }
     raw = std::string();
 
-    wb_.out.PrintLine("Salvataggio del dizionario " + name_);
+    job_.out.PrintLine("Salvataggio del dizionario " + name_);
     std::string prepared = std::string(kPreparedPrefix) + name_;
     if (!WritePreparedFile(runs.front(), folder_ / prepared))
         return Fail("Errore: impossibile scrivere il file Dizionari/" + name_ + "/" + prepared);
-    wb_.out.PrintLine("Fatto!");
+    job_.out.PrintLine("Fatto!");
     return 0;
 }
 
@@ -254,40 +252,16 @@ bool WritePreparedFile(const fs::path& run, const fs::path& target) {
         text += length + 1;
     }
 
-    // Written beside the target under a hidden name, then renamed over it, so
-    // that a failure never leaves a truncated prepared file.
-    std::string hiddenName = target.filename().string();
-    hiddenName.insert(hiddenName.begin(), '.');
-    hiddenName.append("-XXXXXX");
-    std::string pattern = (target.parent_path() / hiddenName).string();
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    int fd = mkstemp(temporary.data());
-    if (fd < 0) return false;
-    fchmod(fd, 0644);
-    std::FILE* stream = fdopen(fd, "wb");
-    if (stream == nullptr) {
-        close(fd);
-        unlink(temporary.data());
-        return false;
-    }
-    bool written = std::fwrite(file.data(), 1, file.size(), stream) == file.size();
-    written = (std::fclose(stream) == 0) && written;
-    std::error_code ec;
-    if (written) fs::rename(temporary.data(), target, ec);
-    if (!written || ec) {
-        unlink(temporary.data());
-        return false;
-    }
-    return true;
+    // A failure never leaves a truncated prepared file.
+    return WriteFileAtomically(target, std::string_view(file.data(), file.size()));
 }
 
-int BuildDictionary(Workbench& wb, const std::string& name) {
+int BuildDictionary(const DictionaryJob& job, const std::string& name) {
     try {
-        return Build(wb, name).Run();
+        return Build(job, name).Run();
     } catch (const std::bad_alloc&) {
-        wb.out.PrintLine("OUT OF MEMORY ERROR!!!");
-        FatalStop(wb);
+        job.out.PrintLine("OUT OF MEMORY ERROR!!!");
+        job.events.FatalStop();
         return 1;
     }
 }

@@ -7,17 +7,17 @@
 
 namespace sillabor {
 
-class Workbench;
+struct DictionaryJob;
 
 // Largest source file a build accepts, in bytes.
 inline constexpr int32_t kMaxSourceBytes = 10485760;
 
 // Builds "Dizionari/<name>/j_r_<name>" from the other files of that folder
-// with the build options of the workbench, leaving out the words of
+// with the job's build options, leaving out the words of
 // "escludi.txt" (which clears the options for good). Frees the loaded
 // dictionary: the caller loads one afterwards. 0 on success, 1 on failure;
 // every step and failure is a printed line.
-int BuildDictionary(Workbench& wb, const std::string& name);
+int BuildDictionary(const DictionaryJob& job, const std::string& name);
 
 // Writes the prepared file `target` from the final run file `run`: the words
 // grouped by anagram class, longer classes first, under a header of word

@@ -7,9 +7,9 @@
 #include <system_error>
 
 #include "dictionary/dictionary_builder.h"
+#include "dictionary/dictionary_job.h"
 #include "dictionary/prepared_file.h"
 #include "dictionary/word_orders.h"
-#include "search/workbench.h"
 
 namespace sillabor {
 
@@ -22,37 +22,37 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
            });
 }
 
-void FailLoad(Workbench& wb) {
-    FatalStop(wb);
-    wb.SetDictionaryState("Dizionario: (FALLITO!)");
+void FailLoad(const DictionaryJob& job) {
+    job.events.FatalStop();
+    job.events.ShowDictionaryState("Dizionario: (FALLITO!)");
 }
 
 // A failed load: another dictionary falls back to "Default", "Default" itself is fatal.
-int FallBackOrFail(Workbench& wb, const std::string& messageForOther, const std::string& messageForDefault) {
-    if (wb.dict.DictionaryName != kDefaultDictionary) {
-        if (!messageForOther.empty()) wb.out.PrintLine(messageForOther);
-        wb.out.PrintLine("Fallito caricamento: tento di caricare");
-        wb.out.PrintLine("il dizionario di Default");
-        wb.dict.DictionaryName = kDefaultDictionary;
-        return LoadDictionary(wb);
+int FallBackOrFail(const DictionaryJob& job, const std::string& messageForOther, const std::string& messageForDefault) {
+    if (job.dict.DictionaryName != kDefaultDictionary) {
+        if (!messageForOther.empty()) job.out.PrintLine(messageForOther);
+        job.out.PrintLine("Fallito caricamento: tento di caricare");
+        job.out.PrintLine("il dizionario di Default");
+        job.dict.DictionaryName = kDefaultDictionary;
+        return LoadDictionary(job);
     }
-    if (!messageForDefault.empty()) wb.out.PrintLine(messageForDefault);
-    FailLoad(wb);
+    if (!messageForDefault.empty()) job.out.PrintLine(messageForDefault);
+    FailLoad(job);
     return 1;
 }
 
-int RefuseCorrupt(Workbench& wb, const std::string& name, const std::string& why) {
-    wb.dict.Clear();
+int RefuseCorrupt(const DictionaryJob& job, const std::string& name, const std::string& why) {
+    job.dict.Clear();
     std::string line = "Errore: il file " + std::string(kPreparedPrefix) + name + " e' danneggiato (" + why +
                        "): ricrealo con <Aggiorna e Carica>";
-    return FallBackOrFail(wb, line, line);
+    return FallBackOrFail(job, line, line);
 }
 
-void WarnCrowdedClass(Workbench& wb, const char* word) {
-    wb.out.PrintLine(std::string("Apparentemente la parola <") + word + ">");
-    wb.out.PrintLine("possiede piu' di 127 anagrammi.");
-    wb.out.PrintLine("Solo i primi 127 verranno considerati (questo puo'");
-    wb.out.PrintLine("creare qualche discrepanza durante l'uso del programma).");
+void WarnCrowdedClass(const DictionaryJob& job, const char* word) {
+    job.out.PrintLine(std::string("Apparentemente la parola <") + word + ">");
+    job.out.PrintLine("possiede piu' di 127 anagrammi.");
+    job.out.PrintLine("Solo i primi 127 verranno considerati (questo puo'");
+    job.out.PrintLine("creare qualche discrepanza durante l'uso del programma).");
 }
 
 // ComputeLetterCount for a word known to hold only a-z, which also finds the
@@ -70,47 +70,47 @@ inline char* CountCheckedLetters(char* word, LetterCount& lc) {
 
 }  // namespace
 
-int ScanDictionaries(Workbench& wb) {
-    wb.dictionaryList.clear();
-    wb.selectedDictionary = -1;
+int ScanDictionaries(const DictionaryJob& job, DictionaryList& list) {
+    list.names.clear();
+    list.selected = -1;
     std::error_code ec;
-    const auto dir = wb.DictionariesDir();
+    const auto dir = job.DictionariesDir();
     if (!std::filesystem::is_directory(dir, ec)) {
-        wb.out.PrintLine("ERRORE: Cartella 'Dizionari' non trovata!");
-        FatalStop(wb);
+        job.out.PrintLine("ERRORE: Cartella 'Dizionari' non trovata!");
+        job.events.FatalStop();
         return 1;
     }
     std::filesystem::directory_iterator it(dir, ec);
     if (ec) {
-        wb.out.PrintLine("ERRORE: Nessun Dizionario trovato");
-        FatalStop(wb);
+        job.out.PrintLine("ERRORE: Nessun Dizionario trovato");
+        job.events.FatalStop();
         return 1;
     }
     for (const auto& entry : it) {
         std::error_code typeError;
-        if (entry.is_directory(typeError)) wb.dictionaryList.push_back(entry.path().filename().string());
+        if (entry.is_directory(typeError)) list.names.push_back(entry.path().filename().string());
     }
-    std::sort(wb.dictionaryList.begin(), wb.dictionaryList.end());
-    for (size_t i = 0; i < wb.dictionaryList.size(); ++i) {
-        if (SameIgnoringCase(wb.dictionaryList[i], kDefaultDictionary)) {
-            wb.selectedDictionary = static_cast<int>(i);
-            wb.dict.DictionaryName = wb.dictionaryList[i];
+    std::sort(list.names.begin(), list.names.end());
+    for (size_t i = 0; i < list.names.size(); ++i) {
+        if (SameIgnoringCase(list.names[i], kDefaultDictionary)) {
+            list.selected = static_cast<int>(i);
+            job.dict.DictionaryName = list.names[i];
             return 0;
         }
     }
-    wb.out.PrintLine("ERRORE: Non c'e' il dizionario 'Default'");
-    FatalStop(wb);
+    job.out.PrintLine("ERRORE: Non c'e' il dizionario 'Default'");
+    job.events.FatalStop();
     return 1;
 }
 
-std::string BuildIndexes(Workbench& wb) {
-    Dictionary& d = wb.dict;
+std::string BuildIndexes(const DictionaryJob& job) {
+    Dictionary& d = job.dict;
     char* text = d.WordText.get();
     const int32_t words = d.WordCount;  // words in the file, before slot 0 is counted
     d.Words[0] = text;
     d.WordCount = words + 1;
     d.Words[d.WordCount] = text + 1;
-    wb.state.FoundCount = 1;
+    job.state.FoundCount = 1;
 
     // Classes, in the text's order, which is the class order.
     int32_t cls = 0;
@@ -126,7 +126,7 @@ std::string BuildIndexes(Workbench& wb) {
         const uint32_t offset = static_cast<uint32_t>(p - text);
         if (std::memcmp(&next.letters, &d.Classes[cls].letters, sizeof(LetterCount)) == 0) {
             if (inClass >= kMaxClassWords)
-                WarnCrowdedClass(wb, p);
+                WarnCrowdedClass(job, p);
             else
                 ++inClass;
         } else {
@@ -140,76 +140,75 @@ std::string BuildIndexes(Workbench& wb) {
             inClass = 1;
         }
         p = end + 1;
-        wb.state.FoundCount.store(slot, std::memory_order_relaxed);
+        job.state.FoundCount.store(slot, std::memory_order_relaxed);
     }
     d.Classes[cls].ClassWords |= static_cast<uint32_t>(inClass) << 24;
     if (cls + 1 != d.ClassCount) return "meno classi di quelle dichiarate";
 
-    wb.out.PrintLine("Caricate " + std::to_string(words) + " parole. Le ordino....");
+    job.out.PrintLine("Caricate " + std::to_string(words) + " parole. Le ordino....");
     std::vector<uint16_t> firstTwo(static_cast<size_t>(words));
     SortByteOrder(d.Words.data() + 1, static_cast<size_t>(words), firstTwo.data());
     d.BuildLookupTables(firstTwo.data());
     return "";
 }
 
-int LoadDictionary(Workbench& wb) {
-    const std::string name = wb.dict.DictionaryName;
-    wb.state.StatusMode = kStatusLoading;
-    wb.dict.NotAlphabetical = false;
-    wb.SetDictionaryState("Dizionario: LETTURA....");
-    wb.out.PrintLine("");
+int LoadDictionary(const DictionaryJob& job) {
+    const std::string name = job.dict.DictionaryName;
+    job.state.StatusMode = kStatusLoading;
+    job.dict.NotAlphabetical = false;
+    job.events.ShowDictionaryState("Dizionario: LETTURA....");
+    job.out.PrintLine("");
 
-    const auto path = PreparedFilePath(wb.DictionariesDir(), name);
+    const auto path = PreparedFilePath(job.DictionariesDir(), name);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
-        wb.out.PrintLine("Attendere: creazione del dizionario");
-        if (BuildDictionary(wb, name) != 0) {
-            if (wb.fatal) {
-                wb.SetDictionaryState("Dizionario: (FALLITO!)");
+        job.out.PrintLine("Attendere: creazione del dizionario");
+        if (BuildDictionary(job, name) != 0) {
+            if (job.events.IsFatal()) {
+                job.events.ShowDictionaryState("Dizionario: (FALLITO!)");
                 return 1;
             }
-            return FallBackOrFail(wb, "", "");
+            return FallBackOrFail(job, "", "");
         }
-        if (wb.state.StatusMode != kStatusLoading) {
-            wb.state.StatusMode = kStatusLoading;
-            wb.SetDictionaryState("Dizionario: LETTURA....");
+        if (job.state.StatusMode != kStatusLoading) {
+            job.state.StatusMode = kStatusLoading;
+            job.events.ShowDictionaryState("Dizionario: LETTURA....");
         }
     }
 
-    wb.out.PrintLine("Attendere : Carico il Dizionario " + name);
+    job.out.PrintLine("Attendere : Carico il Dizionario " + name);
     PreparedHeader header;
     uint64_t fileSize = 0;
     if (!ReadPreparedHeader(path, header, fileSize)) {
-        wb.dict.Clear();
+        job.dict.Clear();
         std::string line = "Errore: impossibile leggere il file " + std::string(kPreparedPrefix) + name;
-        return FallBackOrFail(wb, line, line);
+        return FallBackOrFail(job, line, line);
     }
     if (header.words < 0 || header.classes < 0 || header.textLength < 0)
-        return RefuseCorrupt(wb, name, "intestazione con valori negativi");
+        return RefuseCorrupt(job, name, "intestazione con valori negativi");
     if (header.words < 3)
-        return FallBackOrFail(wb, "Errore: il dizionario  contiene meno di 3 parole!!",
+        return FallBackOrFail(job, "Errore: il dizionario  contiene meno di 3 parole!!",
                               "Errore: il dizionario di Default contiene meno di 3 parole!!");
     if (header.textLength >= kMaxTextLength)
-        return FallBackOrFail(wb, "Errore: il dizionario e' piu' lungo di 16 Mega !!",
+        return FallBackOrFail(job, "Errore: il dizionario e' piu' lungo di 16 Mega !!",
                               "Errore: il dizionario di Default e' piu' lungo di 16 Mega");
     if (std::string why = CheckPreparedHeader(header, fileSize); !why.empty())
-        return RefuseCorrupt(wb, name, why);
+        return RefuseCorrupt(job, name, why);
 
-    Dictionary& d = wb.dict;
+    Dictionary& d = job.dict;
     d.Clear();
-    if (wb.fatal) return 1;
+    if (job.events.IsFatal()) return 1;
     try {
         // Filled before use, so not cleared here.
         d.ClassScratch.resize(static_cast<size_t>(header.classes));
-        wb.cernMasksStale = true;
         d.Classes.resize(static_cast<size_t>(header.classes) + 1);
         d.Words.resize(static_cast<size_t>(header.words) + 2);
         d.WordMarks.resize(static_cast<size_t>(header.words) + 1);
         d.WordText = MakeLargeText(static_cast<size_t>(header.textLength) + 4);
     } catch (const std::bad_alloc&) {
         d.Clear();
-        wb.out.PrintLine("OUT OF MEMORY ERROR!!!");
-        FatalStop(wb);
+        job.out.PrintLine("OUT OF MEMORY ERROR!!!");
+        job.events.FatalStop();
         return 1;
     }
     char* text = d.WordText.get();
@@ -219,21 +218,21 @@ int LoadDictionary(Workbench& wb) {
     if (got < 0) {
         d.Clear();
         std::string line = "Errore: impossibile leggere il file " + std::string(kPreparedPrefix) + name;
-        return FallBackOrFail(wb, line, line);
+        return FallBackOrFail(job, line, line);
     }
     // What the file did not hold (at most the accepted slack) and the spare bytes read as NULs.
     std::memset(text + 2 + got, 0, static_cast<size_t>(header.textLength - got) + 2);
     if (std::string why = CheckPreparedWords(text + 2, header.textLength, header.words); !why.empty())
-        return RefuseCorrupt(wb, name, why);
+        return RefuseCorrupt(job, name, why);
 
     d.TextLength = header.textLength;
     d.WordCount = header.words;
     d.ClassCount = header.classes;
-    if (std::string why = BuildIndexes(wb); !why.empty()) return RefuseCorrupt(wb, name, why);
+    if (std::string why = BuildIndexes(job); !why.empty()) return RefuseCorrupt(job, name, why);
 
-    wb.out.PrintLine("Dizionario caricato e ordinato");
-    wb.out.PrintLine("Per istruzioni: bottone <?>  o file <leggimi.txt>");
-    wb.SetDictionaryState("Dizionario: " + name);
+    job.out.PrintLine("Dizionario caricato e ordinato");
+    job.out.PrintLine("Per istruzioni: bottone <?>  o file <leggimi.txt>");
+    job.events.ShowDictionaryState("Dizionario: " + name);
     return 0;
 }
 

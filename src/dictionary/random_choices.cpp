@@ -3,8 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "base/random_source.h"
 #include "dictionary/dictionary.h"
-#include "search/random_source.h"
 
 namespace sillabor {
 

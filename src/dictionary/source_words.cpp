@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "base/text_encoding.h"
+#include "dictionary/build_options.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/run_files.h"
-#include "dictionary/text_encoding.h"
 #include "dictionary/word_orders.h"
-#include "search/workbench.h"
 
 namespace sillabor {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "dictionary/default_init.h"
 #include "dictionary/dictionary.h"
+#include "dictionary/large_storage.h"
 
 namespace sillabor {
 

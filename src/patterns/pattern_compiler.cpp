@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "search/output.h"
+#include "base/output.h"
 
 namespace sillabor {
 

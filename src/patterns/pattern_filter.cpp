@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/output.h"
 #include "dictionary/dictionary.h"
 #include "patterns/pattern_matcher.h"
-#include "search/output.h"
 
 namespace sillabor {
 

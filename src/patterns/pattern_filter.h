@@ -53,4 +53,14 @@ bool SetupPatternFilter(PatternFilter& filter, ParolePage& page, Output& out);
 // The per-word test, stopping at the first rejection.
 bool WordPassesFilter(PatternFilter& filter, const char* word, const Dictionary& dict);
 
+// The "Parole" page's filters: its controls and the filter set up from them,
+// shared by the page's own search and the anagram search that applies them.
+struct WordFilters {
+    ParolePage page;
+    PatternFilter filter;
+
+    bool Setup(Output& out) { return SetupPatternFilter(filter, page, out); }
+    bool Passes(const char* word, const Dictionary& dict) { return WordPassesFilter(filter, word, dict); }
+};
+
 }  // namespace sillabor

@@ -10,38 +10,21 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "anagrams/anagram_game.h"
 #include "anagrams/anagram_page_rules.h"
 #include "anagrams/anagram_search.h"
-#include "search/workbench.h"
+#include "app/app.h"
 #include "shell/text_conversion.h"
 
 namespace sillabor::shell {
 
 namespace {
 
-constexpr int kGameAnagrams = 0;
-const QStringList kFilterChoices = {"a tutte le parole", "ad almeno una parola", "ad una sola una parola",
-                                    "al massimo ad una parola"};
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-// The page's layout does not move when the rules hide a control.
-void KeepRoomWhenHidden(QWidget* widget) {
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
-
-QComboBox* ChoiceList(const char* name, const QStringList& items, int current, QWidget* parent) {
-    auto* list = Named(new QComboBox(parent), name);
-    list->addItems(items);
-    list->setCurrentIndex(current);
-    return list;
-}
+const std::vector<ListItem> kFilterChoices = {{"a tutte le parole", kFilterEveryWord},
+                                              {"ad almeno una parola", kFilterSomeWord},
+                                              {"ad una sola una parola", kFilterOneWord},
+                                              {"al massimo ad una parola", kFilterAtMostOneWord}};
+const std::vector<ListItem> kOneToFive = {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}};
 
 // One list with its caption in front, hidden and shown as one control.
 QWidget* Captioned(const QString& caption, QWidget* list, QWidget* parent) {
@@ -58,33 +41,48 @@ QWidget* Captioned(const QString& caption, QWidget* list, QWidget* parent) {
 
 }  // namespace
 
-TAnagrammiPage::TAnagrammiPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Anagrammi", parent) {
-    Frase = Named(new QLineEdit(this), "Frase");
+TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
+    : TGamePage(app, game.Info(), parent), game_(game) {
+    Frase = Named<QLineEdit>("Frase", this);
     Frase->setMaxLength(kFraseMaxLength);
-    NumLet = Named(new QLabel("0", this), "NumLet");
-    Fissa = Named(new QLineEdit(this), "Fissa");
+    NumLet = Named<QLabel>("NumLet", "0", this);
+    Fissa = Named<QLineEdit>("Fissa", this);
     Fissa->setMaxLength(kFissaMaxLength);
-    NumFis = Named(new QLabel(this), "NumFis");  // empty until the fixed part is edited
+    NumFis = Named<QLabel>("NumFis", this);  // empty until the fixed part is edited
 
-    const QStringList oneToFive = {"1", "2", "3", "4", "5"};
-    MinWoLun = ChoiceList("MinWoLun", oneToFive, 0, this);
-    ParoMin = ChoiceList("ParoMin", oneToFive, 0, this);
-    ParoMax = ChoiceList("ParoMax", {"1", "2", "3", "4", "X"}, 4, this);
+    const AnagramPage start;
+    MinWoLun = ValueList("MinWoLun", kOneToFive, start.MinWordLength, this);
+    ParoMin = ValueList("ParoMin", kOneToFive, start.MinWords, this);
+    ParoMax = ValueList("ParoMax", {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"X", kAnyNumberOfWords}}, start.MaxWords,
+                        this);
     minWoLunBox_ = Captioned(" Lungh. min. parole ", MinWoLun, this);
     paroMinBox_ = Captioned(" parole min ", ParoMin, this);
     paroMaxBox_ = Captioned(" parole max ", ParoMax, this);
 
-    SchemaBx = Named(new QCheckBox("Schema", this), "SchemaBx");
-    SchemEd = Named(new QLineEdit(this), "SchemEd");
+    SchemaBx = Named<QCheckBox>("SchemaBx", "Schema", this);
+    SchemEd = Named<QLineEdit>("SchemEd", this);
     SchemEd->setMaxLength(kSchemEdMaxLength);
-    Mescola = Named(new QCheckBox("Randomizza", this), "Mescola");
-    FiltraGram = Named(new QCheckBox("Imponi i filtri di <Parole> ", this), "FiltraGram");
-    FiltraCome = ChoiceList("FiltraCome", kFilterChoices, 0, this);
-    ACapo = Named(new QCheckBox("A capo autom.", this), "ACapo");
-    Compatta = Named(new QCheckBox("Output compatto", this), "Compatta");
-    Compatta->setChecked(true);
-    TotParoleLab = Named(new QLabel("in. 0", this), "TotParoleLab");
-    MostraIn = Named(new QPushButton("Mostra in.", this), "MostraIn");
+    Mescola = Named<QCheckBox>("Mescola", "Randomizza", this);
+    FiltraGram = Named<QCheckBox>("FiltraGram", "Imponi i filtri di <Parole> ", this);
+    FiltraCome = ValueList("FiltraCome", kFilterChoices, start.FiltraCome, this);
+    ACapo = Named<QCheckBox>("ACapo", "A capo autom.", this);
+    Compatta = Named<QCheckBox>("Compatta", "Output compatto", this);
+    Compatta->setChecked(start.Compatta);
+    TotParoleLab = Named<QLabel>("TotParoleLab", ToQString(start.TotParoleLab), this);
+    MostraIn = Named<QPushButton>("MostraIn", "Mostra in.", this);
+
+    binding_.Text(Frase, &AnagramPage::Frase);
+    binding_.Text(Fissa, &AnagramPage::Fissa);
+    binding_.Choice(MinWoLun, &AnagramPage::MinWordLength);
+    binding_.Choice(ParoMin, &AnagramPage::MinWords);
+    binding_.Choice(ParoMax, &AnagramPage::MaxWords);
+    binding_.Check(SchemaBx, &AnagramPage::SchemaBx);
+    binding_.Text(SchemEd, &AnagramPage::SchemEd);
+    binding_.Check(Mescola, &AnagramPage::Mescola);
+    binding_.Check(FiltraGram, &AnagramPage::FiltraGram);
+    binding_.Choice(FiltraCome, &AnagramPage::FiltraCome);
+    binding_.Check(ACapo, &AnagramPage::ACapo);
+    binding_.Check(Compatta, &AnagramPage::Compatta);
 
     for (QWidget* widget : {static_cast<QWidget*>(NumLet), static_cast<QWidget*>(NumFis),
                             static_cast<QWidget*>(SchemaBx), static_cast<QWidget*>(SchemEd),
@@ -95,18 +93,18 @@ TAnagrammiPage::TAnagrammiPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "
 
     BuildLayout();
 
-    connect(Frase, &QLineEdit::textChanged, this, &TAnagrammiPage::FraseChange);
-    connect(Fissa, &QLineEdit::textChanged, this, &TAnagrammiPage::FissaChange);
-    connect(SchemaBx, &QCheckBox::toggled, this, &TAnagrammiPage::SchemaBxClick);
-    connect(ParoMin, &QComboBox::currentIndexChanged, this, &TAnagrammiPage::ParoMinClick);
-    connect(ParoMax, &QComboBox::currentIndexChanged, this, &TAnagrammiPage::ParoMaxClick);
-    connect(FiltraGram, &QCheckBox::toggled, this, &TAnagrammiPage::FiltraGramClick);
-    connect(ACapo, &QCheckBox::toggled, this, &TAnagrammiPage::ACapoClick);
-    connect(Compatta, &QCheckBox::toggled, this, &TAnagrammiPage::ACapoClick);
-    connect(MostraIn, &QPushButton::clicked, this, &TAnagrammiPage::MostraInClick);
+    connect(Frase, &QLineEdit::textChanged, this, &TAnagrPage::FraseChange);
+    connect(Fissa, &QLineEdit::textChanged, this, &TAnagrPage::FissaChange);
+    connect(SchemaBx, &QCheckBox::toggled, this, &TAnagrPage::SchemaBxClick);
+    connect(ParoMin, &QComboBox::currentIndexChanged, this, &TAnagrPage::ParoMinClick);
+    connect(ParoMax, &QComboBox::currentIndexChanged, this, &TAnagrPage::ParoMaxClick);
+    connect(FiltraGram, &QCheckBox::toggled, this, &TAnagrPage::FiltraGramClick);
+    connect(ACapo, &QCheckBox::toggled, this, &TAnagrPage::ACapoClick);
+    connect(Compatta, &QCheckBox::toggled, this, &TAnagrPage::ACapoClick);
+    connect(MostraIn, &QPushButton::clicked, this, &TAnagrPage::MostraInClick);
 }
 
-void TAnagrammiPage::BuildLayout() {
+void TAnagrPage::BuildLayout() {
     // The page control leaves about 175 pixels: the two fields, the three
     // lists beside the options, and the filter row.
     auto* column = new QVBoxLayout(this);
@@ -163,34 +161,23 @@ void TAnagrammiPage::BuildLayout() {
     column->addStretch(1);
 }
 
-AnagramPage TAnagrammiPage::Values() const {
+AnagramPage TAnagrPage::Values() const {
     AnagramPage page;
-    page.Frase = FromQString(Frase->text());
-    page.Fissa = FromQString(Fissa->text());
-    page.MinWoLun = MinWoLun->currentIndex();
-    page.ParoMin = ParoMin->currentIndex();
-    page.ParoMax = ParoMax->currentIndex();
-    page.SchemaBx = SchemaBx->isChecked();
-    page.SchemEd = FromQString(SchemEd->text());
-    page.Mescola = Mescola->isChecked();
-    page.FiltraGram = FiltraGram->isChecked();
-    page.FiltraCome = FiltraCome->currentIndex();
-    page.ACapo = ACapo->isChecked();
-    page.Compatta = Compatta->isChecked();
+    binding_.ToRecord(page);
     page.TotParoleLab = FromQString(TotParoleLab->text());
     return page;
 }
 
-void TAnagrammiPage::StoreValues() {
-    const int64_t limit = wb_.anagramPage.resultLimitOverride;
-    wb_.anagramPage = Values();
-    wb_.anagramPage.resultLimitOverride = limit;
+void TAnagrPage::StoreValues() {
+    const int64_t limit = game_.page.resultLimitOverride;
+    game_.page = Values();
+    game_.page.resultLimitOverride = limit;
     TotParoleLab->setText("in. 0");
 }
 
-bool TAnagrammiPage::CanStart() const { return AnagramVisibility(Values()).startEnabled; }
+bool TAnagrPage::CanStart() const { return AnagramVisibility(Values()).startEnabled; }
 
-bool TAnagrammiPage::PrepareSearch(int& game, int& option) {
+bool TAnagrPage::PrepareSearch(int& game, int& option) {
     if (!CanStart()) return false;
     StoreValues();
     game = kGameAnagrams;
@@ -198,17 +185,17 @@ bool TAnagrammiPage::PrepareSearch(int& game, int& option) {
     return true;
 }
 
-QList<QWidget*> TAnagrammiPage::TextFields() const { return {Frase, Fissa, SchemEd}; }
+QList<QWidget*> TAnagrPage::TextFields() const { return {Frase, Fissa, SchemEd}; }
 
-QStringList TAnagrammiPage::HelpKeys() const { return {"ANAGRAMMA"}; }
+QStringList TAnagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-bool TAnagrammiPage::WrapsOutput() const { return ACapo->isChecked(); }
+bool TAnagrPage::WrapsOutput() const { return ACapo->isChecked(); }
 
-void TAnagrammiPage::PageShown() { ApplyVisibility(); }
+void TAnagrPage::PageShown() { ApplyVisibility(); }
 
-void TAnagrammiPage::SearchEnded() { TotParoleLab->setText(ToQString(wb_.anagramPage.TotParoleLab)); }
+void TAnagrPage::SearchEnded() { TotParoleLab->setText(ToQString(game_.page.TotParoleLab)); }
 
-void TAnagrammiPage::FraseChange() {
+void TAnagrPage::FraseChange() {
     const QString typed = Frase->text();
     std::string phrase = FromQString(typed);
     const size_t before = phrase.size();
@@ -228,12 +215,12 @@ void TAnagrammiPage::FraseChange() {
     ApplyVisibility();
 }
 
-void TAnagrammiPage::FissaChange() {
+void TAnagrPage::FissaChange() {
     NumFis->setText(ToQString(FixedPartCaption(FromQString(Fissa->text()))));
     ApplyVisibility();
 }
 
-void TAnagrammiPage::ApplyVisibility() {
+void TAnagrPage::ApplyVisibility() {
     const AnagramPageView view = AnagramVisibility(Values());
     NumLet->setVisible(view.showCounts);
     NumFis->setVisible(view.showCounts);
@@ -246,29 +233,29 @@ void TAnagrammiPage::ApplyVisibility() {
     emit CanStartChanged();
 }
 
-void TAnagrammiPage::SchemaBxClick() { ApplyVisibility(); }
+void TAnagrPage::SchemaBxClick() { ApplyVisibility(); }
 
-void TAnagrammiPage::ParoMinClick() {
+void TAnagrPage::ParoMinClick() {
     AnagramPage counts;
-    counts.ParoMin = ParoMin->currentIndex();
-    counts.ParoMax = ParoMax->currentIndex();
+    counts.MinWords = ValueOf(ParoMin);
+    counts.MaxWords = ValueOf(ParoMax);
     ParoMinChanged(counts);
-    ParoMax->setCurrentIndex(counts.ParoMax);
+    ChooseValue(ParoMax, counts.MaxWords);
 }
 
-void TAnagrammiPage::ParoMaxClick() {
+void TAnagrPage::ParoMaxClick() {
     AnagramPage counts;
-    counts.ParoMin = ParoMin->currentIndex();
-    counts.ParoMax = ParoMax->currentIndex();
+    counts.MinWords = ValueOf(ParoMin);
+    counts.MaxWords = ValueOf(ParoMax);
     ParoMaxChanged(counts);
-    ParoMin->setCurrentIndex(counts.ParoMin);
+    ChooseValue(ParoMin, counts.MinWords);
 }
 
-void TAnagrammiPage::FiltraGramClick() { FiltraCome->setVisible(FiltraGram->isChecked()); }
+void TAnagrPage::FiltraGramClick() { FiltraCome->setVisible(FiltraGram->isChecked()); }
 
-void TAnagrammiPage::ACapoClick() { emit OutputWrapChanged(); }
+void TAnagrPage::ACapoClick() { emit OutputWrapChanged(); }
 
-void TAnagrammiPage::MostraInClick() {
+void TAnagrPage::MostraInClick() {
     StoreValues();
     emit SearchRequested(kGameAnagrams, kAnagramShowCandidates);
 }

@@ -4,6 +4,7 @@
 
 #include "anagrams/anagram_state.h"
 #include "shell/game_page.h"
+#include "shell/widget_helpers.h"
 
 class QCheckBox;
 class QComboBox;
@@ -11,17 +12,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace sillabor {
+class AnagramGame;
+}
+
 namespace sillabor::shell {
 
-class TAnagrammiPage : public TGamePage {
+class TAnagrPage : public TGamePage {
     Q_OBJECT
 
 public:
-    static constexpr int kFraseMaxLength = 80;
-    static constexpr int kFissaMaxLength = 70;
-    static constexpr int kSchemEdMaxLength = 20;
-
-    explicit TAnagrammiPage(Workbench& wb, QWidget* parent = nullptr);
+    TAnagrPage(App& app, AnagramGame& game, QWidget* parent = nullptr);
 
     bool CanStart() const override;
     bool PrepareSearch(int& game, int& option) override;
@@ -65,6 +66,8 @@ private:
     void ACapoClick();
     void MostraInClick();
 
+    AnagramGame& game_;
+    FieldBinding<AnagramPage> binding_;
     // The three lists with their captions.
     QWidget* minWoLunBox_;
     QWidget* paroMinBox_;

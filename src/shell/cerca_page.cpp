@@ -1,5 +1,5 @@
 #include "shell/cerca_page.h"
-#include "shell/named_widget.h"
+#include "shell/widget_helpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,12 +11,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/app.h"
 #include "cerca/base_word.h"
+#include "cerca/cerca_game.h"
 #include "cerca/cerca_search.h"
 #include "cerca/manage_cat.h"
-#include "search/run_game.h"
-#include "search/workbench.h"
-#include "shell/text_conversion.h"
 
 namespace sillabor::shell {
 
@@ -28,8 +27,9 @@ constexpr int kCategoriaRows = 4;
 
 }  // namespace
 
-TCercaloPage::TCercaloPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cercalo", parent) {
-    const CercaControls& start = wb_.cerca.page;
+TCercaPage::TCercaPage(App& app, CercaGame& game, QWidget* parent)
+    : TGamePage(app, game.Info(), parent), game_(game) {
+    const CercaControls& start = game_.state.page;
 
     // The categories in two columns; those whose games are still to come are
     // listed but cannot be chosen.
@@ -49,13 +49,11 @@ TCercaloPage::TCercaloPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cerc
     }
     Categoria->button(start.Categoria)->setChecked(true);
 
-    LaBase = new QLineEdit(this);
-    LaBase->setObjectName("LaBase");
+    LaBase = Named<QLineEdit>("LaBase", this);
     LaBase->setMaxLength(kLaidOutBaseLength);
     LaBase->setText(ToQString(start.LaBase));
 
-    SpiegaBase = new QLabel(this);
-    SpiegaBase->setObjectName("SpiegaBase");
+    SpiegaBase = Named<QLabel>("SpiegaBase", this);
     SpiegaBase->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     gridOptions_ = new QWidget(this);
@@ -92,51 +90,46 @@ TCercaloPage::TCercaloPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cerc
     column->addWidget(gridOptions_);
     column->addStretch(1);
 
+    binding_.Choice(Categoria, &CercaControls::Categoria);
+    binding_.Text(LaBase, &CercaControls::LaBase);
+    binding_.Check(CheckDiag, &CercaControls::CheckDiag);
+    binding_.Check(CheckRiuso, &CercaControls::CheckRiuso);
+    binding_.Choice(RadioParo, &CercaControls::RadioParo);
+
     connect(Categoria, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) ManageCat();
     });
     connect(RadioParo, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) ManageCat();
     });
-    connect(CheckDiag, &QCheckBox::toggled, this, &TCercaloPage::ManageCat);
-    connect(CheckRiuso, &QCheckBox::toggled, this, &TCercaloPage::ManageCat);
+    connect(CheckDiag, &QCheckBox::toggled, this, &TCercaPage::ManageCat);
+    connect(CheckRiuso, &QCheckBox::toggled, this, &TCercaPage::ManageCat);
 
     ManageCat();
 }
 
-QList<QWidget*> TCercaloPage::TextFields() const { return {LaBase}; }
+QList<QWidget*> TCercaPage::TextFields() const { return {LaBase}; }
 
-QStringList TCercaloPage::HelpKeys() const { return CategoryHelpKeys(Categoria->checkedId()); }
+QStringList TCercaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-QStringList TCercaloPage::CategoryHelpKeys(int category) {
-    QStringList keys{"CERCA" + QString::number(category)};
-    if (category >= 0 && category <= 3) keys << "SpiegaGiochi";
-    return keys;
+void TCercaPage::ReadControls() {
+    binding_.ToRecord(game_.state.page);
 }
 
-void TCercaloPage::ReadControls() {
-    CercaControls& page = wb_.cerca.page;
-    page.Categoria = Categoria->checkedId();
-    page.LaBase = FromQString(LaBase->text());
-    page.CheckDiag = CheckDiag->isChecked();
-    page.CheckRiuso = CheckRiuso->isChecked();
-    page.RadioParo = RadioParo->checkedId();
-}
-
-void TCercaloPage::ManageCat() {
+void TCercaPage::ManageCat() {
     ReadControls();
-    const CercaLayout layout = sillabor::ManageCat(wb_.cerca.page);
+    const CercaLayout layout = sillabor::ManageCat(game_.state.page);
     gridOptions_->setVisible(layout.gridOptionsVisible);
     CheckRiuso->setEnabled(layout.riusoEnabled);
     LaBase->setMaxLength(layout.baseMaxLength);
     SpiegaBase->setText(ToQString(layout.hint));
-    ApplyGridOptions(layout, wb_.cerca);
+    ApplyGridOptions(layout, game_.state);
 }
 
-bool TCercaloPage::PrepareSearch(int& game, int& option) {
+bool TCercaPage::PrepareSearch(int& game, int& option) {
     ReadControls();
-    const int category = wb_.cerca.page.Categoria;
-    if (NormaliseBase(wb_.cerca, wb_.out) != kBaseReady) return false;
+    const int category = game_.state.page.Categoria;
+    if (NormaliseBase(game_.state, app_.out) != kBaseReady) return false;
     // Categories still to come cannot be chosen; never start one that pretends.
     if (!CercaCategoryBuilt(category)) return false;
     game = kGameCerca;

@@ -1,7 +1,9 @@
 #pragma once
 // The "Cerca" page: the games built around one base word.
 
+#include "cerca/cerca_state.h"
 #include "shell/game_page.h"
+#include "shell/widget_helpers.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -9,13 +11,17 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
+namespace sillabor {
+class CercaGame;
+}
+
 namespace sillabor::shell {
 
-class TCercaloPage : public TGamePage {
+class TCercaPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TCercaloPage(Workbench& wb, QWidget* parent = nullptr);
+    TCercaPage(App& app, CercaGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Trova"; }
     bool CanStart() const override { return true; }
@@ -24,10 +30,6 @@ public:
     bool PrepareSearch(int& game, int& option) override;
     QList<QWidget*> TextFields() const override;
     QStringList HelpKeys() const override;
-
-    // The help of a category: its own section, then the games explained for
-    // the categories 0 to 3.
-    static QStringList CategoryHelpKeys(int category);
 
     QButtonGroup* Categoria;
     QLineEdit* LaBase;
@@ -42,6 +44,8 @@ private:
     // The page's look and the grid options for the chosen category and options.
     void ManageCat();
 
+    CercaGame& game_;
+    FieldBinding<CercaControls> binding_;
     QWidget* gridOptions_;  // CheckDiag, CheckRiuso and RadioParo
 };
 

@@ -1,20 +1,25 @@
 #include "shell/cern_page.h"
 
-#include "search/workbench.h"
+#include "app/app.h"
 
 namespace sillabor::shell {
 
-TCernitePage::TCernitePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Cernite", parent) { AddPlaceholder(); }
+TCernPage::TCernPage(App& app, QWidget* parent)
+    : TGamePage(app, GameInfo{kGameSelection, "Cern", "Cernite", ""}, parent) {
+    AddPlaceholder();
+}
 
-QStringList TCernitePage::HelpKeys() const { return {"CERNITA"}; }
-
-void TCernitePage::PageShown() {
-    if (wb_.cernMasksStale && wb_.dict.IsLoaded()) {
-        masks_.resize(static_cast<size_t>(wb_.dict.ClassCount));
-        for (int32_t i = 0; i < wb_.dict.ClassCount; ++i) masks_[static_cast<size_t>(i)] = ParityMask(wb_.dict.Classes[static_cast<size_t>(i)]);
-        wb_.cernMasksStale = false;
+void TCernPage::PageShown() {
+    const Dictionary& dict = app_.dict;
+    const uint32_t generation = dict.Generation.load(std::memory_order_relaxed);
+    if (dict.IsLoaded() && (!masksComputed_ || masksGeneration_ != generation)) {
+        masks_.resize(static_cast<size_t>(dict.ClassCount));
+        for (int32_t i = 0; i < dict.ClassCount; ++i)
+            masks_[static_cast<size_t>(i)] = ParityMask(dict.Classes[static_cast<size_t>(i)]);
+        masksGeneration_ = generation;
+        masksComputed_ = true;
     }
-    wb_.state.StatusMode = kStatusFoundMale;
+    app_.state.StatusMode = kStatusFoundMale;
 }
 
 }  // namespace sillabor::shell

@@ -8,23 +8,26 @@
 
 namespace sillabor::shell {
 
-class TCernitePage : public TGamePage {
+class TCernPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TCernitePage(Workbench& wb, QWidget* parent = nullptr);
+    explicit TCernPage(App& app, QWidget* parent = nullptr);
 
     // The page works on the window thread: no "Genera", no "Stop !".
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
-    QStringList HelpKeys() const override;
+    QStringList HelpKeys() const override { return {"CERNITA"}; }
     bool WrapsOutput() const override { return true; }
-    // Computes the classes' parity masks after each load; counts "Trovati".
+    // Computes the classes' parity masks once per loaded dictionary; counts "Trovati".
     void PageShown() override;
 
     const std::vector<uint32_t>& Masks() const { return masks_; }
 
 private:
     std::vector<uint32_t> masks_;
+    // The dictionary generation the masks were computed for.
+    uint32_t masksGeneration_ = 0;
+    bool masksComputed_ = false;
 };
 
 }  // namespace sillabor::shell

@@ -2,8 +2,6 @@
 
 namespace sillabor::shell {
 
-TInfoPage::TInfoPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Info", parent) { AddPlaceholder(); }
-
-QStringList TInfoPage::HelpKeys() const { return {"CURIO"}; }
+TCurioPage::TCurioPage(App& app, QWidget* parent) : TGamePage(app, GameInfo{kGameCurio, "Curio", "Info", "Curio.txt"}, parent) { AddPlaceholder(); }
 
 }  // namespace sillabor::shell

@@ -5,14 +5,14 @@
 
 namespace sillabor::shell {
 
-class TInfoPage : public TGamePage {
+class TCurioPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TInfoPage(Workbench& wb, QWidget* parent = nullptr);
+    explicit TCurioPage(App& app, QWidget* parent = nullptr);
     // The reports have their own buttons; "Genera" stays as it was.
     StartButton StartButtonMode() const override { return StartButton::Unchanged; }
-    QStringList HelpKeys() const override;
+    QStringList HelpKeys() const override { return {"CURIO"}; }
 };
 
 }  // namespace sillabor::shell

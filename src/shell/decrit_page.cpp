@@ -2,9 +2,6 @@
 
 namespace sillabor::shell {
 
-TNumeriPage::TNumeriPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Numeri", parent) { AddPlaceholder(); }
-
-QString TNumeriPage::StartCaption() const { return "Decritta"; }
-QStringList TNumeriPage::HelpKeys() const { return {"DECRITTA"}; }
+TDecritPage::TDecritPage(App& app, QWidget* parent) : TGamePage(app, GameInfo{kGameCrypto, "Decrit", "Numeri", ""}, parent) { AddPlaceholder(); }
 
 }  // namespace sillabor::shell

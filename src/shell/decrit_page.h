@@ -1,17 +1,17 @@
 #pragma once
-// The "Decrit" page: solving and making cryptograms.
+// The "Decrit" page: cryptograms, solved and made.
 
 #include "shell/game_page.h"
 
 namespace sillabor::shell {
 
-class TNumeriPage : public TGamePage {
+class TDecritPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TNumeriPage(Workbench& wb, QWidget* parent = nullptr);
-    QString StartCaption() const override;
-    QStringList HelpKeys() const override;
+    explicit TDecritPage(App& app, QWidget* parent = nullptr);
+    QString StartCaption() const override { return "Decritta"; }
+    QStringList HelpKeys() const override { return {"DECRITTA"}; }
 };
 
 }  // namespace sillabor::shell

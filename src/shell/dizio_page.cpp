@@ -1,5 +1,5 @@
 #include "shell/dizio_page.h"
-#include "shell/named_widget.h"
+#include "shell/widget_helpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,21 +11,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dictionary/dictionary_loader.h"
-#include "search/dictionary_game.h"
-#include "search/run_game.h"
-#include "search/workbench.h"
+#include "app/app.h"
+#include "dizio/dizio_game.h"
 #include "shell/desktop_folder.h"
 
 namespace sillabor::shell {
 
-namespace {
-
-}  // namespace
-
-TDizionariPage::TDizionariPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Dizionari", parent) {
-    DizBox = new QComboBox(this);
-    DizBox->setObjectName("DizBox");
+TDizioPage::TDizioPage(App& app, DizioGame& game, QWidget* parent)
+    : TGamePage(app, game.Info(), parent), game_(game) {
+    DizBox = Named<QComboBox>("DizBox", this);
     DizBox->setMinimumWidth(150);
     CaricaB = Named<QPushButton>("CaricaB", "Carica", this);
     AggLBut = Named<QPushButton>("AggLBut", "Agg.Lista", this);
@@ -66,55 +60,58 @@ TDizionariPage::TDizionariPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "
     grid->addWidget(ExpoBtn, 3, 2);
     grid->setRowStretch(4, 1);
 
-    connect(CaricaB, &QPushButton::clicked, this, &TDizionariPage::CaricaBClick);
-    connect(AggDizB, &QPushButton::clicked, this, &TDizionariPage::AggDizBClick);
-    connect(ExpoBtn, &QPushButton::clicked, this, &TDizionariPage::ExpoBtnClick);
-    connect(AggLBut, &QPushButton::clicked, this, &TDizionariPage::AggLButClick);
-    connect(ApriDirB, &QPushButton::clicked, this, &TDizionariPage::ApriDirBClick);
+    connect(CaricaB, &QPushButton::clicked, this, &TDizioPage::CaricaBClick);
+    connect(AggDizB, &QPushButton::clicked, this, &TDizioPage::AggDizBClick);
+    connect(ExpoBtn, &QPushButton::clicked, this, &TDizioPage::ExpoBtnClick);
+    connect(AggLBut, &QPushButton::clicked, this, &TDizioPage::AggLButClick);
+    connect(ApriDirB, &QPushButton::clicked, this, &TDizioPage::ApriDirBClick);
 }
 
-void TDizionariPage::ShowDictionaryList() {
+QStringList TDizioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+
+void TDizioPage::ShowDictionaryList() {
     DizBox->clear();
-    for (const std::string& name : wb_.dictionaryList) DizBox->addItem(QFile::decodeName(name.c_str()));
-    DizBox->setCurrentIndex(wb_.selectedDictionary);
+    for (const std::string& name : game_.dictionaries.names) DizBox->addItem(QFile::decodeName(name.c_str()));
+    DizBox->setCurrentIndex(game_.dictionaries.selected);
 }
 
-bool TDizionariPage::TakeSelection() {
+bool TDizioPage::TakeSelection() {
     const int index = DizBox->currentIndex();
-    if (index < 0 || index >= static_cast<int>(wb_.dictionaryList.size())) return false;
-    wb_.dict.DictionaryName = wb_.dictionaryList[static_cast<size_t>(index)];
+    if (index < 0 || index >= static_cast<int>(game_.dictionaries.names.size())) return false;
+    app_.dict.DictionaryName = game_.dictionaries.names[static_cast<size_t>(index)];
     return true;
 }
 
-void TDizionariPage::CaricaBClick() {
+void TDizioPage::CaricaBClick() {
     if (TakeSelection()) emit SearchRequested(kGameDictionary, kDictionaryLoad);
 }
 
-void TDizionariPage::AggDizBClick() {
+void TDizioPage::AggDizBClick() {
     if (!TakeSelection()) return;
-    wb_.buildOptions = (ChkCase->isChecked() ? kBuildSkipCapitalised : 0) |
-                       (ChkApo->isChecked() ? kBuildSkipBeforeApostrophe : 0) |
-                       (ChkMeno->isChecked() ? kBuildSkipHyphenated : 0);
+    game_.buildOptions = (ChkCase->isChecked() ? kBuildSkipCapitalised : 0) |
+                         (ChkApo->isChecked() ? kBuildSkipBeforeApostrophe : 0) |
+                         (ChkMeno->isChecked() ? kBuildSkipHyphenated : 0);
     emit SearchRequested(kGameDictionary, kDictionaryBuildAndLoad);
 }
 
-void TDizionariPage::ExpoBtnClick() {
+void TDizioPage::ExpoBtnClick() {
     if (DizBox->currentIndex() < 0) return;
-    wb_.exportOrder = ExpoOrd->checkedId();
+    game_.exportOrder = ExpoOrd->checkedId();
     emit SearchRequested(kGameDictionary, kDictionaryExport);
 }
 
-void TDizionariPage::AggLButClick() {
-    const int status = ScanDictionaries(wb_);
+void TDizioPage::AggLButClick() {
+    GameContext ctx = app_.Context();
+    const int status = game_.Scan(ctx);
     ShowDictionaryList();
     if (status != 0) return;
-    wb_.out.ClearOutput();
-    wb_.out.PrintLine("Lista Dizionari Aggiornata");
-    wb_.out.RefreshOutput();
+    app_.out.ClearOutput();
+    app_.out.PrintLine("Lista Dizionari Aggiornata");
+    app_.out.RefreshOutput();
 }
 
-void TDizionariPage::ApriDirBClick() {
-    OpenFolder(wb_.DictionariesDir());
+void TDizioPage::ApriDirBClick() {
+    OpenFolder(app_.DictionariesDir());
 }
 
 }  // namespace sillabor::shell

@@ -8,16 +8,20 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 
+namespace sillabor {
+class DizioGame;
+}
+
 namespace sillabor::shell {
 
-class TDizionariPage : public TGamePage {
+class TDizioPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TDizionariPage(Workbench& wb, QWidget* parent = nullptr);
+    TDizioPage(App& app, DizioGame& game, QWidget* parent = nullptr);
 
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
-    QStringList HelpKeys() const override { return {"DIZIO"}; }
+    QStringList HelpKeys() const override;
 
     // Fills DizBox from the last scan of Dizionari/.
     void ShowDictionaryList();
@@ -41,6 +45,8 @@ private:
     void ExpoBtnClick();
     void AggLButClick();
     void ApriDirBClick();
+
+    DizioGame& game_;
 };
 
 }  // namespace sillabor::shell

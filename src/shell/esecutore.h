@@ -1,23 +1,23 @@
 #pragma once
-// Esecutore, the search thread: runs one game on the workbench and ends.
+// Esecutore, the search thread: runs one game and ends.
 
 #include <QThread>
 #include <functional>
 
 namespace sillabor {
-class Workbench;
+class App;
 }
 
 namespace sillabor::shell {
 
 // What the search thread runs: RunGame, or a stand-in given by a test.
-using GameRunner = std::function<int(Workbench&, int game, int option)>;
+using GameRunner = std::function<int(App&, int game, int option)>;
 
 class Esecutore : public QThread {
     Q_OBJECT
 
 public:
-    Esecutore(GameRunner runner, Workbench& wb, int game, int option, QObject* parent = nullptr);
+    Esecutore(GameRunner runner, App& app, int game, int option, QObject* parent = nullptr);
 
     int Game() const { return game_; }
     int Option() const { return option_; }
@@ -29,7 +29,7 @@ protected:
 
 private:
     GameRunner runner_;
-    Workbench& wb_;
+    App& app_;
     int game_;
     int option_;
     int status_ = 0;

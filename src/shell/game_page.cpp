@@ -5,8 +5,14 @@
 
 namespace sillabor::shell {
 
-TGamePage::TGamePage(Workbench& wb, const QString& name, QWidget* parent) : QWidget(parent), wb_(wb) {
-    setObjectName(name);
+TGamePage::TGamePage(App& app, const GameInfo& info, QWidget* parent) : QWidget(parent), app_(app), info_(info) {
+    setObjectName(info.pageName);
+}
+
+QStringList TGamePage::ToQStringList(const std::vector<std::string>& keys) {
+    QStringList list;
+    for (const std::string& key : keys) list << QString::fromStdString(key);
+    return list;
 }
 
 void TGamePage::AddPlaceholder() {

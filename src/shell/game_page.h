@@ -1,14 +1,18 @@
 #pragma once
 // What the window asks of each page of Gioco. A page reads its own controls
-// into the workbench's records on the window thread and tells the window which
+// into its game's record on the window thread and tells the window which
 // search to run; the window owns the search cycle, the buttons and the output.
 
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
 
 namespace sillabor {
-class Workbench;
+class App;
 }
 
 namespace sillabor::shell {
@@ -24,7 +28,10 @@ public:
         Unchanged,  // left as the previous page had it
     };
 
-    TGamePage(Workbench& wb, const QString& name, QWidget* parent = nullptr);
+    // `info` describes the page: its game's, or that of a page still to come.
+    TGamePage(App& app, const GameInfo& info, QWidget* parent = nullptr);
+
+    const GameInfo& Info() const { return info_; }
 
     virtual StartButton StartButtonMode() const { return StartButton::Shown; }
     virtual QString StartCaption() const { return "Genera"; }
@@ -46,6 +53,8 @@ public:
     // A tick of PicTime while the page is shown and no search runs.
     virtual void IdleTick() {}
 
+    static QStringList ToQStringList(const std::vector<std::string>& keys);
+
 signals:
     // A page button asks for a search; the window ignores it while busy.
     void SearchRequested(int game, int option);
@@ -58,7 +67,10 @@ protected:
     // A note in the middle of a page whose controls are still to come.
     void AddPlaceholder();
 
-    Workbench& wb_;
+    App& app_;
+
+private:
+    GameInfo info_;
 };
 
 }  // namespace sillabor::shell

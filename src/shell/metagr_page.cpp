@@ -2,9 +2,6 @@
 
 namespace sillabor::shell {
 
-TMetagramPage::TMetagramPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Metagram", parent) { AddPlaceholder(); }
-
-QString TMetagramPage::StartCaption() const { return "Trova"; }
-QStringList TMetagramPage::HelpKeys() const { return {"METAGRAMMI"}; }
+TMetagrPage::TMetagrPage(App& app, QWidget* parent) : TGamePage(app, GameInfo{kGameLadder, "Metagr", "Metagram", "Metagr.txt"}, parent) { AddPlaceholder(); }
 
 }  // namespace sillabor::shell

@@ -5,13 +5,13 @@
 
 namespace sillabor::shell {
 
-class TMetagramPage : public TGamePage {
+class TMetagrPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TMetagramPage(Workbench& wb, QWidget* parent = nullptr);
-    QString StartCaption() const override;
-    QStringList HelpKeys() const override;
+    explicit TMetagrPage(App& app, QWidget* parent = nullptr);
+    QString StartCaption() const override { return "Trova"; }
+    QStringList HelpKeys() const override { return {"METAGRAMMI"}; }
 };
 
 }  // namespace sillabor::shell

@@ -10,7 +10,7 @@
 #include <QString>
 #include <mutex>
 
-#include "search/output.h"
+#include "base/output.h"
 
 namespace sillabor::shell {
 

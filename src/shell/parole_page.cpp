@@ -1,5 +1,5 @@
 #include "shell/parole_page.h"
-#include "shell/named_widget.h"
+#include "shell/widget_helpers.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -10,10 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cerca/cerca_state.h"
-#include "patterns/parole_page_record.h"
-#include "search/run_game.h"
-#include "search/workbench.h"
+#include "parole/parole_game.h"
 #include "shell/output_area.h"
 #include "shell/text_conversion.h"
 
@@ -40,9 +37,9 @@ constexpr int kModeButtonWidth = 96;
 
 }  // namespace
 
-TParolePage::TParolePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Parole", parent) {
-    SoloBx = new QCheckBox("Usa solo lettere:", this);
-    SoloBx->setObjectName("SoloBx");
+TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
+    : TGamePage(app, game.Info(), parent), game_(game), page_(game.filters.page) {
+    SoloBx = Named<QCheckBox>("SoloBx", "Usa solo lettere:", this);
     SoloEd = NamedEdit("SoloEd", this, kSoloEdMaxLength);
     Label6 = Named<QLabel>("Label6", "Lung.", this);
     EdMiLun = NamedEdit("EdMiLun", this, kLengthFieldMaxLength);
@@ -77,9 +74,7 @@ TParolePage::TParolePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Parole
     SpiegaPar->setAlignment(Qt::AlignCenter);
     SpiegaPar->setText(ToQString(SpiegaParWindow(spiegaOffset_)));
     SpiegaPar->setToolTip("Clicca per nascondere");
-    QSizePolicy keepRoom = SpiegaPar->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    SpiegaPar->setSizePolicy(keepRoom);
+    KeepRoomWhenHidden(SpiegaPar);
     SpiegaPar->installEventFilter(this);
 
     auto* column = new QVBoxLayout(this);
@@ -119,6 +114,18 @@ TParolePage::TParolePage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Parole
     column->addWidget(SpiegaPar);
     column->addStretch(1);
 
+    binding_.Check(SoloBx, &ParolePage::SoloBx);
+    binding_.Text(SoloEd, &ParolePage::SoloEd);
+    binding_.Text(EdObbligati, &ParolePage::EdObbligati);
+    binding_.Text(EdProibiti, &ParolePage::EdProibiti);
+    binding_.Text(EdMiLun, &ParolePage::EdMiLun);
+    binding_.Text(EdMxLun, &ParolePage::EdMxLun);
+    binding_.Text(Pattern, &ParolePage::Pattern);
+    binding_.Text(Pattern2, &ParolePage::Pattern2);
+    binding_.Caption(BuSodd1, &ParolePage::BuSodd1);
+    binding_.Caption(BuSodd2, &ParolePage::BuSodd2);
+    binding_.Caption(EOBott, &ParolePage::EOBott);
+
     // The record follows every edit.
     for (QLineEdit* edit : {SoloEd, EdObbligati, EdProibiti, EdMiLun, EdMxLun, Pattern, Pattern2})
         connect(edit, &QLineEdit::textChanged, this, &TParolePage::ReadControls);
@@ -137,44 +144,24 @@ QList<QWidget*> TParolePage::TextFields() const {
 
 bool TParolePage::PrepareSearch(int& game, int& option) {
     ReadControls();
-    game = kGameCerca;
-    option = kCercaParole;
+    game = kGameParole;
+    option = 0;
     return true;
 }
 
 void TParolePage::ReadControls() {
     if (showingRecord_) return;
-    ParolePage& page = wb_.parolePage;
-    page.SoloBx = SoloBx->isChecked();
-    page.SoloEd = FromQString(SoloEd->text());
-    page.EdObbligati = FromQString(EdObbligati->text());
-    page.EdProibiti = FromQString(EdProibiti->text());
-    page.EdMiLun = FromQString(EdMiLun->text());
-    page.EdMxLun = FromQString(EdMxLun->text());
-    page.Pattern = FromQString(Pattern->text());
-    page.Pattern2 = FromQString(Pattern2->text());
-    page.BuSodd1 = FromQString(BuSodd1->text());
-    page.BuSodd2 = FromQString(BuSodd2->text());
-    page.EOBott = FromQString(EOBott->text());
+    binding_.ToRecord(page_);
 }
 
 void TParolePage::ShowRecord() {
     // Each setText would otherwise read the half-shown controls back.
     showingRecord_ = true;
-    const ParolePage& page = wb_.parolePage;
-    SoloBx->setChecked(page.SoloBx);
-    SoloEd->setText(ToQString(page.SoloEd));
-    EdObbligati->setText(ToQString(page.EdObbligati));
-    EdProibiti->setText(ToQString(page.EdProibiti));
-    EdMiLun->setText(ToQString(page.EdMiLun));
-    EdMxLun->setText(ToQString(page.EdMxLun));
-    Pattern->setText(ToQString(page.Pattern));
-    Pattern2->setText(ToQString(page.Pattern2));
-    BuSodd1->setText(ToQString(page.BuSodd1));
-    BuSodd2->setText(ToQString(page.BuSodd2));
-    EOBott->setText(ToQString(page.EOBott));
+    binding_.ToWidgets(page_);
     showingRecord_ = false;
 }
+
+QStringList TParolePage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
 void TParolePage::BuSoddClick(QPushButton* button) {
     button->setText(ToQString(NextModeCaption(FromQString(button->text()))));
@@ -187,7 +174,7 @@ void TParolePage::EOBottClick() {
 }
 
 void TParolePage::ButClearClick() {
-    ClearParolePage(wb_.parolePage);
+    ClearParolePage(page_);
     ShowRecord();
     SpiegaPar->show();
 }

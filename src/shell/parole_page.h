@@ -2,17 +2,23 @@
 // The "Parole" page: the dictionary words that pass a length range, a letter
 // budget, required and forbidden groups and two patterns joined by "e" or "o".
 //
-// The page keeps the workbench's ParolePage record equal to its controls at
+// The page keeps its ParolePage record equal to its controls at
 // every edit, because the anagram engine applies the same filters from another
 // page; after a search it shows the record again, with the texts the filter
 // setup normalised.
 
+#include "patterns/parole_page_record.h"
 #include "shell/game_page.h"
+#include "shell/widget_helpers.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace sillabor {
+class ParoleGame;
+}
 
 namespace sillabor::shell {
 
@@ -20,13 +26,13 @@ class TParolePage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TParolePage(Workbench& wb, QWidget* parent = nullptr);
+    TParolePage(App& app, ParoleGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Cerca"; }
     bool CanStart() const override { return true; }
     bool PrepareSearch(int& game, int& option) override;
     QList<QWidget*> TextFields() const override;
-    QStringList HelpKeys() const override { return {"PAROLE"}; }
+    QStringList HelpKeys() const override;
     void PageShown() override { ShowRecord(); }
     void SearchEnded() override { ShowRecord(); }
     // PicTime, while no search runs: one step of the ticker.
@@ -61,6 +67,9 @@ private:
     void ButClearClick();
     void SpiegaParClick();
 
+    ParoleGame& game_;
+    ParolePage& page_;
+    FieldBinding<ParolePage> binding_;
     int spiegaOffset_ = 0;
     bool showingRecord_ = false;
 };

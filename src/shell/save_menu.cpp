@@ -41,7 +41,7 @@ TSaveMenu::TSaveMenu(AutosaveSettings& settings, QWidget* parent)
 }
 
 void TSaveMenu::ChoosePage(uint8_t mode) {
-    if (settings_.AutosaveMode[page_] != kSaveUnavailable) settings_.AutosaveMode[page_] = mode;
+    settings_.SetMode(page_, mode);
     SetSaveMenu(page_);
 }
 
@@ -52,10 +52,10 @@ void TSaveMenu::ChooseAll(uint8_t mode) {
 
 void TSaveMenu::SetSaveMenu(int page) {
     page_ = page;
-    const uint8_t mode = settings_.AutosaveMode[page];
+    const uint8_t mode = settings_.Mode(page);
     menuAction()->setEnabled(mode != kSaveUnavailable);
     if (mode == kSaveUnavailable) return;
-    const QString name = QString::fromLatin1(SaveFileName(page));
+    const QString name = QString::fromStdString(settings_.FileName(page));
     SalvaSu->setText("Salva risultati in " + name);
     AccodaA->setText("Accoda risultati a " + name);
     SalvaSu->setChecked(mode == kSaveWrite);

@@ -3,7 +3,7 @@
 
 #include <QMenu>
 
-#include "search/autosave.h"
+#include "base/autosave.h"
 
 class QAction;
 

@@ -1,6 +1,6 @@
 #include "shell/text_conversion.h"
 
-#include "dictionary/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace sillabor::shell {
 

@@ -1,5 +1,5 @@
 #include "shell/thread_sort_form.h"
-#include "shell/named_widget.h"
+#include "shell/widget_helpers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,35 +17,26 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QVBoxLayout>
+#include <cassert>
 #include <cstdio>
 
-#include "dictionary/dictionary_loader.h"
-#include "search/dictionary_game.h"
-#include "search/help_file.h"
-#include "search/run_game.h"
-#include "shell/anagr_page.h"
+#include "app/run_game.h"
+#include "base/help_file.h"
+#include "dizio/dizio_game.h"
 #include "shell/busy_indicator.h"
-#include "shell/cerca_page.h"
-#include "shell/cern_page.h"
-#include "shell/curio_page.h"
-#include "shell/decrit_page.h"
 #include "shell/desktop_folder.h"
 #include "shell/dizio_page.h"
-#include "shell/metagr_page.h"
 #include "shell/output_area.h"
-#include "shell/parole_page.h"
+#include "shell/page_list.h"
 #include "shell/save_file.h"
 #include "shell/save_menu.h"
 #include "shell/text_conversion.h"
-#include "shell/trova_page.h"
 
 namespace sillabor::shell {
 
 namespace {
 
 constexpr int kGiocoHeight = 209;
-constexpr const char* kTabCaptions[kPageCount] = {"Anagr", "Parole", "Cerca",  "Trova", "Metagr",
-                                                   "Decrit", "Curio", "Cern", "Dizio"};
 constexpr const char* kCreditLine = "Sillabor 2.0 - dicembre 2026";
 
 std::filesystem::path PathOf(const QString& folder) { return std::filesystem::path(QFile::encodeName(folder).toStdString()); }
@@ -53,7 +44,7 @@ std::filesystem::path PathOf(const QString& folder) { return std::filesystem::pa
 }  // namespace
 
 TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent)
-    : QMainWindow(parent), wb_(PathOf(rootFolder)), runner_(&RunGame) {
+    : QMainWindow(parent), app_(PathOf(rootFolder)), runner_(&RunGame) {
     setObjectName("ThreadSortForm");
     setWindowTitle("Sillabor 2.0");
     BuildWidgets();
@@ -80,15 +71,15 @@ TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent)
 }
 
 TThreadSortForm::~TThreadSortForm() {
-    // The search cannot outlive the workbench it runs on: ask it to stop and
+    // The search cannot outlive the application it runs on: ask it to stop and
     // let it end (a load or a build always runs to its end).
     if (esecutore_ != nullptr) {
-        wb_.state.StopRequested = true;
+        app_.state.StopRequested = true;
         esecutore_->wait();
     }
-    wb_.host = nullptr;
-    wb_.out.SetSink(nullptr);
-    wb_.out.EndAutosave();
+    app_.host = nullptr;
+    app_.out.SetSink(nullptr);
+    app_.out.EndAutosave();
 }
 
 void TThreadSortForm::BuildWidgets() {
@@ -100,9 +91,7 @@ void TThreadSortForm::BuildWidgets() {
 
     auto* side = new QVBoxLayout;
     Pic = new TBusyIndicator(central);
-    QSizePolicy keepRoom = Pic->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    Pic->setSizePolicy(keepRoom);
+    KeepRoomWhenHidden(Pic);
     Pic->hide();
     side->addWidget(Pic, 0, Qt::AlignHCenter);
     StartBtn = Named<QPushButton>("StartBtn", "Genera", central);
@@ -112,29 +101,22 @@ void TThreadSortForm::BuildWidgets() {
     for (QPushButton* button : {StartBtn, EndBtn, Aiuto}) {
         button->setFixedWidth(76);
         // "?" keeps its place when the page hides the other two.
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
+        KeepRoomWhenHidden(button);
         side->addWidget(button, 0, Qt::AlignHCenter);
     }
     side->addStretch(1);
     top->addLayout(side);
 
-    Gioco = new QTabWidget(central);
-    Gioco->setObjectName("Gioco");
+    Gioco = Named<QTabWidget>("Gioco", central);
     Gioco->setFixedHeight(kGiocoHeight);
     top->addWidget(Gioco, 1);
 
-    InstallPage(0, new TAnagrammiPage(wb_));
-    InstallPage(1, new TParolePage(wb_));
-    InstallPage(2, new TCercaloPage(wb_));
-    InstallPage(3, new TCrealoPage(wb_));
-    InstallPage(4, new TMetagramPage(wb_));
-    InstallPage(5, new TNumeriPage(wb_));
-    InstallPage(6, new TInfoPage(wb_));
-    InstallPage(7, new TCernitePage(wb_));
-    dizioPage_ = new TDizionariPage(wb_);
-    InstallPage(8, dizioPage_);
+    const std::vector<TGamePage*> pages = MakePages(app_);
+    pages_.resize(pages.size(), nullptr);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        assert(pages[i]->Info().id == static_cast<int>(i));
+        InstallPage(static_cast<int>(i), pages[i]);
+    }
 
     RichE = new TOutputArea(central);
     column->addWidget(RichE, 1);
@@ -188,7 +170,7 @@ void TThreadSortForm::BuildMenus() {
 
     saveMenu_ = new TSaveMenu(saving_, this);
     menuBar()->addMenu(saveMenu_);
-    connect(saveMenu_->MostraSalv, &QAction::triggered, this, [this] { OpenFolder(wb_.SavesDir()); });
+    connect(saveMenu_->MostraSalv, &QAction::triggered, this, [this] { OpenFolder(app_.SavesDir()); });
     connect(saveMenu_->HelpsuSalvataggio, &QAction::triggered, this, &TThreadSortForm::HelpsuSalvataggioClick);
 
     QMenu* options = menuBar()->addMenu("Opzioni");
@@ -199,7 +181,9 @@ void TThreadSortForm::BuildMenus() {
 
 void TThreadSortForm::InstallPage(int index, TGamePage* page) {
     pages_[static_cast<size_t>(index)] = page;
-    Gioco->insertTab(index, page, kTabCaptions[index]);
+    if (auto* dizio = qobject_cast<TDizioPage*>(page)) dizioPage_ = dizio;
+    saving_.AddPage(index, page->Info().saveFileName);
+    Gioco->insertTab(index, page, page->Info().tabCaption);
     connect(page, &TGamePage::SearchRequested, this, &TThreadSortForm::PageSearchRequested);
     connect(page, &TGamePage::CanStartChanged, this, &TThreadSortForm::UpdateStartButton);
     connect(page, &TGamePage::OutputWrapChanged, this, [this, page] {
@@ -226,13 +210,14 @@ void TThreadSortForm::ReplacePage(int index, TGamePage* page) {
 void TThreadSortForm::StartUp() {
     StartBtn->setEnabled(false);
     EndBtn->setEnabled(false);
-    wb_.out.SetSink(RichE);
-    wb_.host = this;
+    app_.out.SetSink(RichE);
+    app_.host = this;
     started_ = std::chrono::steady_clock::now();
     Gioco->setCurrentIndex(0);
     GiocoChange(0);
 
-    const bool scanned = ScanDictionaries(wb_) == 0;
+    GameContext ctx = app_.Context();
+    const bool scanned = app_.Get<DizioGame>().Scan(ctx) == 0;
     if (dizioPage_ != nullptr) dizioPage_->ShowDictionaryList();
     if (scanned) RunSearch(kGameDictionary, kDictionaryLoad);
     TestSavesFolder();
@@ -241,16 +226,16 @@ void TThreadSortForm::StartUp() {
 
 void TThreadSortForm::TestSavesFolder() {
     std::error_code ec;
-    std::filesystem::create_directories(wb_.SavesDir(), ec);
-    const std::filesystem::path probe = wb_.SavesDir() / "ttt__ttt";
+    std::filesystem::create_directories(app_.SavesDir(), ec);
+    const std::filesystem::path probe = app_.SavesDir() / "ttt__ttt";
     if (std::FILE* file = std::fopen(probe.c_str(), "w")) {
         std::fclose(file);
         std::filesystem::remove(probe, ec);
         return;
     }
-    wb_.out.PrintLine("Non posso usare/creare directory Salvataggi");
-    wb_.out.PrintLine("disabilitato il salvataggio automatico");
-    wb_.out.RefreshOutput();
+    app_.out.PrintLine("Non posso usare/creare directory Salvataggi");
+    app_.out.PrintLine("disabilitato il salvataggio automatico");
+    app_.out.RefreshOutput();
     saving_.DisableAll();
 }
 
@@ -262,7 +247,7 @@ void TThreadSortForm::OnWindowThread(Fn&& fn) {
         QMetaObject::invokeMethod(this, std::forward<Fn>(fn), Qt::QueuedConnection);
 }
 
-void TThreadSortForm::SetDictionaryState(const std::string& text) {
+void TThreadSortForm::ShowDictionaryState(const std::string& text) {
     OnWindowThread([this, state = ToQString(text)] { panels_[1]->setText(state); });
 }
 
@@ -286,28 +271,28 @@ void TThreadSortForm::RunSearch(int game, int option) {
     // The page cannot change, nor its controls start anything, while the search runs.
     Gioco->setEnabled(false);
     const int page = Gioco->currentIndex();
-    if (!(page == 0 && game == kGameDictionary)) wb_.out.ClearOutput();
-    const uint8_t mode = saving_.AutosaveMode[static_cast<size_t>(page)];
+    if (!(page == kGameAnagrams && game == kGameDictionary)) app_.out.ClearOutput();
+    const uint8_t mode = saving_.Mode(page);
     if (mode == kSaveWrite || mode == kSaveAppend)
-        wb_.out.BeginAutosave(wb_.SavesDir() / SaveFileName(page), mode == kSaveAppend);
+        app_.out.BeginAutosave(app_.SavesDir() / saving_.FileName(page), mode == kSaveAppend);
 
-    esecutore_ = new Esecutore(runner_, wb_, game, option, this);
+    esecutore_ = new Esecutore(runner_, app_, game, option, this);
     connect(esecutore_, &QThread::finished, this, &TThreadSortForm::SearchFinished, Qt::QueuedConnection);
     esecutore_->start();
 }
 
 void TThreadSortForm::StartBtnClick() {
-    if (busy_ || wb_.fatal) return;
+    if (busy_ || app_.IsFatal()) return;
     int game = 0;
     int option = 0;
-    if (pages_[static_cast<size_t>(Gioco->currentIndex())]->PrepareSearch(game, option)) RunSearch(game, option);
-    wb_.out.RefreshOutput();
+    if (CurrentPage()->PrepareSearch(game, option)) RunSearch(game, option);
+    app_.out.RefreshOutput();
 }
 
-void TThreadSortForm::EndBtnClick() { wb_.state.StopRequested = true; }
+void TThreadSortForm::EndBtnClick() { app_.state.StopRequested = true; }
 
 void TThreadSortForm::PageSearchRequested(int game, int option) {
-    if (busy_ || wb_.fatal) return;
+    if (busy_ || app_.IsFatal()) return;
     RunSearch(game, option);
 }
 
@@ -318,20 +303,20 @@ void TThreadSortForm::SearchFinished() {
     esecutore_->deleteLater();
     esecutore_ = nullptr;
 
-    pages_[static_cast<size_t>(Gioco->currentIndex())]->SearchEnded();
+    CurrentPage()->SearchEnded();
     // A load, build or export never stops early: a late "Stop !" interrupted nothing.
-    if (wb_.state.StopRequested && game != kGameDictionary) {
-        wb_.out.PrintSeparator();
-        wb_.out.PrintLine("RICERCA INTERROTTA");
+    if (app_.state.StopRequested && game != kGameDictionary) {
+        app_.out.PrintSeparator();
+        app_.out.PrintLine("RICERCA INTERROTTA");
     }
-    wb_.out.RefreshOutput();
-    wb_.out.EndAutosave();
+    app_.out.RefreshOutput();
+    app_.out.EndAutosave();
     ClokkaTimer(false);
-    wb_.state.StatusMode = kStatusGenerated;
+    app_.state.StatusMode = kStatusGenerated;
     busy_ = false;
-    wb_.state.StopRequested = false;
+    app_.state.StopRequested = false;
     Gioco->setEnabled(true);
-    if (wb_.fatal) {
+    if (app_.IsFatal()) {
         Gioco->setEnabled(false);
         Gioco->hide();
         StartBtn->hide();
@@ -347,9 +332,11 @@ void TThreadSortForm::SearchFinished() {
 }
 
 void TThreadSortForm::FocusFirstField() {
-    const QList<QWidget*> fields = pages_[static_cast<size_t>(Gioco->currentIndex())]->TextFields();
+    const QList<QWidget*> fields = CurrentPage()->TextFields();
     if (!fields.isEmpty()) fields.front()->setFocus();
 }
+
+TGamePage* TThreadSortForm::CurrentPage() const { return pages_[static_cast<size_t>(Gioco->currentIndex())]; }
 
 int64_t TThreadSortForm::ElapsedMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
@@ -357,12 +344,12 @@ int64_t TThreadSortForm::ElapsedMs() const {
 
 void TThreadSortForm::ClokkaTimer(bool fromTimer) {
     if (fromTimer && !busy_) return;
-    const int32_t mode = wb_.state.StatusMode;
+    const int32_t mode = app_.state.StatusMode;
     // The dictionary's sizes are read only by the reports that do not change it.
     const bool percentOfDictionary = mode == kStatusInfoWords || mode == kStatusInfoClasses;
-    const std::string text = StatusText(mode, wb_.state.FoundCount, ElapsedMs(),
-                                        percentOfDictionary ? wb_.dict.WordCount : 0,
-                                        percentOfDictionary ? wb_.dict.ClassCount : 0);
+    const std::string text = StatusText(mode, app_.state.FoundCount, ElapsedMs(),
+                                        percentOfDictionary ? app_.dict.WordCount : 0,
+                                        percentOfDictionary ? app_.dict.ClassCount : 0);
     panels_[0]->setText(ToQString(text));
 }
 
@@ -370,7 +357,7 @@ void TThreadSortForm::PicTimeTimer() {
     PicTime.setInterval(busy_ ? 200 : 150);
     if (!busy_) {
         Pic->hide();
-        pages_[static_cast<size_t>(Gioco->currentIndex())]->IdleTick();
+        CurrentPage()->IdleTick();
         return;
     }
     Pic->show();
@@ -379,7 +366,7 @@ void TThreadSortForm::PicTimeTimer() {
 }
 
 void TThreadSortForm::GiocoChange(int index) {
-    if (index < 0 || index >= kPageCount) return;
+    if (index < 0 || index >= PageCount()) return;
     saveMenu_->SetSaveMenu(index);
     TGamePage* page = pages_[static_cast<size_t>(index)];
     page->PageShown();
@@ -403,8 +390,7 @@ void TThreadSortForm::GiocoChange(int index) {
 }
 
 void TThreadSortForm::UpdateStartButton() {
-    const TGamePage* page = pages_[static_cast<size_t>(Gioco->currentIndex())];
-    StartBtn->setEnabled(!busy_ && !wb_.fatal && page->CanStart());
+    StartBtn->setEnabled(!busy_ && !app_.IsFatal() && CurrentPage()->CanStart());
 }
 
 bool TThreadSortForm::eventFilter(QObject* watched, QEvent* event) {
@@ -420,26 +406,24 @@ bool TThreadSortForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TThreadSortForm::closeEvent(QCloseEvent* event) {
-    wb_.state.StopRequested = true;
+    app_.state.StopRequested = true;
     event->accept();
 }
 
 void TThreadSortForm::AiutoClick() {
     if (busy_) return;
-    wb_.out.ClearOutput();
-    const std::filesystem::path helpFile = wb_.root / kHelpFileName;
-    for (const QString& key : pages_[static_cast<size_t>(Gioco->currentIndex())]->HelpKeys())
-        PrintHelpSection(wb_.out, helpFile, key.toStdString());
-    wb_.out.PrintSeparator();
-    wb_.out.PrintLine(kCreditLine);
-    wb_.out.RefreshOutput();
+    app_.out.ClearOutput();
+    for (const QString& key : CurrentPage()->HelpKeys()) PrintHelpSection(app_.out, app_.HelpFile(), key.toStdString());
+    app_.out.PrintSeparator();
+    app_.out.PrintLine(kCreditLine);
+    app_.out.RefreshOutput();
 }
 
 void TThreadSortForm::HelpsuSalvataggioClick() {
     if (busy_) return;
-    wb_.out.ClearOutput();
-    PrintHelpSection(wb_.out, wb_.root / kHelpFileName, "SALVATAGGI");
-    wb_.out.RefreshOutput();
+    app_.out.ClearOutput();
+    PrintHelpSection(app_.out, app_.HelpFile(), "SALVATAGGI");
+    app_.out.RefreshOutput();
 }
 
 void TThreadSortForm::ChangeFont() {
@@ -458,7 +442,7 @@ void TThreadSortForm::ChangeFont() {
 
 void TThreadSortForm::SalvaFileExecute() {
     if (busy_) return;
-    if (auto saved = AskAndSaveText(this, RichE->toPlainText(), wb_.root, saveFileName_)) saveFileName_ = *saved;
+    if (auto saved = AskAndSaveText(this, RichE->toPlainText(), app_.root, saveFileName_)) saveFileName_ = *saved;
 }
 
 void TThreadSortForm::EditAction(const char* slot) {

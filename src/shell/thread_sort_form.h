@@ -8,9 +8,10 @@
 #include <array>
 #include <chrono>
 #include <memory>
+#include <vector>
 
-#include "search/autosave.h"
-#include "search/workbench.h"
+#include "app/app.h"
+#include "base/autosave.h"
 #include "shell/esecutore.h"
 
 class QFontDialog;
@@ -21,12 +22,12 @@ class QTabWidget;
 namespace sillabor::shell {
 
 class TBusyIndicator;
-class TDizionariPage;
+class TDizioPage;
 class TGamePage;
 class TOutputArea;
 class TSaveMenu;
 
-class TThreadSortForm : public QMainWindow, private SearchHost {
+class TThreadSortForm : public QMainWindow, private AppHost {
     Q_OBJECT
 
 public:
@@ -35,15 +36,16 @@ public:
     explicit TThreadSortForm(const QString& rootFolder = ".", QWidget* parent = nullptr);
     ~TThreadSortForm() override;
 
-    Workbench& workbench() { return wb_; }
+    App& app() { return app_; }
     AutosaveSettings& autosave() { return saving_; }
     bool IsBusy() const { return busy_; }
-    bool IsFatal() const { return wb_.fatal; }
+    bool IsFatal() const { return app_.IsFatal(); }
     // The games run by the search thread (RunGame unless a test replaces it).
     void SetGameRunner(GameRunner runner) { runner_ = std::move(runner); }
     // Puts `page` (owned by the window from now on) at position `index` of Gioco.
     void ReplacePage(int index, TGamePage* page);
     TGamePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
+    int PageCount() const { return static_cast<int>(pages_.size()); }
 
     // The only way a search starts; does nothing while one runs.
     void RunSearch(int game, int option);
@@ -61,8 +63,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // SearchHost, called from either thread.
-    void SetDictionaryState(const std::string& text) override;
+    // AppHost, called from either thread.
+    void ShowDictionaryState(const std::string& text) override;
     void FatalStopped() override;
 
     template <typename Fn>
@@ -73,6 +75,7 @@ private:
     void StartUp();
     void TestSavesFolder();
     void InstallPage(int index, TGamePage* page);
+    TGamePage* CurrentPage() const;
     void PageSearchRequested(int game, int option);
     void SearchFinished();
     void ClokkaTimer(bool fromTimer);
@@ -87,13 +90,13 @@ private:
     void EditAction(const char* slot);
     int64_t ElapsedMs() const;
 
-    Workbench wb_;
+    App app_;
     AutosaveSettings saving_;
     GameRunner runner_;
 
     QTabWidget* Gioco = nullptr;
-    std::array<TGamePage*, kPageCount> pages_{};
-    TDizionariPage* dizioPage_ = nullptr;
+    std::vector<TGamePage*> pages_;
+    TDizioPage* dizioPage_ = nullptr;
     QPushButton* StartBtn = nullptr;
     QPushButton* EndBtn = nullptr;
     QPushButton* Aiuto = nullptr;

@@ -2,9 +2,6 @@
 
 namespace sillabor::shell {
 
-TCrealoPage::TCrealoPage(Workbench& wb, QWidget* parent) : TGamePage(wb, "Crealo", parent) { AddPlaceholder(); }
-
-QString TCrealoPage::StartCaption() const { return "Cerca"; }
-QStringList TCrealoPage::HelpKeys() const { return {"CREA", "SpiegaGiochi"}; }
+TTrovaPage::TTrovaPage(App& app, QWidget* parent) : TGamePage(app, GameInfo{kGameTrova, "Trova", "Crealo", "Trova.txt"}, parent) { AddPlaceholder(); }
 
 }  // namespace sillabor::shell

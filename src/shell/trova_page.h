@@ -5,13 +5,13 @@
 
 namespace sillabor::shell {
 
-class TCrealoPage : public TGamePage {
+class TTrovaPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TCrealoPage(Workbench& wb, QWidget* parent = nullptr);
-    QString StartCaption() const override;
-    QStringList HelpKeys() const override;
+    explicit TTrovaPage(App& app, QWidget* parent = nullptr);
+    QString StartCaption() const override { return "Cerca"; }
+    QStringList HelpKeys() const override { return {"CREA", "SpiegaGiochi"}; }
 };
 
 }  // namespace sillabor::shell

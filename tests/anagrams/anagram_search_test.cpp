@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "anagrams/anagram_page_rules.h"
-#include "search/run_game.h"
+#include "app/run_game.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor {
@@ -23,14 +23,14 @@ const std::vector<std::string> kWords = {"roma", "amor", "mora", "ab", "ba", "ab
 
 struct AnagramTest : ::testing::Test {
     Fixture f;
-    AnagramPage& page() { return f.wb->anagramPage; }
+    AnagramPage& page() { return f.app->Get<AnagramGame>().page; }
     void SetUp() override { f.LoadDefault(kWords); }
     Lines Run(int option = kAnagramSearch) {
         f.sink.Reset();
-        RunGame(*f.wb, kGameAnagrams, option);
+        RunGame(*f.app, kGameAnagrams, option);
         return f.sink.Lines();
     }
-    int Found() const { return f.wb->state.FoundCount; }
+    int Found() const { return f.app->state.FoundCount; }
 };
 
 TEST_F(AnagramTest, ACompactGroupCountsEveryWordOfItsClass) {
@@ -47,21 +47,21 @@ TEST_F(AnagramTest, TwoGroupsExpandWithTheFirstVaryingSlowest) {
     EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] ", "[er re] a b "}));
     EXPECT_EQ(Found(), 6);
     page().Compatta = false;
-    page().ParoMax = 1;  // at most two words
+    page().MaxWords = 2;
     EXPECT_EQ(Run(), (Lines{"ab er ", "ab re ", "ba er ", "ba re "}));
     EXPECT_EQ(Found(), 4);
 }
 
 TEST_F(AnagramTest, WordCountLimitsAndMinimumLength) {
     page().Frase = "abre";
-    page().ParoMin = 2;  // at least three words
+    page().MinWords = 3;
     EXPECT_EQ(Run(), (Lines{"[er re] a b "}));
-    page().ParoMin = 0;
-    page().MinWoLun = 1;  // words of two letters or more
+    page().MinWords = 1;
+    page().MinWordLength = 2;
     EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] "}));
     page() = AnagramPage{};
     page().Frase = "roma";
-    page().ParoMin = 1;  // a phrase that is itself a word is not a one-word result
+    page().MinWords = 2;  // a phrase that is itself a word is not a one-word result
     EXPECT_TRUE(Run().empty());
 }
 
@@ -70,7 +70,7 @@ TEST_F(AnagramTest, FixedPartAndWrappedLines) {
     page().Fissa = "Re";
     page().ACapo = true;
     EXPECT_EQ(Run(), (Lines{"- Re [ab ba] ", "- Re a b "}));
-    EXPECT_EQ(f.wb->anagramPage.TotParoleLab, "in. 4");
+    EXPECT_EQ(f.app->Get<AnagramGame>().page.TotParoleLab, "in. 4");
 }
 
 TEST_F(AnagramTest, SchemaPrintsEachSetOfWordsOncePerSchema) {
@@ -115,22 +115,22 @@ TEST_F(AnagramTest, TheResultLimitStopsAtTheSpecifiedPlaces) {
 TEST_F(AnagramTest, ShowCandidatesListsTheClassesAlone) {
     page().Frase = "abre";
     EXPECT_EQ(Run(kAnagramShowCandidates), (Lines{"[ab ba] ", "[er re] ", "a ", "b "}));
-    EXPECT_EQ(f.wb->anagramPage.TotParoleLab, "in. 6");
+    EXPECT_EQ(f.app->Get<AnagramGame>().page.TotParoleLab, "in. 6");
 }
 
 TEST_F(AnagramTest, AStopRequestEndsTheSearchAtOnce) {
     page().Frase = "abrecasaroma";
     // RunGame clears the flag, as a new search does: the sink sets it after the first line.
     struct StopSink : test::CollectingSink {
-        Workbench* wb = nullptr;
+        App* app = nullptr;
         void WriteLine(std::string_view line) override {
             CollectingSink::WriteLine(line);
-            wb->state.StopRequested = true;
+            app->state.StopRequested = true;
         }
     } stopper;
-    stopper.wb = f.wb.get();
-    f.wb->out.SetSink(&stopper);
-    RunGame(*f.wb, kGameAnagrams, kAnagramSearch);
+    stopper.app = f.app.get();
+    f.app->out.SetSink(&stopper);
+    RunGame(*f.app, kGameAnagrams, kAnagramSearch);
     EXPECT_EQ(stopper.Lines().size(), 1u);
 }
 
@@ -146,33 +146,33 @@ TEST_F(AnagramTest, LongPhrasesFindAnagramsByRandomHalves) {
 TEST_F(AnagramTest, TheFourWaysOfApplyingTheParoleFilters) {
     page().Frase = "abre";
     page().FiltraGram = true;
-    f.wb->parolePage.EdMiLun = "2";  // one-letter words fail
+    f.app->Get<ParoleGame>().filters.page.EdMiLun = "2";  // one-letter words fail
     const std::pair<int, Lines> cases[] = {
-        {0, {"[ab ba] [er re] "}},                       // every word passes
-        {1, {"[ab ba] [er re] ", "[er re] a b "}},       // at least one
-        {2, {"[er re] a b "}},                           // exactly one
-        {3, {"[er re] a b "}},                           // at most one
+        {kFilterEveryWord, {"[ab ba] [er re] "}},
+        {kFilterSomeWord, {"[ab ba] [er re] ", "[er re] a b "}},
+        {kFilterOneWord, {"[er re] a b "}},
+        {kFilterAtMostOneWord, {"[er re] a b "}},
     };
     for (const auto& [choice, lines] : cases) {
         page().FiltraCome = choice;
         EXPECT_EQ(Run(), lines) << choice;
     }
-    page().FiltraCome = 0;
+    page().FiltraCome = kFilterEveryWord;
     Run();
-    EXPECT_EQ(f.wb->anagramPage.TotParoleLab, "in. 4");  // only the passing words count
+    EXPECT_EQ(f.app->Get<AnagramGame>().page.TotParoleLab, "in. 4");  // only the passing words count
 
-    f.wb->parolePage.EdMiLun = "3";  // no word passes
-    page().FiltraCome = 3;
+    f.app->Get<ParoleGame>().filters.page.EdMiLun = "3";  // no word passes
+    page().FiltraCome = kFilterAtMostOneWord;
     EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] ", "[er re] a b "}));
-    page().FiltraCome = 0;
+    page().FiltraCome = kFilterEveryWord;
     EXPECT_TRUE(Run().empty());
 }
 
 TEST_F(AnagramTest, AFilterErrorEndsTheSearchAfterItsMessage) {
     page().Frase = "abre";
     page().FiltraGram = true;
-    f.wb->parolePage.EdMiLun = "9";
-    f.wb->parolePage.EdMxLun = "2";
+    f.app->Get<ParoleGame>().filters.page.EdMiLun = "9";
+    f.app->Get<ParoleGame>().filters.page.EdMxLun = "2";
     Lines lines = Run();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back().find('['), std::string::npos);
@@ -221,13 +221,13 @@ TEST(AnagramPageRules, GeneraNeedsAFixedPartThatFitsAndLeavesLetters) {
 
 TEST(AnagramPageRules, WordCountBoundsFollowTheOneJustChanged) {
     AnagramPage page;
-    page.ParoMax = 1;
-    page.ParoMin = 3;
+    page.MaxWords = 2;
+    page.MinWords = 4;
     ParoMinChanged(page);
-    EXPECT_EQ(page.ParoMax, 3);
-    page.ParoMax = 0;
+    EXPECT_EQ(page.MaxWords, 4);
+    page.MaxWords = 1;
     ParoMaxChanged(page);
-    EXPECT_EQ(page.ParoMin, 0);
+    EXPECT_EQ(page.MinWords, 1);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/output.h"
 #include "cerca/manage_cat.h"
-#include "search/output.h"
 #include "support/collecting_sink.h"
 
 namespace sillabor {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/run_game.h"
 #include "cerca/base_word.h"
 #include "cerca/cerca_search.h"
-#include "search/run_game.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor {
@@ -32,11 +32,11 @@ struct EditsTest : ::testing::Test {
     // Searches the typed base; a count of -1 runs the whole search, else the
     // driver alone as if that many results had been counted already.
     std::string Search(const std::string& typed, int32_t startCount = -1) {
-        f.wb->cerca.page.LaBase = typed;
-        EXPECT_EQ(NormaliseBase(f.wb->cerca, f.wb->out), kBaseReady);
+        f.app->Get<CercaGame>().state.page.LaBase = typed;
+        EXPECT_EQ(NormaliseBase(f.app->Get<CercaGame>().state, f.app->out), kBaseReady);
         f.sink.Reset();
-        f.wb->state.FoundCount = startCount;
-        EXPECT_EQ(startCount < 0 ? RunGame(*f.wb, kGameCerca, kCercaEdits) : CercaSearch(*f.wb, kCercaEdits), 0);
+        f.app->state.FoundCount = startCount;
+        EXPECT_EQ(startCount < 0 ? RunGame(*f.app, kGameCerca, kCercaEdits) : f.RunAsIs(kGameCerca, kCercaEdits), 0);
         return Printed();
     }
 };
@@ -50,7 +50,7 @@ TEST_F(EditsTest, ListsEveryEditInOrderWithItsMarks) {
               "Scarto: Rosa -> osa|--|"
               "Aggiunta: rosa -> roSsa|Aggiunta: rosa -> rosSa|--|"
               "Cambio: rOsa -> rAsa|Cambio: roSa -> roMa|Cambio: rosA -> rosE|--|Fine Ricerca");
-    EXPECT_EQ(f.wb->state.FoundCount, 14);
+    EXPECT_EQ(f.app->state.FoundCount, 14);
 }
 
 TEST_F(EditsTest, DoubleLettersShortBasesAndBasesMissingFromTheDictionary) {
@@ -70,14 +70,14 @@ TEST_F(EditsTest, PastTheCapEachLaterGeneratorPrintsOneLine) {
               "Anagramma: rosa -> orsa|Anagramma: rosa -> raso|--|Scambio: ROsa <-> ORsa|--|"
               "Metatesi: Rosa <-> oRsa|--|Scarto: Rosa -> osa|--|Aggiunta: rosa -> roSsa|--|"
               "Cambio: rOsa -> rAsa|--|Fine Ricerca");
-    EXPECT_EQ(f.wb->state.FoundCount, 5007);
+    EXPECT_EQ(f.app->state.FoundCount, 5007);
 }
 
 TEST_F(EditsTest, AStopEndsOnlyAnagrammaAndCambio) {
     f.LoadDefault(kRosaWords);
-    f.wb->cerca.BaseWord = "rosa";
-    f.wb->state.StopRequested = true;
-    EXPECT_EQ(CercaSearch(*f.wb, kCercaEdits), 0);
+    f.app->Get<CercaGame>().state.BaseWord = "rosa";
+    f.app->state.StopRequested = true;
+    EXPECT_EQ(f.RunAsIs(kGameCerca, kCercaEdits), 0);
     EXPECT_EQ(Printed(),
               "--|Scambio: ROsa <-> ORsa|Scambio: RoSa <-> SoRa|Scambio: rOsA <-> rAsO|--|"
               "Metatesi: Rosa <-> oRsa|Metatesi: rOsa <-> Orsa|--|Scarto: Rosa -> osa|--|"
@@ -95,10 +95,10 @@ TEST_F(EditsTest, LongBasesFindOnlyWordsThatCanExist) {
 
 TEST_F(EditsTest, CategoriesNotYetAvailablePrintNothing) {
     f.LoadDefault(kRosaWords);
-    f.wb->cerca.BaseWord = "rosa";
+    f.app->Get<CercaGame>().state.BaseWord = "rosa";
     for (int option = 1; option <= 7; ++option) {
         EXPECT_FALSE(CercaCategoryBuilt(option));
-        EXPECT_EQ(RunGame(*f.wb, kGameCerca, option), kCercaCategoryNotBuilt) << option;
+        EXPECT_EQ(RunGame(*f.app, kGameCerca, option), kNoSuchSearch) << option;
     }
     EXPECT_TRUE(f.sink.Lines().empty());
 }

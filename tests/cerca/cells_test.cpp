@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "search/output.h"
+#include "base/output.h"
 #include "support/collecting_sink.h"
 
 namespace sillabor {

@@ -47,7 +47,7 @@ protected:
             unsetenv("TMPDIR");
     }
 
-    fs::path Folder(const std::string& name = "Prova") { return f.wb->DictionariesDir() / name; }
+    fs::path Folder(const std::string& name = "Prova") { return f.app->DictionariesDir() / name; }
     void Source(const std::string& file, const std::string& bytes, const std::string& name = "Prova") {
         WriteFile(Folder(name) / file, bytes);
     }
@@ -56,8 +56,8 @@ protected:
 
     // Builds "Prova" and returns its words in byte order.
     Words BuildWords(int options) {
-        f.wb->buildOptions = options;
-        EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+        f.app->Get<DizioGame>().buildOptions = options;
+        EXPECT_EQ(BuildDictionary(Job(), "Prova"), 0);
         return SortedWordsOf(ReadFile(PreparedPath()));
     }
     Words WordsOf(const std::string& sourceText, int options) {
@@ -66,6 +66,7 @@ protected:
     }
 
     test::Fixture f;
+    DictionaryJob Job() { return f.Job(); }
     fs::path tmp;
     std::optional<std::string> oldTmpdir;
 };
@@ -123,13 +124,13 @@ TEST_F(BuildTest, ExclusionListIsReadWithoutOptionsAndClearsThem) {
     Source("escludi.txt", "Dell'orso");
     // The list excludes "dell" and "orso" as two words, whatever the options.
     EXPECT_EQ(BuildWords(kBuildSkipBeforeApostrophe), (Words{"amico", "roma"}));
-    EXPECT_EQ(f.wb->buildOptions, 0);
+    EXPECT_EQ(f.app->Get<DizioGame>().buildOptions, 0);
 }
 
 TEST_F(BuildTest, PreparedFileIsByteExact) {
     Source("parole.txt", "Ramo, amor; ape pace capo e oca! ramo");
-    f.wb->buildOptions = 0;
-    ASSERT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+    f.app->Get<DizioGame>().buildOptions = 0;
+    ASSERT_EQ(BuildDictionary(Job(), "Prova"), 0);
     const std::string expected(
         "\x07\0\0\0" "\x06\0\0\0" "\x1e\0\0\0"
         "pace\0capo\0amor\0ramo\0oca\0ape\0e\0",
@@ -146,7 +147,7 @@ TEST_F(BuildTest, ClassesFollowTheLoadersOrderOnALargerList) {
                                       "casa", "rosa", "oras", "sora", "arso", "ossa", "sosa", "rasa"};
     for (const std::string& w : words) text += w + "\n";
     Source("lista.txt", text);
-    ASSERT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+    ASSERT_EQ(BuildDictionary(Job(), "Prova"), 0);
     EXPECT_EQ(ReadFile(PreparedPath()), test::PreparedFileBytes(words));
 }
 
@@ -158,9 +159,9 @@ TEST_F(BuildTest, WholeBuildPrintsItsStepsAndLoads) {
     Source(".nascosto", "segreto");
     fs::create_directories(Folder() / "sotto");
     WriteFile(Folder() / "sotto" / "x.txt", "dentro");
-    f.wb->dict.DictionaryName = "Prova";
+    f.app->dict.DictionaryName = "Prova";
     f.sink.Reset();
-    ASSERT_EQ(BuildDictionary(*f.wb, "Prova"), 0);
+    ASSERT_EQ(BuildDictionary(Job(), "Prova"), 0);
     EXPECT_EQ(f.sink.Lines(), (Words{"Path = Dizionari/Prova/*.*",
                                      "Letto file a.txt  Bytes = 12",
                                      "Letto file b.txt  Bytes = 10",
@@ -170,28 +171,28 @@ TEST_F(BuildTest, WholeBuildPrintsItsStepsAndLoads) {
                                      "Fatto!"}));
     EXPECT_FALSE(fs::exists(Folder() / "j_r_Vecchio"));
     EXPECT_TRUE(fs::exists(Folder() / ".nascosto"));
-    EXPECT_EQ(f.wb->state.StatusMode.load(), kStatusBuilding);
-    EXPECT_FALSE(f.wb->dict.IsLoaded());
+    EXPECT_EQ(f.app->state.StatusMode.load(), kStatusBuilding);
+    EXPECT_FALSE(f.app->dict.IsLoaded());
     EXPECT_TRUE(NoTemporaryLeft());
     for (auto& e : fs::directory_iterator(Folder())) EXPECT_FALSE(e.path().filename().string().starts_with(".j_r_"));
 
-    ASSERT_EQ(LoadDictionary(*f.wb), 0);
-    EXPECT_EQ(f.wb->dict.WordCount - 1, 3);  // casa, mare, e
-    EXPECT_NE(f.wb->dict.FindWord("mare"), 0);
-    EXPECT_EQ(f.wb->dict.FindWord("cane"), 0);
+    ASSERT_EQ(LoadDictionary(Job()), 0);
+    EXPECT_EQ(f.app->dict.WordCount - 1, 3);  // casa, mare, e
+    EXPECT_NE(f.app->dict.FindWord("mare"), 0);
+    EXPECT_EQ(f.app->dict.FindWord("cane"), 0);
 }
 
 TEST_F(BuildTest, NoSourceFailsWithTwoLines) {
     const Words failure = {"Path = Dizionari/Prova/*.*", "Nessun file disponibile nella cartella Prova",
                            "Creazione del dizionario Prova : FALLITA"};
-    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);  // no folder at all
+    EXPECT_EQ(BuildDictionary(Job(), "Prova"), 1);  // no folder at all
     EXPECT_EQ(f.sink.Lines(), failure);
 
     Source("escludi.txt", "parola");
     Source(".nascosto", "parola");
     Source("j_r_Prova", "old");
     f.sink.Reset();
-    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
+    EXPECT_EQ(BuildDictionary(Job(), "Prova"), 1);
     EXPECT_EQ(f.sink.Lines(), failure);
     EXPECT_FALSE(fs::exists(PreparedPath()));
 
@@ -200,7 +201,7 @@ TEST_F(BuildTest, NoSourceFailsWithTwoLines) {
     fs::create_directories(f.folder.path() / "Prova");
     WriteFile(f.folder.path() / "Prova" / "j_r_Altro", "old");
     f.sink.Reset();
-    EXPECT_EQ(BuildDictionary(*f.wb, "../Prova"), 1);
+    EXPECT_EQ(BuildDictionary(Job(), "../Prova"), 1);
     EXPECT_EQ(f.sink.Lines().back(), "Creazione del dizionario ../Prova : FALLITA");
     EXPECT_TRUE(fs::exists(f.folder.path() / "Prova" / "j_r_Altro"));
 }
@@ -209,7 +210,7 @@ TEST_F(BuildTest, SourceOverTenMegabytesStopsTheBuild) {
     Source("a.txt", "prima parola");
     Source("b.txt", std::string(kMaxSourceBytes + 1, 'x'));
     Source("j_r_Prova", "old");
-    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
+    EXPECT_EQ(BuildDictionary(Job(), "Prova"), 1);
     EXPECT_EQ(f.sink.Lines(), (Words{"Path = Dizionari/Prova/*.*", "Letto file a.txt  Bytes = 12",
                                      "Il file <b.txt> eccede la lunghezza massima consentita",
                                      "(10 Mb). Ti consiglio di spezzarlo in piu' files",
@@ -230,7 +231,7 @@ TEST_F(BuildTest, UnreadableSourceFailsTheBuild) {
     if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
     Source("a.txt", "parola");
     chmod((Folder() / "a.txt").c_str(), 0);
-    EXPECT_EQ(BuildDictionary(*f.wb, "Prova"), 1);
+    EXPECT_EQ(BuildDictionary(Job(), "Prova"), 1);
     EXPECT_EQ(f.sink.Lines().back(), "Creazione del dizionario Prova : FALLITA");
     EXPECT_FALSE(fs::exists(PreparedPath()));
 }

@@ -22,9 +22,9 @@ using Lines = std::vector<std::string>;
 const std::vector<std::string> kDefaultWords = {"casa", "cane", "rosa", "roma", "amor"};
 const std::vector<std::string> kOtherWords = {"uno", "due", "tre", "quattro"};
 
-class RecordingHost : public SearchHost {
+class RecordingHost : public AppHost {
 public:
-    void SetDictionaryState(const std::string& text) override { states.push_back(text); }
+    void ShowDictionaryState(const std::string& text) override { states.push_back(text); }
     void FatalStopped() override { ++fatalCalls; }
     std::vector<std::string> states;
     int fatalCalls = 0;
@@ -38,13 +38,14 @@ void SetInt(std::string& b, size_t at, uint32_t v) {
 
 struct LoaderTest : ::testing::Test {
     Fixture f;
+    DictionaryJob Job() { return f.Job(); }
     RecordingHost host;
-    void SetUp() override { f.wb->host = &host; }
+    void SetUp() override { f.app->host = &host; }
     std::filesystem::path Dir(const std::string& name) { return f.folder.path() / "Dizionari" / name; }
     int ScanAndLoad(const std::string& name) {
-        if (ScanDictionaries(*f.wb) != 0) return -1;
-        f.wb->dict.DictionaryName = name;
-        return LoadDictionary(*f.wb);
+        if (f.Scan() != 0) return -1;
+        f.app->dict.DictionaryName = name;
+        return LoadDictionary(Job());
     }
 };
 
@@ -55,35 +56,35 @@ TEST_F(LoaderTest, LoadsAPreparedFileWithItsMessagesAndCounts) {
                                      "Dizionario caricato e ordinato",
                                      "Per istruzioni: bottone <?>  o file <leggimi.txt>"}));
     EXPECT_EQ(host.states, (Lines{"Dizionario: LETTURA....", "Dizionario: Default"}));
-    EXPECT_EQ(f.wb->dict.WordCount, 6);
-    EXPECT_EQ(f.wb->dict.ClassCount, 4);
-    EXPECT_EQ(f.wb->state.FoundCount, 5);
-    EXPECT_EQ(f.wb->state.StatusMode, kStatusLoading);
-    EXPECT_FALSE(f.wb->fatal);
+    EXPECT_EQ(f.app->dict.WordCount, 6);
+    EXPECT_EQ(f.app->dict.ClassCount, 4);
+    EXPECT_EQ(f.app->state.FoundCount, 5);
+    EXPECT_EQ(f.app->state.StatusMode, kStatusLoading);
+    EXPECT_FALSE(f.app->IsFatal());
 }
 
 TEST_F(LoaderTest, ScanListsFoldersAndSelectsDefaultWhateverItsCase) {
     WritePreparedDictionary(f.folder.path(), "default", kDefaultWords);
     WritePreparedDictionary(f.folder.path(), "Altro", kOtherWords);
     WriteFile(f.folder.path() / "Dizionari" / "not-a-folder.txt", "x");
-    ASSERT_EQ(ScanDictionaries(*f.wb), 0);
-    EXPECT_EQ(f.wb->dictionaryList, (Lines{"Altro", "default"}));
-    EXPECT_EQ(f.wb->selectedDictionary, 1);
-    EXPECT_EQ(f.wb->dict.DictionaryName, "default");
-    f.wb->dict.DictionaryName = "Altro";
-    ASSERT_EQ(ScanDictionaries(*f.wb), 0);  // a rescan re-selects Default
-    EXPECT_EQ(f.wb->dict.DictionaryName, "default");
+    ASSERT_EQ(f.Scan(), 0);
+    EXPECT_EQ(f.app->Get<DizioGame>().dictionaries.names, (Lines{"Altro", "default"}));
+    EXPECT_EQ(f.app->Get<DizioGame>().dictionaries.selected, 1);
+    EXPECT_EQ(f.app->dict.DictionaryName, "default");
+    f.app->dict.DictionaryName = "Altro";
+    ASSERT_EQ(f.Scan(), 0);  // a rescan re-selects Default
+    EXPECT_EQ(f.app->dict.DictionaryName, "default");
 }
 
 TEST_F(LoaderTest, ScanFailuresAreFatal) {
-    EXPECT_EQ(ScanDictionaries(*f.wb), 1);
+    EXPECT_EQ(f.Scan(), 1);
     EXPECT_EQ(f.sink.Lines(), (Lines{"ERRORE: Cartella 'Dizionari' non trovata!", "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
-    EXPECT_TRUE(f.wb->fatal);
+    EXPECT_TRUE(f.app->IsFatal());
     EXPECT_EQ(host.fatalCalls, 1);
 
     Fixture g;
     WritePreparedDictionary(g.folder.path(), "Altro", kOtherWords);
-    EXPECT_EQ(ScanDictionaries(*g.wb), 1);
+    EXPECT_EQ(g.Scan(), 1);
     EXPECT_EQ(g.sink.Lines(), (Lines{"ERRORE: Non c'e' il dizionario 'Default'", "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
 }
 
@@ -96,8 +97,8 @@ TEST_F(LoaderTest, TooFewWordsFallsBackToDefault) {
     EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
               (Lines{"", "Attendere : Carico il Dizionario Poco", "Errore: il dizionario  contiene meno di 3 parole!!",
                      "Fallito caricamento: tento di caricare", "il dizionario di Default", ""}));
-    EXPECT_EQ(f.wb->dict.DictionaryName, "Default");
-    EXPECT_EQ(f.wb->dict.WordCount, 6);
+    EXPECT_EQ(f.app->dict.DictionaryName, "Default");
+    EXPECT_EQ(f.app->dict.WordCount, 6);
     EXPECT_EQ(host.states.back(), "Dizionario: Default");
 }
 
@@ -107,7 +108,7 @@ TEST_F(LoaderTest, TooFewWordsInDefaultIsFatal) {
     EXPECT_EQ(f.sink.Lines(), (Lines{"", "Attendere : Carico il Dizionario Default",
                                      "Errore: il dizionario di Default contiene meno di 3 parole!!",
                                      "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
-    EXPECT_TRUE(f.wb->fatal);
+    EXPECT_TRUE(f.app->IsFatal());
     EXPECT_EQ(host.states.back(), "Dizionario: (FALLITO!)");
 }
 
@@ -126,7 +127,7 @@ TEST_F(LoaderTest, MissingPreparedFileOfDefaultWithoutSourcesIsFatal) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[1], "Attendere: creazione del dizionario");
     EXPECT_EQ(lines.back(), "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !");
-    EXPECT_TRUE(f.wb->fatal);
+    EXPECT_TRUE(f.app->IsFatal());
 }
 
 TEST_F(LoaderTest, ClassOfMoreThan127WordsWarnsForEachExtraWord) {
@@ -149,10 +150,10 @@ TEST_F(LoaderTest, ClassOfMoreThan127WordsWarnsForEachExtraWord) {
     int warnings = static_cast<int>(std::count(lines.begin(), lines.end(), "possiede piu' di 127 anagrammi."));
     EXPECT_EQ(warnings, 3);
     EXPECT_EQ(lines[2], "Apparentemente la parola <" + six[127] + ">");
-    int32_t cls = f.wb->dict.FindClass(ComputeLetterCount(std::string_view("fedcba")));
+    int32_t cls = f.app->dict.FindClass(ComputeLetterCount(std::string_view("fedcba")));
     ASSERT_GE(cls, 0);
-    EXPECT_EQ(f.wb->dict.Classes[cls].WordsInClass(), 127);
-    EXPECT_GT(f.wb->dict.FindWord(six[129].c_str()), 0);  // still in the slot array
+    EXPECT_EQ(f.app->dict.Classes[cls].WordsInClass(), 127);
+    EXPECT_GT(f.app->dict.FindWord(six[129].c_str()), 0);  // still in the slot array
 }
 
 // Damaged prepared files: each is refused with a message and the fall-back.
@@ -201,9 +202,9 @@ TEST_F(LoaderTest, DamagedPreparedFilesAreRefusedAndDefaultIsLoaded) {
         ASSERT_GE(lines.size(), 5u);
         EXPECT_EQ(lines[2].rfind("Errore: ", 0), 0u) << lines[2];
         EXPECT_EQ(lines[3], "Fallito caricamento: tento di caricare");
-        EXPECT_EQ(f.wb->dict.DictionaryName, "Default");
-        EXPECT_EQ(f.wb->dict.WordCount, 6);
-        EXPECT_FALSE(f.wb->fatal);
+        EXPECT_EQ(f.app->dict.DictionaryName, "Default");
+        EXPECT_EQ(f.app->dict.WordCount, 6);
+        EXPECT_FALSE(f.app->IsFatal());
     }
 }
 
@@ -213,15 +214,15 @@ TEST_F(LoaderTest, DeclaredTextUpToSixBytesLongerThanTheFileIsAccepted) {
     SetInt(bytes, 8, static_cast<uint32_t>(bytes.size() - 12 + 6));
     WriteFile(Dir("Lungo") / "j_r_Lungo", bytes);
     ASSERT_EQ(ScanAndLoad("Lungo"), 0);
-    EXPECT_EQ(f.wb->dict.DictionaryName, "Lungo");
-    EXPECT_GT(f.wb->dict.FindWord("cinque"), 0);
+    EXPECT_EQ(f.app->dict.DictionaryName, "Lungo");
+    EXPECT_GT(f.app->dict.FindWord("cinque"), 0);
 }
 
 TEST_F(LoaderTest, DamagedDefaultIsFatal) {
     WriteFile(Dir("Default") / "j_r_Default", Good().substr(0, 20));
     EXPECT_EQ(ScanAndLoad("Default"), 1);
-    EXPECT_TRUE(f.wb->fatal);
-    EXPECT_FALSE(f.wb->dict.IsLoaded());
+    EXPECT_TRUE(f.app->IsFatal());
+    EXPECT_FALSE(f.app->dict.IsLoaded());
     EXPECT_EQ(f.sink.Lines().back(), "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !");
 }
 

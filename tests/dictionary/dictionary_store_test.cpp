@@ -21,7 +21,7 @@ const std::vector<std::string> kWords = {"a",    "e",    "roma", "amor", "mora",
 
 struct DictionaryLookup : ::testing::Test {
     Fixture f;
-    const Dictionary& d = f.wb->dict;
+    const Dictionary& d = f.app->dict;
     void SetUp() override { f.LoadDefault(kWords); }
 };
 
@@ -43,7 +43,7 @@ TEST(DictionaryLookupCrowded, AllWordsSharingTheirFirstTwoLettersAreFound) {
     Fixture f;
     std::vector<std::string> words = {"b", "caa", "cab", "cabz", "cac", "cad", "cae", "caf", "cag", "cz"};
     f.LoadDefault(words);
-    for (const std::string& w : words) EXPECT_GT(f.wb->dict.FindWord(w.c_str()), 0) << w;
+    for (const std::string& w : words) EXPECT_GT(f.app->dict.FindWord(w.c_str()), 0) << w;
 }
 
 TEST_F(DictionaryLookup, PrefixOfOneLetterIsTheFirstWordOfThatLetter) {
@@ -96,11 +96,11 @@ TEST(SharedHelpers, ShuffleKeepsTheValues) {
 
 TEST_F(DictionaryLookup, RandomWordHasAWantedLengthOrIsNull) {
     for (int i = 0; i < 20; ++i) {
-        const char* w = RandomWordOfLength(f.wb->dict, f.wb->random, 4, 5);
+        const char* w = RandomWordOfLength(f.app->dict, f.app->random, 4, 5);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(std::strlen(w), 4u);
     }
-    EXPECT_EQ(RandomWordOfLength(f.wb->dict, f.wb->random, 7, 9), nullptr);
+    EXPECT_EQ(RandomWordOfLength(f.app->dict, f.app->random, 7, 9), nullptr);
 }
 
 TEST(SharedHelpers, SeededSourcesReplayTheSameSequence) {

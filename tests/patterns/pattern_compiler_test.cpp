@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "search/output.h"
+#include "base/output.h"
 #include "support/collecting_sink.h"
 
 namespace sillabor {

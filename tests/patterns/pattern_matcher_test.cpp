@@ -22,9 +22,9 @@ protected:
     // " -> " and its derived word when the pattern has one.
     Words Matches(const std::string& text) {
         CompiledPattern pattern;
-        int compiled = CompilePattern(pattern, text, f.wb->out);
+        int compiled = CompilePattern(pattern, text, f.app->out);
         EXPECT_GE(compiled, 0) << text;
-        const Dictionary& dict = f.wb->dict;
+        const Dictionary& dict = f.app->dict;
         Words found;
         for (int32_t i = 1; i < dict.WordCount; ++i) {
             int32_t result = MatchPattern(pattern, dict.Words[i], dict);

@@ -14,7 +14,7 @@
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
 
-using sillabor::shell::TAnagrammiPage;
+using sillabor::shell::TAnagrPage;
 using sillabor::shell::TThreadSortForm;
 using namespace sillabor::test;
 
@@ -35,7 +35,7 @@ struct PreparedFolder {
 struct AnagrWindow : PreparedFolder {
     AnagrWindow() : window(Root(folder)) {
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kTimeout);
-        page = qobject_cast<TAnagrammiPage*>(window.Page(0));
+        page = qobject_cast<TAnagrPage*>(window.Page(0));
         start = window.findChild<QPushButton*>("StartBtn");
     }
 
@@ -48,7 +48,7 @@ struct AnagrWindow : PreparedFolder {
     }
 
     TThreadSortForm window;
-    TAnagrammiPage* page = nullptr;
+    TAnagrPage* page = nullptr;
     QPushButton* start = nullptr;
 };
 
@@ -62,7 +62,7 @@ class AnagrPageTest : public QObject {
 private slots:
     void phraseKeepsAtMost52LettersAndCountsShowBesideTheFields() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         QCOMPARE(p->NumFis->text(), QString());  // empty until the fixed part is edited
 
         // Spaces and punctuation are not counted and still go in; letters typed
@@ -87,7 +87,7 @@ private slots:
 
     void generaNeedsAFixedPartThatFitsAndLeavesLetters() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         QVERIFY(!w.start->isEnabled());  // empty phrase
         QTest::keyClicks(p->Frase, "arco ma re");
         QVERIFY(w.start->isEnabled());
@@ -115,7 +115,7 @@ private slots:
 
     void controlsFollowTheSchemaLengthFilterAndWordCountRules() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         QWidget* minLength = p->MinWoLun->parentWidget();
         QWidget* minWords = p->ParoMin->parentWidget();
         QWidget* maxWords = p->ParoMax->parentWidget();
@@ -156,7 +156,7 @@ private slots:
 
     void enterInThePhraseFindsTheAnagramsWithThePageValues() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         QTest::keyClicks(p->Frase, "Arco, ma re!");
         QVERIFY(w.Search([&] { QTest::keyClick(p->Frase, Qt::Key_Return); }));
         QCOMPARE(OutputLines(w.window), (QStringList{"[arco orca roca] [mare rame] ", "[arco orca roca] ma re "}));
@@ -184,7 +184,7 @@ private slots:
 
     void mostraInListsTheCandidateClasses() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         QTest::keyClicks(p->Frase, "arco ma re");
         QVERIFY(w.Search([&] { p->MostraIn->click(); }));
         QCOMPARE(OutputLines(w.window), (QStringList{"[arco orca roca] ", "[mare rame] ", "come ", "remo ", "ore ",
@@ -197,7 +197,7 @@ private slots:
 
     void aCapoWrapsTheOutputAndMarksEveryResult() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         QPlainTextEdit* output = OutputOf(w.window);
         auto* gioco = w.window.findChild<QTabWidget*>("Gioco");
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -219,7 +219,7 @@ private slots:
 
     void filterChoiceAppliesTheParoleFiltersNormalised() {
         AnagrWindow w;
-        TAnagrammiPage* p = w.page;
+        TAnagrPage* p = w.page;
         // The pattern is typed on the Parole page; its texts come back normalised.
         auto* gioco = w.window.findChild<QTabWidget*>("Gioco");
         gioco->setCurrentIndex(1);
@@ -237,8 +237,8 @@ private slots:
         gioco->setCurrentIndex(0);
 
         // A filter the Parole page cannot set up ends the search after its message.
-        w.window.workbench().parolePage.SoloBx = true;
-        w.window.workbench().parolePage.SoloEd = "a2";
+        w.window.app().Get<sillabor::ParoleGame>().filters.page.SoloBx = true;
+        w.window.app().Get<sillabor::ParoleGame>().filters.page.SoloEd = "a2";
         QVERIFY(w.Search([&] { w.start->click(); }));
         QVERIFY(OutputLines(w.window).contains("Errore in <Usa solo lettere>"));
         QCOMPARE(p->TotParoleLab->text(), QString("in. 0"));

@@ -12,13 +12,13 @@
 #include <QTest>
 #include <atomic>
 
-#include "search/run_game.h"
+#include "app/run_game.h"
 #include "shell/cerca_page.h"
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
 
-using sillabor::Workbench;
-using sillabor::shell::TCercaloPage;
+using sillabor::App;
+using sillabor::shell::TCercaPage;
 using sillabor::shell::TThreadSortForm;
 using namespace sillabor::test;
 
@@ -41,8 +41,8 @@ class CercaPageTest : public QObject {
 private slots:
     void onlyBuiltCategoriesCanBeChosen() {
         TempFolder folder;
-        Workbench wb(folder.path());
-        TCercaloPage page(wb);
+        App app(folder.path());
+        TCercaPage page(app, app.Get<sillabor::CercaGame>());
         QCOMPARE(page.Categoria->buttons().size(), 8);
         for (int c = 0; c < 8; ++c) QCOMPARE(page.Categoria->button(c)->isEnabled(), c == 0);
         // Captions through the text conversion: the registered sign, and "&&" to show one ampersand.
@@ -52,8 +52,8 @@ private slots:
 
     void optionsChangeThePageAndTheGridSettings() {
         TempFolder folder;
-        Workbench wb(folder.path());
-        TCercaloPage page(wb);
+        App app(folder.path());
+        TCercaPage page(app, app.Get<sillabor::CercaGame>());
         auto gridShown = [&] {
             return page.CheckDiag->isVisibleTo(&page) && page.CheckRiuso->isVisibleTo(&page) &&
                    page.RadioParo->button(0)->isVisibleTo(&page);
@@ -83,20 +83,20 @@ private slots:
         // The grid: reuse changes the hint; "disponi" greys out reuse and ignores its tick.
         Choose(page.Categoria, 5);
         page.CheckRiuso->setChecked(true);
-        QVERIFY(wb.cerca.ReuseLetters);
+        QVERIFY(app.Get<sillabor::CercaGame>().state.ReuseLetters);
         QCOMPARE(page.SpiegaBase->text(), kGroups);
         Choose(page.RadioParo, 1);
         QVERIFY(!page.CheckRiuso->isEnabled());
         QVERIFY(page.CheckRiuso->isChecked());
-        QVERIFY(!wb.cerca.ReuseLetters);
-        QCOMPARE(wb.cerca.GridMode, 1);
+        QVERIFY(!app.Get<sillabor::CercaGame>().state.ReuseLetters);
+        QCOMPARE(app.Get<sillabor::CercaGame>().state.GridMode, 1);
         QCOMPARE(page.SpiegaBase->text(), kGroups);
         page.CheckDiag->setChecked(false);
-        QVERIFY(!wb.cerca.UseDiagonals);
+        QVERIFY(!app.Get<sillabor::CercaGame>().state.UseDiagonals);
         Choose(page.RadioParo, 0);
         QVERIFY(page.CheckRiuso->isEnabled());
-        QVERIFY(wb.cerca.ReuseLetters);
-        QCOMPARE(wb.cerca.GridMode, 0);
+        QVERIFY(app.Get<sillabor::CercaGame>().state.ReuseLetters);
+        QCOMPARE(app.Get<sillabor::CercaGame>().state.GridMode, 0);
 
         // A shorter limit cuts a longer base.
         page.LaBase->setText(QString(120, 'a'));
@@ -110,11 +110,11 @@ private slots:
         TThreadSortForm window(Root(folder));
         QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
         std::atomic<int> runs{0};
-        window.SetGameRunner([&runs](Workbench& wb, int game, int option) {
+        window.SetGameRunner([&runs](App& app, int game, int option) {
             ++runs;
-            return sillabor::RunGame(wb, game, option);
+            return sillabor::RunGame(app, game, option);
         });
-        auto* page = qobject_cast<TCercaloPage*>(window.Page(2));
+        auto* page = qobject_cast<TCercaPage*>(window.Page(2));
         window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(2);
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(results.size(), 21);
         QCOMPARE(results.first(), QString("Anagramma: rosa -> orsa"));
         QCOMPARE(results.last(), QString("Fine Ricerca"));
-        QCOMPARE(window.workbench().cerca.BaseWord, std::string("rosa"));
+        QCOMPARE(window.app().Get<sillabor::CercaGame>().state.BaseWord, std::string("rosa"));
 
         // Refusals add their message under the results at once; nothing starts.
         struct Refusal {
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(OutputLines(window), expected);
         QCOMPARE(runs.load(), 1);
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(window.workbench().cerca.BaseWord, std::string("rosa"));
+        QCOMPARE(window.app().Get<sillabor::CercaGame>().state.BaseWord, std::string("rosa"));
     }
 };
 

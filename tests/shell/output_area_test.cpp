@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "search/output.h"
+#include "base/output.h"
 #include "shell/output_area.h"
 
 using sillabor::Output;

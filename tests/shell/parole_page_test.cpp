@@ -16,7 +16,7 @@
 #include "support/fixture_dictionary.h"
 
 using sillabor::ParolePage;
-using sillabor::Workbench;
+using sillabor::App;
 using sillabor::shell::TParolePage;
 using sillabor::shell::TThreadSortForm;
 using namespace sillabor::test;
@@ -40,7 +40,7 @@ struct ParoleWindow {
         page = qobject_cast<TParolePage*>(window->Page(1));
         window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(1);
     }
-    Workbench& wb() { return window->workbench(); }
+    App& app() { return window->app(); }
 };
 
 QString Ticker(int offset) { return sillabor::shell::ToQString(sillabor::SpiegaParWindow(offset)); }
@@ -53,19 +53,19 @@ class ParolePageTest : public QObject {
 private slots:
     void buttonsCycleToggleAndClearKeepTheRecordInStep() {
         TempFolder folder;
-        Workbench wb(folder.path());
-        TParolePage page(wb);
+        App app(folder.path());
+        TParolePage page(app, app.Get<sillabor::ParoleGame>());
         const QStringList cycle{"non soddisfa", "..ignora..", "soddisfa", "non soddisfa"};
         for (const QString& caption : cycle) {
             page.BuSodd1->click();
             QCOMPARE(page.BuSodd1->text(), caption);
-            QCOMPARE(QString::fromStdString(wb.parolePage.BuSodd1), caption);
+            QCOMPARE(QString::fromStdString(app.Get<sillabor::ParoleGame>().filters.page.BuSodd1), caption);
         }
         page.BuSodd2->click();
         QCOMPARE(page.BuSodd2->text(), QString("soddisfa"));
         page.EOBott->click();
         QCOMPARE(page.EOBott->text(), QString("o"));
-        QCOMPARE(wb.parolePage.EOBott, std::string("o"));
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.EOBott, std::string("o"));
         page.EOBott->click();
         QCOMPARE(page.EOBott->text(), QString("e"));
         page.EOBott->click();
@@ -78,11 +78,11 @@ private slots:
         page.EdMiLun->setText("3");
         page.EdMxLun->setText("");
         page.Pattern2->setText("r*");
-        QVERIFY(wb.parolePage.SoloBx);
-        QCOMPARE(wb.parolePage.SoloEd, std::string("2\xE0 c"));
-        QCOMPARE(wb.parolePage.EdObbligati, std::string("ca"));
-        QCOMPARE(wb.parolePage.EdMxLun, std::string());
-        QCOMPARE(wb.parolePage.Pattern2, std::string("r*"));
+        QVERIFY(app.Get<sillabor::ParoleGame>().filters.page.SoloBx);
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.SoloEd, std::string("2\xE0 c"));
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.EdObbligati, std::string("ca"));
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.EdMxLun, std::string());
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.Pattern2, std::string("r*"));
 
         // Limits of the fields as laid out.
         page.EdMiLun->setText("123");
@@ -106,9 +106,9 @@ private slots:
         QCOMPARE(page.BuSodd1->text(), QString("soddisfa"));
         QCOMPARE(page.BuSodd2->text(), QString("..ignora.."));
         QCOMPARE(page.EOBott->text(), QString("e"));
-        QCOMPARE(wb.parolePage.Pattern, std::string("*"));
-        QCOMPARE(wb.parolePage.EOBott, std::string("e"));
-        QVERIFY(!wb.parolePage.SoloBx);
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.Pattern, std::string("*"));
+        QCOMPARE(app.Get<sillabor::ParoleGame>().filters.page.EOBott, std::string("e"));
+        QVERIFY(!app.Get<sillabor::ParoleGame>().filters.page.SoloBx);
     }
 
     void enterRunsTheSearchAndTheFieldsShowTheNormalisedTexts() {
@@ -155,13 +155,13 @@ private slots:
         w.page->Pattern->setText("ab");
         gioco->setCurrentIndex(0);
         // The anagram engine sets up the same filters, writing back into the record.
-        QCOMPARE(w.wb().parolePage.Pattern, std::string("ab"));
-        w.wb().parolePage.Pattern = "AB";
-        w.wb().parolePage.EdProibiti = "xy";
+        QCOMPARE(w.app().Get<sillabor::ParoleGame>().filters.page.Pattern, std::string("ab"));
+        w.app().Get<sillabor::ParoleGame>().filters.page.Pattern = "AB";
+        w.app().Get<sillabor::ParoleGame>().filters.page.EdProibiti = "xy";
         gioco->setCurrentIndex(1);
         QCOMPARE(w.page->Pattern->text(), QString("AB"));
         QCOMPARE(w.page->EdProibiti->text(), QString("xy"));
-        QCOMPARE(w.wb().parolePage.Pattern, std::string("AB"));
+        QCOMPARE(w.app().Get<sillabor::ParoleGame>().filters.page.Pattern, std::string("AB"));
     }
 
     void tickerScrollsOnlyWhileShownIdleAndVisible() {
@@ -181,8 +181,8 @@ private slots:
 
         // A search running: the ticker waits.
         Gate gate;
-        w.window->SetGameRunner([&gate](Workbench& wb, int, int) {
-            gate.Wait(wb);
+        w.window->SetGameRunner([&gate](App& app, int, int) {
+            gate.Wait(app);
             return 0;
         });
         QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);

@@ -10,7 +10,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "search/workbench.h"
+#include "app/app.h"
 #include "shell/game_page.h"
 #include "shell/thread_sort_form.h"
 #include "support/fixture_dictionary.h"
@@ -27,9 +27,9 @@ inline QString Root(const TempFolder& folder) { return QString::fromStdString(fo
 // so that a failing test never hangs the window's destructor).
 class Gate {
 public:
-    void Wait(const Workbench& wb) {
+    void Wait(const App& app) {
         std::unique_lock lock(mutex_);
-        while (!open_ && !wb.state.Stopping()) cv_.wait_for(lock, std::chrono::milliseconds(10));
+        while (!open_ && !app.state.Stopping()) cv_.wait_for(lock, std::chrono::milliseconds(10));
     }
     void Open() {
         {
@@ -48,7 +48,9 @@ private:
 // A page with one field whose "Genera" runs (game, option).
 class TFieldPage : public shell::TGamePage {
 public:
-    TFieldPage(Workbench& wb, int game, int option) : TGamePage(wb, "FieldPage"), game_(game), option_(option) {
+    // It stands in for the "Parole" page, with that page's save file.
+    TFieldPage(App& app, int game, int option)
+        : TGamePage(app, sillabor::GameInfo{sillabor::kGameParole, "Parole", "FieldPage", "Parole.txt"}), game_(game), option_(option) {
         field = new QLineEdit(this);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(field);

@@ -9,13 +9,14 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <stdexcept>
 #include <atomic>
 
-#include "search/run_game.h"
+#include "app/run_game.h"
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
 
-using sillabor::Workbench;
+using sillabor::App;
 using sillabor::shell::TThreadSortForm;
 using namespace sillabor::test;
 
@@ -76,7 +77,7 @@ private slots:
         // whose game is still to come keeps it disabled.
         QPushButton* start = Named<QPushButton>(window, "StartBtn");
         QVERIFY(!start->isEnabled());
-        window.ReplacePage(1, new TFieldPage(window.workbench(), 8, 2));
+        window.ReplacePage(1, new TFieldPage(window.app(), 8, 2));
         auto* gioco = Named<QTabWidget>(window, "Gioco");
         gioco->setCurrentIndex(1);
         QVERIFY(start->isEnabled());
@@ -104,7 +105,7 @@ private slots:
         QVERIFY(!Named<QTabWidget>(window, "Gioco")->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(Panel(window, 1), QString("Dizionario: Altro"));
-        QCOMPARE(window.workbench().dict.WordCount, 5);
+        QCOMPARE(window.app().dict.WordCount, 5);
         QCOMPARE(OutputLines(window).first(), QString());  // the output was emptied first
 
         // "Agg.Lista" finds a new folder and selects "Default" again.
@@ -143,9 +144,9 @@ private slots:
         Loaded w;
         TThreadSortForm& window = w.window;
         Gate gate;
-        window.SetGameRunner([&gate](Workbench& wb, int game, int option) {
-            const int status = sillabor::RunGame(wb, game, option);
-            gate.Wait(wb);  // still "running" when "Stop !" is pressed
+        window.SetGameRunner([&gate](App& app, int game, int option) {
+            const int status = sillabor::RunGame(app, game, option);
+            gate.Wait(app);  // still "running" when "Stop !" is pressed
             return status;
         });
         Named<QTabWidget>(window, "Gioco")->setCurrentIndex(8);
@@ -156,7 +157,7 @@ private slots:
         gate.Open();
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(OutputLines(window).last(), QString("Per istruzioni: bottone <?>  o file <leggimi.txt>"));
-        QVERIFY(!window.workbench().state.StopRequested);
+        QVERIFY(!window.app().state.StopRequested);
         QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
     }
 
@@ -165,12 +166,12 @@ private slots:
         TThreadSortForm& window = w.window;
         std::atomic<int> runs{0};
         Gate gate;
-        window.SetGameRunner([&](Workbench& wb, int, int) {
+        window.SetGameRunner([&](App& app, int, int) {
             ++runs;
-            gate.Wait(wb);
+            gate.Wait(app);
             return 0;
         });
-        auto* page = new TFieldPage(window.workbench(), 2, 8);
+        auto* page = new TFieldPage(window.app(), sillabor::kGameParole, 0);
         window.ReplacePage(1, page);
         Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
@@ -196,18 +197,18 @@ private slots:
     void savingSearchWritesExactlyItsLinesThenTheClosingLine() {
         Loaded w;
         TThreadSortForm& window = w.window;
-        window.ReplacePage(1, new TFieldPage(window.workbench(), 2, 8));
+        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
         Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
         Named<QAction>(window, "AccodaA")->trigger();
         QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
 
         Gate gate;
         bool waitForStop = false;
-        window.SetGameRunner([&](Workbench& wb, int, int) {
-            wb.out.PrintLine("uno");
-            wb.out.PrintSeparator();
-            wb.out.PrintLine("citt\xE0");
-            if (waitForStop) gate.Wait(wb);
+        window.SetGameRunner([&](App& app, int, int) {
+            app.out.PrintLine("uno");
+            app.out.PrintSeparator();
+            app.out.PrintLine("citt\xE0");
+            if (waitForStop) gate.Wait(app);
             return 0;
         });
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
@@ -243,19 +244,40 @@ private slots:
         QCOMPARE(OutputLines(window).first(), QString("uno"));
     }
 
+    void aSearchThatThrowsEndsNormallyAndTheWindowStaysUsable() {
+        Loaded w;
+        TThreadSortForm& window = w.window;
+        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        int runs = 0;
+        window.SetGameRunner([&runs](App&, int, int) -> int {
+            if (++runs == 1) throw std::runtime_error("guasto");
+            return 0;
+        });
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        window.StartBtnClick();
+        QTRY_COMPARE(ended.count(), 1);
+        QCOMPARE(OutputLines(window), QStringList{"Errore interno, ricerca interrotta"});
+        QVERIFY(!window.IsBusy());
+        QVERIFY(Named<QPushButton>(window, "StartBtn")->isEnabled());
+        window.StartBtnClick();
+        QTRY_COMPARE(ended.count(), 2);
+        QCOMPARE(runs, 2);
+    }
+
     void longSearchShowsItsLinesWhileItRuns() {
         Loaded w;
         TThreadSortForm& window = w.window;
-        window.ReplacePage(1, new TFieldPage(window.workbench(), 2, 8));
+        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
         Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
         Gate gate;
-        window.SetGameRunner([&gate](Workbench& wb, int, int) {
-            wb.state.FoundCount = 0;
+        window.SetGameRunner([&gate](App& app, int, int) {
+            app.state.FoundCount = 0;
             for (int i = 0; i < 10000; ++i) {
-                std::snprintf(wb.out.LineBuffer, sillabor::Output::kLineBufferSize, "riga %05d", i);
-                wb.out.PrintLineBuffer();
-                wb.state.CountOne();
-                if (i == 4999) gate.Wait(wb);
+                std::snprintf(app.out.LineBuffer, sillabor::Output::kLineBufferSize, "riga %05d", i);
+                app.out.PrintLineBuffer();
+                app.state.CountOne();
+                if (i == 4999) gate.Wait(app);
             }
             return 0;
         });
@@ -300,8 +322,9 @@ private slots:
         QCOMPARE(Named<QAction>(window, "SalvaSu")->text(), QString("Salva risultati in Anagrammi.txt"));
         QVERIFY(Named<QAction>(window, "NonSalvare")->isChecked());
         Named<QAction>(window, "Accoda1")->trigger();
-        const auto& modes = window.autosave().AutosaveMode;
-        QCOMPARE(std::vector<int>(modes.begin(), modes.end()), (std::vector<int>{1, 1, 1, 1, 1, 3, 1, 3, 3}));
+        std::vector<int> modes;
+        for (int page = 0; page < window.PageCount(); ++page) modes.push_back(window.autosave().Mode(page));
+        QCOMPARE(modes, (std::vector<int>{1, 1, 1, 1, 1, 3, 1, 3, 3}));
         gioco->setCurrentIndex(4);
         QCOMPARE(Named<QAction>(window, "AccodaA")->text(), QString("Accoda risultati a Metagr.txt"));
         QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
@@ -320,7 +343,7 @@ private slots:
         const qsizetype notice = lines.indexOf("Non posso usare/creare directory Salvataggi");
         QVERIFY(notice >= 0);
         QCOMPARE(lines.value(notice + 1), QString("disabilitato il salvataggio automatico"));
-        for (uint8_t mode : window.autosave().AutosaveMode) QCOMPARE(int(mode), 3);
+        for (int page = 0; page < window.PageCount(); ++page) QCOMPARE(int(window.autosave().Mode(page)), 3);
         QVERIFY(!window.findChild<QMenu*>("Salvataggioautomatico")->menuAction()->isEnabled());
     }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "search/output.h"
+#include "base/output.h"
 
 namespace sillabor::test {
 

@@ -77,14 +77,27 @@ void WritePreparedDictionary(const std::filesystem::path& root, const std::strin
     WriteFile(root / "Dizionari" / name / ("j_r_" + name), PreparedFileBytes(words));
 }
 
-Fixture::Fixture() : wb(std::make_unique<Workbench>(folder.path())) {
-    wb->out.SetSink(&sink);
-    wb->random.SeedFrom(12345);
+Fixture::Fixture() : app(std::make_unique<App>(folder.path())) {
+    app->out.SetSink(&sink);
+    app->random.SeedFrom(12345);
+}
+
+DictionaryJob Fixture::Job() { return app->Job(&app->Get<DizioGame>().buildOptions); }
+
+int Fixture::Scan() {
+    DictionaryJob job = Job();
+    return ScanDictionaries(job, app->Get<DizioGame>().dictionaries);
+}
+
+int Fixture::RunAsIs(int game, int option) {
+    GameContext ctx = app->Context();
+    return app->FindGame(game)->Run(ctx, option);
 }
 
 void Fixture::LoadDefault(const std::vector<std::string>& words) {
     WritePreparedDictionary(folder.path(), "Default", words);
-    if (ScanDictionaries(*wb) != 0 || LoadDictionary(*wb) != 0)
+    DictionaryJob job = Job();
+    if (Scan() != 0 || LoadDictionary(job) != 0)
         throw std::runtime_error("fixture dictionary did not load");
     sink.Reset();
 }

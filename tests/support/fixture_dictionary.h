@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "search/workbench.h"
+#include "anagrams/anagram_game.h"
+#include "app/app.h"
+#include "cerca/cerca_game.h"
+#include "dizio/dizio_game.h"
+#include "parole/parole_game.h"
 #include "support/collecting_sink.h"
 
 namespace sillabor::test {
@@ -35,13 +39,20 @@ std::string PreparedFileBytes(const std::vector<std::string>& words);
 void WritePreparedDictionary(const std::filesystem::path& root, const std::string& name,
                              const std::vector<std::string>& words);
 
-// A working folder with a workbench whose printed lines are collected.
+// A working folder with an application whose printed lines are collected.
 struct Fixture {
     TempFolder folder;
     CollectingSink sink;
-    std::unique_ptr<Workbench> wb;
+    std::unique_ptr<App> app;
 
     Fixture();
+    // A dictionary job on the application, with the "Dizio" page's build options.
+    DictionaryJob Job();
+    // Scans Dizionari/ into the "Dizio" page's list; 0 on success.
+    int Scan();
+    // Runs a game's search as it stands: without RunGame's reseeding, cleared
+    // stop flag and count.
+    int RunAsIs(int game, int option);
     // Writes a prepared "Default" for the words, scans and loads it; the lines
     // of the load are then forgotten.
     void LoadDefault(const std::vector<std::string>& words);

@@ -1,0 +1,18 @@
+// The games of the workbench. A new page adds its include and one line here.
+
+#include "anagrams/anagram_game.h"
+#include "app/app.h"
+#include "cerca/cerca_game.h"
+#include "dizio/dizio_game.h"
+#include "parole/parole_game.h"
+
+namespace sillabor {
+
+void RegisterGames(App& app) {
+    ParoleGame& parole = app.Register<ParoleGame>();
+    app.Register<AnagramGame>(parole.filters);
+    app.Register<CercaGame>();
+    app.Register<DizioGame>();
+}
+
+}  // namespace sillabor

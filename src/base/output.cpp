@@ -1,0 +1,95 @@
+#include "base/output.h"
+
+#include <cstring>
+#include <string>
+
+#include "base/file_size.h"
+#include "base/text_encoding.h"
+
+namespace sillabor {
+
+void Output::SetSink(LineSink* sink) {
+    std::lock_guard lock(mutex_);
+    sink_ = sink;
+}
+
+void Output::WriteLocked(std::string_view text) {
+    if (teeing_ && !saveFile_.Failed()) {
+        std::string utf8 = Cp1252ToUtf8(text);
+        utf8.push_back('\n');
+        if (!saveFile_.Write(utf8)) ReportSaveFailureLocked();
+    }
+    if (sink_ != nullptr) sink_->WriteLine(text);
+}
+
+void Output::ReportSaveFailureLocked() {
+    if (saveFailureReported_) return;
+    saveFailureReported_ = true;
+    if (sink_ != nullptr) sink_->WriteLine("Errore: impossibile scrivere il file Salvataggi/" + saveName_ + ": salvataggio interrotto");
+}
+
+void Output::PrintLine(std::string_view text) {
+    std::lock_guard lock(mutex_);
+    WriteLocked(text);
+    lastKind_ = 'x';
+}
+
+void Output::PrintLineBuffer() {
+    LineBuffer[kLineBufferSize - 1] = '\0';
+    PrintLine(std::string_view(LineBuffer, std::strlen(LineBuffer)));
+}
+
+void Output::PrintSeparator() {
+    std::lock_guard lock(mutex_);
+    if (lastKind_ == '-') return;
+    WriteLocked(kSeparatorLine);
+    lastKind_ = '-';
+}
+
+void Output::RefreshOutput() {
+    std::lock_guard lock(mutex_);
+    if (sink_ != nullptr) sink_->Refresh();
+}
+
+void Output::ClearOutput() {
+    std::lock_guard lock(mutex_);
+    if (sink_ != nullptr) sink_->Clear();
+}
+
+bool Output::BeginAutosave(const std::filesystem::path& path, bool append) {
+    EndAutosave();
+    int32_t sizeBefore = append ? FileSize(path) : 0;
+    std::string name = path.filename().string();
+    {
+        std::lock_guard lock(mutex_);
+        if (!saveFile_.Open(path, append)) return false;
+        saveName_ = name;
+        saveFailureReported_ = false;
+    }
+    ClearOutput();
+    if (append)
+        PrintLine("Accodo i risultati a " + name + " (lungo " + std::to_string(sizeBefore) + " bytes)");
+    else
+        PrintLine("Salvo i risultati in " + name);
+    PrintSeparator();
+    RefreshOutput();
+    // Only now do lines go into the file: the notice and its separator do not.
+    std::lock_guard lock(mutex_);
+    teeing_ = true;
+    return true;
+}
+
+void Output::EndAutosave() {
+    std::lock_guard lock(mutex_);
+    if (!saveFile_.IsOpen()) return;
+    teeing_ = false;
+    std::string closing(kSaveClosingLine);
+    closing.push_back('\n');
+    saveFile_.Write(closing);
+    if (!saveFile_.Close()) {
+        ReportSaveFailureLocked();
+        if (sink_ != nullptr) sink_->Refresh();
+    }
+}
+
+}  // namespace sillabor

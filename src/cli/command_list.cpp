@@ -1,0 +1,20 @@
+// The commands of sillabor-cli. A new page adds its function's declaration and
+// one line in the list.
+
+#include "cli/cli_commands.h"
+
+namespace sillabor::cli {
+
+void AddAnagrCommand(CLI::App& app, CommandAction& action);
+void AddCercaCommand(CLI::App& app, CommandAction& action);
+void AddDizioCommand(CLI::App& app, CommandAction& action);
+void AddParoleCommand(CLI::App& app, CommandAction& action);
+
+void AddPageCommands(CLI::App& app, CommandAction& action) {
+    AddAnagrCommand(app, action);
+    AddCercaCommand(app, action);
+    AddDizioCommand(app, action);
+    AddParoleCommand(app, action);
+}
+
+}  // namespace sillabor::cli

@@ -1,0 +1,37 @@
+// The pages of the window. A new page adds its include and one line here, at
+// its game's position.
+
+#include "shell/page_list.h"
+
+#include "anagrams/anagram_game.h"
+#include "app/app.h"
+#include "cerca/cerca_game.h"
+#include "dizio/dizio_game.h"
+#include "parole/parole_game.h"
+#include "shell/anagr_page.h"
+#include "shell/cerca_page.h"
+#include "shell/cern_page.h"
+#include "shell/curio_page.h"
+#include "shell/decrit_page.h"
+#include "shell/dizio_page.h"
+#include "shell/metagr_page.h"
+#include "shell/parole_page.h"
+#include "shell/trova_page.h"
+
+namespace sillabor::shell {
+
+std::vector<TGamePage*> MakePages(App& app) {
+    return {
+        new TAnagrPage(app, app.Get<AnagramGame>()),
+        new TParolePage(app, app.Get<ParoleGame>()),
+        new TCercaPage(app, app.Get<CercaGame>()),
+        new TTrovaPage(app),
+        new TMetagrPage(app),
+        new TDecritPage(app),
+        new TCurioPage(app),
+        new TCernPage(app),
+        new TDizioPage(app, app.Get<DizioGame>()),
+    };
+}
+
+}  // namespace sillabor::shell

@@ -1,0 +1,123 @@
+// The printer: the separator rule, the line buffer and the automatic-saving tee.
+
+#include "base/output.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/fixture_dictionary.h"
+
+namespace sillabor {
+namespace {
+
+using test::CollectingSink;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+using Lines = std::vector<std::string>;
+
+const std::string kDashes(50, '-');
+
+struct OutputTest : ::testing::Test {
+    TempFolder folder;
+    CollectingSink sink;
+    Output out;
+    OutputTest() { out.SetSink(&sink); }
+};
+
+TEST_F(OutputTest, NeverPrintsTwoSeparatorsInARow) {
+    out.PrintSeparator();
+    out.PrintSeparator();
+    out.PrintLine("uno");
+    out.PrintSeparator();
+    out.PrintSeparator();
+    out.PrintString("");
+    out.PrintSeparator();
+    EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes}));
+}
+
+TEST_F(OutputTest, LineBufferIsPrintedUpToItsNul) {
+    std::snprintf(out.LineBuffer, sizeof out.LineBuffer, "%s <-> %s", "roma", "amor");
+    out.PrintLineBuffer();
+    EXPECT_EQ(sink.Lines(), (Lines{"roma <-> amor"}));
+}
+
+TEST_F(OutputTest, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {
+    auto path = folder.path() / "Parole.txt";
+    ASSERT_TRUE(out.BeginAutosave(path, false));
+    out.PrintLine("citt\xE0");
+    out.PrintSeparator();
+    out.PrintLine("RICERCA INTERROTTA");
+    out.EndAutosave();
+    out.PrintLine("dopo");
+    EXPECT_EQ(sink.Lines(),
+              (Lines{"Salvo i risultati in Parole.txt", kDashes, "citt\xE0", kDashes, "RICERCA INTERROTTA", "dopo"}));
+    // The file gets what followed the notice, in UTF-8.
+    EXPECT_EQ(ReadFile(path), "citt\xC3\xA0\n" + kDashes + "\nRICERCA INTERROTTA\n============================\n");
+    EXPECT_EQ(sink.Clears(), 1);
+}
+
+TEST_F(OutputTest, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
+    auto path = folder.path() / "Parole.txt";
+    ASSERT_TRUE(out.BeginAutosave(path, true));
+    out.PrintLine("uno");
+    out.EndAutosave();
+    ASSERT_TRUE(out.BeginAutosave(path, true));
+    out.PrintLine("due");
+    out.EndAutosave();
+    Lines lines = sink.Lines();
+    EXPECT_EQ(lines[0], "Accodo i risultati a Parole.txt (lungo 0 bytes)");
+    EXPECT_EQ(lines[3], "Accodo i risultati a Parole.txt (lungo 33 bytes)");
+    EXPECT_EQ(ReadFile(path), "uno\n============================\ndue\n============================\n");
+}
+
+TEST_F(OutputTest, SaveFileThatCannotBeOpenedMeansNoSaving) {
+    EXPECT_FALSE(out.BeginAutosave(folder.path() / "missing" / "Cerca.txt", false));
+    EXPECT_FALSE(out.IsSaving());
+    EXPECT_TRUE(sink.Lines().empty());
+}
+
+TEST_F(OutputTest, SaveFileThatFailsOnWriteSaysSoOnceAndPrintingGoesOn) {
+    const auto path = folder.path() / "Cerca.txt";
+    std::filesystem::create_symlink("/dev/full", path);
+    ASSERT_TRUE(out.BeginAutosave(path, false));
+    for (int i = 0; i < 2000; ++i) out.PrintLine("riga " + std::to_string(i));
+    out.EndAutosave();
+    const Lines lines = sink.Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         "Errore: impossibile scrivere il file Salvataggi/Cerca.txt: salvataggio interrotto"),
+              1);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("riga ", 0) == 0; }),
+              2000);
+    EXPECT_FALSE(out.IsSaving());
+}
+
+TEST_F(OutputTest, ConcurrentPrintersLoseNoLine) {
+    auto print = [this](char tag) {
+        for (int i = 0; i < 2000; ++i) {
+            std::string line(1, tag);
+            line += std::to_string(i);
+            out.PrintLine(line);
+        }
+    };
+    std::thread a(print, 'a'), b(print, 'b');
+    a.join();
+    b.join();
+    Lines lines = sink.Lines();
+    ASSERT_EQ(lines.size(), 4000u);
+    int nextA = 0, nextB = 0;
+    for (const std::string& line : lines) {
+        int& next = line[0] == 'a' ? nextA : nextB;
+        EXPECT_EQ(line.substr(1), std::to_string(next));
+        ++next;
+    }
+}
+
+}  // namespace
+}  // namespace sillabor
