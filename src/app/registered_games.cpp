@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "cerca/cerca_game.h"
 #include "dizio/dizio_game.h"
+#include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
 
 namespace sillabor {
@@ -12,6 +13,7 @@ void RegisterGames(App& app) {
     ParoleGame& parole = app.Register<ParoleGame>();
     app.Register<AnagramGame>(parole.filters);
     app.Register<CercaGame>();
+    app.Register<LadderGame>();
     app.Register<DizioGame>();
 }
 
