@@ -8,12 +8,14 @@ namespace sillabor::cli {
 void AddAnagrCommand(CLI::App& app, CommandAction& action);
 void AddCercaCommand(CLI::App& app, CommandAction& action);
 void AddDizioCommand(CLI::App& app, CommandAction& action);
+void AddMetagrCommand(CLI::App& app, CommandAction& action);
 void AddParoleCommand(CLI::App& app, CommandAction& action);
 
 void AddPageCommands(CLI::App& app, CommandAction& action) {
     AddAnagrCommand(app, action);
     AddCercaCommand(app, action);
     AddDizioCommand(app, action);
+    AddMetagrCommand(app, action);
     AddParoleCommand(app, action);
 }
 

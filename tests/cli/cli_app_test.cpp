@@ -47,6 +47,10 @@ struct CliTest : ::testing::Test {
     CliRun Cerca(Args options) { return Command("cerca", std::move(options)); }
 };
 
+struct CliMetagrTest : CliTest {
+    Args Words() const override { return {"cane", "care", "mare", "pane", "rame"}; }
+};
+
 struct CliCercaTest : CliTest {
     Args Words() const override { return {"mare", "male", "rame", "amare", "casa"}; }
 };
@@ -186,6 +190,29 @@ TEST_F(CliCercaTest, CategoriesNotYetAvailableAndBadOptionsAreUsageErrors) {
         << later.err;
     for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {}}) {
         CliRun r = Cerca(args);
+        EXPECT_EQ(r.code, 2) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliMetagrTest, PrintsTheWindowsLinesForTheNormalisedWords) {
+    CliRun r = Command("metagr", {"C\xC3\xA0ne", "MARE!"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, " 1 cane\n 2 care\n 3 mare\n  \n" + kClosing.substr(0, 51) + "F I N E\n");
+    EXPECT_NE(r.err.find("\nGenerati 1 in "), std::string::npos) << r.err;
+
+    r = Command("metagr", {"mare", "rame", "--metanagramma", "--aggiunta-scarto", "--lung-min", "2"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Le due parole sono una l'anagramma dell'altra !\n");
+    r = Command("metagr", {"mare", "mare"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "Le due parole sono uguali !\n");
+}
+
+TEST_F(CliMetagrTest, WordsLongerThanTheFieldsAndBadLengthsAreUsageErrors) {
+    for (const Args& args : {Args{"precipitevolissimevolmente", "mare"}, Args{"cane", "mare", "--lung-min", "7"},
+                             Args{"cane"}}) {
+        CliRun r = Command("metagr", args);
         EXPECT_EQ(r.code, 2) << r.err;
         EXPECT_EQ(r.out, "");
     }
