@@ -1,7 +1,17 @@
 #pragma once
 // The "Metagr" page: word ladders between two words.
 
+#include "ladder/ladder_state.h"
 #include "shell/game_page.h"
+#include "shell/widget_helpers.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace sillabor {
+class LadderGame;
+}
 
 namespace sillabor::shell {
 
@@ -9,9 +19,29 @@ class TMetagrPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TMetagrPage(App& app, QWidget* parent = nullptr);
+    TMetagrPage(App& app, LadderGame& game, QWidget* parent = nullptr);
+
     QString StartCaption() const override { return "Trova"; }
-    QStringList HelpKeys() const override { return {"METAGRAMMI"}; }
+    bool CanStart() const override { return true; }
+    // Normalises both words, writes them back into the fields and hands the
+    // page to the search.
+    bool PrepareSearch(int& game, int& option) override;
+    QList<QWidget*> TextFields() const override { return {MetaDa, MetaA}; }
+    QStringList HelpKeys() const override;
+
+    QLineEdit* MetaDa;
+    QLineEdit* MetaA;
+    QCheckBox* ASMeta;
+    QCheckBox* MetAna;
+    QComboBox* LMinMeta;
+
+private:
+    // The minimum length is offered only with additions and removals.
+    void ASMetaClick();
+
+    LadderGame& game_;
+    FieldBinding<LadderPage> binding_;
+    QWidget* minLengthBox_;
 };
 
 }  // namespace sillabor::shell

@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "cerca/cerca_game.h"
 #include "dizio/dizio_game.h"
+#include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
 #include "shell/anagr_page.h"
 #include "shell/cerca_page.h"
@@ -26,7 +27,7 @@ std::vector<TGamePage*> MakePages(App& app) {
         new TParolePage(app, app.Get<ParoleGame>()),
         new TCercaPage(app, app.Get<CercaGame>()),
         new TTrovaPage(app),
-        new TMetagrPage(app),
+        new TMetagrPage(app, app.Get<LadderGame>()),
         new TDecritPage(app),
         new TCurioPage(app),
         new TCernPage(app),

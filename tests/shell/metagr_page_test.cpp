@@ -1,0 +1,64 @@
+// The "Metagr" page: the minimum length shown only with additions and
+// removals, and Enter in a field writing back the normalised words and
+// printing the ladder.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "ladder/ladder_game.h"
+#include "shell/metagr_page.h"
+#include "shell/shell_test_support.h"
+#include "support/fixture_dictionary.h"
+
+using sillabor::App;
+using sillabor::LadderGame;
+using sillabor::shell::TMetagrPage;
+using sillabor::shell::TThreadSortForm;
+using namespace sillabor::test;
+
+class MetagrPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theMinimumLengthIsShownOnlyWithAdditionsAndRemovals() {
+        TempFolder folder;
+        App app(folder.path());
+        TMetagrPage page(app, app.Get<LadderGame>());
+        QCOMPARE(page.LMinMeta->count(), 6);
+        QCOMPARE(page.LMinMeta->currentText(), QString("4"));
+        QVERIFY(!page.LMinMeta->isVisibleTo(&page));
+        page.ASMeta->setChecked(true);
+        QVERIFY(page.LMinMeta->isVisibleTo(&page));
+        page.ASMeta->setChecked(false);
+        QVERIFY(!page.LMinMeta->isVisibleTo(&page));
+    }
+
+    void enterWritesBackTheWordsAndPrintsTheLadder() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", {"cane", "care", "mare", "pane"});
+        TThreadSortForm window(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
+        auto* page = qobject_cast<TMetagrPage*>(window.Page(sillabor::kGameLadder));
+        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameLadder);
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+
+        page->MetaDa->setText(QString::fromUtf8("C\u00e0ne!"));
+        page->MetaA->setText(" MARE");
+        page->ASMeta->setChecked(true);
+        page->LMinMeta->setCurrentIndex(5);
+        QTest::keyClick(page->MetaA, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        QCOMPARE(page->MetaDa->text(), QString("cane"));
+        QCOMPARE(page->MetaA->text(), QString("mare"));
+        QCOMPARE(window.app().Get<LadderGame>().page.LMinMeta, 6);
+        QCOMPARE(OutputLines(window), (QStringList{" 1 cane", " 2 care", " 3 mare", "  ",
+                                                   QString(50, '-'), "F I N E"}));
+    }
+};
+
+QTEST_MAIN(MetagrPageTest)
+#include "metagr_page_test.moc"
