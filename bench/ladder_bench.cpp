@@ -1,0 +1,47 @@
+// Word ladder benchmarks on the large dictionary, already loaded, with every
+// option on (additions and removals down to one letter, anagrams): a ladder
+// between two unrelated seven-letter words. The first search on a dictionary
+// groups its moves; later searches reuse the groups. Printed lines go nowhere.
+
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_support.h"
+#include "ladder/ladder_search.h"
+
+using namespace sillabor;
+
+namespace {
+
+const LadderPage kFormicaPianeta{"formica", "pianeta", true, true, 1};
+
+void RunLadder(benchmark::State& state, App* app, bool freshIndex) {
+    if (app == nullptr) {
+        state.SkipWithError("the dictionary is missing: run bench/make-large-dictionary.sh");
+        return;
+    }
+    LadderState ladder;
+    NeighbourIndex kept;
+    kept.Prepare(app->dict);
+    for (auto _ : state) {
+        NeighbourIndex fresh;
+        app->state.FoundCount = 0;
+        LadderRun run{app->dict, app->out, app->state, kFormicaPianeta, ladder, freshIndex ? fresh : kept};
+        LadderSearch(run);
+    }
+    state.counters["chains"] = app->state.FoundCount.load();
+    state.counters["level"] = ladder.FoundLevel;
+}
+
+// Grouping the moves of the dictionary, then the search.
+void BM_LadderFirstSearchLarge(benchmark::State& state) { RunLadder(state, bench::LargeApp(), true); }
+// The search alone: labelling and walk back.
+void BM_LadderSearchLarge(benchmark::State& state) { RunLadder(state, bench::LargeApp(), false); }
+void BM_LadderFirstSearchDefault(benchmark::State& state) { RunLadder(state, bench::DefaultApp(), true); }
+
+}  // namespace
+
+BENCHMARK(BM_LadderFirstSearchLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LadderSearchLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LadderFirstSearchDefault)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
