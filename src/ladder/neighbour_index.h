@@ -35,8 +35,10 @@ private:
     // Words longer than this (or with other bytes than a-z) are left to the lookups.
     static constexpr int kIndexedLength = 24;
 
-    void BuildGroups(const Dictionary& dict);
-    void BuildClasses(const Dictionary& dict);
+    // Fills textOrder_ and returns the words' offsets in that order.
+    std::vector<uint32_t> SortTextOrder(const Dictionary& dict);
+    void BuildClasses(const Dictionary& dict, const std::vector<uint32_t>& offsets);
+    void BuildGroups(const Dictionary& dict, const std::vector<uint32_t>& offsets);
 
     const Dictionary* dict_ = nullptr;
     uint32_t generation_ = 0;
