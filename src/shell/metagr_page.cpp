@@ -48,8 +48,10 @@ TMetagrPage::TMetagrPage(App& app, LadderGame& game, QWidget* parent)
     column->setContentsMargins(6, 6, 6, 4);
     column->setSpacing(4);
     column->addLayout(fields);
-    column->addWidget(ASMeta);
-    column->addWidget(minLengthBox_);
+    auto* addRemove = new QHBoxLayout;
+    addRemove->addWidget(ASMeta);
+    addRemove->addWidget(minLengthBox_);
+    column->addLayout(addRemove);
     column->addWidget(MetAna);
     column->addStretch(1);
 
