@@ -77,6 +77,13 @@ struct Lists {
 
     explicit Lists(int longest) : forward(static_cast<size_t>(longest) + 1), reversed(forward.size()) {}
 
+    void Reserve(int length, size_t words) {
+        for (auto* list : {&forward[length], &reversed[length]}) {
+            list->codes.reserve(words);
+            list->slots.reserve(words);
+        }
+    }
+
     void Add(int length, int32_t slot, Code code, Code reversedCode) {
         forward[length].codes.push_back(code);
         forward[length].slots.push_back(slot);
@@ -108,20 +115,16 @@ struct GroupSink {
         refs.push_back((static_cast<uint64_t>(slot) << 32) | (Current() << 1));
     }
     // Room for the groups of `entries` words at a position: about a third of
-    // them end in a group. Room never used costs nothing.
+    // them end in a group. Room never used costs no memory.
     void Reserve(size_t entries) {
         groupStart.reserve(entries / 4);
         groupParent.reserve(entries / 4);
         members.reserve(entries / 2);
         refs.reserve(entries / 2);
     }
-    // Appends the groups of another sink, numbered after these.
-    void Append(const GroupSink& other) {
-        groupStart.reserve(groupStart.size() + other.groupStart.size() + 1);
-        groupParent.reserve(groupParent.size() + other.groupParent.size());
-        members.reserve(members.size() + other.members.size());
-        refs.reserve(refs.size() + other.refs.size());
-        const auto firstGroup = static_cast<uint64_t>(groupStart.size());
+    // Appends another sink's groups, numbered after these.
+    void Take(const GroupSink& other) {
+        const auto firstGroup = static_cast<uint64_t>(groupParent.size());
         const auto firstMember = static_cast<uint32_t>(members.size());
         for (uint32_t start : other.groupStart) groupStart.push_back(start + firstMember);
         groupParent.insert(groupParent.end(), other.groupParent.begin(), other.groupParent.end());
@@ -200,6 +203,41 @@ private:
     std::vector<int32_t> next_;
 };
 
+// Most runs are this short: their keys are compared directly.
+constexpr size_t kSmallRun = 8;
+
+template <typename Code>
+void GroupSmallRun(const LengthList<Code>& longer, const LengthList<Code>& shorter, size_t i, size_t iEnd, size_t j,
+                   size_t jEnd, int p, GroupSink& sink) {
+    Code keys[kSmallRun];
+    int32_t slots[kSmallRun];
+    size_t n = 0;
+    const size_t parents = jEnd - j;
+    for (size_t k = j; k < jEnd; ++k, ++n) {
+        keys[n] = shorter.codes[k];
+        slots[n] = shorter.slots[k];
+    }
+    for (size_t k = i; k < iEnd; ++k, ++n) {
+        keys[n] = Codes<Code>::Delete(longer.codes[k], p);
+        slots[n] = longer.slots[k];
+    }
+    unsigned grouped = 0;
+    for (size_t a = parents; a < n; ++a) {
+        if (grouped & (1u << a)) continue;
+        int32_t parent = 0;
+        for (size_t b = 0; b < parents; ++b)
+            if (keys[b] == keys[a]) parent = slots[b];
+        unsigned group = 1u << a;
+        for (size_t b = a + 1; b < n; ++b)
+            if (keys[b] == keys[a]) group |= 1u << b;
+        grouped |= group;
+        if (group == (1u << a) && parent == 0) continue;
+        sink.Open(parent);
+        for (size_t b = a; b < n; ++b)
+            if (group & (1u << b)) sink.Member(slots[b]);
+    }
+}
+
 // The groups of the words in `longer` that differ at letter p, with the word of
 // `shorter` (one letter less) that each of them gives without it. Words that
 // share their first p letters are neighbours in both lists, so each such run
@@ -230,6 +268,8 @@ void GroupAt(const LengthList<Code>& longer, const LengthList<Code>& shorter, in
                     sink.Member(longer.slots[i]);
                 }
             }
+        } else if (iEnd - i + jEnd - j <= kSmallRun) {
+            GroupSmallRun<Code>(longer, shorter, i, iEnd, j, jEnd, p, sink);
         } else {
             run.Begin(iEnd - i + jEnd - j);
             for (size_t k = j; k < jEnd; ++k) run.Parent(shorter.codes[k], shorter.slots[k]);
@@ -263,9 +303,9 @@ void GroupTasks(const Lists<Code>& lists, const std::vector<GroupTask>& tasks, G
 
 // Every position of the lengths from `from` to `to`, in two shares of about
 // the same work (the words of the length and of the one below it), the first
-// for a second thread.
+// on a second thread. Each share's groups go to a sink of its own.
 template <typename Code>
-void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink& sink) {
+void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink (&sinks)[2]) {
     std::vector<GroupTask> shares[2];
     size_t work[2] = {0, 0}, entries[2] = {0, 0};
     for (int length = to; length >= from; --length) {
@@ -277,18 +317,15 @@ void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink& sink) {
             entries[share] += lists.forward[length].codes.size();
         }
     }
-    GroupSink second;
-    second.Reserve(entries[0]);
-    sink.Reserve(entries[1]);
+    for (int share = 0; share < 2; ++share) sinks[share].Reserve(entries[share]);
     std::future<void> helper;
     try {
-        helper = std::async(std::launch::async, [&] { GroupTasks(lists, shares[0], second); });
+        helper = std::async(std::launch::async, [&] { GroupTasks(lists, shares[0], sinks[0]); });
     } catch (const std::system_error&) {
-        GroupTasks(lists, shares[0], second);
+        GroupTasks(lists, shares[0], sinks[0]);
     }
-    GroupTasks(lists, shares[1], sink);
+    GroupTasks(lists, shares[1], sinks[1]);
     if (helper.valid()) helper.get();
-    sink.Append(second);
 }
 
 }  // namespace
@@ -339,6 +376,9 @@ void NeighbourIndex::BuildGroups(const Dictionary& dict, const std::vector<uint3
     indexedLength_.assign(slotCount, 0);
     Lists<uint64_t> narrow(kNarrowLetters);
     std::vector<std::vector<int32_t>> wideSlots(kWideLetters + 1);
+    std::vector<size_t> perLength(256, 0);
+    for (uint8_t length : lengthOf) ++perLength[length];
+    for (int length = 1; length <= kNarrowLetters; ++length) narrow.Reserve(length, perLength[length]);
     for (int32_t s = 1; s < dict.WordCount; ++s) {
         const int length = lengthOf[s];
         if (length == kUnindexed) continue;
@@ -348,8 +388,9 @@ void NeighbourIndex::BuildGroups(const Dictionary& dict, const std::vector<uint3
     }
     narrow.Sort();
 
-    GroupSink sink;
-    GroupLengths(narrow, 1, kNarrowLetters, sink);
+    // The groups of the two shares of the work, numbered one after the other.
+    GroupSink sinks[2];
+    GroupLengths(narrow, 1, kNarrowLetters, sinks);
     narrow = Lists<uint64_t>(0);
     if (std::any_of(wideSlots.begin() + kNarrowLetters + 1, wideSlots.end(), [](const auto& v) { return !v.empty(); })) {
         Lists<Wide> wide(kWideLetters);
@@ -359,21 +400,38 @@ void NeighbourIndex::BuildGroups(const Dictionary& dict, const std::vector<uint3
                 wide.Add(length, slot, Codes<Wide>::Encode(w, length, false), Codes<Wide>::Encode(w, length, true));
             }
         wide.Sort();
-        GroupLengths(wide, kNarrowLetters + 1, kWideLetters, sink);
+        GroupSink wideSinks[2];
+        GroupLengths(wide, kNarrowLetters + 1, kWideLetters, wideSinks);
+        for (int share = 0; share < 2; ++share) sinks[share].Take(wideSinks[share]);
     }
-    sink.groupStart.push_back(static_cast<uint32_t>(sink.members.size()));
-    groupStart_ = std::move(sink.groupStart);
-    groupParent_ = std::move(sink.groupParent);
-    members_ = std::move(sink.members);
-    const std::vector<uint64_t>& refs = sink.refs;
+
+    const size_t groups = sinks[0].groupParent.size() + sinks[1].groupParent.size();
+    groupStart_.clear();
+    groupStart_.reserve(groups + 1);
+    groupParent_.clear();
+    groupParent_.reserve(groups);
+    members_.clear();
+    members_.reserve(sinks[0].members.size() + sinks[1].members.size());
+    for (const GroupSink& sink : sinks) {
+        const auto firstMember = static_cast<uint32_t>(members_.size());
+        for (uint32_t start : sink.groupStart) groupStart_.push_back(start + firstMember);
+        groupParent_.insert(groupParent_.end(), sink.groupParent.begin(), sink.groupParent.end());
+        members_.insert(members_.end(), sink.members.begin(), sink.members.end());
+    }
+    groupStart_.push_back(static_cast<uint32_t>(members_.size()));
 
     // Each word's refs, by slot.
     refStart_.assign(slotCount + 1, 0);
-    for (uint64_t r : refs) ++refStart_[(r >> 32) + 1];
+    for (const GroupSink& sink : sinks)
+        for (uint64_t r : sink.refs) ++refStart_[(r >> 32) + 1];
     for (size_t s = 0; s < slotCount; ++s) refStart_[s + 1] += refStart_[s];
-    refs_.resize(refs.size());
+    refs_.resize(refStart_[slotCount]);
     std::vector<uint32_t> next(refStart_.begin(), refStart_.end() - 1);
-    for (uint64_t r : refs) refs_[next[r >> 32]++] = static_cast<uint32_t>(r);
+    const uint32_t secondGroups = static_cast<uint32_t>(sinks[0].groupParent.size()) << 1;
+    for (int share = 0; share < 2; ++share) {
+        const uint32_t shift = share == 0 ? 0 : secondGroups;
+        for (uint64_t r : sinks[share].refs) refs_[next[r >> 32]++] = static_cast<uint32_t>(r) + shift;
+    }
 }
 
 std::vector<uint32_t> NeighbourIndex::SortTextOrder(const Dictionary& dict) {
