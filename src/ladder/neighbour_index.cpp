@@ -348,6 +348,8 @@ void NeighbourIndex::BeginSearch() {
 }
 
 void NeighbourIndex::BuildGroups(const Dictionary& dict, const std::vector<uint32_t>& offsets) {
+    // An indexed word's insertions are coded too.
+    static_assert(kIndexedLength + 1 == kWideLetters);
     const auto slotCount = static_cast<size_t>(dict.WordCount) + 1;
     // The words read in text order, which is cheaper than in slot order: each
     // one's length and, up to 12 letters, its codes.
