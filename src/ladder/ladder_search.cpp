@@ -27,6 +27,12 @@ int DifferingPositions(std::string_view a, std::string_view b) {
     return count;
 }
 
+// True when the word at `at` came earlier in the list: a word beside a double
+// letter is listed once for each, and its chains are printed once.
+bool Repeated(const std::vector<int32_t>& list, std::vector<int32_t>::const_iterator at) {
+    return std::find(list.begin(), at, *at) != at;
+}
+
 // The messages that end the search before any labelling: -1 when none applies,
 // else what LadderSearch returns.
 int EarlyAnswer(const LadderState& s, Output& out) {
@@ -113,11 +119,12 @@ const std::vector<int32_t>& Ladder::BackFrom(int32_t slot, int level) {
 bool Ladder::WalkBack(int32_t slot, int level) {
     if (run_.state.Stopping()) return true;
     if (level == 1) return PrintChain();
-    for (int32_t n : BackFrom(slot, level)) {
+    const std::vector<int32_t>& back = BackFrom(slot, level);
+    for (auto n = back.begin(); n != back.end(); ++n) {
         // A chain through the end word is never printed: no need to walk it.
-        if (marks_[n] != level || n == endSlot_) continue;
-        s_.Path[level] = n;
-        if (WalkBack(n, level - 1)) return true;
+        if (marks_[*n] != level || *n == endSlot_ || Repeated(back, n)) continue;
+        s_.Path[level] = *n;
+        if (WalkBack(*n, level - 1)) return true;
     }
     return false;
 }
@@ -169,12 +176,14 @@ bool Ladder::Run() {
         ++level_;
         frontier_.swap(next_);
         next_.clear();
-        for (int32_t e : s_.EndNeighbours) {
-            if (marks_[e] != level_) continue;
+        const std::vector<int32_t>& ends = s_.EndNeighbours;
+        for (auto e = ends.begin(); e != ends.end(); ++e) {
+            if (marks_[*e] != level_) continue;
             ++s_.EndNeighboursReached;
+            if (Repeated(ends, e)) continue;
             s_.FoundLevel = level_;
-            s_.Path[level_] = e;
-            if (WalkBack(e, level_ - 1)) return false;
+            s_.Path[level_] = *e;
+            if (WalkBack(*e, level_ - 1)) return false;
         }
         if (s_.EndNeighboursReached == s_.EndNeighbourCount) break;
         // Chains longer than the levels a byte holds are not followed.

@@ -69,6 +69,11 @@ TEST_F(LadderTest, PrintsEveryShortestChainByEndNeighbour) {
               " 1 sane| 2 sale| 3 sole| 4 mole|  |"
               " 1 sane| 2 sale| 3 male| 4 mole|  |"
               " 1 sane| 2 sale| 3 male| 4 mare| 5 more| 6 mole|  |--|F I N E");
+    // Beside a double letter a word is listed twice: its chains print once.
+    f.LoadDefault({"cosa", "casa", "cassa", "tassa"});
+    EXPECT_EQ(Ladder("cosa", "cassa", true), " 1 cosa| 2 casa| 3 cassa|  |--|F I N E");
+    EXPECT_EQ(Ladder("cosa", "tassa", true), " 1 cosa| 2 casa| 3 cassa| 4 tassa|  |--|F I N E");
+    f.LoadDefault(kSaleWords);
     // No chain: the end cannot be reached, or has no neighbour at all.
     EXPECT_EQ(Ladder("sale", "rosa"), "--|F I N E");
     EXPECT_EQ(Ladder("sale", "xyzw"), "--|F I N E");
