@@ -89,7 +89,8 @@ private:
         marks_[slot] = static_cast<uint8_t>(level_ + 1);
         next_.push_back(slot);
     }
-    // The neighbours of the word of `slot`, kept per level of the walk.
+    // The words from which one move reaches the word of `slot`, in printing
+    // order; one list per level of the walk.
     const std::vector<int32_t>& BackFrom(int32_t slot, int level);
     // Walks back from the word of `slot` to the words labelled `level`; true
     // asks to stop.
