@@ -4,6 +4,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
+#include "cli/cli_folder.h"
 
 namespace sillabor::cli {
 
@@ -60,14 +61,21 @@ std::string ItalianParseError(const CLI::ParseError& e) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals) {
     CliContext ctx(out, err);
+    ctx.outIsTerminal = terminals.out;
+    ctx.errIsTerminal = terminals.err;
     CLI::App app{"Sillabor: giochi di parole sul dizionario, dalla riga di comando.", "sillabor-cli"};
     UseItalianLabels(app);
     app.option_defaults()->always_capture_default()->group("Opzioni");
     app.set_help_flag("-h,--help", "Mostra questo aiuto ed esce");
-    app.add_option("--cartella", ctx.folder, "Cartella di lavoro, con Dizionari/ e Salvataggi/")
-        ->type_name("DIR");
+    app.set_version_flag("--version", std::string("sillabor-cli ") + SILLABOR_VERSION, "Mostra la versione ed esce");
+    CLI::Option* folderOption =
+        app.add_option("--cartella", ctx.folder,
+                       "Cartella di lavoro, con Dizionari/ e Salvataggi/ (se manca: la cartella corrente se ha "
+                       "Dizionari/, altrimenti ~/.local/share/sillabor)")
+            ->type_name("DIR")
+            ->default_str("");
     app.add_option("--dizionario", ctx.dictionary, "Dizionario da caricare")->type_name("NOME");
     app.add_option("--seme", ctx.seed, "Seme dei numeri casuali, per ripetere una ricerca casuale")
         ->type_name("N");
@@ -84,6 +92,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         out << app.help();
+        return kExitOk;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
         return kExitOk;
     } catch (const CLI::CallForAllHelp&) {
         out << app.help("", CLI::AppFormatMode::All);
@@ -106,6 +117,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         ctx.UsageError("manca il comando");
         return kExitUsage;
     }
+    UseWorkingFolder(ctx, folderOption->count() > 0);
     ctx.MakeApp();
     return action(ctx);
 }

@@ -7,8 +7,15 @@
 
 namespace sillabor::cli {
 
+// Which of the two streams are terminals.
+struct Terminals {
+    bool out = false;
+    bool err = false;
+};
+
 // Runs the command line; returns the exit code (0 success, 1 the command
-// printed an error, 2 bad usage). Never exits the process.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// printed an error, 2 bad usage). Never exits the process. A search shows its
+// progress on `err` only when that is a terminal.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals = {});
 
 }  // namespace sillabor::cli

@@ -33,6 +33,10 @@ App& CliContext::MakeApp() {
     app_ = std::make_unique<App>(folder);
     if (seed) app_->random.SeedFrom(*seed);
     app_->out.SetSink(&sink_);
+    if (errIsTerminal) {
+        ticker_ = std::make_unique<ProgressTicker>(sink_, err, [this] { return ProgressText(); });
+        app_->out.SetSink(ticker_.get());
+    }
     started_ = std::chrono::steady_clock::now();
     gStopFlag = &app_->state.StopRequested;
     std::signal(SIGINT, OnInterrupt);
@@ -46,7 +50,7 @@ int CliContext::LoadChosenDictionary(bool linesAreResult) {
     GameContext game = w.Context();
     if (w.Get<DizioGame>().Scan(game) != 0) return kExitError;
     w.dict.DictionaryName = dictionary;
-    int status = RunGame(w, kGameDictionary, kDictionaryLoad);
+    int status = RunGameShowingProgress(kGameDictionary, kDictionaryLoad, !linesAreResult);
     out.flush();
     if (w.IsFatal()) return kExitError;
     return status == 0 ? kExitOk : kExitError;
@@ -58,7 +62,7 @@ int CliContext::RunPageSearch(int game, int option) {
     started_ = std::chrono::steady_clock::now();
     // As in the window, a finished search (the load) leaves the status mode at 0.
     w.state.StatusMode = kStatusGenerated;
-    int status = RunGame(w, game, option);
+    int status = RunGameShowingProgress(game, option, false);
     if (w.state.StopRequested) {
         w.out.PrintSeparator();
         w.out.PrintLine("RICERCA INTERROTTA");
@@ -79,6 +83,26 @@ int CliContext::RunPageCommand(int game, int option, const std::function<void(Ap
     if (fill) fill(app());
     int searchCode = RunPageSearch(game, option);
     return loadCode != kExitOk ? loadCode : searchCode;
+}
+
+int CliContext::RunGameShowingProgress(int game, int option, bool linesOnStderr) {
+    if (!ticker_) return RunGame(app(), game, option);
+    ticker_->SetLinesShareTerminal(linesOnStderr || outIsTerminal);
+    ticker_->Start();
+    const int status = RunGame(app(), game, option);
+    ticker_->Stop();
+    return status;
+}
+
+// The window's status-bar text: only the reports that leave the dictionary alone
+// count against its size.
+std::string CliContext::ProgressText() const {
+    const App& w = *app_;
+    const int32_t mode = w.state.StatusMode;
+    const bool ofDictionary = mode == kStatusInfoWords || mode == kStatusInfoClasses;
+    const auto elapsed = std::chrono::steady_clock::now() - started_;
+    return StatusText(mode, w.state.FoundCount, std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(),
+                      ofDictionary ? w.dict.WordCount : 0, ofDictionary ? w.dict.ClassCount : 0);
 }
 
 void CliContext::PrintStatusLine() {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "cli/progress_ticker.h"
 #include "cli/stream_sink.h"
 
 namespace sillabor::cli {
@@ -28,6 +29,9 @@ public:
     std::string folder = ".";
     std::string dictionary = "Default";
     std::optional<uint32_t> seed;
+    // Which streams are terminals: a progress line on stderr needs one.
+    bool outIsTerminal = false;
+    bool errIsTerminal = false;
 
     std::ostream& out;
     std::ostream& err;
@@ -56,8 +60,13 @@ public:
     void UsageError(const std::string& message);
 
 private:
+    // RunGame, with the progress line on a terminal while it runs.
+    int RunGameShowingProgress(int game, int option, bool linesOnStderr);
+    std::string ProgressText() const;
+
     std::unique_ptr<App> app_;
     StreamSink sink_;
+    std::unique_ptr<ProgressTicker> ticker_;
     std::chrono::steady_clock::time_point started_;
 };
 
