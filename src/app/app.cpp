@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/help_file.h"
+#include "base/working_folder.h"
 
 namespace sillabor {
 
@@ -12,7 +13,8 @@ App::App(std::filesystem::path rootFolder) : root(std::move(rootFolder)) {
     RegisterGames(*this);
 }
 
-std::filesystem::path App::HelpFile() const { return root / kHelpFileName; }
+// A working folder without its own help file reads the one installed with the program.
+std::filesystem::path App::HelpFile() const { return HelpFilePath(root, InstalledDataFolder()); }
 
 GameContext App::Context() { return GameContext{dict, out, state, random, top, *this, root}; }
 
