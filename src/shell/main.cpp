@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QFile>
+#include <QSettings>
 
+#include "shell/settings_keeper.h"
 #include "shell/thread_sort_form.h"
 #include "shell/window_start.h"
 
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
     if (start.exitCode) return *start.exitCode;
 
     TThreadSortForm window(QFile::decodeName(start.folder.root.c_str()));
+    QSettings settings("sillabor", "sillabor");
+    TSettingsKeeper keeper(settings, window);
     ShowFolderMessages(window, start.folder.messages);
     window.show();
     return app.exec();

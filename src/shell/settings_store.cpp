@@ -1,0 +1,58 @@
+#include "shell/settings_store.h"
+
+#include <QSettings>
+#include <QStringList>
+
+namespace sillabor::shell {
+
+namespace {
+
+constexpr const char* kFontKey = "uscita/carattere";
+constexpr const char* kAutosaveKey = "salvataggio/modi";
+constexpr const char* kGeometryKey = "finestra/geometria";
+constexpr const char* kPageKey = "finestra/pagina";
+
+}  // namespace
+
+void TSettingsStore::Write(const char* key, const QVariant& value) {
+    settings_.setValue(key, value);
+    settings_.sync();
+}
+
+std::optional<QFont> TSettingsStore::OutputFont() const {
+    QFont font;
+    if (!font.fromString(settings_.value(kFontKey).toString())) return std::nullopt;
+    return font;
+}
+
+void TSettingsStore::SetOutputFont(const QFont& font) { Write(kFontKey, font.toString()); }
+
+void TSettingsStore::ApplyAutosave(AutosaveSettings& autosave, int pageCount) const {
+    const QStringList modes = settings_.value(kAutosaveKey).toString().split(',');
+    for (int page = 0; page < pageCount && page < modes.size(); ++page) {
+        bool ok = false;
+        const int mode = modes[page].toInt(&ok);
+        if (ok && mode >= kSaveWrite && mode <= kSaveNone) autosave.SetMode(page, static_cast<uint8_t>(mode));
+    }
+}
+
+void TSettingsStore::SetAutosave(const AutosaveSettings& autosave, int pageCount) {
+    QStringList modes;
+    for (int page = 0; page < pageCount; ++page) modes << QString::number(autosave.Mode(page));
+    Write(kAutosaveKey, modes.join(','));
+}
+
+QByteArray TSettingsStore::Geometry() const { return settings_.value(kGeometryKey).toByteArray(); }
+
+void TSettingsStore::SetGeometry(const QByteArray& geometry) { Write(kGeometryKey, geometry); }
+
+std::optional<int> TSettingsStore::LastPage(int pageCount) const {
+    bool ok = false;
+    const int page = settings_.value(kPageKey).toInt(&ok);
+    if (!ok || page < 0 || page >= pageCount) return std::nullopt;
+    return page;
+}
+
+void TSettingsStore::SetLastPage(int page) { Write(kPageKey, page); }
+
+}  // namespace sillabor::shell
