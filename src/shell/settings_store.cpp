@@ -20,8 +20,9 @@ void TSettingsStore::Write(const char* key, const QVariant& value) {
 }
 
 std::optional<QFont> TSettingsStore::OutputFont() const {
+    const QString description = settings_.value(kFontKey).toString();
     QFont font;
-    if (!font.fromString(settings_.value(kFontKey).toString())) return std::nullopt;
+    if (description.isEmpty() || !font.fromString(description)) return std::nullopt;
     return font;
 }
 
