@@ -11,8 +11,11 @@ build="${SILLABOR_BUILD_DIR:-build}"
 [ -x "$build/sillabor" ] || scripts/build.sh
 mkdir -p docs
 settle="${1:-4}"
+# The user's stored choices (font, last page, geometry) would change the picture.
+config="$(mktemp -d)"
+trap 'rm -rf "$config"' EXIT
 
-xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+XDG_CONFIG_HOME="$config" xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   set -euo pipefail
   "$2/sillabor" &
   pid=$!
