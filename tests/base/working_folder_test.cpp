@@ -105,14 +105,6 @@ TEST_F(WorkingFolderTest, SeedingWithoutAnInstalledWordListSaysSoAndCreatesNothi
     EXPECT_FALSE(fs::exists(root / "Dizionari"));
 }
 
-TEST_F(WorkingFolderTest, NoHomeAtAllKeepsTheCurrentFolderAndSaysWhy) {
-    WorkingFolderInputs in = Inputs("");
-    in.home.clear();
-    const WorkingFolder folder = ChooseWorkingFolder(in);
-    EXPECT_EQ(folder.root, current);
-    EXPECT_EQ(folder.messages.size(), 1u);
-}
-
 TEST_F(WorkingFolderTest, HelpFileIsTheFoldersOwnElseTheInstalledOne) {
     EXPECT_EQ(HelpFilePath(current, installed), installed / "sillaboraiut.txt");
     EXPECT_EQ(HelpFilePath(current, temp.path() / "nowhere"), current / "sillaboraiut.txt");
