@@ -6,6 +6,7 @@
 #include "dizio/dizio_game.h"
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
+#include "selection/selection_game.h"
 
 namespace sillabor {
 
@@ -14,6 +15,7 @@ void RegisterGames(App& app) {
     app.Register<AnagramGame>(parole.filters);
     app.Register<CercaGame>();
     app.Register<LadderGame>();
+    app.Register<SelectionGame>();
     app.Register<DizioGame>();
 }
 

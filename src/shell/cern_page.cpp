@@ -1,25 +1,119 @@
 #include "shell/cern_page.h"
 
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
 #include "app/app.h"
 
 namespace sillabor::shell {
 
-TCernPage::TCernPage(App& app, QWidget* parent)
-    : TGamePage(app, GameInfo{kGameSelection, "Cern", "Cernite", ""}, parent) {
-    AddPlaceholder();
+namespace {
+
+QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent) {
+    auto* edit = Named<QLineEdit>(name, parent);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+}  // namespace
+
+TCernPage::TCernPage(App& app, SelectionGame& game, QWidget* parent)
+    : TGamePage(app, game.Info(), parent), game_(game) {
+    cernIn = LimitedEdit("cernIn", kCernInMaxLength, this);
+    cernOut = LimitedEdit("cernOut", kCernOutMaxLength, this);
+    cernOut->setReadOnly(true);
+    cernOut->setFocusPolicy(Qt::ClickFocus);
+    cernGoalLab = Named<QLabel>("cernGoalLab", "Goal", this);
+    cernGoal = LimitedEdit("cernGoal", kCernGoalMaxLength, this);
+    for (QWidget* goal : {static_cast<QWidget*>(cernGoalLab), static_cast<QWidget*>(cernGoal)}) KeepRoomWhenHidden(goal);
+    CernCanc = Named<QPushButton>("CernCanc", "Cancella", this);
+    CernCanc->setFocusPolicy(Qt::TabFocus);
+
+    auto* modes = new QWidget(this);
+    modes->setObjectName("RadioCernBox");
+    auto* modeColumn = new QVBoxLayout(modes);
+    modeColumn->setContentsMargins(0, 0, 0, 0);
+    RadioCern = new QButtonGroup(modes);
+    RadioCern->setObjectName("RadioCern");
+    const char* captions[] = {"cernita on-the-fly", "completa la cernita"};
+    for (int mode : {kCernOnTheFly, kCernComplete}) {
+        auto* item = new QRadioButton(captions[mode], modes);
+        item->setObjectName(QString("RadioCern%1").arg(mode));
+        RadioCern->addButton(item, mode);
+        modeColumn->addWidget(item);
+    }
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->addWidget(new QLabel("Base", this), 0, 0);
+    grid->addWidget(cernIn, 0, 1, 1, 3);
+    grid->addWidget(new QLabel("Cernita", this), 1, 0);
+    grid->addWidget(cernOut, 1, 1);
+    grid->addWidget(cernGoalLab, 2, 0);
+    grid->addWidget(cernGoal, 2, 1);
+    grid->addWidget(modes, 1, 2, 2, 1, Qt::AlignTop);
+    grid->addWidget(CernCanc, 1, 3, Qt::AlignTop | Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(10, 12, 10, 6);
+    column->addLayout(grid);
+    column->addStretch(1);
+
+    binding_.Text(cernIn, &CernPage::cernIn);
+    binding_.Text(cernGoal, &CernPage::cernGoal);
+    binding_.Choice(RadioCern, &CernPage::RadioCern);
+    binding_.ToWidgets(game_.page);
+    const bool complete = game_.page.RadioCern == kCernComplete;
+    cernGoalLab->setVisible(complete);
+    cernGoal->setVisible(complete);
+
+    connect(cernIn, &QLineEdit::textChanged, this, &TCernPage::cernInChange);
+    connect(cernGoal, &QLineEdit::textChanged, this, &TCernPage::cernGoalChange);
+    connect(RadioCern, &QButtonGroup::idClicked, this, &TCernPage::RadioCernClick);
+    connect(CernCanc, &QPushButton::clicked, this, &TCernPage::CernCancClick);
 }
 
 void TCernPage::PageShown() {
-    const Dictionary& dict = app_.dict;
-    const uint32_t generation = dict.Generation.load(std::memory_order_relaxed);
-    if (dict.IsLoaded() && (!masksComputed_ || masksGeneration_ != generation)) {
-        masks_.resize(static_cast<size_t>(dict.ClassCount));
-        for (int32_t i = 0; i < dict.ClassCount; ++i)
-            masks_[static_cast<size_t>(i)] = ParityMask(dict.Classes[static_cast<size_t>(i)]);
-        masksGeneration_ = generation;
-        masksComputed_ = true;
-    }
+    game_.PageShown(app_.dict);
     app_.state.StatusMode = kStatusFoundMale;
+    RadioCernClick();
+}
+
+void TCernPage::cernInChange() {
+    binding_.ToRecord(game_.page);
+    GameContext ctx = app_.Context();
+    Show(game_.BaseChanged(ctx));
+}
+
+void TCernPage::cernGoalChange() {
+    binding_.ToRecord(game_.page);
+    GameContext ctx = app_.Context();
+    Show(game_.GoalChanged(ctx));
+}
+
+void TCernPage::RadioCernClick() {
+    binding_.ToRecord(game_.page);
+    const bool complete = game_.page.RadioCern == kCernComplete;
+    cernGoalLab->setVisible(complete);
+    cernGoal->setVisible(complete);
+    GameContext ctx = app_.Context();
+    Show(game_.ModeChosen(ctx));
+}
+
+void TCernPage::CernCancClick() {
+    cernIn->clear();
+    if (game_.page.RadioCern == kCernComplete) cernGoal->clear();
+}
+
+void TCernPage::Show(const CernShown& shown) {
+    cernOut->setText(ToQString(shown.cernOut));
+    if (shown.status) emit ShowStatus(ToQString(*shown.status));
 }
 
 }  // namespace sillabor::shell

@@ -1,10 +1,16 @@
 #pragma once
-// The "Cern" page: words chosen from a set of letters as the user types.
+// The "Cern" page: words chosen from a set of letters as the user types. Its
+// handlers run the selection on the window thread at every change; the page
+// starts no search.
 
-#include <cstdint>
-#include <vector>
-
+#include "selection/selection_game.h"
 #include "shell/game_page.h"
+#include "shell/widget_helpers.h"
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace sillabor::shell {
 
@@ -12,22 +18,33 @@ class TCernPage : public TGamePage {
     Q_OBJECT
 
 public:
-    explicit TCernPage(App& app, QWidget* parent = nullptr);
+    TCernPage(App& app, SelectionGame& game, QWidget* parent = nullptr);
 
     // The page works on the window thread: no "Genera", no "Stop !".
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
-    QStringList HelpKeys() const override { return {"CERNITA"}; }
+    QStringList HelpKeys() const override { return ToQStringList(game_.HelpKeys()); }
     bool WrapsOutput() const override { return true; }
-    // Computes the classes' parity masks once per loaded dictionary; counts "Trovati".
+    QList<QWidget*> TextFields() const override { return {cernIn, cernGoal}; }
+    // Brings the parity masks up to date with the dictionary, selects the
+    // "Trovati" status and shows what the chosen mode gives.
     void PageShown() override;
 
-    const std::vector<uint32_t>& Masks() const { return masks_; }
+    QLineEdit* cernIn;
+    QLineEdit* cernOut;
+    QButtonGroup* RadioCern;
+    QLabel* cernGoalLab;
+    QLineEdit* cernGoal;
+    QPushButton* CernCanc;
 
 private:
-    std::vector<uint32_t> masks_;
-    // The dictionary generation the masks were computed for.
-    uint32_t masksGeneration_ = 0;
-    bool masksComputed_ = false;
+    void cernInChange();
+    void cernGoalChange();
+    void RadioCernClick();
+    void CernCancClick();
+    void Show(const CernShown& shown);
+
+    SelectionGame& game_;
+    FieldBinding<CernPage> binding_;
 };
 
 }  // namespace sillabor::shell

@@ -62,6 +62,8 @@ signals:
     void CanStartChanged();
     // WrapsOutput() may have changed: the window applies it if the page is shown.
     void OutputWrapChanged();
+    // A page that works on the window thread shows its own text in the status bar.
+    void ShowStatus(const QString& text);
 
 protected:
     // A note in the middle of a page whose controls are still to come.

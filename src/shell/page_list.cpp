@@ -9,6 +9,7 @@
 #include "dizio/dizio_game.h"
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
+#include "selection/selection_game.h"
 #include "shell/anagr_page.h"
 #include "shell/cerca_page.h"
 #include "shell/cern_page.h"
@@ -30,7 +31,7 @@ std::vector<TGamePage*> MakePages(App& app) {
         new TMetagrPage(app, app.Get<LadderGame>()),
         new TDecritPage(app),
         new TCurioPage(app),
-        new TCernPage(app),
+        new TCernPage(app, app.Get<SelectionGame>()),
         new TDizioPage(app, app.Get<DizioGame>()),
     };
 }

@@ -190,6 +190,7 @@ void TThreadSortForm::InstallPage(int index, TGamePage* page) {
         if (Gioco->currentWidget() == page)
             RichE->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     });
+    connect(page, &TGamePage::ShowStatus, this, [this](const QString& text) { panels_[0]->setText(text); });
     for (QWidget* field : page->TextFields()) field->installEventFilter(this);
 }
 

@@ -1,5 +1,5 @@
 // sillabor-cli end to end on a temporary working folder: the dictionary
-// commands, "parole" and "cerca".
+// commands, "parole", "cerca", "metagr" and "cern".
 
 #include "cli/cli_app.h"
 
@@ -216,6 +216,26 @@ TEST_F(CliMetagrTest, WordsLongerThanTheFieldsAndBadLengthsAreUsageErrors) {
         EXPECT_EQ(r.code, 2) << r.err;
         EXPECT_EQ(r.out, "");
     }
+}
+
+struct CliCernTest : CliTest {
+    Args Words() const override { return {"mare", "rame", "mareee", "rosa", "casa"}; }
+};
+
+TEST_F(CliCernTest, PrintsTheSelectionAndItsWordsOrTheCompletion) {
+    CliRun r = Command("cern", {"Ros\xC3\xA0 tt"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "cernOut: rosa\nrosa \n");
+    EXPECT_EQ(r.err.find("Trovati"), std::string::npos) << r.err;
+
+    r = Command("cern", {"mar", "--goal", "e"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "mareee [mare rame] \n");
+    EXPECT_NE(r.err.find("Trovati 3 in "), std::string::npos) << r.err;
+
+    r = Command("cern", {"mar", "--goal", "ee"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "Il risultato (goal) non pu\xC3\xB2 contenere lettere doppie!\n");
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+// sillabor-cli cern: the "Cern" page: the selection of a base and the words of
+// its anagram class, or, with --goal, the words that complete the selection.
+
+#include <CLI/CLI.hpp>
+
+#include "base/text_encoding.h"
+#include "cli/cli_commands.h"
+#include "cli/cli_context.h"
+#include "cli/stream_sink.h"
+#include "selection/selection_game.h"
+
+namespace sillabor::cli {
+
+namespace {
+
+struct CernOptions {
+    std::string base;
+    std::optional<std::string> goal;
+};
+
+int RunCern(CliContext& ctx, const CernOptions& options) {
+    const int loadCode = ctx.LoadChosenDictionary(false);
+    App& app = ctx.app();
+    if (loadCode != kExitOk && !app.dict.IsLoaded()) {
+        ctx.PrintStatusLine();
+        return loadCode;
+    }
+    SelectionGame& game = app.Get<SelectionGame>();
+    game.page.cernIn = ExternalToCp1252(options.base, ' ');
+    game.page.cernGoal = options.goal ? ExternalToCp1252(*options.goal, ' ') : std::string();
+    game.page.RadioCern = options.goal ? kCernComplete : kCernOnTheFly;
+
+    // The page's lines are the result: they go to stdout, as after "Genera".
+    StreamSink results(ctx.out);
+    LineSink* before = app.out.Sink();
+    app.out.SetSink(&results);
+    GameContext gameCtx = app.Context();
+    game.PageShown(app.dict);
+    if (!options.goal) app.out.PrintLine("cernOut: " + SelectionOf(game.page.cernIn));
+    const CernShown shown = game.ModeChosen(gameCtx);
+    app.out.SetSink(before);
+    ctx.out.flush();
+
+    // The window shows the completion's count in the status bar.
+    if (options.goal && shown.status) ctx.err << *shown.status << '\n';
+    if (loadCode != kExitOk) return loadCode;
+    return options.goal && !shown.status ? kExitError : kExitOk;
+}
+
+}  // namespace
+
+void AddCernCommand(CLI::App& app, CommandAction& action) {
+    auto options = std::make_shared<CernOptions>();
+    CLI::App* cern = app.add_subcommand(
+        "cern", "Pagina Cern: la cernita di una base (le lettere presenti un numero dispari di volte) e i suoi anagrammi");
+    cern->add_option("BASE", options->base, "La base: una frase qualsiasi")->type_name("TESTO")->required();
+    cern->add_option("--goal", options->goal,
+                     "Completa la cernita: le parole che, aggiunte alla base, lasciano esattamente queste lettere")
+        ->type_name("LETTERE");
+    cern->callback([&action, options] { action = [options](CliContext& ctx) { return RunCern(ctx, *options); }; });
+}
+
+}  // namespace sillabor::cli

@@ -1,0 +1,117 @@
+// The "Cern" page in the window: the selection as the user types, the two
+// modes, the status bar, "Cancella", and masks that follow a new dictionary.
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "dizio/dizio_game.h"
+#include "shell/cern_page.h"
+#include "shell/shell_test_support.h"
+
+using sillabor::shell::TCernPage;
+using sillabor::shell::TThreadSortForm;
+using namespace sillabor::test;
+
+namespace {
+
+const std::vector<std::string> kWords = {"rosa", "orsa", "raso", "mare", "rame", "mareee", "casa"};
+
+struct CernWindow {
+    TempFolder folder;
+    std::unique_ptr<TThreadSortForm> window;
+    TCernPage* page = nullptr;
+
+    CernWindow() {
+        WritePreparedDictionary(folder.path(), "Default", kWords);
+        WritePreparedDictionary(folder.path(), "Altro", {"remo", "more", "orme", "uno", "due"});
+        window = std::make_unique<TThreadSortForm>(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
+        page = qobject_cast<TCernPage*>(window->Page(sillabor::kGameSelection));
+        window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameSelection);
+    }
+    QString Status() { return window->findChild<QLabel*>("Panel0")->text(); }
+    void ChooseMode(int mode) { page->RadioCern->button(mode)->click(); }
+};
+
+}  // namespace
+
+class CernPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typingShowsTheSelectionAndItsAnagramsAtOnce() {
+        CernWindow w;
+        QVERIFY(w.window->findChild<QPushButton*>("StartBtn")->isHidden());
+        QVERIFY(w.window->findChild<QPushButton*>("EndBtn")->isHidden());
+        QCOMPARE(OutputOf(*w.window)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(w.window->app().state.StatusMode.load(), sillabor::kStatusFoundMale);
+        QVERIFY(w.page->cernGoal->isHidden());
+
+        QTest::keyClicks(w.page->cernIn, "Ros");
+        QCOMPARE(w.page->cernOut->text(), QString("ros"));
+        QCOMPARE(OutputOf(*w.window)->toPlainText(), QString("\n"));  // one empty line
+        w.page->cernIn->insert(QString::fromUtf8("à tt"));
+        QCOMPARE(w.page->cernOut->text(), QString("rosa"));
+        QCOMPARE(OutputLines(*w.window), QStringList{"orsa raso rosa "});
+        QCOMPARE(w.Status(), QString());
+        // Enter starts nothing on this page.
+        QTest::keyClick(w.page->cernIn, Qt::Key_Return);
+        QVERIFY(!w.window->IsBusy());
+
+        // The fields keep their limits.
+        w.page->cernIn->setText(QString(250, 'a'));
+        QCOMPARE(w.page->cernIn->text().size(), 198);
+        QCOMPARE(w.page->cernOut->text(), QString());
+    }
+
+    void theSecondModeCompletesTowardsTheGoal() {
+        CernWindow w;
+        w.page->cernIn->setText("mar");
+        w.ChooseMode(sillabor::kCernComplete);
+        QVERIFY(!w.page->cernGoal->isHidden());
+        QVERIFY(!w.page->cernGoalLab->isHidden());
+        QCOMPARE(OutputOf(*w.window)->toPlainText(), QString("\n"));
+
+        QTest::keyClicks(w.page->cernGoal, "e");
+        QCOMPARE(OutputLines(*w.window), QStringList{"mareee [mare rame] "});
+        QVERIFY2(w.Status().startsWith("Trovati 3 in "), qPrintable(w.Status()));
+        QTest::keyClicks(w.page->cernGoal, "E");
+        QCOMPARE(OutputLines(*w.window), QStringList{QString::fromUtf8("Il risultato (goal) non può contenere lettere doppie!")});
+
+        // "Cancella" empties both fields in this mode.
+        w.page->CernCanc->click();
+        QCOMPARE(w.page->cernIn->text(), QString());
+        QCOMPARE(w.page->cernGoal->text(), QString());
+        QCOMPARE(w.page->cernOut->text(), QString());
+
+        // Back to the first mode: the goal hides and the selection's words show.
+        w.page->cernIn->setText("casao");
+        w.ChooseMode(sillabor::kCernOnTheFly);
+        QVERIFY(w.page->cernGoal->isHidden());
+        QCOMPARE(w.page->cernOut->text(), QString("cso"));
+        QCOMPARE(w.Status(), QString());
+    }
+
+    void theCompletionFollowsANewDictionary() {
+        CernWindow w;
+        w.ChooseMode(sillabor::kCernComplete);
+        w.page->cernGoal->setText("aemr");
+        QCOMPARE(OutputLines(*w.window), QStringList{"mareee [mare rame] "});
+
+        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
+        w.window->app().dict.DictionaryName = "Altro";
+        w.window->RunSearch(sillabor::kGameDictionary, sillabor::kDictionaryLoad);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        w.page->cernGoal->setText("emor");
+        QCOMPARE(OutputLines(*w.window), QStringList{"[more orme remo] "});
+    }
+};
+
+QTEST_MAIN(CernPageTest)
+#include "cern_page_test.moc"
