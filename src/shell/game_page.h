@@ -21,6 +21,9 @@ class TGamePage : public QWidget {
     Q_OBJECT
 
 public:
+    // The hidden games a page can open.
+    enum HiddenGame : int { kHiddenBoard = 0, kHiddenWord = 1 };
+
     // How "Genera" looks on the page.
     enum class StartButton {
         Shown,      // visible, with StartCaption()
@@ -64,6 +67,8 @@ signals:
     void OutputWrapChanged();
     // A page that works on the window thread shows its own text in the status bar.
     void ShowStatus(const QString& text);
+    // A click asks for one of the hidden games; the window ignores it while busy.
+    void HiddenGameRequested(int game);
 
 protected:
     // A note in the middle of a page whose controls are still to come.

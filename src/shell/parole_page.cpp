@@ -76,6 +76,9 @@ TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
     SpiegaPar->setToolTip("Clicca per nascondere");
     KeepRoomWhenHidden(SpiegaPar);
     SpiegaPar->installEventFilter(this);
+    // Two texts that look inert open the hidden games.
+    StaticGruppi->installEventFilter(this);
+    Label6->installEventFilter(this);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 4);
@@ -190,6 +193,10 @@ void TParolePage::IdleTick() {
 bool TParolePage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == SpiegaPar && event->type() == QEvent::MouseButtonPress) {
         SpiegaParClick();
+        return true;
+    }
+    if ((watched == StaticGruppi || watched == Label6) && event->type() == QEvent::MouseButtonPress) {
+        emit HiddenGameRequested(watched == StaticGruppi ? kHiddenBoard : kHiddenWord);
         return true;
     }
     return TGamePage::eventFilter(watched, event);

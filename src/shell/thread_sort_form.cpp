@@ -26,6 +26,7 @@
 #include "shell/busy_indicator.h"
 #include "shell/desktop_folder.h"
 #include "shell/dizio_page.h"
+#include "shell/hidden_panel.h"
 #include "shell/output_area.h"
 #include "shell/page_list.h"
 #include "shell/save_file.h"
@@ -121,6 +122,8 @@ void TThreadSortForm::BuildWidgets() {
     RichE = new TOutputArea(central);
     column->addWidget(RichE, 1);
     setCentralWidget(central);
+    UovoPan = new TUovoPan(app_, central);
+    connect(UovoPan, &TUovoPan::Closed, this, [this] { PicTime.setInterval(busy_ ? 200 : 150); });
 
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
@@ -191,6 +194,7 @@ void TThreadSortForm::InstallPage(int index, TGamePage* page) {
             RichE->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     });
     connect(page, &TGamePage::ShowStatus, this, [this](const QString& text) { panels_[0]->setText(text); });
+    connect(page, &TGamePage::HiddenGameRequested, this, &TThreadSortForm::OpenHiddenGame);
     for (QWidget* field : page->TextFields()) field->installEventFilter(this);
 }
 
@@ -297,6 +301,15 @@ void TThreadSortForm::PageSearchRequested(int game, int option) {
     RunSearch(game, option);
 }
 
+void TThreadSortForm::OpenHiddenGame(int game) {
+    if (busy_ || app_.IsFatal() || UovoPan->IsActive()) return;
+    if (game == TGamePage::kHiddenBoard)
+        UovoPan->StartBoardGame();
+    else if (!UovoPan->StartWordGame())
+        return;
+    PicTime.setInterval(UovoPan->TickInterval());
+}
+
 void TThreadSortForm::SearchFinished() {
     if (esecutore_ == nullptr) return;
     esecutore_->wait();
@@ -355,6 +368,12 @@ void TThreadSortForm::ClokkaTimer(bool fromTimer) {
 }
 
 void TThreadSortForm::PicTimeTimer() {
+    if (UovoPan->IsActive()) {
+        // A hidden game has the timer to itself.
+        PicTime.setInterval(UovoPan->TickInterval());
+        UovoPan->Tick();
+        return;
+    }
     PicTime.setInterval(busy_ ? 200 : 150);
     if (!busy_) {
         Pic->hide();

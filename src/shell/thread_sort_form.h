@@ -26,6 +26,7 @@ class TDizioPage;
 class TGamePage;
 class TOutputArea;
 class TSaveMenu;
+class TUovoPan;
 
 class TThreadSortForm : public QMainWindow, private AppHost {
     Q_OBJECT
@@ -77,6 +78,8 @@ private:
     void InstallPage(int index, TGamePage* page);
     TGamePage* CurrentPage() const;
     void PageSearchRequested(int game, int option);
+    // Shows the hidden panel with one of its games; nothing while a search runs.
+    void OpenHiddenGame(int game);
     void SearchFinished();
     void ClokkaTimer(bool fromTimer);
     void PicTimeTimer();
@@ -102,6 +105,7 @@ private:
     QPushButton* Aiuto = nullptr;
     TBusyIndicator* Pic = nullptr;
     TOutputArea* RichE = nullptr;
+    TUovoPan* UovoPan = nullptr;
     std::array<QLabel*, 3> panels_{};
     TSaveMenu* saveMenu_ = nullptr;
     QFontDialog* DialogoFont = nullptr;

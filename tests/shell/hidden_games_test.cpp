@@ -1,0 +1,143 @@
+// The hidden games in the window: the "Parole" page's two texts open them
+// over the pages, never during a search; a board move and a word played to
+// its end with the mouse; "Esci" gives the window back.
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "shell/hidden_panel.h"
+#include "shell/parole_page.h"
+#include "shell/shell_test_support.h"
+
+using sillabor::App;
+using sillabor::shell::TParolePage;
+using sillabor::shell::TThreadSortForm;
+using sillabor::shell::TUovoPan;
+using namespace sillabor::test;
+
+namespace {
+
+struct HiddenWindow {
+    TempFolder folder;
+    std::unique_ptr<TThreadSortForm> window;
+    TParolePage* parole = nullptr;
+    TUovoPan* panel = nullptr;
+
+    explicit HiddenWindow(const std::vector<std::string>& words = {"rosa", "casa", "mare", "re"}) {
+        WritePreparedDictionary(folder.path(), "Default", words);
+        window = std::make_unique<TThreadSortForm>(Root(folder));
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
+        parole = qobject_cast<TParolePage*>(window->Page(sillabor::kGameParole));
+        window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameParole);
+        panel = window->findChild<TUovoPan*>("UovoPan");
+    }
+};
+
+}  // namespace
+
+class HiddenGamesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theBoardGameOpensMovesAndCloses() {
+        HiddenWindow w;
+        QVERIFY(w.panel->isHidden());
+        QTest::mouseClick(w.parole->StaticGruppi, Qt::LeftButton);
+        QVERIFY(w.panel->BoardActive());
+        QVERIFY(w.panel->isVisible());
+        QCOMPARE(w.panel->geometry(), w.panel->parentWidget()->rect());
+        QVERIFY(w.panel->Pan->isHidden());
+        QCOMPARE(w.panel->oxaB16->text(), QString("16 numeri"));
+        QCOMPARE(w.panel->Board().Cell(3, 0), 0);
+
+        // The timer lets one move through; a click on the arrow of row 3 shifts it left.
+        QTRY_VERIFY(w.panel->Board().MoveAllowed());
+        QTest::mouseClick(w.panel->Egg, Qt::LeftButton, {}, QPoint(230, 135));
+        QCOMPARE(w.panel->Board().Cell(3, 0), sillabor::kBlockCell);
+        QCOMPARE(w.panel->Board().Cell(3, 7), 0);
+
+        w.panel->oxaB4->click();
+        QCOMPARE(w.panel->Board().Cell(3, 0), 0);
+        QCOMPARE(w.panel->Board().FourColourPattern(), 2);
+        w.panel->MescolaBut->click();
+        QCOMPARE(w.panel->Board().Cell(1, 1), sillabor::kBlockCell);
+
+        w.panel->TornaV->click();
+        QVERIFY(w.panel->isHidden());
+        QVERIFY(!w.panel->IsActive());
+        // The ticker has the timer back.
+        const QString ticker = w.parole->SpiegaPar->text();
+        QTRY_VERIFY(w.parole->SpiegaPar->text() != ticker);
+    }
+
+    void theWordGameIsPlayedToItsEndWithTheMouse() {
+        HiddenWindow w;
+        QTest::mouseClick(w.parole->Label6, Qt::LeftButton);
+        QVERIFY(w.panel->WordActive());
+        QVERIFY(w.panel->Pan->isVisible());
+        QVERIFY(w.panel->Spiegamio->isVisible());
+        QCOMPARE(w.panel->oxaB16->text(), QString("Cos'era?"));
+        QVERIFY(w.panel->MescolaBut->isHidden());
+        const QString word = QString::fromStdString(w.panel->Word().HiddenWord());
+        QCOMPARE(word.size(), 4);
+
+        // A wrong attempt, typed with the letter buttons and one "<<".
+        auto press = [&](QChar letter) { w.panel->Bo[static_cast<size_t>(letter.unicode() - 'A')]->click(); };
+        for (QChar c : QString("ZZZX")) press(c);
+        w.panel->Bo[26]->click();
+        press('Z');
+        QVERIFY(w.panel->MescolaBut->isVisible());
+        QCOMPARE(w.panel->MescolaBut->text(), QString("Conferma"));
+        w.panel->MescolaBut->click();
+        QCOMPARE(w.panel->Word().Rows()[0].score.neri, 0);
+        QCOMPARE(w.panel->Word().CurrentRow(), 1);
+
+        // The right word, partly from the keyboard, ends the game.
+        press(word[0]);
+        QTest::keyClicks(w.panel, word.mid(1).toLower());
+        QTest::keyClick(w.panel, Qt::Key_Return);
+        QCOMPARE(w.panel->Word().State(), sillabor::WordGuess::Phase::Solved);
+        QCOMPARE(w.panel->oxaB16->text(), QString("Ancora"));
+        press('A');
+        QCOMPARE(QString::fromStdString(w.panel->Word().Attempt()), word);
+
+        // "Ancora": a new word at once; "Cos'era?" shows it.
+        w.panel->oxaB16->click();
+        QVERIFY(w.panel->WordActive());
+        QCOMPARE(w.panel->Word().CurrentRow(), 0);
+        w.panel->oxaB16->click();
+        QCOMPARE(w.panel->Word().State(), sillabor::WordGuess::Phase::Revealed);
+        QTest::keyClick(w.panel, Qt::Key_Escape);
+        QVERIFY(w.panel->isHidden());
+    }
+
+    void noGameOpensWhileASearchRuns() {
+        HiddenWindow w;
+        Gate gate;
+        w.window->SetGameRunner([&gate](App& app, int, int) {
+            gate.Wait(app);
+            return 0;
+        });
+        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
+        w.window->StartBtnClick();
+        QVERIFY(w.window->IsBusy());
+        QTest::mouseClick(w.parole->StaticGruppi, Qt::LeftButton);
+        QTest::mouseClick(w.parole->Label6, Qt::LeftButton);
+        QVERIFY(!w.panel->IsActive());
+        gate.Open();
+        QTRY_COMPARE(ended.count(), 1);
+    }
+
+    void aDictionaryWithoutShortWordsOpensNoWordGame() {
+        HiddenWindow w({"re", "sei", "abbastanza"});
+        QTest::mouseClick(w.parole->Label6, Qt::LeftButton);
+        QVERIFY(w.panel->isHidden());
+    }
+};
+
+QTEST_MAIN(HiddenGamesTest)
+#include "hidden_games_test.moc"
