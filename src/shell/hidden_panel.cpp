@@ -68,10 +68,6 @@ TUovoPan::TUovoPan(App& app, QWidget* covered) : QWidget(covered), app_(app), co
     oxaB4 = PanelButton("oxaB4", "4 colori", QPoint(20, 132), this);
     oxaB16 = PanelButton("oxaB16", "16 numeri", QPoint(20, 180), this);
     MescolaBut = PanelButton("MescolaBut", "Mescola", QPoint(20, 228), this);
-    QFont small = oxa2col->font();
-    small.setBold(true);
-    small.setPixelSize(11);
-    oxa2col->setFont(small);
 
     Spiegamio = Named<QLabel>("Spiegamio", kSpiegamio, this);
     Spiegamio->setWordWrap(true);

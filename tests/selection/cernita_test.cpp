@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,23 @@ TEST_F(CernitaTest, CompletionGroupsClassesAndCountsTheirWords) {
     // Nothing matches: an empty line, and a count of 0.
     EXPECT_EQ(Complete("mare", "z"), Lines{""});
     EXPECT_EQ(f.app->state.FoundCount, 0);
+}
+
+TEST_F(CernitaTest, AClassLongerThanTheLineBufferStaysWhole) {
+    // 60 anagrams of 20 letters: 1,260 characters of one class, on one line.
+    std::vector<std::string> words;
+    std::string word = "abcdefghijklmnopqrst";
+    for (int i = 0; i < 60; ++i, std::next_permutation(word.begin(), word.end())) words.push_back(word);
+    words.push_back("casa");
+    f.LoadDefault(words);
+    game().page.cernIn = "tsrqponmlkjihgfedcba";
+    const Lines onTheFly = Handle(&SelectionGame::BaseChanged);
+    ASSERT_EQ(onTheFly.size(), 1u);
+    EXPECT_EQ(onTheFly[0].size(), 60u * 21);
+    const Lines completed = Complete("", "abcdefghijklmnopqrst");
+    ASSERT_EQ(completed.size(), 2u);
+    EXPECT_EQ(completed[0].size(), 60u * 21 + 2);  // "[", the words, "] "
+    EXPECT_EQ(completed[1], "");
 }
 
 TEST_F(CernitaTest, AGoalWithADoubleLetterIsRefused) {
