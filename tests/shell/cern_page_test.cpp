@@ -22,18 +22,9 @@ namespace {
 
 const std::vector<std::string> kWords = {"rosa", "orsa", "raso", "mare", "rame", "mareee", "casa"};
 
-struct CernWindow {
-    TempFolder folder;
-    std::unique_ptr<TThreadSortForm> window;
-    TCernPage* page = nullptr;
-
-    CernWindow() {
-        WritePreparedDictionary(folder.path(), "Default", kWords);
+struct CernWindow : PageWindow<TCernPage> {
+    CernWindow() : PageWindow(sillabor::kGameSelection, kWords) {
         WritePreparedDictionary(folder.path(), "Altro", {"remo", "more", "orme", "uno", "due"});
-        window = std::make_unique<TThreadSortForm>(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
-        page = qobject_cast<TCernPage*>(window->Page(sillabor::kGameSelection));
-        window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameSelection);
     }
     QString Status() { return window->findChild<QLabel*>("Panel0")->text(); }
     void ChooseMode(int mode) { page->RadioCern->button(mode)->click(); }

@@ -20,19 +20,13 @@ using namespace sillabor::test;
 
 namespace {
 
-struct HiddenWindow {
-    TempFolder folder;
-    std::unique_ptr<TThreadSortForm> window;
-    TParolePage* parole = nullptr;
+// The Parole page of a shown window, and the hidden panel.
+struct HiddenWindow : PageWindow<TParolePage> {
     TUovoPan* panel = nullptr;
 
-    explicit HiddenWindow(const std::vector<std::string>& words = {"rosa", "casa", "mare", "re"}) {
-        WritePreparedDictionary(folder.path(), "Default", words);
-        window = std::make_unique<TThreadSortForm>(Root(folder));
+    explicit HiddenWindow(const std::vector<std::string>& words = {"rosa", "casa", "mare", "re"})
+        : PageWindow(sillabor::kGameParole, words) {
         window->show();
-        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
-        parole = qobject_cast<TParolePage*>(window->Page(sillabor::kGameParole));
-        window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameParole);
         panel = window->findChild<TUovoPan*>("UovoPan");
     }
 };
@@ -46,7 +40,7 @@ private slots:
     void theBoardGameOpensMovesAndCloses() {
         HiddenWindow w;
         QVERIFY(w.panel->isHidden());
-        QTest::mouseClick(w.parole->StaticGruppi, Qt::LeftButton);
+        QTest::mouseClick(w.page->StaticGruppi, Qt::LeftButton);
         QVERIFY(w.panel->BoardActive());
         QVERIFY(w.panel->isVisible());
         QCOMPARE(w.panel->geometry(), w.panel->parentWidget()->rect());
@@ -70,13 +64,13 @@ private slots:
         QVERIFY(w.panel->isHidden());
         QVERIFY(!w.panel->IsActive());
         // The ticker has the timer back.
-        const QString ticker = w.parole->SpiegaPar->text();
-        QTRY_VERIFY(w.parole->SpiegaPar->text() != ticker);
+        const QString ticker = w.page->SpiegaPar->text();
+        QTRY_VERIFY(w.page->SpiegaPar->text() != ticker);
     }
 
     void theWordGameIsPlayedToItsEndWithTheMouse() {
         HiddenWindow w;
-        QTest::mouseClick(w.parole->Label6, Qt::LeftButton);
+        QTest::mouseClick(w.page->Label6, Qt::LeftButton);
         QVERIFY(w.panel->WordActive());
         QVERIFY(w.panel->Pan->isVisible());
         QVERIFY(w.panel->Spiegamio->isVisible());
@@ -118,15 +112,12 @@ private slots:
     void noGameOpensWhileASearchRuns() {
         HiddenWindow w;
         Gate gate;
-        w.window->SetGameRunner([&gate](App& app, int, int) {
-            gate.Wait(app);
-            return 0;
-        });
+        w.window->SetGameRunner(gate.HoldingRunner());
         QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
         w.window->StartBtnClick();
         QVERIFY(w.window->IsBusy());
-        QTest::mouseClick(w.parole->StaticGruppi, Qt::LeftButton);
-        QTest::mouseClick(w.parole->Label6, Qt::LeftButton);
+        QTest::mouseClick(w.page->StaticGruppi, Qt::LeftButton);
+        QTest::mouseClick(w.page->Label6, Qt::LeftButton);
         QVERIFY(!w.panel->IsActive());
         gate.Open();
         QTRY_COMPARE(ended.count(), 1);
@@ -134,7 +125,7 @@ private slots:
 
     void aDictionaryWithoutShortWordsOpensNoWordGame() {
         HiddenWindow w({"re", "sei", "abbastanza"});
-        QTest::mouseClick(w.parole->Label6, Qt::LeftButton);
+        QTest::mouseClick(w.page->Label6, Qt::LeftButton);
         QVERIFY(w.panel->isHidden());
     }
 };

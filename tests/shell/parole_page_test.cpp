@@ -28,19 +28,8 @@ const QString kSeparator(50, '-');
 
 
 // A window on the Parole page, idle after loading the words.
-struct ParoleWindow {
-    TempFolder folder;
-    std::unique_ptr<TThreadSortForm> window;
-    TParolePage* page = nullptr;
-
-    ParoleWindow() {
-        WritePreparedDictionary(folder.path(), "Default", kWords);
-        window = std::make_unique<TThreadSortForm>(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
-        page = qobject_cast<TParolePage*>(window->Page(1));
-        window->findChild<QTabWidget*>("Gioco")->setCurrentIndex(1);
-    }
-    App& app() { return window->app(); }
+struct ParoleWindow : PageWindow<TParolePage> {
+    ParoleWindow() : PageWindow(1, kWords) {}
 };
 
 QString Ticker(int offset) { return sillabor::shell::ToQString(sillabor::SpiegaParWindow(offset)); }
@@ -181,10 +170,7 @@ private slots:
 
         // A search running: the ticker waits.
         Gate gate;
-        w.window->SetGameRunner([&gate](App& app, int, int) {
-            gate.Wait(app);
-            return 0;
-        });
+        w.window->SetGameRunner(gate.HoldingRunner());
         QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
         w.window->StartBtnClick();
         QVERIFY(w.window->IsBusy());

@@ -1,14 +1,19 @@
 #pragma once
 // Helpers shared by the window's tests: a gate a stand-in search waits on, a
-// page with one field, and the window's widgets by name.
+// page with one field, a loaded window on one page, and the window's widgets.
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTabWidget>
+#include <QTest>
 #include <QVBoxLayout>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "shell/game_page.h"
@@ -30,6 +35,13 @@ public:
     void Wait(const App& app) {
         std::unique_lock lock(mutex_);
         while (!open_ && !app.state.Stopping()) cv_.wait_for(lock, std::chrono::milliseconds(10));
+    }
+    // A stand-in search that only waits for the gate.
+    shell::GameRunner HoldingRunner() {
+        return [this](App& app, int, int) {
+            Wait(app);
+            return 0;
+        };
     }
     void Open() {
         {
@@ -70,6 +82,24 @@ public:
 private:
     int game_;
     int option_;
+};
+
+// A window on a folder whose "Default" holds `words`, idle after the load,
+// showing its page at `index`.
+template <typename Page>
+struct PageWindow {
+    TempFolder folder;
+    std::unique_ptr<shell::TThreadSortForm> window;
+    Page* page = nullptr;
+
+    PageWindow(int index, const std::vector<std::string>& words) {
+        WritePreparedDictionary(folder.path(), "Default", words);
+        window = std::make_unique<shell::TThreadSortForm>(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
+        page = qobject_cast<Page*>(window->Page(index));
+        window->template findChild<QTabWidget*>("Gioco")->setCurrentIndex(index);
+    }
+    App& app() { return window->app(); }
 };
 
 inline QPlainTextEdit* OutputOf(shell::TThreadSortForm& window) {
