@@ -3,6 +3,7 @@
 #include "anagrams/anagram_game.h"
 #include "app/app.h"
 #include "cerca/cerca_game.h"
+#include "crypto/crypto_game.h"
 #include "dizio/dizio_game.h"
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
@@ -16,6 +17,7 @@ void RegisterGames(App& app) {
     app.Register<CercaGame>();
     app.Register<LadderGame>();
     app.Register<SelectionGame>();
+    app.Register<CryptoGame>();
     app.Register<DizioGame>();
 }
 

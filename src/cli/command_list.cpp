@@ -8,6 +8,7 @@ namespace sillabor::cli {
 void AddAnagrCommand(CLI::App& app, CommandAction& action);
 void AddCercaCommand(CLI::App& app, CommandAction& action);
 void AddCernCommand(CLI::App& app, CommandAction& action);
+void AddDecritCommand(CLI::App& app, CommandAction& action);
 void AddDizioCommand(CLI::App& app, CommandAction& action);
 void AddMetagrCommand(CLI::App& app, CommandAction& action);
 void AddParoleCommand(CLI::App& app, CommandAction& action);
@@ -16,6 +17,7 @@ void AddPageCommands(CLI::App& app, CommandAction& action) {
     AddAnagrCommand(app, action);
     AddCercaCommand(app, action);
     AddCernCommand(app, action);
+    AddDecritCommand(app, action);
     AddDizioCommand(app, action);
     AddMetagrCommand(app, action);
     AddParoleCommand(app, action);

@@ -6,6 +6,7 @@
 #include "anagrams/anagram_game.h"
 #include "app/app.h"
 #include "cerca/cerca_game.h"
+#include "crypto/crypto_game.h"
 #include "dizio/dizio_game.h"
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
@@ -29,7 +30,7 @@ std::vector<TGamePage*> MakePages(App& app) {
         new TCercaPage(app, app.Get<CercaGame>()),
         new TTrovaPage(app),
         new TMetagrPage(app, app.Get<LadderGame>()),
-        new TDecritPage(app),
+        new TDecritPage(app, app.Get<CryptoGame>()),
         new TCurioPage(app),
         new TCernPage(app, app.Get<SelectionGame>()),
         new TDizioPage(app, app.Get<DizioGame>()),

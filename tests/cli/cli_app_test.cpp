@@ -1,5 +1,5 @@
 // sillabor-cli end to end on a temporary working folder: the dictionary
-// commands, "parole", "cerca", "metagr" and "cern".
+// commands, "parole", "cerca", "metagr", "cern" and "decrit".
 
 #include "cli/cli_app.h"
 
@@ -236,6 +236,53 @@ TEST_F(CliCernTest, PrintsTheSelectionAndItsWordsOrTheCompletion) {
     r = Command("cern", {"mar", "--goal", "ee"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "Il risultato (goal) non pu\xC3\xB2 contenere lettere doppie!\n");
+}
+
+struct CliDecritTest : CliTest {
+    Args Words() const override { return {"casa", "cosa", "rosa", "hal", "ibm", "io"}; }
+    CliRun Decrit(Args options) { return Command("decrit", std::move(options)); }
+};
+
+TEST_F(CliDecritTest, SolvesWithTheRewrittenFieldOnStderr) {
+    CliRun r = Decrit({"risolvi", "\xC3\x80" "b\n\ncdE,"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "io hal \n--------------------------------------------------\n");
+    EXPECT_NE(r.err.find("\n# ab\n# cde\nGenerati 1 in "), std::string::npos) << r.err;
+
+    WriteFile(folder.path() / "cifrato.txt", "1 2 3 2\r\n");
+    r = Decrit({"risolvi", "--file", (folder.path() / "cifrato.txt").string()});
+    EXPECT_EQ(r.out, "casa \n--------------------------------------------------\n");
+    EXPECT_NE(r.err.find("# 1 2 3 2\n"), std::string::npos) << r.err;
+
+    r = Decrit({"risolvi", "1 27"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "Errore :\nPuoi usare solo i numeri da 1 a 26!\n");
+}
+
+TEST_F(CliDecritTest, EnciphersThroughTheBoxesAndTheButtons) {
+    const std::string rotated = "bcdefghijklmnopqrstuvwxyza";
+    CliRun r = Decrit({"critta", "Ciao,\nMondo!", "--caselle", rotated});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "Djbp,\nNpoep!\n");
+    r = Decrit({"critta", "ciao ciao", "--caselle", rotated, "--bottone", "ruota", "--bottone", "inverti", "--numeri2"});
+    EXPECT_EQ(r.out, "1 7 25 13 - 1 7 25 13\n");
+    EXPECT_EQ(Decrit({"critta", "ciao ciao", "--caselle", rotated, "--numeri1"}).out, "1 2 3 4 - 1 2 3 4\n");
+    EXPECT_EQ(Decrit({"critta", "zac", "--caselle", "-" + rotated.substr(1), "--bottone", "specchio"}).out, " ay\n");
+}
+
+TEST_F(CliDecritTest, PairsAndBadBoxes) {
+    CliRun r = Decrit({"coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "ruota"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "hal -> ibm\n");
+    EXPECT_NE(r.err.find("Trovate 1 in "), std::string::npos) << r.err;
+    for (const Args& args : {Args{"coppie", "--caselle", "abc"}, {"coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXY1"},
+                             {"critta", "x", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "inverti"},
+                             {"critta", "x", "--caselle", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "gira"},
+                             {"risolvi"}, {"risolvi", "--file", "/nessun/file"}}) {
+        CliRun bad = Decrit(args);
+        EXPECT_EQ(bad.code, 2) << bad.err;
+        EXPECT_EQ(bad.out, "");
+    }
 }
 
 }  // namespace
