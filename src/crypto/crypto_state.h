@@ -87,7 +87,21 @@ struct DecrittaState {
     // For each length, the first and the past-the-end slot of its words.
     int32_t LengthBucket[kLengthBuckets][2] = {};
 
+    // The word array as the last search left it in length order, so that the
+    // next finds its buckets standing.
+    struct LengthOrder {
+        bool known = false;
+        uint32_t generation = 0;
+        uint64_t fingerprint = 0;
+    } leftInLengthOrder;
+    // The letters (0..25) of each length's words, packed in bucket order when a
+    // search first needs them; valid while the buckets stand.
+    std::vector<uint8_t> BucketLetters[kLengthBuckets];
+
     std::vector<WordCandidates> candidates;  // one per cryptogram word
+    bool SymbolInUse[kAlphabetSize] = {};
+    // Bit L: letter 'a' + L is still possible for the symbol.
+    uint32_t SymbolLetters[kAlphabetSize] = {};
     std::vector<uint8_t> solved;             // the words the current path has chosen
 };
 

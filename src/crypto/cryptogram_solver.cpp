@@ -1,6 +1,7 @@
 #include "crypto/cryptogram_solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <numeric>
 
@@ -44,23 +45,61 @@ bool FillLengthBuckets(const Dictionary& dict, DecrittaState& s) {
     return true;
 }
 
-// Puts the word array in length order unless it is there already. Another
-// page may have left it in an order of its own: then it is sorted anew.
+// An order-dependent hash of the word array: it changes when anyone re-sorts it.
+uint64_t OrderFingerprint(const Dictionary& dict) {
+    uint64_t hash = static_cast<uint64_t>(dict.WordCount);
+    for (int32_t slot = 1; slot < dict.WordCount; ++slot)
+        hash = hash * 0x9E3779B97F4A7C15ull + reinterpret_cast<uintptr_t>(dict.Words[slot]);
+    return hash;
+}
+
+// Puts the word array in length order unless it is there already, and fills
+// LengthBucket. When the array is still as the last search left it, the
+// buckets stand; another page's order that is not by length is sorted anew.
 void PrepareLengthOrder(Dictionary& dict, DecrittaState& s) {
-    if (dict.WordCount <= 2) {
-        FillLengthBuckets(dict, s);
+    DecrittaState::LengthOrder& left = s.leftInLengthOrder;
+    if (dict.NotAlphabetical && left.known && left.generation == dict.Generation.load() &&
+        left.fingerprint == OrderFingerprint(dict))
         return;
-    }
-    char** words = dict.Words.data() + 1;
-    const auto n = static_cast<size_t>(dict.WordCount - 1);
-    if (!dict.NotAlphabetical) {
-        DistributeByLength(words, n);
-        dict.NotAlphabetical = true;
-    }
-    if (!FillLengthBuckets(dict, s)) {
-        SortByLength(words, n);
+    if (dict.WordCount > 2) {
+        char** words = dict.Words.data() + 1;
+        const auto n = static_cast<size_t>(dict.WordCount - 1);
+        if (!dict.NotAlphabetical) {
+            DistributeByLength(words, n);
+            dict.NotAlphabetical = true;
+        }
+        if (!FillLengthBuckets(dict, s)) {
+            SortByLength(words, n);
+            FillLengthBuckets(dict, s);
+        }
+    } else {
         FillLengthBuckets(dict, s);
     }
+    left = {true, dict.Generation.load(), OrderFingerprint(dict)};
+    for (std::vector<uint8_t>& packed : s.BucketLetters) packed.clear();
+}
+
+// The letters of the words of one length, read from the word text once: the
+// later scans of that length run over contiguous bytes. A word with anything
+// but a-z starts with kNotALetter and is never a candidate.
+constexpr uint8_t kNotALetter = 0xFF;
+
+const std::vector<uint8_t>& PackedLetters(const Dictionary& dict, DecrittaState& s, int32_t length) {
+    std::vector<uint8_t>& packed = s.BucketLetters[length];
+    const int32_t first = s.LengthBucket[length][0], end = s.LengthBucket[length][1];
+    if (!packed.empty() || end <= first) return packed;
+    packed.resize(static_cast<size_t>(end - first) * static_cast<size_t>(length));
+    uint8_t* out = packed.data();
+    for (int32_t slot = first; slot < end; ++slot, out += length) {
+        const char* text = dict.Words[slot];
+        bool lettersOnly = true;
+        for (int32_t i = 0; i < length; ++i) {
+            out[i] = static_cast<uint8_t>(text[i] - 'a');
+            lettersOnly &= out[i] < kAlphabetSize;
+        }
+        if (!lettersOnly) out[0] = kNotALetter;
+    }
+    return packed;
 }
 
 // Whether a candidate's letters (0..25) fit the word under the assignment,
@@ -84,48 +123,122 @@ inline bool Fits(const uint8_t* symbols, int32_t length, const uint8_t* letters,
     return true;
 }
 
-// The words of the word's length that fit it under the start assignment, and
-// for each of its symbols the candidates grouped by the letter they give it.
-void CollectCandidates(const Dictionary& dict, const DecrittaState& s, const CryptoWord& word, WordCandidates& c) {
-    c.words.clear();
-    c.letters.clear();
-    c.all.clear();
-    c.symbols.clear();
+// For each symbol of the word, its candidates grouped by the letter they give it.
+void IndexBySymbol(const CryptoWord& word, WordCandidates& c) {
     const int32_t length = word.length;
-    if (length == 0 || length >= kLengthBuckets) return;
-    uint8_t letters[kLengthBuckets];
-    for (int32_t slot = s.LengthBucket[length][0]; slot < s.LengthBucket[length][1]; ++slot) {
-        const char* text = dict.Words[slot];
-        bool lettersOnly = true;
-        for (int32_t i = 0; i < length; ++i) {
-            letters[i] = static_cast<uint8_t>(text[i] - 'a');
-            lettersOnly &= letters[i] < kAlphabetSize;
-        }
-        Assignment a = s.StartAssignment;
-        if (!lettersOnly || !Fits(word.symbols.data(), length, letters, a)) continue;
-        c.words.push_back(text);
-        c.letters.insert(c.letters.end(), letters, letters + length);
-    }
     const auto count = static_cast<int32_t>(c.words.size());
     c.all.resize(static_cast<size_t>(count));
     std::iota(c.all.begin(), c.all.end(), 0);
-
     bool seen[kAlphabetSize] = {};
     for (int32_t position = 0; position < length; ++position) {
-        const uint8_t symbol = word.symbols[position];
+        const uint8_t symbol = word.symbols[static_cast<size_t>(position)];
         if (symbol == kJoker || seen[symbol]) continue;
         seen[symbol] = true;
         WordCandidates::SymbolIndex& index = c.symbols.emplace_back();
         index.symbol = symbol;
         index.position = position;
         int32_t counts[kAlphabetSize + 1] = {};
-        for (int32_t k = 0; k < count; ++k) ++counts[c.letters[static_cast<size_t>(k * length + position)] + 1];
+        const uint8_t* letter = c.letters.data() + position;
+        for (int32_t k = 0; k < count; ++k) ++counts[letter[static_cast<size_t>(k) * length] + 1];
         for (int L = 0; L < kAlphabetSize; ++L) counts[L + 1] += counts[L];
         std::memcpy(index.first, counts, sizeof counts);
         index.order.resize(static_cast<size_t>(count));
         for (int32_t k = 0; k < count; ++k)
-            index.order[static_cast<size_t>(counts[c.letters[static_cast<size_t>(k * length + position)]]++)] = k;
+            index.order[static_cast<size_t>(counts[letter[static_cast<size_t>(k) * length]]++)] = k;
     }
+}
+
+// The candidates of every cryptogram word: the words of its length that fit it
+// under the start assignment. Each length's words are read once, for all the
+// cryptogram words of that length.
+void CollectCandidates(const Dictionary& dict, DecrittaState& s, const SearchState& state) {
+    for (WordCandidates& c : s.candidates) {
+        c.words.clear();
+        c.letters.clear();
+        c.all.clear();
+        c.symbols.clear();
+    }
+    std::vector<int32_t> sameLength;
+    for (int32_t length = 1; length < kLengthBuckets && !state.Stopping(); ++length) {
+        sameLength.clear();
+        for (int32_t w = 0; w < s.WordTotal; ++w)
+            if (s.CryptoWords[static_cast<size_t>(w)].length == length) sameLength.push_back(w);
+        if (sameLength.empty()) continue;
+        const std::vector<uint8_t>& packed = PackedLetters(dict, s, length);
+        const int32_t first = s.LengthBucket[length][0];
+        const size_t count = packed.size() / static_cast<size_t>(length);
+        for (size_t k = 0; k < count; ++k) {
+            const uint8_t* letters = packed.data() + k * static_cast<size_t>(length);
+            if (letters[0] == kNotALetter) continue;
+            for (int32_t w : sameLength) {
+                const CryptoWord& word = s.CryptoWords[static_cast<size_t>(w)];
+                Assignment a = s.StartAssignment;
+                if (!Fits(word.symbols.data(), length, letters, a)) continue;
+                WordCandidates& c = s.candidates[static_cast<size_t>(w)];
+                c.words.push_back(dict.Words[first + static_cast<int32_t>(k)]);
+                c.letters.insert(c.letters.end(), letters, letters + length);
+            }
+        }
+    }
+}
+
+// The letters each symbol can still take, narrowed until nothing changes: a
+// letter stays when every word holding the symbol has a candidate giving it
+// that letter, and a letter that is the only one left to a symbol leaves the
+// others. Candidates that give a symbol a letter it lost are dropped. False
+// when some symbol is left without letters.
+bool NarrowLetters(DecrittaState& s) {
+    uint32_t* letters = s.SymbolLetters;
+    const uint32_t all = (1u << kAlphabetSize) - 1;
+    for (int symbol = 0; symbol < kAlphabetSize; ++symbol) letters[symbol] = all;
+    for (int symbol = 0; symbol < kAlphabetSize; ++symbol) {
+        if (const char known = s.StartAssignment.SymbolLetter[symbol]; known != 0) letters[symbol] = 1u << (known - 'a');
+    }
+    for (bool changed = true; changed;) {
+        changed = false;
+        uint32_t seen[kAlphabetSize];
+        for (int32_t w = 0; w < s.WordTotal; ++w) {
+            const CryptoWord& word = s.CryptoWords[static_cast<size_t>(w)];
+            WordCandidates& c = s.candidates[static_cast<size_t>(w)];
+            const auto length = static_cast<size_t>(word.length);
+            size_t kept = 0;
+            for (const uint8_t symbol : word.symbols)
+                if (symbol != kJoker) seen[symbol] = 0;
+            for (size_t k = 0; k < c.words.size(); ++k) {
+                const uint8_t* candidate = c.letters.data() + k * length;
+                bool fits = true;
+                for (size_t i = 0; i < length && fits; ++i)
+                    fits = word.symbols[i] == kJoker || (letters[word.symbols[i]] >> candidate[i] & 1u) != 0;
+                if (!fits) continue;
+                for (size_t i = 0; i < length; ++i)
+                    if (word.symbols[i] != kJoker) seen[word.symbols[i]] |= 1u << candidate[i];
+                if (kept != k) {
+                    c.words[kept] = c.words[k];
+                    std::memmove(c.letters.data() + kept * length, candidate, length);
+                }
+                ++kept;
+            }
+            changed |= kept != c.words.size();
+            c.words.resize(kept);
+            c.letters.resize(kept * length);
+            for (const uint8_t symbol : word.symbols) {
+                if (symbol == kJoker || (letters[symbol] & ~seen[symbol]) == 0) continue;
+                letters[symbol] &= seen[symbol];
+                changed = true;
+            }
+        }
+        for (int symbol = 0; symbol < kAlphabetSize; ++symbol) {
+            const uint32_t only = letters[symbol];
+            if (only == 0) return false;
+            if ((only & (only - 1)) != 0) continue;
+            for (int other = 0; other < kAlphabetSize; ++other) {
+                if (other == symbol || (letters[other] & only) == 0 || !s.SymbolInUse[other]) continue;
+                letters[other] &= ~only;
+                changed = true;
+            }
+        }
+    }
+    return true;
 }
 
 // The depth-first search. At each level it takes the unsolved word with the
@@ -139,6 +252,7 @@ public:
     bool Descend(int32_t depth, const Assignment& a) {
         if (run_.state.Stopping()) return false;
         if (depth == s_.WordTotal) return Report();
+        if (!EnoughLetters(a)) return true;
         int32_t best = -1;
         const int32_t* bestList = nullptr;
         size_t bestCount = 0;
@@ -184,6 +298,21 @@ public:
     }
 
 private:
+    // The symbols still without a letter need as many letters among those they
+    // can take and no other symbol has.
+    bool EnoughLetters(const Assignment& a) const {
+        uint32_t open = 0;
+        int needed = 0;
+        for (int symbol = 0; symbol < kAlphabetSize; ++symbol) {
+            if (!s_.SymbolInUse[symbol] || a.SymbolLetter[symbol] != 0) continue;
+            const uint32_t free = s_.SymbolLetters[symbol] & ~a.UsedLetters;
+            if (free == 0) return false;
+            open |= free;
+            ++needed;
+        }
+        return std::popcount(open) >= needed;
+    }
+
     // One line: the chosen words in the cryptogram's order, each followed by a space.
     bool Report() {
         if (++s_.Solutions > kMaxSolutions) return false;
@@ -226,9 +355,15 @@ int DecrittaSearch(CryptoRun& run) {
     s.candidates.resize(words);
     s.ChosenWord.assign(words, 0);
     s.solved.assign(words, 0);
-    for (size_t w = 0; w < words && !run.state.Stopping(); ++w)
-        CollectCandidates(run.dict, s, s.CryptoWords[w], s.candidates[w]);
-    if (words > 0) Solver(run).Descend(0, s.StartAssignment);
+    CollectCandidates(run.dict, s, run.state);
+    std::fill(std::begin(s.SymbolInUse), std::end(s.SymbolInUse), false);
+    for (const CryptoWord& word : s.CryptoWords)
+        for (const uint8_t symbol : word.symbols)
+            if (symbol != kJoker) s.SymbolInUse[symbol] = true;
+    if (words > 0 && NarrowLetters(s)) {
+        for (size_t w = 0; w < words; ++w) IndexBySymbol(s.CryptoWords[w], s.candidates[w]);
+        Solver(run).Descend(0, s.StartAssignment);
+    }
 
     if (run.state.Stopping()) return 0;
     if (s.Solutions == 0) run.out.PrintLine("NESSUNA SOLUZIONE TROVATA !");
