@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -31,14 +30,6 @@ struct DecritWindow {
         // The letter boxes pass the keyboard focus on: the window must be active.
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-    }
-
-    // Runs `action` and waits for the search it starts to end.
-    template <typename Fn>
-    bool Search(Fn action) {
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
-        action();
-        return ended.count() == 1 || ended.wait(kLoadTimeout);
     }
 
     TempFolder folder;
@@ -67,7 +58,7 @@ private slots:
         QCOMPARE(w.page->HelpKeys(), QStringList{"DECRITTA"});
 
         w.page->DecriMe->setPlainText(QString::fromUtf8("Àb, cdE"));
-        QVERIFY(w.Search([&] { QTest::mouseClick(start, Qt::LeftButton); }));
+        QVERIFY(SearchAndWait(w.window, [&] { QTest::mouseClick(start, Qt::LeftButton); }));
         QCOMPARE(OutputLines(w.window), (QStringList{"io hal ", "oi hal ", kSeparator}));
         QCOMPARE(w.page->DecriMe->toPlainText(), QString("ab\ncde"));
 
@@ -77,7 +68,7 @@ private slots:
         QTest::keyClick(w.page->DecriMe, Qt::Key_Return);
         QTest::keyClicks(w.page->DecriMe, "ba");
         QVERIFY(!w.window.IsBusy());
-        QVERIFY(w.Search([&] { QTest::keyClick(w.page->DecriMe, Qt::Key_Return, Qt::ControlModifier); }));
+        QVERIFY(SearchAndWait(w.window, [&] { QTest::keyClick(w.page->DecriMe, Qt::Key_Return, Qt::ControlModifier); }));
         QCOMPARE(OutputLines(w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
     }
 
@@ -138,12 +129,12 @@ private slots:
         TDecritPage* p = w.page;
         p->RadioCri->setChecked(true);
         QTest::mouseClick(p->CriRuota, Qt::LeftButton);
-        QVERIFY(w.Search([&] { QTest::mouseClick(p->CriCoppie, Qt::LeftButton); }));
+        QVERIFY(SearchAndWait(w.window, [&] { QTest::mouseClick(p->CriCoppie, Qt::LeftButton); }));
         QCOMPARE(OutputLines(w.window), (QStringList{"hal -> ibm"}));
 
         // The solver's rewrite of the field does not encipher over its solutions.
         p->DecriMe->setPlainText("ab ba");
-        QVERIFY(w.Search([&] { QTest::mouseClick(w.window.findChild<QPushButton*>("StartBtn"), Qt::LeftButton); }));
+        QVERIFY(SearchAndWait(w.window, [&] { QTest::mouseClick(w.window.findChild<QPushButton*>("StartBtn"), Qt::LeftButton); }));
         QCOMPARE(p->DecriMe->toPlainText(), QString("ab\nba"));
         QCOMPARE(OutputLines(w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
         // The next edit enciphers again.

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
@@ -101,6 +102,14 @@ struct PageWindow {
     }
     App& app() { return window->app(); }
 };
+
+// Runs `action` and waits for the search it starts to end; false on a timeout.
+template <typename Fn>
+bool SearchAndWait(shell::TThreadSortForm& window, Fn action) {
+    QSignalSpy ended(&window, &shell::TThreadSortForm::SearchEnded);
+    action();
+    return ended.count() == 1 || ended.wait(kLoadTimeout);
+}
 
 inline QPlainTextEdit* OutputOf(shell::TThreadSortForm& window) {
     return window.findChild<QPlainTextEdit*>("RichE");
