@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -36,6 +37,32 @@ bool FieldText(CliContext& ctx, const std::string& external, std::string& field)
         ctx.UsageError("il testo supera i " + std::to_string(kDecriMeMaxLength) + " caratteri");
         return false;
     }
+    return true;
+}
+
+// The text of --file: a regular file, read whole; a folder or a file far
+// beyond the field's limit is refused before anything is read.
+bool ReadTextFile(CliContext& ctx, const std::string& path, std::string& text) {
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!regular || error || !file) {
+        ctx.UsageError("impossibile leggere il file " + path);
+        return false;
+    }
+    // Four bytes a character at most in UTF-8, two for a line break as "\r\n".
+    if (size > static_cast<uintmax_t>(kDecriMeMaxLength) * 4) {
+        ctx.UsageError("il testo supera i " + std::to_string(kDecriMeMaxLength) + " caratteri");
+        return false;
+    }
+    std::ostringstream read;
+    read << file.rdbuf();
+    if (file.bad()) {
+        ctx.UsageError("impossibile leggere il file " + path);
+        return false;
+    }
+    text = read.str();
     return true;
 }
 
@@ -78,16 +105,7 @@ bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, Decr
 
 int Solve(CliContext& ctx, const DecritOptions& o) {
     std::string external = o.text;
-    if (!o.file.empty()) {
-        std::ifstream file(o.file, std::ios::binary);
-        if (!file) {
-            ctx.UsageError("impossibile leggere il file " + o.file);
-            return kExitUsage;
-        }
-        std::ostringstream read;
-        read << file.rdbuf();
-        external = read.str();
-    }
+    if (!o.file.empty() && !ReadTextFile(ctx, o.file, external)) return kExitUsage;
     DecritPage page;
     if (!FieldText(ctx, external, page.DecriMe)) return kExitUsage;
     return ctx.RunPageCommand(kGameCrypto, kDecrittaSearch, [&](App& app) {

@@ -271,6 +271,7 @@ TEST_F(CliDecritTest, EnciphersThroughTheBoxesAndTheButtons) {
 }
 
 TEST_F(CliDecritTest, PairsAndBadBoxes) {
+    WriteFile(folder.path() / "lungo.txt", std::string(5000, 'a'));
     CliRun r = Decrit({"coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "ruota"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "hal -> ibm\n");
@@ -278,7 +279,9 @@ TEST_F(CliDecritTest, PairsAndBadBoxes) {
     for (const Args& args : {Args{"coppie", "--caselle", "abc"}, {"coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXY1"},
                              {"critta", "x", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "inverti"},
                              {"critta", "x", "--caselle", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "gira"},
-                             {"risolvi"}, {"risolvi", "--file", "/nessun/file"}}) {
+                             {"risolvi"}, {"risolvi", "--file", "/nessun/file"},
+                             {"risolvi", "--file", folder.path().string()},
+                             {"risolvi", "--file", (folder.path() / "lungo.txt").string()}}) {
         CliRun bad = Decrit(args);
         EXPECT_EQ(bad.code, 2) << bad.err;
         EXPECT_EQ(bad.out, "");
