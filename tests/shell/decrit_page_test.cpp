@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
 
 #include "shell/decrit_page.h"
@@ -21,20 +20,13 @@ namespace {
 
 const QString kSeparator(50, '-');
 
-// A loaded window on a folder whose "Default" holds a few words, showing the page.
-struct DecritWindow {
-    DecritWindow() : window((WritePreparedDictionary(folder.path(), "Default", {"io", "oi", "hal", "ibm", "casa"}), Root(folder))) {
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
-        page = qobject_cast<TDecritPage*>(window.Page(5));
-        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(5);
-        // The letter boxes pass the keyboard focus on: the window must be active.
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+// The loaded window on the page; the letter boxes pass the keyboard focus on,
+// so the window must be active.
+struct DecritWindow : PageWindow<TDecritPage> {
+    DecritWindow() : PageWindow(5, {"io", "oi", "hal", "ibm", "casa"}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-
-    TempFolder folder;
-    TThreadSortForm window;
-    TDecritPage* page = nullptr;
 };
 
 QString Boxes(TDecritPage* page) {
@@ -51,15 +43,15 @@ class DecritPageTest : public QObject {
 private slots:
     void decrittaSolvesAndShowsTheFieldOneWordALine() {
         DecritWindow w;
-        auto* start = w.window.findChild<QPushButton*>("StartBtn");
+        auto* start = w.window->findChild<QPushButton*>("StartBtn");
         QCOMPARE(start->text(), QString("Decritta"));
         QVERIFY(w.page->HlpDecri->isVisibleTo(w.page));
         QVERIFY(!w.page->PanCri->isVisibleTo(w.page));
         QCOMPARE(w.page->HelpKeys(), QStringList{"DECRITTA"});
 
         w.page->DecriMe->setPlainText(QString::fromUtf8("Àb, cdE"));
-        QVERIFY(SearchAndWait(w.window, [&] { QTest::mouseClick(start, Qt::LeftButton); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"io hal ", "oi hal ", kSeparator}));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(start, Qt::LeftButton); }));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"io hal ", "oi hal ", kSeparator}));
         QCOMPARE(w.page->DecriMe->toPlainText(), QString("ab\ncde"));
 
         // Enter makes a line break; Ctrl+Enter solves.
@@ -67,9 +59,9 @@ private slots:
         QTest::keyClicks(w.page->DecriMe, "ab");
         QTest::keyClick(w.page->DecriMe, Qt::Key_Return);
         QTest::keyClicks(w.page->DecriMe, "ba");
-        QVERIFY(!w.window.IsBusy());
-        QVERIFY(SearchAndWait(w.window, [&] { QTest::keyClick(w.page->DecriMe, Qt::Key_Return, Qt::ControlModifier); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
+        QVERIFY(!w.window->IsBusy());
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(w.page->DecriMe, Qt::Key_Return, Qt::ControlModifier); }));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
     }
 
     void crittaEnciphersAtEveryChangeOfTheTextOrOfABox() {
@@ -80,7 +72,7 @@ private slots:
         QVERIFY(p->PanCri->isVisibleTo(p));
         QVERIFY(!p->HlpDecri->isVisibleTo(p));
         QCOMPARE(p->HelpKeys(), QStringList{"CRITTA"});
-        QCOMPARE(OutputLines(w.window), (QStringList{"Casa", "io!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"Casa", "io!"}));
 
         // A typed box: upper case, the focus on the next box, the text enciphered.
         p->Ed[0]->setFocus();
@@ -88,14 +80,14 @@ private slots:
         QTest::keyClicks(p->Ed[0], "e");
         QCOMPARE(p->Ed[0]->text(), QString("E"));
         QVERIFY(p->Ed[1]->hasFocus());
-        QCOMPARE(OutputLines(w.window), (QStringList{"Cese", "io!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"Cese", "io!"}));
         QVERIFY(!p->CriInv->isEnabled());  // E twice
         // Anything but a letter empties the box: its letter becomes a blank.
         p->Ed[2]->setFocus();
         p->Ed[2]->selectAll();
         QTest::keyClicks(p->Ed[2], "7");
         QCOMPARE(p->Ed[2]->text(), QString());
-        QCOMPARE(OutputLines(w.window), (QStringList{" ese", "io!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{" ese", "io!"}));
         QTest::keyClick(p->Ed[3], Qt::Key_Left);
         QVERIFY(p->Ed[2]->hasFocus());
         QTest::keyClick(p->Ed[0], Qt::Key_Left);
@@ -105,14 +97,14 @@ private slots:
         QVERIFY(p->CriInv->isEnabled());
         QTest::mouseClick(p->CriRuota, Qt::LeftButton);
         QCOMPARE(Boxes(p), QString("BCDEFGHIJKLMNOPQRSTUVWXYZA"));
-        QCOMPARE(OutputLines(w.window), (QStringList{"Dbtb", "jp!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"Dbtb", "jp!"}));
         QTest::mouseClick(p->CriInv, Qt::LeftButton);
         QTest::mouseClick(p->CriSpecchio, Qt::LeftButton);
         QCOMPARE(Boxes(p), QString("YXWVUTSRQPONMLKJIHGFEDCBAZ"));
         QTest::mouseClick(p->BuNum1, Qt::LeftButton);
-        QCOMPARE(OutputLines(w.window), (QStringList{"1 2 3 2", "4 5!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"1 2 3 2", "4 5!"}));
         QTest::mouseClick(p->BuNum2, Qt::LeftButton);
-        QCOMPARE(OutputLines(w.window), (QStringList{"23 25 7 25", "17 11!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"23 25 7 25", "17 11!"}));
         QTest::mouseClick(p->CriRand, Qt::LeftButton);
         QCOMPARE(p->CriRand->text(), QString("A caso 2"));
         QTest::mouseClick(p->CriRand, Qt::LeftButton);
@@ -121,7 +113,7 @@ private slots:
         // "C" empties the text and the output area.
         QTest::mouseClick(p->CancBut, Qt::LeftButton);
         QCOMPARE(p->DecriMe->toPlainText(), QString());
-        QCOMPARE(OutputLines(w.window), QStringList());
+        QCOMPARE(OutputLines(*w.window), QStringList());
     }
 
     void searchesFromCrittaModeKeepTheirResults() {
@@ -129,17 +121,17 @@ private slots:
         TDecritPage* p = w.page;
         p->RadioCri->setChecked(true);
         QTest::mouseClick(p->CriRuota, Qt::LeftButton);
-        QVERIFY(SearchAndWait(w.window, [&] { QTest::mouseClick(p->CriCoppie, Qt::LeftButton); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"hal -> ibm"}));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(p->CriCoppie, Qt::LeftButton); }));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"hal -> ibm"}));
 
         // The solver's rewrite of the field does not encipher over its solutions.
         p->DecriMe->setPlainText("ab ba");
-        QVERIFY(SearchAndWait(w.window, [&] { QTest::mouseClick(w.window.findChild<QPushButton*>("StartBtn"), Qt::LeftButton); }));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(w.window->findChild<QPushButton*>("StartBtn"), Qt::LeftButton); }));
         QCOMPARE(p->DecriMe->toPlainText(), QString("ab\nba"));
-        QCOMPARE(OutputLines(w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
         // The next edit enciphers again.
         QTest::keyClicks(p->DecriMe, "!");
-        QCOMPARE(OutputLines(w.window), (QStringList{"bc", "cb!"}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"bc", "cb!"}));
     }
 };
 
