@@ -76,17 +76,15 @@ int ParseCells(CercaState& state, Output& out, std::string_view text) {
     return n;
 }
 
+// The letters missing from `have` add up to the jokers needed.
 int CoverLetters(const LetterCount& have, const LetterCount& need, int jokers) {
     if (need.total > have.total + jokers) return 0;
-    int spare = jokers;
+    int missing = 0;
     for (int k = 0; k < 26; ++k) {
-        int d = static_cast<int>(have.counts[k]) - static_cast<int>(need.counts[k]);
-        if (d < 0) {
-            if (-d > spare) return 0;
-            spare += d;
-        }
+        const int d = static_cast<int>(need.counts[k]) - static_cast<int>(have.counts[k]);
+        missing += d > 0 ? d : 0;
     }
-    return 1 + (jokers - spare);
+    return missing > jokers ? 0 : 1 + missing;
 }
 
 }  // namespace sillabor

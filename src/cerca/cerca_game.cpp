@@ -14,7 +14,7 @@ std::vector<std::string> CercaGame::HelpKeys() const {
 
 int CercaGame::Run(GameContext& ctx, int option) {
     if (!CercaCategoryBuilt(option)) return kNoSuchSearch;
-    CercaRun run{ctx.dict, ctx.out, ctx.state, ctx.random, ctx.top, state};
+    CercaRun run{ctx.dict, ctx.out, ctx.state, ctx.random, ctx.top, state, indexes};
     CercaSearch(run, option);
     return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The "Cerca" page's game: the word games built around one base word.
 
+#include "cerca/cerca_indexes.h"
 #include "cerca/cerca_state.h"
 #include "game/game.h"
 
@@ -15,6 +16,8 @@ public:
     int Run(GameContext& ctx, int option) override;
 
     CercaState state;
+    // Built over the loaded dictionary when a search first needs them.
+    CercaIndexes indexes;
 };
 
 }  // namespace sillabor

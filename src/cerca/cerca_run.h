@@ -6,6 +6,7 @@
 #include "base/random_source.h"
 #include "base/search_state.h"
 #include "base/top_table.h"
+#include "cerca/cerca_indexes.h"
 #include "cerca/cerca_state.h"
 #include "dictionary/dictionary.h"
 
@@ -18,6 +19,7 @@ struct CercaRun {
     RandomSource& random;
     TopTable& top;
     CercaState& cerca;
+    CercaIndexes& indexes;
 };
 
 }  // namespace sillabor

@@ -4,6 +4,11 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "cerca/kept_words.h"
+#include "dictionary/dictionary.h"
+#include "dictionary/letter_count.h"
 
 namespace sillabor {
 
@@ -34,6 +39,10 @@ struct CercaControls {
 
 inline constexpr int kMaxCells = 91;
 inline constexpr int kMaxCellLength = 6;
+// Room for a word and the longest cell added to it.
+inline constexpr int kWordPathLength = kMaxWordLength + kMaxCellLength + 2;
+inline constexpr int kMaxGridSide = 5;
+inline constexpr int kMaxGridCells = kMaxGridSide * kMaxGridSide;
 
 struct CercaState {
     CercaControls page;
@@ -55,6 +64,33 @@ struct CercaState {
     int32_t CellLength[kMaxCells] = {};
     uint8_t CellFree[kMaxCells] = {};
     int32_t CellCount = 0;
+
+    // The text spelled by the grid path being walked, or the word being
+    // covered by the cells of the included words.
+    char WordPath[kWordPathLength] = {};
+
+    // Included words: the letters of the single-letter cells, and those of
+    // the word still to cover.
+    LetterCount SinglesCount{};
+    LetterCount Remaining{};
+    // The fitting form's result: the slot of the word the cells spell (-1:
+    // none), and at the first position of each group it uses, that cell.
+    int32_t FittedWord = -1;
+    int32_t GroupAtPosition[kMaxWordLength + 1] = {};
+
+    // The letter grid: side N, the cells adjacent to each cell, the longest
+    // words found, and how many distinct words were found.
+    int32_t GridSide = 0;
+    int32_t Neighbours[kMaxGridCells][8] = {};
+    int32_t NeighbourCount[kMaxGridCells] = {};
+    KeptWordSet KeptWords;
+    int32_t KeepLimit = 500;
+    int32_t DistinctFound = 0;
+    // Which slots the grid walk has met, one bit each, for DistinctFound.
+    std::vector<uint64_t> FoundSlots;
+    // Arranging: the score of a trial layout and the grid cell of each entry.
+    int32_t LayoutScore = 0;
+    int32_t LayoutPath[kMaxGridCells] = {};
 };
 
 }  // namespace sillabor

@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/run_game.h"
-#include "cerca/base_word.h"
 #include "cerca/cerca_search.h"
-#include "support/fixture_dictionary.h"
+#include "cerca/cerca_test_support.h"
 
 namespace sillabor {
 namespace {
@@ -17,27 +15,9 @@ namespace {
 const std::vector<std::string> kRosaWords = {"rosa", "orsa", "raso", "sora", "osa",
                                              "rossa", "rasa", "roma", "rose", "casa"};
 
-struct EditsTest : ::testing::Test {
-    test::Fixture f;
-
-    // The printed lines joined by '|', a separator shown as "--".
-    std::string Printed() {
-        std::string joined;
-        for (const std::string& line : f.sink.Lines())
-            joined += (joined.empty() ? "" : "|") + (line == std::string(50, '-') ? "--" : line);
-        f.sink.Reset();
-        return joined;
-    }
-
-    // Searches the typed base; a count of -1 runs the whole search, else the
-    // driver alone as if that many results had been counted already.
+struct EditsTest : test::CercaTest {
     std::string Search(const std::string& typed, int32_t startCount = -1) {
-        f.app->Get<CercaGame>().state.page.LaBase = typed;
-        EXPECT_EQ(NormaliseBase(f.app->Get<CercaGame>().state, f.app->out), kBaseReady);
-        f.sink.Reset();
-        f.app->state.FoundCount = startCount;
-        EXPECT_EQ(startCount < 0 ? RunGame(*f.app, kGameCerca, kCercaEdits) : f.RunAsIs(kGameCerca, kCercaEdits), 0);
-        return Printed();
+        return CercaTest::Search(kCercaEdits, typed, startCount);
     }
 };
 
@@ -75,10 +55,8 @@ TEST_F(EditsTest, PastTheCapEachLaterGeneratorPrintsOneLine) {
 
 TEST_F(EditsTest, AStopEndsOnlyAnagrammaAndCambio) {
     f.LoadDefault(kRosaWords);
-    f.app->Get<CercaGame>().state.BaseWord = "rosa";
-    f.app->state.StopRequested = true;
-    EXPECT_EQ(f.RunAsIs(kGameCerca, kCercaEdits), 0);
-    EXPECT_EQ(Printed(),
+    Cerca().BaseWord = "rosa";
+    EXPECT_EQ(SearchStopped(kCercaEdits),
               "--|Scambio: ROsa <-> ORsa|Scambio: RoSa <-> SoRa|Scambio: rOsA <-> rAsO|--|"
               "Metatesi: Rosa <-> oRsa|Metatesi: rOsa <-> Orsa|--|Scarto: Rosa -> osa|--|"
               "Aggiunta: rosa -> roSsa|Aggiunta: rosa -> rosSa|--|Fine Ricerca");
@@ -91,16 +69,6 @@ TEST_F(EditsTest, LongBasesFindOnlyWordsThatCanExist) {
     EXPECT_EQ(Search(std::string(300, 'x')), "--|Fine Ricerca");
     // So many letters that their counts would wrap round to those of "casa".
     EXPECT_EQ(Search("casa" + std::string(65536, 'a')), "--|Fine Ricerca");
-}
-
-TEST_F(EditsTest, CategoriesNotYetAvailablePrintNothing) {
-    f.LoadDefault(kRosaWords);
-    f.app->Get<CercaGame>().state.BaseWord = "rosa";
-    for (int option = 1; option <= 7; ++option) {
-        EXPECT_FALSE(CercaCategoryBuilt(option));
-        EXPECT_EQ(RunGame(*f.app, kGameCerca, option), kNoSuchSearch) << option;
-    }
-    EXPECT_TRUE(f.sink.Lines().empty());
 }
 
 }  // namespace

@@ -182,10 +182,10 @@ TEST_F(CliCercaTest, ABaseRefusedOrEmptyStartsNoSearch) {
 }
 
 TEST_F(CliCercaTest, CategoriesNotYetAvailableAndBadOptionsAreUsageErrors) {
-    CliRun later = Cerca({"--categoria", "3", "mare"});
+    CliRun later = Cerca({"--categoria", "6", "mare"});
     EXPECT_EQ(later.code, 2);
     EXPECT_EQ(later.out, "");
-    EXPECT_NE(later.err.find("la categoria 3 (lucchetti e cerniere) non \xC3\xA8 ancora disponibile"),
+    EXPECT_NE(later.err.find("la categoria 6 (consonando) non \xC3\xA8 ancora disponibile"),
               std::string::npos)
         << later.err;
     for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {}}) {

@@ -1,0 +1,60 @@
+#pragma once
+// The dictionary's words as a letter tree, built once per loaded dictionary.
+// A walk that spells a path of letters learns at each step, in one step,
+// whether some word still begins with the path and whether the path is a word:
+// the grid walk and the interleavings follow it instead of searching the word
+// array again for every letter they add.
+
+#include <cstdint>
+
+#include "dictionary/large_storage.h"
+
+namespace sillabor {
+
+class Dictionary;
+
+class WordTrie {
+public:
+    using Node = uint32_t;
+    static constexpr Node kRoot = 0;
+    static constexpr Node kNone = 0xFFFFFFFFu;
+
+    // Builds the tree from the dictionary's words in byte order.
+    void Build(const Dictionary& dict);
+    bool Empty() const { return nodes_.empty(); }
+
+    // The node of the path followed by `letter`; kNone when no word begins so
+    // (and for anything but a-z).
+    Node Child(Node node, char letter) const {
+        const unsigned bit = static_cast<unsigned char>(letter) - 'a';
+        if (node == kNone || bit >= 26) return kNone;
+        const Entry& e = nodes_[node];
+        if ((e.childMask >> bit & 1u) == 0) return kNone;
+        return e.firstChild + static_cast<Node>(__builtin_popcount(e.childMask & ((1u << bit) - 1u)));
+    }
+    // The path's slot when it is a word, else 0.
+    int32_t Slot(Node node) const { return node == kNone ? 0 : nodes_[node].slot; }
+
+    // Follows `n` letters of `text` from `node`.
+    Node Walk(Node node, const char* text, int n) const {
+        for (int i = 0; i < n && node != kNone; ++i) node = Child(node, text[i]);
+        return node;
+    }
+    // Follows a NUL-terminated text from `node`.
+    Node Walk(Node node, const char* text) const {
+        for (; *text != '\0' && node != kNone; ++text) node = Child(node, *text);
+        return node;
+    }
+    // The slot of the word `text`, or 0.
+    int32_t FindWord(const char* text) const { return text[0] == '\0' ? 0 : Slot(Walk(kRoot, text)); }
+
+private:
+    struct Entry {
+        uint32_t childMask;   // bit k: a child for the letter 'a' + k
+        uint32_t firstChild;  // the children follow one another, by letter
+        int32_t slot;         // 0 when the path is no word
+    };
+    UninitVector<Entry> nodes_;
+};
+
+}  // namespace sillabor
