@@ -47,6 +47,45 @@ void RunCategory(benchmark::State& state, bool large, int category, const std::s
     state.counters["found"] = app->state.FoundCount.load();
 }
 
+// A grid: solved, or arranged (the 100 or 50 trial boards each scored by a
+// walk of the grid), or arranged and then solved.
+void RunGrid(benchmark::State& state, bool large, const std::string& base, int mode, bool diagonals) {
+    App* app = Dictionary(state, large);
+    if (app == nullptr) return;
+    CercaState& cerca = app->Get<CercaGame>().state;
+    if (!Prepare(*app, kCercaGrid, base, mode, diagonals)) {
+        state.SkipWithError("base refused");
+        return;
+    }
+    const std::string typed = cerca.BaseWord;
+    RunGame(*app, kGameCerca, kCercaGrid);
+    for (auto _ : state) {
+        cerca.BaseWord = typed;  // the arrangement replaces it
+        RunGame(*app, kGameCerca, kCercaGrid);
+    }
+    if (mode != kGridSolve) {
+        const int boards = typed.size() >= 25 ? 50 : 100;
+        state.counters["boards/s"] = benchmark::Counter(boards, benchmark::Counter::kIsIterationInvariantRate);
+    }
+    if (mode != kGridArrange) state.counters["words"] = cerca.DistinctFound;
+}
+
+// The words of the arranged grid (arranged, then solved) for seeds 1 to 10.
+void BM_ArrangeSeeds(benchmark::State& state, bool large, const std::string& base) {
+    App* app = Dictionary(state, large);
+    if (app == nullptr) return;
+    CercaState& cerca = app->Get<CercaGame>().state;
+    for (auto _ : state) {
+        for (uint32_t seed = 1; seed <= 10; ++seed) {
+            if (!Prepare(*app, kCercaGrid, base, kGridArrangeThenSolve)) return;
+            app->random.SeedFrom(seed);
+            RunGame(*app, kGameCerca, kCercaGrid);
+            state.counters["seed" + std::to_string(seed < 10 ? 0 : 1) + std::to_string(seed % 10)] =
+                cerca.DistinctFound;
+        }
+    }
+}
+
 void BM_BuildTrie(benchmark::State& state, bool large) {
     App* app = Dictionary(state, large);
     if (app == nullptr) return;
@@ -80,6 +119,33 @@ void RegisterCategories() {
                     ->Unit(benchmark::kMillisecond);
             }
         }
+        const std::string grid4 = "casaletomarinepo", grid5 = "esaletomarinepoatrcsniloe";
+        for (bool diagonals : {true, false}) {
+            const std::string how = diagonals ? "diag" : "nodiag";
+            benchmark::RegisterBenchmark(("BM_GridSolve5x5/" + dict + "/" + how).c_str(),
+                                         [=](benchmark::State& s) { RunGrid(s, large, grid5, kGridSolve, diagonals); })
+                ->Unit(benchmark::kMillisecond);
+        }
+        benchmark::RegisterBenchmark(("BM_GridSolve4x4/" + dict).c_str(),
+                                     [=](benchmark::State& s) { RunGrid(s, large, grid4, kGridSolve, true); })
+            ->Unit(benchmark::kMillisecond);
+        for (const std::string& grid : {grid4, grid5}) {
+            const std::string size = grid.size() == 16 ? "4x4" : "5x5";
+            benchmark::RegisterBenchmark(("BM_GridArrange" + size + "/" + dict).c_str(),
+                                         [=](benchmark::State& s) { RunGrid(s, large, grid, kGridArrange, true); })
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark(("BM_ArrangeSeeds" + size + "/" + dict).c_str(), BM_ArrangeSeeds, large, grid)
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
+        }
+        for (const char* base : {"mrt", "cntr*", "portafoglio"})
+            benchmark::RegisterBenchmark(("BM_Consonando/" + dict + "/" + base).c_str(),
+                                         [=](benchmark::State& s) { RunCategory(s, large, kCercaConsonando, base); })
+                ->Unit(benchmark::kMillisecond);
+        for (const char* base : {"casa tetto", "mare monte sole", "portafoglio cantare"})
+            benchmark::RegisterBenchmark(("BM_Sizigie/" + dict + "/" + base).c_str(),
+                                         [=](benchmark::State& s) { RunCategory(s, large, kCercaSizigie, base); })
+                ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("BM_BuildTrie/" + dict).c_str(), BM_BuildTrie, large)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("BM_BuildSuffixIndex/" + dict).c_str(), BM_BuildSuffixIndex, large)
             ->Unit(benchmark::kMillisecond);

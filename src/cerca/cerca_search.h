@@ -6,8 +6,7 @@ namespace sillabor {
 
 struct CercaRun;
 
-// True for the categories CercaSearch runs; the window disables the other
-// items of Categoria and the command line refuses them.
+// True for the categories CercaSearch runs: the eight items of Categoria.
 bool CercaCategoryBuilt(int category);
 
 // Runs the category's generators on the record's BaseWord, separated by

@@ -88,7 +88,9 @@ struct CercaState {
     int32_t DistinctFound = 0;
     // Which slots the grid walk has met, one bit each, for DistinctFound.
     std::vector<uint64_t> FoundSlots;
-    // Arranging: the score of a trial layout and the grid cell of each entry.
+    // Arranging: set when the arranged grid has replaced BaseWord and the
+    // page's LaBase; the score of a trial layout; the grid cell of each entry.
+    bool BaseArranged = false;
     int32_t LayoutScore = 0;
     int32_t LayoutPath[kMaxGridCells] = {};
 };

@@ -5,7 +5,6 @@
 #include "base/text_encoding.h"
 #include "cerca/base_word.h"
 #include "cerca/cerca_game.h"
-#include "cerca/cerca_search.h"
 #include "cerca/manage_cat.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
@@ -29,12 +28,6 @@ int GridModeOf(const std::string& griglia) {
 }
 
 int RunCerca(CliContext& ctx, const CercaOptions& options) {
-    if (!CercaCategoryBuilt(options.categoria)) {
-        ctx.UsageError("la categoria " + std::to_string(options.categoria) + " (" +
-                       Cp1252ToUtf8(kCategoriaItems[options.categoria]) +
-                       ") non \xC3\xA8 ancora disponibile");
-        return kExitUsage;
-    }
     App& app = ctx.app();
     CercaState& cerca = app.Get<CercaGame>().state;
     CercaControls& page = cerca.page;

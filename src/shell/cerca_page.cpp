@@ -14,7 +14,6 @@
 #include "app/app.h"
 #include "cerca/base_word.h"
 #include "cerca/cerca_game.h"
-#include "cerca/cerca_search.h"
 #include "cerca/manage_cat.h"
 
 namespace sillabor::shell {
@@ -31,8 +30,7 @@ TCercaPage::TCercaPage(App& app, CercaGame& game, QWidget* parent)
     : TGamePage(app, game.Info(), parent), game_(game) {
     const CercaControls& start = game_.state.page;
 
-    // The categories in two columns; those whose games are still to come are
-    // listed but cannot be chosen.
+    // The categories in two columns.
     auto* categories = new QFrame(this);
     categories->setObjectName("Categoria");
     categories->setFrameShape(QFrame::StyledPanel);
@@ -43,7 +41,6 @@ TCercaPage::TCercaPage(App& app, CercaGame& game, QWidget* parent)
     for (int c = 0; c < kCercaCategoryItems; ++c) {
         auto* item = new QRadioButton(ToQString(kCategoriaItems[c]), categories);
         item->setObjectName(QString("Categoria%1").arg(c));
-        item->setEnabled(CercaCategoryBuilt(c));
         Categoria->addButton(item, c);
         categoryGrid->addWidget(item, c % kCategoriaRows, c / kCategoriaRows);
     }
@@ -126,12 +123,15 @@ void TCercaPage::ManageCat() {
     ApplyGridOptions(layout, game_.state);
 }
 
+// The grid's arrangement writes the arranged grid back into the base.
+void TCercaPage::SearchEnded() {
+    if (game_.state.BaseArranged) LaBase->setText(ToQString(game_.state.page.LaBase));
+}
+
 bool TCercaPage::PrepareSearch(int& game, int& option) {
     ReadControls();
     const int category = game_.state.page.Categoria;
     if (NormaliseBase(game_.state, app_.out) != kBaseReady) return false;
-    // Categories still to come cannot be chosen; never start one that pretends.
-    if (!CercaCategoryBuilt(category)) return false;
     game = kGameCerca;
     option = category;
     return true;

@@ -29,6 +29,7 @@ public:
     // nothing, an empty base starts nothing silently.
     bool PrepareSearch(int& game, int& option) override;
     QList<QWidget*> TextFields() const override;
+    void SearchEnded() override;
     QStringList HelpKeys() const override;
 
     QButtonGroup* Categoria;

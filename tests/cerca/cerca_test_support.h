@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/run_game.h"
 #include "base/output.h"
@@ -40,14 +41,25 @@ struct CercaTest : ::testing::Test {
         ApplyGridOptions(ManageCat(page), Cerca());
     }
 
-    // Searches the typed base in the category; a count of -1 runs the whole
-    // search, else the game alone as if that many results had been counted.
-    std::string Search(int category, const std::string& typed, int32_t startCount = -1) {
+    // The printed lines; forgets them.
+    std::vector<std::string> Lines() {
+        std::vector<std::string> lines = f.sink.Lines();
+        f.sink.Reset();
+        return lines;
+    }
+
+    // Searches the typed base in the category with the page's other options
+    // as they are; a count of -1 runs the whole search, else the game alone
+    // as if that many results had been counted.
+    void Run(int category, const std::string& typed, int32_t startCount = -1) {
         Type(category, typed, Cerca().page.RadioParo, Cerca().page.CheckDiag, Cerca().page.CheckRiuso);
         EXPECT_EQ(NormaliseBase(Cerca(), f.app->out), kBaseReady) << typed;
         f.sink.Reset();
         f.app->state.FoundCount = startCount;
         EXPECT_EQ(startCount < 0 ? RunGame(*f.app, kGameCerca, category) : f.RunAsIs(kGameCerca, category), 0);
+    }
+    std::string Search(int category, const std::string& typed, int32_t startCount = -1) {
+        Run(category, typed, startCount);
         return Printed();
     }
 

@@ -181,13 +181,25 @@ TEST_F(CliCercaTest, ABaseRefusedOrEmptyStartsNoSearch) {
     EXPECT_NE(empty.err.find("nulla da cercare"), std::string::npos) << empty.err;
 }
 
-TEST_F(CliCercaTest, CategoriesNotYetAvailableAndBadOptionsAreUsageErrors) {
-    CliRun later = Cerca({"--categoria", "6", "mare"});
-    EXPECT_EQ(later.code, 2);
-    EXPECT_EQ(later.out, "");
-    EXPECT_NE(later.err.find("la categoria 6 (consonando) non \xC3\xA8 ancora disponibile"),
-              std::string::npos)
-        << later.err;
+TEST_F(CliCercaTest, TheGridOptionsReachTheSearchAndASeedReplaysTheArrangement) {
+    auto arrange = [&](const char* seed) {
+        return RunCliWith({"--cartella", dir(), "--seme", seed, "cerca", "--categoria", "5", "--griglia", "entrambi",
+                           "--no-diag", "amarecasamalexyz"});
+    };
+    CliRun first = arrange("3");
+    EXPECT_EQ(first.code, 0) << first.err;
+    EXPECT_EQ(arrange("3").out, first.out);
+    // The arranged grid's table, a blank line, then the words of that grid.
+    EXPECT_EQ(first.out.rfind("-----------------\n| ", 0), 0u) << first.out;
+    EXPECT_NE(first.out.find("\n \nHo trovato "), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("[ 5] amare\n"), std::string::npos) << first.out;
+
+    CliRun jokers = Cerca({"--categoria", "5", "--riuso", "ab*"});
+    EXPECT_EQ(jokers.code, 1);
+    EXPECT_EQ(jokers.out, "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili\n");
+}
+
+TEST_F(CliCercaTest, BadOptionsAreUsageErrors) {
     for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {}}) {
         CliRun r = Cerca(args);
         EXPECT_EQ(r.code, 2) << r.err;

@@ -39,12 +39,12 @@ class CercaPageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void onlyBuiltCategoriesCanBeChosen() {
+    void everyCategoryCanBeChosen() {
         TempFolder folder;
         App app(folder.path());
         TCercaPage page(app, app.Get<sillabor::CercaGame>());
         QCOMPARE(page.Categoria->buttons().size(), 8);
-        for (int c = 0; c < 8; ++c) QCOMPARE(page.Categoria->button(c)->isEnabled(), c <= 4);
+        for (int c = 0; c < 8; ++c) QVERIFY(page.Categoria->button(c)->isEnabled());
         // Captions through the text conversion: the registered sign, and "&&" to show one ampersand.
         QCOMPARE(page.Categoria->button(5)->text(), QString::fromUtf8("paroliere®"));
         QCOMPARE(page.RadioParo->button(2)->text(), QString("disp. && ris."));
@@ -148,12 +148,9 @@ private slots:
             QCOMPARE(OutputLines(window), expected);
         }
 
-        // Nothing left of the text, or a category still to come: silence.
+        // Nothing left of the text: silence.
         Choose(page->Categoria, 0);
         page->LaBase->setText("'!? 12 ,.");
-        QTest::keyClick(page->LaBase, Qt::Key_Return);
-        Choose(page->Categoria, 6);
-        page->LaBase->setText("rosa");
         QTest::keyClick(page->LaBase, Qt::Key_Return);
         QCoreApplication::processEvents();
         QVERIFY(!window.IsBusy());
@@ -161,6 +158,35 @@ private slots:
         QCOMPARE(runs.load(), 1);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(window.app().Get<sillabor::CercaGame>().state.BaseWord, std::string("rosa"));
+    }
+
+    // "disponi" shows the arranged grid in LaBase when the search ends; the
+    // next "Genera" solves that grid.
+    void theArrangedGridReplacesTheBase() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kRosaWords);
+        TThreadSortForm window(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
+        auto* page = qobject_cast<TCercaPage*>(window.Page(2));
+        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(2);
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        Choose(page->Categoria, 5);
+        Choose(page->RadioParo, 1);
+        page->LaBase->setText("rossa casa roma xyz");
+        QTest::keyClick(page->LaBase, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        const QStringList rows = page->LaBase->text().split(' ');
+        QCOMPARE(rows.size(), 4);
+        for (const QString& row : rows) QCOMPARE(row.size(), 4);
+        // The table's first row shows the first four cells.
+        QString firstRow = OutputLines(window).at(1);
+        QCOMPARE(firstRow.remove(' ').remove('|'), rows.first().toUpper());
+
+        Choose(page->RadioParo, 0);
+        QTest::keyClick(page->LaBase, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, kLoadTimeout);
+        QVERIFY(OutputLines(window).contains("[ 5] rossa"));
+        QCOMPARE(page->LaBase->text(), rows.join(' '));
     }
 };
 
