@@ -10,6 +10,8 @@ namespace sillabor {
 
 namespace {
 
+constexpr int32_t kPrefetchAhead = 16;
+
 // How the first n letters of `word` compare with `text`: < 0, 0 (the word
 // begins with text) or > 0.
 int ComparePrefix(const char* word, const char* text, int n) {
@@ -62,19 +64,22 @@ WordRun PrefixRun(const Dictionary& dict, const char* text, int n) {
 }
 
 // The reversed words, each after its slot, are sorted in byte order; the
-// slots are then read back in that order.
+// slots are then read back in that order. The words lie in the text by class,
+// not in slot order: the loop asks for a word's text some slots ahead.
 void SuffixIndex::Build(const Dictionary& dict) {
     slots_.clear();
     const int32_t count = dict.WordCount - 1;
     if (count <= 0) return;
-    size_t bytes = 0;
-    for (int32_t s = 1; s <= count; ++s) bytes += sizeof(int32_t) + std::strlen(dict.Words[s]) + 1;
+    const size_t bytes = static_cast<size_t>(dict.TextLength) + static_cast<size_t>(count) * (sizeof(int32_t) + 1);
     auto text = std::make_unique_for_overwrite<char[]>(bytes);
     auto reversed = std::make_unique_for_overwrite<char*[]>(static_cast<size_t>(count));
     char* p = text.get();
+    const char* const end = text.get() + bytes;
     for (int32_t s = 1; s <= count; ++s) {
+        if (s + kPrefetchAhead <= count) __builtin_prefetch(dict.Words[s + kPrefetchAhead]);
         const char* w = dict.Words[s];
         const size_t length = std::strlen(w);
+        if (static_cast<size_t>(end - p) < sizeof s + length + 1) return;  // a text longer than declared
         std::memcpy(p, &s, sizeof s);
         p += sizeof s;
         reversed[s - 1] = p;

@@ -34,6 +34,8 @@ void WordTrie::Build(const Dictionary& dict) {
     const char* previous = "";
     int previousLength = 0;
     for (int32_t s = 1; s < dict.WordCount; ++s) {
+        // The words lie in the text by class: ask for one some slots ahead.
+        if (s + 16 < dict.WordCount) __builtin_prefetch(dict.Words[s + 16]);
         const char* w = dict.Words[s];
         const int length = static_cast<int>(std::strlen(w));
         if (!IsWordOfLetters(w, length)) continue;

@@ -108,6 +108,21 @@ TEST_F(GridArrangeTest, TheSameSeedReplaysTheLayoutAndSolvingListsItsWords) {
     EXPECT_NE(std::find(solved.begin(), solved.end(), "[ 8] lacerato"), solved.end());
 }
 
+// Only the first 16 of 20 cells go into the grid, and only they may spell the
+// word laid along the path: lacerato would need the l left out.
+TEST_F(GridArrangeTest, TheWordIsSpelledByTheCellsThatGoIntoTheGrid) {
+    f.LoadDefault(kWords);
+    const Strings lines = Arrange("casaetomarinepoalxyz");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "20 lettere ?!?!  Assumo tabella 4 x 4");
+    std::string letters = Cerca().BaseWord, typed = "casaetomarinepoa";
+    std::sort(letters.begin(), letters.end());
+    std::sort(typed.begin(), typed.end());
+    EXPECT_EQ(letters, typed);
+    EXPECT_STREQ(f.app->dict.Words[Cerca().FittedWord], "casa");
+    EXPECT_TRUE(SpellsAlongAPath(Cerca(), "casa", true)) << Cerca().page.LaBase;
+}
+
 TEST_F(GridArrangeTest, GroupsStayOneCellAndCellsSpellingNothingChangeNothing) {
     f.LoadDefault({"quota", "tuo", "casa", "mare"});
     Arrange("[qu]otaxxxxxxxxxxxx");
