@@ -115,7 +115,8 @@ void RegisterCategories() {
             if (category == kCercaIncluded) tried.push_back("[qu]adrilatero**");
             for (const std::string& base : tried) {
                 const std::string name = "BM_Cerca" + std::to_string(category) + "/" + dict + "/" + base;
-                benchmark::RegisterBenchmark(name.c_str(), [=](benchmark::State& s) { RunCategory(s, large, category, base); })
+                benchmark::RegisterBenchmark(name.c_str(),
+                                             [=](benchmark::State& s) { RunCategory(s, large, category, base); })
                     ->Unit(benchmark::kMillisecond);
             }
         }
@@ -146,7 +147,8 @@ void RegisterCategories() {
             benchmark::RegisterBenchmark(("BM_Sizigie/" + dict + "/" + base).c_str(),
                                          [=](benchmark::State& s) { RunCategory(s, large, kCercaSizigie, base); })
                 ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_BuildTrie/" + dict).c_str(), BM_BuildTrie, large)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_BuildTrie/" + dict).c_str(), BM_BuildTrie, large)
+            ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("BM_BuildSuffixIndex/" + dict).c_str(), BM_BuildSuffixIndex, large)
             ->Unit(benchmark::kMillisecond);
     }

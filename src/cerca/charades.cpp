@@ -38,7 +38,6 @@ bool ChainedBaseFirst(CercaRun& run) {
     const int n = BaseLength(run);
     if (n > kMaxWordLength) return false;
     const WordTrie& trie = run.indexes.Trie(run.dict);
-    char first[kScratchLength], second[kScratchLength], whole[kScratchLength];
     const WordRun r = PrefixRun(run.dict, base.c_str(), n);
     for (int32_t slot = r.first; slot < r.last; ++slot) {
         if (run.state.Stopping()) return false;
@@ -47,10 +46,7 @@ bool ChainedBaseFirst(CercaRun& run) {
         if (length <= n) continue;
         for (int i = 1; i < n; ++i) {
             if (trie.FindWord(w + i) == 0) continue;
-            CopyMarked(first, base.c_str(), n, i, n);
-            CopyMarked(second, w + i, length - i, 0, n - i);
-            CopyMarked(whole, w, length, i, n);
-            PrintComposition(run.out, first, second, whole);
+            PrintComposition(run.out, {base.c_str(), n, i, n}, {w + i, length - i, 0, n - i}, {w, length, i, n});
             if (CountResult(run) + 1 >= kResultCap) return true;
         }
     }
@@ -62,7 +58,6 @@ bool ChainedBaseSecond(CercaRun& run) {
     const std::string& base = run.cerca.BaseWord;
     const int n = BaseLength(run);
     const WordTrie& trie = run.indexes.Trie(run.dict);
-    char first[kScratchLength], second[kScratchLength], whole[kScratchLength];
     for (int32_t slot : WordsEndingWithBase(run)) {
         if (run.state.Stopping()) return false;
         const char* w = run.dict.Words[slot];
@@ -72,10 +67,7 @@ bool ChainedBaseSecond(CercaRun& run) {
         for (int j = 1; j < length && node != WordTrie::kNone; ++j) {
             node = trie.Child(node, w[j - 1]);
             if (j <= d || trie.Slot(node) == 0) continue;
-            CopyMarked(first, w, j, d, j);
-            CopyMarked(second, base.c_str(), n, 0, j - d);
-            CopyMarked(whole, w, length, d, j);
-            PrintComposition(run.out, first, second, whole);
+            PrintComposition(run.out, {w, j, d, j}, {base.c_str(), n, 0, j - d}, {w, length, d, j});
             if (CountResult(run) + 1 >= kResultCap) return true;
         }
     }
@@ -90,7 +82,6 @@ void ChainedBaseWhole(CercaRun& run) {
     const WordTrie& trie = run.indexes.Trie(run.dict);
     bool tailIsWord[kScratchLength] = {};
     for (int i = 1; i < n; ++i) tailIsWord[i] = trie.FindWord(base.c_str() + i) != 0;
-    char first[kScratchLength], second[kScratchLength], whole[kScratchLength];
     WordTrie::Node head = trie.Walk(WordTrie::kRoot, base.c_str(), 1);
     for (int j = 2; j < n; ++j) {
         head = trie.Child(head, base[j - 1]);
@@ -98,10 +89,8 @@ void ChainedBaseWhole(CercaRun& run) {
         if (trie.Slot(head) == 0) continue;
         for (int i = 1; i < j; ++i) {
             if (!tailIsWord[i]) continue;
-            CopyMarked(first, base.c_str(), j, i, j);
-            CopyMarked(second, base.c_str() + i, n - i, 0, j - i);
-            CopyMarked(whole, base.c_str(), n, i, j);
-            PrintComposition(run.out, first, second, whole);
+            PrintComposition(run.out, {base.c_str(), j, i, j}, {base.c_str() + i, n - i, 0, j - i},
+                             {base.c_str(), n, i, j});
             if (CountResult(run) + 1 >= kResultCap) return;
         }
     }

@@ -34,6 +34,16 @@ inline void CopyMarked(char* copy, const char* word, int length, int from, int t
 // Prints "%s + %s -> %s".
 void PrintComposition(Output& out, const char* first, const char* second, const char* whole);
 
+// `length` letters of `text` with [from, to) marked.
+struct Marked {
+    const char* text;
+    int length;
+    int from;
+    int to;
+};
+// Prints "%s + %s -> %s" with the three texts marked.
+void PrintComposition(Output& out, const Marked& first, const Marked& second, const Marked& whole);
+
 // Adds one result to FoundCount; returns the count before it.
 int32_t CountResult(CercaRun& run);
 

@@ -61,8 +61,8 @@ TEST_F(GridSolverTest, GroupsJokersAndTheCountOfCells) {
     EXPECT_EQ(Solve("t*ts" + x12, false),
               (Strings{"-----------------", "| T | * | T | S |", "-----------------", "| X | X | X | X |",
                        "-----------------", "| X | X | X | X |", "-----------------", "| X | X | X | X |",
-                       "-----------------", "Ho trovato 1 parole distinte di almeno 3 caratteri", kSep, "[ 3] tot", kSep,
-                       "Fine Ricerca"}));
+                       "-----------------", "Ho trovato 1 parole distinte di almeno 3 caratteri", kSep, "[ 3] tot",
+                       kSep, "Fine Ricerca"}));
     EXPECT_EQ(Solve("abcdefghijklmno"),
               (Strings{"abcdefghijklmno", kSep, "Devi inserire 16 o 25 lettere o gruppi di lettere!", kSep,
                        "Fine Ricerca"}));
