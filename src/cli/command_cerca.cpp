@@ -36,7 +36,14 @@ int RunCerca(CliContext& ctx, const CercaOptions& options) {
     page.CheckDiag = !options.noDiag;
     page.CheckRiuso = options.riuso;
     page.RadioParo = GridModeOf(options.griglia);
-    ApplyGridOptions(ManageCat(page), cerca);
+    const CercaLayout layout = ManageCat(page);
+    ApplyGridOptions(layout, cerca);
+    // The window's LaBase takes no more than this: the searches rely on it.
+    if (page.LaBase.size() > static_cast<size_t>(layout.baseMaxLength)) {
+        ctx.UsageError("BASE: al massimo " + std::to_string(layout.baseMaxLength) +
+                       " caratteri per questa categoria");
+        return kExitUsage;
+    }
 
     switch (NormaliseBase(cerca, app.out)) {
         case kBaseRefused:

@@ -200,7 +200,11 @@ TEST_F(CliCercaTest, TheGridOptionsReachTheSearchAndASeedReplaysTheArrangement) 
 }
 
 TEST_F(CliCercaTest, BadOptionsAreUsageErrors) {
-    for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {}}) {
+    // A base longer than the window's field: 80 characters, 300 for the grid.
+    EXPECT_EQ(Cerca({"--categoria", "5", std::string(300, 'a')}).code, 0);
+    const std::string a81(81, 'a'), a301(301, 'a');
+    for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {},
+                             {"--categoria", "6", a81}, {"--categoria", "5", a301}}) {
         CliRun r = Cerca(args);
         EXPECT_EQ(r.code, 2) << r.err;
         EXPECT_EQ(r.out, "");
