@@ -105,17 +105,14 @@ private slots:
     }
 
     void enterInLaBaseSearchesTheBaseAndOnlyAValidBaseStarts() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", kRosaWords);
-        TThreadSortForm window(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
+        PageWindow<TCercaPage> w(2, kRosaWords);
+        TThreadSortForm& window = *w.window;
+        TCercaPage* page = w.page;
         std::atomic<int> runs{0};
         window.SetGameRunner([&runs](App& app, int game, int option) {
             ++runs;
             return sillabor::RunGame(app, game, option);
         });
-        auto* page = qobject_cast<TCercaPage*>(window.Page(2));
-        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(2);
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
         page->LaBase->setText(QString::fromUtf8("R\u00f3sa!"));
@@ -163,12 +160,9 @@ private slots:
     // "disponi" shows the arranged grid in LaBase when the search ends; the
     // next "Genera" solves that grid.
     void theArrangedGridReplacesTheBase() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", kRosaWords);
-        TThreadSortForm window(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
-        auto* page = qobject_cast<TCercaPage*>(window.Page(2));
-        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(2);
+        PageWindow<TCercaPage> w(2, kRosaWords);
+        TThreadSortForm& window = *w.window;
+        TCercaPage* page = w.page;
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
         Choose(page->Categoria, 5);
         Choose(page->RadioParo, 1);
