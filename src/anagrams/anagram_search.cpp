@@ -38,6 +38,13 @@ inline PackedLetters Minus(const PackedLetters& whole, const PackedLetters& part
     return r;
 }
 
+// A long phrase joins two halves of at most kAnyNumberOfWords words each.
+constexpr int kLongPhraseMaxWords = 2 * kAnyNumberOfWords;
+// How long the search may look for a first way of covering a long phrase
+// before the random halves start anyway.
+constexpr int64_t kNoAnagramProofMs = 250;
+constexpr int kMaxFruitlessSplits = 1000;
+
 inline int TotalOf(const PackedLetters& p) { return static_cast<int>((p.w[3] >> 16) & 0xFF); }
 
 int64_t NowMs() {
@@ -57,8 +64,11 @@ private:
     void ShuffleSchemaRanges();
     void ShuffleCandidates();
     bool GivingUp() const {
-        return run_.state.Stopping() || (st_.HalfPhase != 0 && NowMs() > st_.Deadline);
+        return run_.state.Stopping() || ((st_.HalfPhase != 0 || probing_) && NowMs() > st_.Deadline);
     }
+    // A complete combination: printed, saved as a half, or, while probing, the
+    // proof that one exists. True = stop.
+    bool Complete(int words) { return probing_ || EmitCombination(run_, words); }
     // Depth-first search over the positions listed for this depth; true = stop.
     bool Search(int depth, const PackedLetters& remaining, const std::vector<int32_t>& positions, size_t from);
     bool SearchSchema(int depth, const PackedLetters& remaining);
@@ -68,12 +78,22 @@ private:
     void IndexCandidates();
     // The candidate position of the class with exactly these letters, or -1.
     int32_t CandidateOfLetters(const PackedLetters& letters) const;
+    // Searches one half; true when it was searched to its end, not cut short
+    // by the deadline, the combination limit or a stop.
     bool SolveHalf(const LetterCount& half);
+    // True when no choice of at most 16 candidates covers the letters: a bounded
+    // exhaustive pass before the candidates are shuffled.
+    bool NoAnagramExists(const PackedLetters& remaining);
+    void PrepareLevelLists() {
+        st_.levelLists.resize(kAnagramMaxDepth + 2);
+        for (auto& list : st_.levelLists) list.reserve(static_cast<size_t>(st_.CandidateCount));
+    }
 
     AnagramRun& run_;
     AnagramState& st_;
     // Candidates in the class table's order, longest first (not shuffled).
     bool lengthOrdered_ = true;
+    bool probing_ = false;
     std::vector<int32_t> slotOfLetters_;
 };
 
@@ -211,7 +231,7 @@ bool AnagramFinder::Search(int depth, const PackedLetters& remaining, const std:
         if (!Fits(cls, remaining)) continue;
         st_.Chosen[depth] = i;
         if (len == left) {
-            if (depth + 1 >= st_.MinWords && EmitCombination(run_, depth + 1)) return true;
+            if (depth + 1 >= st_.MinWords && Complete(depth + 1)) return true;
             continue;
         }
         if (depth + 1 >= st_.MaxWords) continue;
@@ -223,7 +243,7 @@ bool AnagramFinder::Search(int depth, const PackedLetters& remaining, const std:
             if (last < i) continue;
             if (GivingUp()) return true;
             st_.Chosen[depth + 1] = last;
-            if (EmitCombination(run_, depth + 2)) return true;
+            if (Complete(depth + 2)) return true;
             continue;
         }
         // The positions from i on that still fit, for the next depth.
@@ -316,21 +336,41 @@ void AnagramFinder::SplitHalves(const LetterCount& all, LetterCount& a, LetterCo
 }
 
 bool AnagramFinder::SolveHalf(const LetterCount& half) {
-    if (half.total == 0) return false;
+    if (half.total == 0) return true;
     std::vector<int32_t>& all = st_.levelLists[0];
     const PackedLetters packed = Pack(half);
     all.clear();
     for (int32_t i = 0; i < st_.CandidateCount; ++i)
         if (Fits(st_.candidateLetters[i], packed)) all.push_back(i);
-    if (all.empty()) return false;
-    Search(0, packed, all, 0);
-    return true;
+    if (all.empty()) return true;
+    return !Search(0, packed, all, 0);
+}
+
+bool AnagramFinder::NoAnagramExists(const PackedLetters& remaining) {
+    IndexCandidates();
+    std::vector<int32_t>& all = st_.levelLists[0];
+    all.clear();
+    for (int32_t i = 0; i < st_.CandidateCount; ++i) all.push_back(i);
+    st_.MinWords = 1;
+    st_.MaxWords = kLongPhraseMaxWords;
+    st_.Deadline = NowMs() + kNoAnagramProofMs;
+    probing_ = true;
+    // Search stops early on a combination found, a stop request or the deadline.
+    const bool stoppedEarly = Search(0, remaining, all, 0);
+    probing_ = false;
+    return !stoppedEarly;
 }
 
 void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
     st_.MinWords = 1;
     st_.MaxWords = 8;
-    while (run_.state.FoundCount.load(std::memory_order_relaxed) < st_.ResultLimit && !run_.state.Stopping()) {
+    // Splits whose halves were searched to their end without a way to cover
+    // them, one after the other. Some phrases can never be split well (say,
+    // when every word has as many r as m and a half gets an odd number of
+    // both): after this many the search ends instead of drawing for ever.
+    int fruitlessSplits = 0;
+    while (run_.state.FoundCount.load(std::memory_order_relaxed) < st_.ResultLimit && !run_.state.Stopping() &&
+           fruitlessSplits < kMaxFruitlessSplits) {
         LetterCount a, b;
         SplitHalves(st_.Remaining, a, b);
         st_.HalfPhase = 1;
@@ -338,14 +378,15 @@ void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
         st_.ComboCount = 0;
         st_.SavedCount = 0;
         st_.Deadline = NowMs() + 500;
-        SolveHalf(a);
+        bool fruitless = SolveHalf(a) && st_.SavedCount == 0;
         if (st_.SavedCount > 0 && st_.ComboCount > 0) {
             st_.HalfPhase = 2;
             st_.Deadline = NowMs() + 500;
             st_.HalfComboLimit = 2000 / st_.ComboCount + 1;
             st_.ComboCount = 0;
-            SolveHalf(b);
+            fruitless = SolveHalf(b) && st_.ComboCount == 0;
         }
+        fruitlessSplits = fruitless ? fruitlessSplits + 1 : 0;
     }
     st_.HalfPhase = 0;
 }
@@ -378,6 +419,7 @@ int AnagramFinder::Run(int option) {
     st_.CandidateCount = 0;
     st_.HalfPhase = 0;
     const PackedLetters remaining = Pack(st_.Remaining);
+    bool noAnagram = false;
     if (st_.SchemaMode) {
         if (!ParseSchema()) return 1;
         CollectCandidates(remaining);
@@ -387,6 +429,10 @@ int AnagramFinder::Run(int option) {
         st_.MaxWords = page.MaxWords;
         st_.MinWordLen = page.MinWordLength;
         CollectCandidates(remaining);
+        PrepareLevelLists();
+        // Random halves would be drawn for ever when no choice of words covers
+        // the phrase at all (say, thirty times the same vowel): settle that first.
+        if (option == kAnagramSearch && !st_.ShortPhrase && NoAnagramExists(remaining)) noAnagram = true;
         if (option == kAnagramSearch && (st_.Shuffle || !st_.ShortPhrase)) ShuffleCandidates();
     }
     if (st_.FilterMode != 1) {
@@ -397,8 +443,7 @@ int AnagramFinder::Run(int option) {
     page.TotParoleLab = "in. " + std::to_string(st_.CandidateWords);
 
     IndexCandidates();
-    st_.levelLists.resize(kAnagramMaxDepth + 2);
-    for (auto& list : st_.levelLists) list.reserve(static_cast<size_t>(st_.CandidateCount));
+    PrepareLevelLists();
     st_.groups.reserve(kAnagramMaxDepth * 2);
     st_.LineText.reserve(1 << 16);
     st_.expanded.reserve(1 << 16);
@@ -417,6 +462,7 @@ int AnagramFinder::Run(int option) {
     }
 
     run_.state.FoundCount = 0;
+    if (noAnagram) return 0;
     if (!st_.ShortPhrase) {
         SearchLongPhrase(remaining);
     } else if (st_.SchemaMode) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -141,6 +143,39 @@ TEST_F(AnagramTest, LongPhrasesFindAnagramsByRandomHalves) {
     ASSERT_FALSE(lines.empty());
     EXPECT_GE(Found(), 5);
     for (const std::string& line : lines) EXPECT_EQ(line.back(), ' ');
+}
+
+// Runs the anagram search of `phrase`, pressing "Stop !" only if it has not
+// ended by itself after 20 seconds; returns its lines and whether it ended.
+std::pair<Lines, bool> SearchUnlessStuck(Fixture& f, const std::string& phrase) {
+    f.app->Get<AnagramGame>().page.Frase = phrase;
+    auto search = std::async(std::launch::async, [&] {
+        f.sink.Reset();
+        RunGame(*f.app, kGameAnagrams, kAnagramSearch);
+        return f.sink.Lines();
+    });
+    const bool ended = search.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    if (!ended) f.app->state.StopRequested = true;
+    return {search.get(), ended};
+}
+
+TEST_F(AnagramTest, LongPhrasesThatNoSplitCanCoverEndByThemselves) {
+    // Thirty a's are no eight one-letter words twice, and no word has a z:
+    // the random halves used to be drawn until "Stop !".
+    for (const char* phrase : {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz"}) {
+        auto [lines, ended] = SearchUnlessStuck(f, phrase);
+        EXPECT_TRUE(ended) << phrase;
+        EXPECT_TRUE(lines.empty()) << phrase;
+    }
+    // Seven roma and six mare make an anagram, but every word has one r and
+    // one m while each half gets thirteen consonants: no split ever works.
+    Fixture g;
+    g.LoadDefault({"roma", "amor", "mare", "rame", "a", "e"});
+    std::string phrase;
+    for (int i = 0; i < 6; ++i) phrase += "romamare";
+    auto [lines, ended] = SearchUnlessStuck(g, phrase + "roma");
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(lines.empty());
 }
 
 TEST_F(AnagramTest, TheFourWaysOfApplyingTheParoleFilters) {
