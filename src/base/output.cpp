@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <system_error>
 
 #include "base/file_size.h"
 #include "base/text_encoding.h"
@@ -58,11 +59,19 @@ void Output::ClearOutput() {
 
 bool Output::BeginAutosave(const std::filesystem::path& path, bool append) {
     EndAutosave();
+    // A folder removed since the start is made again.
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
     int32_t sizeBefore = append ? FileSize(path) : 0;
     std::string name = path.filename().string();
     {
         std::lock_guard lock(mutex_);
-        if (!saveFile_.Open(path, append)) return false;
+        if (!saveFile_.Open(path, append)) {
+            // The user asked for the results to be saved: say that they will not be.
+            WriteLocked("Errore: impossibile creare il file Salvataggi/" + name + ": risultati non salvati");
+            lastKind_ = 'x';
+            return false;
+        }
         saveName_ = name;
         saveFailureReported_ = false;
     }

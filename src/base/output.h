@@ -42,8 +42,9 @@ public:
     void RefreshOutput();
     void ClearOutput();
 
-    // Starts teeing lines into a save file: prints the notice and a separator
-    // (which the file does not get). Returns false when the file cannot be opened.
+    // Starts teeing lines into a save file, making its folder again if it has
+    // gone: prints the notice and a separator (which the file does not get).
+    // When the file cannot be opened, prints so and returns false.
     bool BeginAutosave(const std::filesystem::path& path, bool append);
     // Writes the closing line and closes the save file, if one is open.
     void EndAutosave();

@@ -10,9 +10,17 @@
 namespace sillabor::shell {
 
 bool WriteTextFile(const QString& path, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        // A device (or a link to one) is written into: replacing it with a
+        // file would destroy it.
+        QFile device(path);
+        return device.open(QIODevice::WriteOnly) && device.write(bytes) == bytes.size() && device.flush();
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text.toUtf8());
+    file.write(bytes);
     return file.commit();
 }
 

@@ -77,15 +77,22 @@ TEST_F(OutputTest, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
     EXPECT_EQ(ReadFile(path), "uno\n============================\ndue\n============================\n");
 }
 
-TEST_F(OutputTest, SaveFileThatCannotBeOpenedMeansNoSaving) {
-    EXPECT_FALSE(out.BeginAutosave(folder.path() / "missing" / "Cerca.txt", false));
+TEST_F(OutputTest, AVanishedFolderIsMadeAgainAndAFileThatCannotBeOpenedIsReported) {
+    ASSERT_TRUE(out.BeginAutosave(folder.path() / "Salvataggi" / "Cerca.txt", false));
+    out.PrintLine("uno");
+    out.EndAutosave();
+    EXPECT_EQ(ReadFile(folder.path() / "Salvataggi" / "Cerca.txt"), "uno\n============================\n");
+
+    std::filesystem::create_directories(folder.path() / "Parole.txt" / "dentro");
+    sink.Reset();
+    EXPECT_FALSE(out.BeginAutosave(folder.path() / "Parole.txt", true));
     EXPECT_FALSE(out.IsSaving());
-    EXPECT_TRUE(sink.Lines().empty());
+    EXPECT_EQ(sink.Lines(), (Lines{"Errore: impossibile creare il file Salvataggi/Parole.txt: risultati non salvati"}));
 }
 
 TEST_F(OutputTest, SaveFileThatFailsOnWriteSaysSoOnceAndPrintingGoesOn) {
     const auto path = folder.path() / "Cerca.txt";
-    std::filesystem::create_symlink("/dev/full", path);
+    test::MakeFullDisk(path);
     ASSERT_TRUE(out.BeginAutosave(path, false));
     for (int i = 0; i < 2000; ++i) out.PrintLine("riga " + std::to_string(i));
     out.EndAutosave();

@@ -1,5 +1,8 @@
 #include "support/fixture_dictionary.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -25,6 +28,13 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream file(path, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void MakeFullDisk(const std::filesystem::path& path) {
+    std::filesystem::create_directories(path.parent_path());
+    if (mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0) return;
+    if (!std::filesystem::is_character_file("/dev/full")) throw std::runtime_error("/dev/full is no device");
+    std::filesystem::create_symlink("/dev/full", path);
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

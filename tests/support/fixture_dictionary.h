@@ -29,6 +29,12 @@ private:
 };
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// Makes `path` a file that refuses every write with "no space left on device":
+// a device node of its own like /dev/full (a link to /dev/full where no node
+// can be made). Code that wrongly replaced it instead of writing into it
+// replaces only this node, never the system's device.
+void MakeFullDisk(const std::filesystem::path& path);
 std::string ReadFile(const std::filesystem::path& path);
 
 // The bytes of a well-formed prepared file for these words (a-z, no duplicates):
