@@ -5,6 +5,7 @@
 namespace sillabor {
 
 void Dictionary::Clear() {
+    LoadedName.clear();
     WordText.reset();
     TextLength = 0;
     Words = {};

@@ -35,6 +35,8 @@ struct PairBound {
 class Dictionary {
 public:
     std::string DictionaryName = "Default";
+    // The name of the dictionary in memory, "" when none is.
+    std::string LoadedName;
 
     // Byte 0 is '`', byte 1 a NUL, then the words grouped by class.
     LargeText WordText;

@@ -79,6 +79,7 @@ private:
     fs::path folder_;
     CharacterMap map_{};
     ShortWordTable shortWords_;
+    std::vector<fs::path> oldPrepared_;
 };
 
 void Build::PrintNoSources() {
@@ -119,7 +120,9 @@ int Build::Run() {
         fs::path path = folder_ / entry;
         std::error_code ec;
         if (entry.starts_with(kPreparedPrefix)) {
-            if (!fs::is_directory(path, ec)) fs::remove(path, ec);
+            // Old prepared files go only once the new one is written: a build
+            // that fails keeps the dictionary that worked.
+            if (!fs::is_directory(path, ec)) oldPrepared_.push_back(path);
             continue;
         }
         // Regular files only: a pipe or device would never end.
@@ -183,6 +186,8 @@ int Build::Run() {
     std::string prepared = std::string(kPreparedPrefix) + name_;
     if (!WritePreparedFile(runs.front(), folder_ / prepared))
         return Fail("Errore: impossibile scrivere il file Dizionari/" + name_ + "/" + prepared);
+    for (const fs::path& old : oldPrepared_)
+        if (old.filename() != prepared) fs::remove(old, ec);
     job_.out.PrintLine("Fatto!");
     return 0;
 }

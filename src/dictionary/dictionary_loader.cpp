@@ -48,6 +48,12 @@ int RefuseCorrupt(const DictionaryJob& job, const std::string& name, const std::
     return FallBackOrFail(job, line, line);
 }
 
+// A scan that fails at start-up leaves nothing to work with; once a dictionary
+// is in memory (the folder went away later), the window goes on with it.
+void ScanFailed(const DictionaryJob& job) {
+    if (!job.dict.IsLoaded()) job.events.FatalStop();
+}
+
 void WarnCrowdedClass(const DictionaryJob& job, const char* word) {
     job.out.PrintLine(std::string("Apparentemente la parola <") + word + ">");
     job.out.PrintLine("possiede piu' di 127 anagrammi.");
@@ -77,18 +83,24 @@ int ScanDictionaries(const DictionaryJob& job, DictionaryList& list) {
     const auto dir = job.DictionariesDir();
     if (!std::filesystem::is_directory(dir, ec)) {
         job.out.PrintLine("ERRORE: Cartella 'Dizionari' non trovata!");
-        job.events.FatalStop();
+        ScanFailed(job);
         return 1;
     }
     std::filesystem::directory_iterator it(dir, ec);
     if (ec) {
         job.out.PrintLine("ERRORE: Nessun Dizionario trovato");
-        job.events.FatalStop();
+        ScanFailed(job);
         return 1;
     }
     for (const auto& entry : it) {
         std::error_code typeError;
-        if (entry.is_directory(typeError)) list.names.push_back(entry.path().filename().string());
+        std::string name = entry.path().filename().string();
+        // A name with a line break or another control character could not be
+        // shown in the list nor in a message line.
+        const bool printable = std::none_of(name.begin(), name.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 32 || c == 127;
+        });
+        if (printable && entry.is_directory(typeError)) list.names.push_back(std::move(name));
     }
     std::sort(list.names.begin(), list.names.end());
     for (size_t i = 0; i < list.names.size(); ++i) {
@@ -99,7 +111,7 @@ int ScanDictionaries(const DictionaryJob& job, DictionaryList& list) {
         }
     }
     job.out.PrintLine("ERRORE: Non c'e' il dizionario 'Default'");
-    job.events.FatalStop();
+    ScanFailed(job);
     return 1;
 }
 
@@ -161,6 +173,16 @@ int LoadDictionary(const DictionaryJob& job) {
 
     const auto path = PreparedFilePath(job.DictionariesDir(), name);
     std::error_code ec;
+    if (!std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path.parent_path(), ec) &&
+        job.dict.IsLoaded()) {
+        // The folder went away after the list was made: there is nothing to
+        // build from, and building would first drop the dictionary in use.
+        job.out.PrintLine("Errore: la cartella Dizionari/" + name + " non esiste piu'");
+        job.out.PrintLine("Resta in uso il dizionario " + job.dict.LoadedName);
+        job.dict.DictionaryName = job.dict.LoadedName;
+        job.events.ShowDictionaryState("Dizionario: " + job.dict.LoadedName);
+        return 1;
+    }
     if (!std::filesystem::exists(path, ec)) {
         job.out.PrintLine("Attendere: creazione del dizionario");
         if (BuildDictionary(job, name) != 0) {
@@ -177,9 +199,10 @@ int LoadDictionary(const DictionaryJob& job) {
     }
 
     job.out.PrintLine("Attendere : Carico il Dizionario " + name);
+    PreparedFileReader file;
     PreparedHeader header;
     uint64_t fileSize = 0;
-    if (!ReadPreparedHeader(path, header, fileSize)) {
+    if (!file.Open(path) || !file.ReadHeader(header, fileSize)) {
         job.dict.Clear();
         std::string line = "Errore: impossibile leggere il file " + std::string(kPreparedPrefix) + name;
         return FallBackOrFail(job, line, line);
@@ -214,7 +237,7 @@ int LoadDictionary(const DictionaryJob& job) {
     char* text = d.WordText.get();
     text[0] = '`';
     text[1] = '\0';
-    const int64_t got = ReadPreparedText(path, text + 2, header.textLength);
+    const int64_t got = file.ReadText(text + 2, header.textLength);
     if (got < 0) {
         d.Clear();
         std::string line = "Errore: impossibile leggere il file " + std::string(kPreparedPrefix) + name;
@@ -230,6 +253,7 @@ int LoadDictionary(const DictionaryJob& job) {
     d.ClassCount = header.classes;
     if (std::string why = BuildIndexes(job); !why.empty()) return RefuseCorrupt(job, name, why);
 
+    d.LoadedName = name;
     job.out.PrintLine("Dizionario caricato e ordinato");
     job.out.PrintLine("Per istruzioni: bottone <?>  o file <leggimi.txt>");
     job.events.ShowDictionaryState("Dizionario: " + name);

@@ -1,18 +1,12 @@
 #include "dictionary/prepared_file.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "dictionary/dictionary.h"
 
 namespace sillabor {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 int32_t LittleEndian32(const unsigned char* p) {
     return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
@@ -29,28 +23,34 @@ std::filesystem::path PreparedFilePath(const std::filesystem::path& dictionaries
     return dictionariesDir / name / (kPreparedPrefix + name);
 }
 
-bool ReadPreparedHeader(const std::filesystem::path& path, PreparedHeader& header, uint64_t& fileSize) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-    long size = std::ftell(file.get());
+PreparedFileReader::~PreparedFileReader() {
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+bool PreparedFileReader::Open(const std::filesystem::path& path) {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = std::fopen(path.c_str(), "rb");
+    return file_ != nullptr;
+}
+
+bool PreparedFileReader::ReadHeader(PreparedHeader& header, uint64_t& fileSize) {
+    if (file_ == nullptr || std::fseek(file_, 0, SEEK_END) != 0) return false;
+    long size = std::ftell(file_);
     if (size < 0) return false;
     fileSize = static_cast<uint64_t>(size);
-    std::rewind(file.get());
+    std::rewind(file_);
     unsigned char bytes[12];
-    if (std::fread(bytes, 1, sizeof bytes, file.get()) != sizeof bytes) return false;
+    if (std::fread(bytes, 1, sizeof bytes, file_) != sizeof bytes) return false;
     header.words = LittleEndian32(bytes);
     header.classes = LittleEndian32(bytes + 4);
     header.textLength = LittleEndian32(bytes + 8);
     return true;
 }
 
-int64_t ReadPreparedText(const std::filesystem::path& path, char* destination, int32_t textLength) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return -1;
-    if (std::fseek(file.get(), 12, SEEK_SET) != 0) return -1;
-    size_t got = std::fread(destination, 1, static_cast<size_t>(textLength), file.get());
-    if (std::ferror(file.get())) return -1;
+int64_t PreparedFileReader::ReadText(char* destination, int32_t textLength) {
+    if (file_ == nullptr || std::fseek(file_, 12, SEEK_SET) != 0) return -1;
+    size_t got = std::fread(destination, 1, static_cast<size_t>(textLength), file_);
+    if (std::ferror(file_)) return -1;
     return static_cast<int64_t>(got);
 }
 

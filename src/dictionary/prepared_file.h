@@ -4,6 +4,7 @@
 // a NUL, grouped by anagram class.
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -21,13 +22,27 @@ struct PreparedHeader {
     int32_t textLength = 0;
 };
 
-// Reads the header; false when the file cannot be opened or is shorter than it.
-// `fileSize` receives the file's size.
-bool ReadPreparedHeader(const std::filesystem::path& path, PreparedHeader& header, uint64_t& fileSize);
+// One prepared file, opened once: its header and its text come from the same
+// file even when another one is renamed over it in between.
+class PreparedFileReader {
+public:
+    PreparedFileReader() = default;
+    PreparedFileReader(const PreparedFileReader&) = delete;
+    PreparedFileReader& operator=(const PreparedFileReader&) = delete;
+    ~PreparedFileReader();
 
-// Reads up to `textLength` bytes of word text that follow the header into
-// `destination`; returns the bytes read, or -1 when the file cannot be read.
-int64_t ReadPreparedText(const std::filesystem::path& path, char* destination, int32_t textLength);
+    // False when the file cannot be opened.
+    bool Open(const std::filesystem::path& path);
+    // Reads the header; false when the file is shorter than it. `fileSize`
+    // receives the file's size.
+    bool ReadHeader(PreparedHeader& header, uint64_t& fileSize);
+    // Reads up to `textLength` bytes of word text that follow the header into
+    // `destination`; returns the bytes read, or -1 when the file cannot be read.
+    int64_t ReadText(char* destination, int32_t textLength);
+
+private:
+    std::FILE* file_ = nullptr;
+};
 
 // Why a header cannot describe a dictionary that fits the file, or "" when it
 // can. Checks made before any allocation.

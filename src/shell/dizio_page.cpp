@@ -104,7 +104,10 @@ void TDizioPage::AggLButClick() {
     GameContext ctx = app_.Context();
     const int status = game_.Scan(ctx);
     ShowDictionaryList();
-    if (status != 0) return;
+    if (status != 0) {
+        app_.out.RefreshOutput();  // the scan's message
+        return;
+    }
     app_.out.ClearOutput();
     app_.out.PrintLine("Lista Dizionari Aggiornata");
     app_.out.RefreshOutput();

@@ -1,8 +1,6 @@
 #include "dictionary/dictionary_builder.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -194,7 +192,7 @@ TEST_F(BuildTest, NoSourceFailsWithTwoLines) {
     f.sink.Reset();
     EXPECT_EQ(BuildDictionary(Job(), "Prova"), 1);
     EXPECT_EQ(f.sink.Lines(), failure);
-    EXPECT_FALSE(fs::exists(PreparedPath()));
+    EXPECT_EQ(ReadFile(PreparedPath()), "old");  // a failed build keeps the dictionary that worked
 
     // A name that would lead out of Dizionari/ is no dictionary folder.
     Source("testo.txt", "parola");
@@ -215,7 +213,7 @@ TEST_F(BuildTest, SourceOverTenMegabytesStopsTheBuild) {
                                      "Il file <b.txt> eccede la lunghezza massima consentita",
                                      "(10 Mb). Ti consiglio di spezzarlo in piu' files",
                                      "Creazione del dizionario FALLITA"}));
-    EXPECT_FALSE(fs::exists(PreparedPath()));
+    EXPECT_EQ(ReadFile(PreparedPath()), "old");
     EXPECT_TRUE(NoTemporaryLeft());
 }
 
@@ -227,13 +225,27 @@ TEST_F(BuildTest, SourceOfExactlyTenMegabytesIsReadToItsLastByte) {
     EXPECT_EQ(f.sink.Lines()[1], "Letto file a.txt  Bytes = 10485760");
 }
 
-TEST_F(BuildTest, UnreadableSourceFailsTheBuild) {
-    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    Source("a.txt", "parola");
-    chmod((Folder() / "a.txt").c_str(), 0);
+TEST_F(BuildTest, ASourceRemovedDuringTheBuildFailsItAndKeepsThePreparedFile) {
+    Source("a.txt", "casa cane");
+    Source("b.txt", "mare");
+    Source("j_r_Prova", "old");
+    // b.txt goes while a.txt is being turned into words.
+    struct RemovingSink : test::CollectingSink {
+        fs::path victim;
+        void WriteLine(std::string_view line) override {
+            CollectingSink::WriteLine(line);
+            if (line.starts_with("Letto file a.txt")) fs::remove(victim);
+        }
+    } sink;
+    sink.victim = Folder() / "b.txt";
+    f.app->out.SetSink(&sink);
     EXPECT_EQ(BuildDictionary(Job(), "Prova"), 1);
-    EXPECT_EQ(f.sink.Lines().back(), "Creazione del dizionario Prova : FALLITA");
-    EXPECT_FALSE(fs::exists(PreparedPath()));
+    const Words lines = sink.Lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(Words(lines.end() - 2, lines.end()),
+              (Words{"Errore: impossibile leggere il file b.txt", "Creazione del dizionario Prova : FALLITA"}));
+    EXPECT_EQ(ReadFile(PreparedPath()), "old");
+    EXPECT_TRUE(NoTemporaryLeft());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/prepared_file.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor {
@@ -224,6 +225,59 @@ TEST_F(LoaderTest, DamagedDefaultIsFatal) {
     EXPECT_TRUE(f.app->IsFatal());
     EXPECT_FALSE(f.app->dict.IsLoaded());
     EXPECT_EQ(f.sink.Lines().back(), "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !");
+}
+
+TEST_F(LoaderTest, AFolderGoneAfterTheStartKeepsTheDictionaryInUse) {
+    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
+    WritePreparedDictionary(f.folder.path(), "Altro", kOtherWords);
+    ASSERT_EQ(ScanAndLoad("Altro"), 0);
+    std::filesystem::remove_all(Dir("Altro"));
+    f.sink.Reset();
+    host.states.clear();
+    EXPECT_EQ(LoadDictionary(Job()), 1);
+    EXPECT_EQ(f.sink.Lines(), (Lines{"", "Errore: la cartella Dizionari/Altro non esiste piu'",
+                                     "Resta in uso il dizionario Altro"}));
+    EXPECT_EQ(host.states.back(), "Dizionario: Altro");
+    EXPECT_NE(f.app->dict.FindWord("quattro"), 0);
+
+    // Without Dizionari/ at all a new list says so, and the window goes on.
+    std::filesystem::remove_all(f.folder.path() / "Dizionari");
+    f.sink.Reset();
+    EXPECT_EQ(f.Scan(), 1);
+    EXPECT_EQ(f.sink.Lines(), (Lines{"ERRORE: Cartella 'Dizionari' non trovata!"}));
+    f.app->dict.DictionaryName = "Default";
+    EXPECT_EQ(LoadDictionary(Job()), 1);
+    EXPECT_FALSE(f.app->IsFatal());
+    EXPECT_EQ(f.app->dict.DictionaryName, "Altro");
+    EXPECT_EQ(f.app->dict.WordCount, 5);
+}
+
+TEST_F(LoaderTest, AFileReplacedWhileItIsReadIsReadAsItWasOpened) {
+    const auto path = Dir("Default") / "j_r_Default";
+    WriteFile(path, PreparedFileBytes(kDefaultWords));
+    PreparedFileReader reader;
+    ASSERT_TRUE(reader.Open(path));
+    PreparedHeader header;
+    uint64_t size = 0;
+    ASSERT_TRUE(reader.ReadHeader(header, size));
+    // A rebuild elsewhere renames a new file over it.
+    WriteFile(Dir("Default") / "nuovo", PreparedFileBytes(kOtherWords));
+    std::filesystem::rename(Dir("Default") / "nuovo", path);
+    std::string text(static_cast<size_t>(header.textLength), '\0');
+    ASSERT_EQ(reader.ReadText(text.data(), header.textLength), header.textLength);
+    EXPECT_EQ(PreparedFileBytes(kDefaultWords).substr(12), text);
+
+    // A dictionary in memory does not change with its file; a damaged file
+    // is refused at the next load, and "Default" takes its place.
+    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
+    WritePreparedDictionary(f.folder.path(), "Altro", kOtherWords);
+    ASSERT_EQ(ScanAndLoad("Altro"), 0);
+    WriteFile(Dir("Altro") / "j_r_Altro", Good().substr(0, 20));
+    EXPECT_NE(f.app->dict.FindWord("quattro"), 0);
+    f.app->dict.DictionaryName = "Altro";
+    EXPECT_EQ(LoadDictionary(Job()), 0);
+    EXPECT_FALSE(f.app->IsFatal());
+    EXPECT_EQ(f.app->dict.LoadedName, "Default");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <atomic>
 
 #include "app/run_game.h"
+#include "shell/save_file.h"
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
 
@@ -345,6 +346,60 @@ private slots:
         QCOMPARE(lines.value(notice + 1), QString("disabilitato il salvataggio automatico"));
         for (int page = 0; page < window.PageCount(); ++page) QCOMPARE(int(window.autosave().Mode(page)), 3);
         QVERIFY(!window.findChild<QMenu*>("Salvataggioautomatico")->menuAction()->isEnabled());
+    }
+
+    void faultsAreReportedAndTheWindowStaysUsable() {
+        Loaded w;
+        TThreadSortForm& window = w.window;
+        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
+        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        gioco->setCurrentIndex(1);
+        Named<QAction>(window, "SalvaSu")->trigger();
+        window.SetGameRunner([](App& app, int, int) {
+            for (int i = 0; i < 3000; ++i) app.out.PrintLine("riga " + std::to_string(i));
+            return 0;
+        });
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        const std::filesystem::path saves = w.folder.path() / "Salvataggi";
+        auto searchOnce = [&] {
+            const int before = ended.count();
+            window.StartBtnClick();
+            QTRY_COMPARE(ended.count(), before + 1);
+            QVERIFY(!window.IsBusy() && !window.IsFatal());
+            QVERIFY(Named<QPushButton>(window, "StartBtn")->isEnabled());
+        };
+
+        // A full disk: said once, every line still shown.
+        MakeFullDisk(saves / "Parole.txt");
+        searchOnce();
+        QStringList lines = OutputLines(window);
+        QCOMPARE(lines.count("Errore: impossibile scrivere il file Salvataggi/Parole.txt: salvataggio interrotto"), 1);
+        QVERIFY(lines.contains("riga 2999"));
+        QVERIFY(!std::filesystem::is_regular_file(saves / "Parole.txt"));
+
+        // Salvataggi/ removed between two searches is made again.
+        std::filesystem::remove_all(saves);
+        searchOnce();
+        QVERIFY(ReadFile(saves / "Parole.txt").starts_with("riga 0\n"));
+
+        // The manual "Salva" into a full disk fails, and leaves the device a device.
+        MakeFullDisk(saves / "pieno.txt");
+        QVERIFY(!sillabor::shell::WriteTextFile(QString::fromStdString((saves / "pieno.txt").string()), "testo"));
+        QVERIFY(!std::filesystem::is_regular_file(saves / "pieno.txt"));
+
+        // Dizionari/ removed: a load and a new list say so, the dictionary in use stays.
+        std::filesystem::remove_all(w.folder.path() / "Dizionari");
+        gioco->setCurrentIndex(8);
+        window.SetGameRunner(&sillabor::RunGame);
+        Named<QPushButton>(window, "CaricaB")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 3, kLoadTimeout);
+        QVERIFY(OutputLines(window).contains("Errore: la cartella Dizionari/Default non esiste piu'"));
+        QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
+        Named<QPushButton>(window, "AggLBut")->click();
+        QTRY_VERIFY(OutputLines(window).contains("ERRORE: Cartella 'Dizionari' non trovata!"));
+        QVERIFY(!window.IsFatal());
+        QVERIFY(!gioco->isHidden() && gioco->isEnabled());
+        QCOMPARE(window.app().dict.WordCount, static_cast<int32_t>(kWords.size()) + 1);
     }
 
     void helpPrintsThePageSectionsThenTheCredit() {
