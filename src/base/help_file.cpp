@@ -40,10 +40,12 @@ bool PrintHelpSection(Output& out, const std::filesystem::path& helpFile, const 
     bool inside = false;
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find('\n', start);
+        // Lines end with LF, CR LF or a lone CR; a NUL ends what a line shows.
+        size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
         std::string_view line(text.data() + start, end - start);
-        start = end + 1;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        line = line.substr(0, line.find('\0'));
         while (!line.empty() && static_cast<unsigned char>(line.back()) < 32) line.remove_suffix(1);
         if (!inside) {
             inside = line.substr(0, opening.size()) == opening;

@@ -51,6 +51,12 @@ TEST_F(HelpFixture, UnclosedSectionRunsToTheEndOfTheFile) {
     EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"una", "due"}));
 }
 
+TEST_F(HelpFixture, LoneCarriageReturnsEndLinesAndANulEndsWhatALineShows) {
+    WriteFile(file, std::string("###DIZIO\runa\rdue\0nascosto\r\rtre\r**#\rfuori", 40));
+    EXPECT_TRUE(PrintHelpSection(out, file, "DIZIO"));
+    EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"una", "due", "", "tre"}));
+}
+
 TEST_F(HelpFixture, AccentedLettersSurviveInEitherEncoding) {
     // UTF-8 "città" and Windows-1252 "perché": both end as Windows-1252 lines.
     WriteFile(file, "###A\ncitt\xC3\xA0\n**#\n");
