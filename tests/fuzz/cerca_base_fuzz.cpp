@@ -1,0 +1,91 @@
+// The "Cerca" page's base: the typed text within the category's length limit,
+// normalised and checked as "Genera" does, split into cells, and searched by
+// the categories that exist.
+//
+// Input: one byte of choices (bits 0-2 the category, bit 3 without diagonals,
+// bit 4 "Riuso lettere", bits 5-6 the grid mode), then the typed base.
+
+#include <cstring>
+
+#include "app/run_game.h"
+#include "cerca/base_word.h"
+#include "cerca/cells.h"
+#include "cerca/cerca_game.h"
+#include "cerca/cerca_search.h"
+#include "cerca/manage_cat.h"
+#include "fuzz_support.h"
+
+using namespace sillabor;
+using namespace sillabor::fuzz;
+
+namespace {
+
+bool AllowedInBase(char c, int category) {
+    if (c >= 'a' && c <= 'z') return true;
+    if (c == '[' || c == ']') return category == kCercaIncluded || category == kCercaGrid;
+    if (c == '*') return category == kCercaGrid;
+    return c == ' ' && category == kCercaSizigie;
+}
+
+void CheckCells(CercaState& cerca) {
+    Sink().Reset();
+    cerca.Category = cerca.page.Categoria;
+    const int n = ParseCells(cerca, LoadedApp().out, cerca.BaseWord);
+    if (n < 0) {
+        Require(!Sink().Lines().empty(), "refused cells printed no message");
+        return;
+    }
+    Require(n <= kMaxCells && n == cerca.CellCount, "a bad cell count");
+    for (int k = 0; k < n; ++k) {
+        const size_t length = strnlen(cerca.Cells[k], kMaxCellLength + 1);
+        Require(length >= 1 && length <= static_cast<size_t>(kMaxCellLength), "a cell of a bad length", cerca.Cells[k]);
+        Require(cerca.CellLength[k] == static_cast<int32_t>(length), "a cell length that is not its own");
+        Require(std::strpbrk(cerca.Cells[k], "[]") == nullptr, "a bracket inside a cell", cerca.Cells[k]);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    App& app = LoadedApp();
+    if (size == 0) return 0;
+    const uint8_t choices = data[0];
+    CercaState& cerca = app.Get<CercaGame>().state;
+    CercaControls& page = cerca.page;
+    page.Categoria = choices & 7;
+    page.CheckDiag = (choices & 8) == 0;
+    page.CheckRiuso = (choices & 0x10) != 0;
+    page.RadioParo = ((choices >> 5) & 3) % 3;
+    const CercaLayout layout = ManageCat(page);
+    ApplyGridOptions(layout, cerca);
+    page.LaBase.assign(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (page.LaBase.size() > static_cast<size_t>(layout.baseMaxLength)) page.LaBase.resize(layout.baseMaxLength);
+
+    Sink().Reset();
+    cerca.BaseWord.clear();
+    const int status = NormaliseBase(cerca, app.out);
+    switch (status) {
+        case kBaseRefused:
+            Require(!Sink().Lines().empty(), "a refused base printed no message");
+            return 0;
+        case kBaseEmpty:
+            return 0;
+        case kBaseReady:
+            break;
+        default:
+            Fail("NormaliseBase returned an unknown status");
+    }
+    Require(!cerca.BaseWord.empty() && cerca.BaseWord.size() <= 511, "a base of a bad length");
+    Require(cerca.JokerCount >= 0 && cerca.JokerCount <= 2, "more jokers than allowed");
+    for (char c : cerca.BaseWord)
+        Require(AllowedInBase(c, page.Categoria), "a base character the category does not keep", cerca.BaseWord);
+    CheckCells(cerca);
+
+    if (!CercaCategoryBuilt(page.Categoria)) return 0;
+    Sink().Reset();
+    const int searched = RunGame(app, kGameCerca, page.Categoria);
+    Require(searched == 0 || searched == 1, "the search returned neither success nor failure");
+    Require(!Sink().Lines().empty() && Sink().Lines().back() == "Fine Ricerca",
+            "the search did not close with Fine Ricerca");
+    return 0;
+}
