@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/cli_folder.h"
@@ -76,7 +78,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                        "Dizionari/, altrimenti ~/.local/share/sillabor)")
             ->type_name("DIR")
             ->default_str("");
-    app.add_option("--dizionario", ctx.dictionary, "Dizionario da caricare")->type_name("NOME");
+    app.add_option("--dizionario", ctx.dictionary, "Dizionario da caricare")
+        ->type_name("NOME")
+        ->check(CLI::Validator(
+            [](std::string& name) -> std::string {
+                // The name of one folder of Dizionari/, printed in messages.
+                const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 32 || c == 127;
+                });
+                if (name.empty() || name == "." || name == ".." || control || name.find('/') != std::string::npos)
+                    return "--dizionario";
+                return "";
+            },
+            ""));
     app.add_option("--seme", ctx.seed, "Seme dei numeri casuali, per ripetere una ricerca casuale")
         ->type_name("N");
     app.require_subcommand(1);
