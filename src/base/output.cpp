@@ -15,6 +15,15 @@ void Output::SetSink(LineSink* sink) {
 }
 
 void Output::WriteLocked(std::string_view text) {
+    // A line stays one line wherever it goes: a line break or a NUL that came
+    // in with the user's text becomes a blank.
+    std::string whole;
+    if (text.find_first_of(std::string_view("\n\r\0", 3)) != std::string_view::npos) {
+        whole.assign(text);
+        for (char& c : whole)
+            if (c == '\n' || c == '\r' || c == '\0') c = ' ';
+        text = whole;
+    }
     if (teeing_ && !saveFile_.Failed()) {
         std::string utf8 = Cp1252ToUtf8(text);
         utf8.push_back('\n');

@@ -1,6 +1,7 @@
 #pragma once
 // The printer every game writes through: result lines, separators, and the
-// automatic-saving tee. Lines are Windows-1252 text without line ends.
+// automatic-saving tee. Lines are Windows-1252 text without line ends (a line
+// break or a NUL inside one is printed as a blank).
 
 #include <filesystem>
 #include <mutex>

@@ -42,6 +42,11 @@ TEST_F(OutputTest, NeverPrintsTwoSeparatorsInARow) {
     EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes}));
 }
 
+TEST_F(OutputTest, ALineBreakOrNulInsideALineBecomesABlank) {
+    out.PrintLine(std::string_view("Re\nma\r\0x", 8));
+    EXPECT_EQ(sink.Lines(), (Lines{"Re ma  x"}));
+}
+
 TEST_F(OutputTest, LineBufferIsPrintedUpToItsNul) {
     std::snprintf(out.LineBuffer, sizeof out.LineBuffer, "%s <-> %s", "roma", "amor");
     out.PrintLineBuffer();
