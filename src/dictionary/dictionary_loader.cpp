@@ -137,6 +137,8 @@ std::string BuildIndexes(const DictionaryJob& job) {
         char* end = CountCheckedLetters(p, next.letters);
         const uint32_t offset = static_cast<uint32_t>(p - text);
         if (std::memcmp(&next.letters, &d.Classes[cls].letters, sizeof(LetterCount)) == 0) {
+            // The words of a class are in byte order, each once.
+            if (std::strcmp(d.Words[slot - 1], p) >= 0) return "parole ripetute o non in ordine";
             if (inClass >= kMaxClassWords)
                 WarnCrowdedClass(job, p);
             else

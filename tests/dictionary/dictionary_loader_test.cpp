@@ -190,6 +190,15 @@ const Damage kDamages[] = {
          SetInt(b, 8, static_cast<uint32_t>(text.size()));
          return b + text;
      }},
+    {"a word repeated in its class",
+     [] {
+         std::string text = std::string("tre") + '\0' + "tre" + '\0' + "due" + '\0' + "uno" + '\0';
+         std::string b(12, '\0');
+         SetInt(b, 0, 4);
+         SetInt(b, 4, 3);
+         SetInt(b, 8, static_cast<uint32_t>(text.size()));
+         return b + text;
+     }},
 };
 
 TEST_F(LoaderTest, DamagedPreparedFilesAreRefusedAndDefaultIsLoaded) {
