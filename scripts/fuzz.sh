@@ -16,6 +16,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
       -DSILLABOR_BUILD_FUZZ=ON -DSILLABOR_SANITIZE=address,undefined -DSILLABOR_BUILD_SHELL=OFF >/dev/null
 cmake --build "$build" --target sillabor_fuzz_targets -j "$(nproc)"
 
+# The targets write their files in a temporary folder: in memory when there is one.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 findings=0

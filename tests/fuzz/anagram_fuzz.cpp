@@ -56,8 +56,12 @@ LetterCount LettersOfLine(std::string_view line, const AnagramPage& page) {
         line.remove_prefix(2);
     }
     if (!page.Fissa.empty()) {
-        Require(line.substr(0, page.Fissa.size() + 1) == page.Fissa + " ", "a line without the fixed part", line);
-        line.remove_prefix(page.Fissa.size() + 1);
+        // As the printer shows it: a line break or a NUL as a blank.
+        std::string fixed = page.Fissa + " ";
+        for (char& c : fixed)
+            if (c == '\n' || c == '\r' || c == '\0') c = ' ';
+        Require(line.substr(0, fixed.size()) == fixed, "a line without the fixed part", line);
+        line.remove_prefix(fixed.size());
     }
     std::string firstWords;
     bool inGroup = false, firstOfGroup = true;
