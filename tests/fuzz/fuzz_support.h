@@ -13,7 +13,9 @@
 
 #include "app/app.h"
 #include "base/output.h"
+#include "base/search_state.h"
 #include "dictionary/dictionary.h"
+#include "dictionary/dictionary_job.h"
 
 namespace sillabor::fuzz {
 
@@ -45,6 +47,24 @@ const std::vector<std::string>& TinyWords();
 // once; its lines go to Sink().
 App& LoadedApp();
 CheckedSink& Sink();
+
+// A dictionary, a checked printer and a search state of their own, for loads
+// and builds that may end in the fatal state (which an App keeps for good).
+struct DictionaryBench : DictionaryEvents {
+    explicit DictionaryBench(const std::filesystem::path& root, int* buildOptions = nullptr)
+        : job{dict, out, state, *this, root, buildOptions} {
+        out.SetSink(&sink);
+    }
+    void FatalStop() override { fatal = true; }
+    bool IsFatal() const override { return fatal; }
+
+    Dictionary dict;
+    CheckedSink sink;
+    Output out;
+    SearchState state;
+    bool fatal = false;
+    DictionaryJob job;
+};
 
 // The input cut at its first `count - 1` newlines; the last field keeps the
 // rest, newlines included. Missing fields are empty.

@@ -7,40 +7,21 @@
 
 #include <string>
 
-#include "base/search_state.h"
-#include "dictionary/dictionary_job.h"
 #include "dictionary/dictionary_loader.h"
 #include "fuzz_support.h"
 
 using namespace sillabor;
 using namespace sillabor::fuzz;
 
-namespace {
-
-class Events : public DictionaryEvents {
-public:
-    void FatalStop() override { fatal = true; }
-    bool IsFatal() const override { return fatal; }
-    bool fatal = false;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::filesystem::path root = WorkFolder() / "prepared";
     WriteWholeFile(root / "Dizionari" / "Default" / "j_r_Default",
                    std::string_view(reinterpret_cast<const char*>(data), size));
-    Dictionary dict;
-    CheckedSink sink;
-    Output out;
-    out.SetSink(&sink);
-    SearchState state;
-    Events events;
-    const DictionaryJob job{dict, out, state, events, root, nullptr};
-
-    const int status = LoadDictionary(job);
+    DictionaryBench bench(root);
+    const Dictionary& dict = bench.dict;
+    const int status = LoadDictionary(bench.job);
     if (status == 0) {
-        Require(!events.fatal, "a fatal stop on a load that succeeded");
+        Require(!bench.fatal, "a fatal stop on a load that succeeded");
         CheckDictionary(dict);
         int32_t declared = 0;
         for (int i = 0; i < 4; ++i) declared |= static_cast<int32_t>(static_cast<uint32_t>(data[i]) << (8 * i));
@@ -48,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     Require(status == 1, "the load returned neither success nor failure");
-    Require(events.fatal && !dict.IsLoaded(), "a failed load of Default left a dictionary or no fatal state");
+    Require(bench.fatal && !dict.IsLoaded(), "a failed load of Default left a dictionary or no fatal state");
     bool said = false;
-    for (const std::string& line : sink.Lines()) said |= line.rfind("Errore", 0) == 0 || line == "OUT OF MEMORY ERROR!!!";
+    for (const std::string& line : bench.sink.Lines()) said |= line.rfind("Errore", 0) == 0 || line == "OUT OF MEMORY ERROR!!!";
     Require(said, "a refused prepared file without an error line");
     return 0;
 }

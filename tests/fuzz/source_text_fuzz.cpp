@@ -10,11 +10,9 @@
 #include <set>
 #include <string>
 
-#include "base/search_state.h"
 #include "dictionary/build_options.h"
 #include "dictionary/character_map.h"
 #include "dictionary/dictionary_builder.h"
-#include "dictionary/dictionary_job.h"
 #include "dictionary/dictionary_loader.h"
 #include "dictionary/source_words.h"
 #include "fuzz_support.h"
@@ -23,13 +21,6 @@ using namespace sillabor;
 using namespace sillabor::fuzz;
 
 namespace {
-
-class Events : public DictionaryEvents {
-public:
-    void FatalStop() override { fatal = true; }
-    bool IsFatal() const override { return fatal; }
-    bool fatal = false;
-};
 
 // The words a build without options must keep: the runs of mapped letters.
 std::set<std::string> RunsOfLetters(std::string_view raw) {
@@ -63,13 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteWholeFile(folder / "fonte.txt", source);
     if (withExclusions) WriteWholeFile(folder / "escludi.txt", text.substr(source.size()));
 
-    Dictionary dict;
-    CheckedSink sink;
-    Output out;
-    out.SetSink(&sink);
-    SearchState state;
-    Events events;
-    const DictionaryJob job{dict, out, state, events, root, &options};
+    DictionaryBench bench(root, &options);
+    const DictionaryJob& job = bench.job;
+    const Dictionary& dict = bench.dict;
     Require(BuildDictionary(job, "Default") == 0, "a build of a readable source failed");
     Require(!withExclusions || options == 0, "an exclusion list left the options set");
 
