@@ -27,6 +27,7 @@
 #include "base/text_encoding.h"
 #include "cerca/manage_cat.h"
 #include "cli/cli_app.h"
+#include "ladder/ladder_state.h"
 #include "patterns/parole_page_record.h"
 #include "support/fixture_dictionary.h"
 
@@ -65,6 +66,8 @@ const std::vector<Field>& Fields() {
         {{"parole", "--max", kText}, kLengthFieldMaxLength},
         {Cerca(0), BaseLimit(0)}, {Cerca(1), BaseLimit(1)}, {Cerca(2), BaseLimit(2)}, {Cerca(3), BaseLimit(3)},
         {Cerca(4), BaseLimit(4)}, {Cerca(5), BaseLimit(5)}, {Cerca(6), BaseLimit(6)}, {Cerca(7), BaseLimit(7)},
+        {{"metagr", kText, "mare"}, kLadderFieldMaxLength},
+        {{"metagr", "roma", kText, "--aggiunta-scarto", "--metanagramma"}, kLadderFieldMaxLength},
         {{"--dizionario", kText, "dizio", "carica"}, 0},
         {{"--dizionario", kText, "dizio", "crea"}, 0},
         {{"dizio", "esporta", "--ordine", kText}, 0},
@@ -95,6 +98,8 @@ const std::vector<Hostile> kHostile = {
     {"characters without Windows-1252", [](size_t) { return std::string("\xF0\x9F\x98\x80 \xE2\x82\xBF \xCE\xA9mega"); }},
     {"only separators", [](size_t) { return std::string(" ,.;:!?'\"/\\ \t "); }},
     {"only jokers", [](size_t) { return std::string("*?.*?.**"); }},
+    // Once endless in "anagr": no split of the phrase into halves could be covered.
+    {"30 times one letter", [](size_t) { return std::string(30, 'a'); }},
     {"longest allowed", [](size_t max) { return max == 0 ? std::string() : Repeated("romamare", max); }},
     {"longest allowed + 1", [](size_t max) { return max == 0 ? std::string() : Repeated("romamare", max + 1); }},
 };
