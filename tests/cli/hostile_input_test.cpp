@@ -5,7 +5,7 @@
 // with a usage message; on stdout whole lines of valid UTF-8; never a crash or
 // a hang.
 //
-// A new page command adds one row to kFields for each of its text fields: its
+// A new page command adds one row to Fields() for each of its text fields: its
 // arguments, with kText where the hostile text goes, and the field's length
 // limit (0 when it has none).
 
