@@ -25,6 +25,7 @@
 #include "cerca/cerca_game.h"
 #include "dictionary/dictionary_loader.h"
 #include "dizio/dizio_game.h"
+#include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
 #include "support/fixture_dictionary.h"
 
@@ -91,6 +92,7 @@ const Search kSearches[] = {
     {"every word", kGameParole, 0, true},
     {"a pattern", kGameParole, 0, true},
     {"the edits of a base", kGameCerca, 0, true},
+    {"a word ladder", kGameLadder, 0, true},
     {"the export", kGameDictionary, kDictionaryExport, true},
 };
 
@@ -131,6 +133,9 @@ protected:
             CercaState& cerca = app.Get<CercaGame>().state;
             cerca.BaseWord = "mare";
             cerca.JokerCount = 0;
+        } else if (search.game == kGameLadder) {
+            LadderPage& page = app.Get<LadderGame>().page;
+            page = LadderPage{"cane", "pote", random() % 2 == 0, random() % 2 == 0, 3};
         }
     }
 
