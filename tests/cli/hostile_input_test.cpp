@@ -29,6 +29,7 @@
 #include "cli/cli_app.h"
 #include "ladder/ladder_state.h"
 #include "patterns/parole_page_record.h"
+#include "selection/cern_page_record.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor::cli {
@@ -68,6 +69,8 @@ const std::vector<Field>& Fields() {
         {Cerca(4), BaseLimit(4)}, {Cerca(5), BaseLimit(5)}, {Cerca(6), BaseLimit(6)}, {Cerca(7), BaseLimit(7)},
         {{"metagr", kText, "mare"}, kLadderFieldMaxLength},
         {{"metagr", "roma", kText, "--aggiunta-scarto", "--metanagramma"}, kLadderFieldMaxLength},
+        {{"cern", kText}, kCernInMaxLength},
+        {{"cern", "roma amor", "--goal", kText}, kCernGoalMaxLength},
         {{"--dizionario", kText, "dizio", "carica"}, 0},
         {{"--dizionario", kText, "dizio", "crea"}, 0},
         {{"dizio", "esporta", "--ordine", kText}, 0},
