@@ -8,6 +8,7 @@
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
 #include "selection/selection_game.h"
+#include "trova/trova_game.h"
 
 namespace sillabor {
 
@@ -15,6 +16,7 @@ void RegisterGames(App& app) {
     ParoleGame& parole = app.Register<ParoleGame>();
     app.Register<AnagramGame>(parole.filters);
     app.Register<CercaGame>();
+    app.Register<TrovaGame>();
     app.Register<LadderGame>();
     app.Register<SelectionGame>();
     app.Register<CryptoGame>();

@@ -1,0 +1,49 @@
+#pragma once
+// What one run of the "Trova" page works on, and the ways its generators
+// print: a title over a separator, and result lines that each count one.
+
+#include <cstdio>
+
+#include "base/output.h"
+#include "base/random_source.h"
+#include "base/search_state.h"
+#include "dictionary/dictionary.h"
+#include "trova/trova_state.h"
+
+namespace sillabor {
+
+struct TrovaRun {
+    const Dictionary& dict;
+    Output& out;
+    SearchState& state;
+    RandomSource& random;
+    TrovaState& trova;
+
+    TrovaParams& params() { return trova.params; }
+    // What Dictionary::FindWord gives, through the table the driver prepares.
+    int32_t FindWord(const char* word) const { return trova.words.Find(word); }
+
+    // A generator stops before its next word once the user stops or its cap is reached.
+    bool Done(int32_t cap) const { return state.Stopping() || state.FoundCount.load(std::memory_order_relaxed) >= cap; }
+
+    template <typename... Args>
+    void PrintTitle(const char* format, Args... args) {
+        std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
+        out.PrintLineBuffer();
+        out.PrintSeparator();
+    }
+
+    // Prints one result line and counts it.
+    template <typename... Args>
+    void PrintResult(const char* format, Args... args) {
+        std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
+        out.PrintLineBuffer();
+        state.CountOne();
+    }
+};
+
+// A dictionary letter shown in capitals.
+inline char Upper(char letter) { return static_cast<char>(letter - 32); }
+inline void MarkAt(char* word, int position) { word[position] = Upper(word[position]); }
+
+}  // namespace sillabor

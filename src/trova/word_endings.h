@@ -1,0 +1,40 @@
+#pragma once
+// The dictionary's words by their endings: every word spelt backwards, in byte
+// order, so that the words ending with some letters form one run found by two
+// binary searches. Built once per loaded dictionary, when first needed.
+
+#include <cstdint>
+
+#include "dictionary/dictionary.h"
+#include "dictionary/large_storage.h"
+
+namespace sillabor {
+
+struct SlotRange {
+    int32_t first = 0;
+    int32_t end = 0;  // one past the last
+    int32_t Size() const { return end - first; }
+};
+
+class WordEndings {
+public:
+    // Builds the index unless it already belongs to the dictionary's contents;
+    // false when there is none (a dictionary that a load did not make).
+    bool Prepare(const Dictionary& dict);
+
+    // The positions of the words that end with the n letters of `ending`
+    // (written forwards); n >= 1.
+    SlotRange Ending(const char* ending, int n) const;
+    // The word at a position, spelt forwards and backwards.
+    const char* Word(int32_t position) const { return forwardBase_ + (reversed_[position] - reversedText_.data()); }
+    const char* Reversed(int32_t position) const { return reversed_[position]; }
+
+private:
+    uint32_t generation_ = 0;
+    const char* forwardBase_ = nullptr;  // the dictionary's text it was built for
+    int32_t wordCount_ = 0;
+    UninitVector<char> reversedText_;  // the word text with every word reversed in place
+    UninitVector<char*> reversed_;     // the reversed words in byte order
+};
+
+}  // namespace sillabor

@@ -1,0 +1,153 @@
+// The "Trova" page's checks of lengths and letters, its look, and the runs
+// that skip the checks.
+
+#include "trova/trova_options.h"
+
+#include <gtest/gtest.h>
+
+#include "trova/trova_test_support.h"
+#include "trova/word_scan.h"
+
+namespace sillabor {
+namespace {
+
+const std::vector<std::string> kMinMessage = {"La lunghezza minima deve essere tra 0 e 40"};
+const std::vector<std::string> kMaxMessage = {"La lunghezza massima deve essere tra 0 e 40",
+                                              "e deve essere maggiore o uguale alla minima"};
+const std::vector<std::string> kOneLetterMessage = {"Devi specificare correttamente la lettera",
+                                                    "sulla quale e' basato il gioco"};
+const std::vector<std::string> kTwoLettersMessage = {"Devi specificare correttamente le 2 lettere (diverse)",
+                                                     "sulle quali e' basato il gioco"};
+
+struct Input {
+    std::string min, max;
+    bool letters;
+    std::string from, to;
+    int option;
+    std::vector<std::string> message;  // empty: accepted
+};
+
+TEST(TrovaOptionsTest, LengthsAndLettersAreCheckedAsThePageSays) {
+    const Input inputs[] = {
+        {"", "40", false, "", "", kTrovaCambi, kMinMessage},
+        {"ab", "40", false, "", "", kTrovaCambi, kMinMessage},
+        {"-1", "40", false, "", "", kTrovaCambi, kMinMessage},
+        {"3", "41", false, "", "", kTrovaCambi, kMaxMessage},
+        {"5", "4", false, "", "", kTrovaCambi, kMaxMessage},
+        {"3", "4x", false, "", "", kTrovaCambi, kMaxMessage},
+        {"0", "0", false, "", "", kTrovaCambi, {}},
+        {" 7", "40 ", false, "", "", kTrovaCambi, {}},
+        // Unchecked TuttiCambi: whatever the letter fields hold is not read.
+        {"3", "40", false, "9", "9", kTrovaScambi, {}},
+        {"3", "40", true, "Q", "", kTrovaScarti, {}},
+        {"3", "40", true, "", "", kTrovaMetatesi, kOneLetterMessage},
+        {"3", "40", true, "\xE0", "", kTrovaBifrontiFinale, kOneLetterMessage},
+        {"3", "40", true, "", "", kTrovaCambi, kTwoLettersMessage},
+        {"3", "40", true, "r", "", kTrovaCambiAntipodo, kTwoLettersMessage},
+        {"3", "40", true, "r", "R", kTrovaScambi, kTwoLettersMessage},
+        {"3", "40", true, "s", "S", kTrovaBifrontiEntrambe, {}},
+        {"3", "40", true, "s", "e", kTrovaCambi, {}},
+    };
+    for (const Input& in : inputs) {
+        test::Fixture f;
+        TrovaControls controls;
+        controls.EdCrLuMin = in.min;
+        controls.EdCrLuMax = in.max;
+        controls.TuttiCambi = in.letters;
+        controls.CambioDa = in.from;
+        controls.CambioA = in.to;
+        TrovaParams params;
+        const bool accepted = ReadLengthsAndLetters(controls, in.option, params, f.app->out);
+        EXPECT_EQ(accepted, in.message.empty()) << in.min << "|" << in.max << "|" << in.from << in.to;
+        EXPECT_EQ(f.sink.Lines(), in.message) << in.min << "|" << in.max << "|" << in.from << in.to;
+    }
+}
+
+TEST(TrovaOptionsTest, AnAcceptedRunSetsTheParametersARefusedOneKeepsThem) {
+    test::Fixture f;
+    TrovaControls controls;
+    controls.EdCrLuMin = "4";
+    controls.EdCrLuMax = "9";
+    controls.TuttiCambi = true;
+    controls.CambioDa = "Q";
+    controls.CambioA = "u";
+    controls.AncheFinale = true;
+    TrovaParams params;
+    ASSERT_TRUE(ReadLengthsAndLetters(controls, kTrovaCambi, params, f.app->out));
+    EXPECT_EQ(params.MinLength, 4);
+    EXPECT_EQ(params.MaxLength, 9);
+    EXPECT_FALSE(params.AnyLetter);
+    EXPECT_EQ(params.Letter1, 'q');
+    EXPECT_EQ(params.Letter2, 'u');
+    EXPECT_TRUE(params.ChangeLast);
+
+    controls.EdCrLuMin = "50";
+    ASSERT_FALSE(ReadLengthsAndLetters(controls, kTrovaCambi, params, f.app->out));
+    EXPECT_EQ(params.MinLength, 4);
+}
+
+TEST(TrovaOptionsTest, ThePageShowsTheControlsOfTheChosenGame) {
+    struct Look {
+        int item;
+        bool letters;
+        bool ancheFinale, cambioDa, cambioA;
+        std::string freccia, caption;
+    };
+    for (const Look& l : {Look{kTrovaCambi, false, true, false, false, "<=>", "Lettere :"},
+                          Look{kTrovaCambi, true, true, true, true, "<=>", "Lettere :"},
+                          Look{kTrovaScambi, true, false, true, true, "<=>", "Lettere :"},
+                          Look{kTrovaCambiAntipodo, true, false, true, true, "<=>", "Lettere :"},
+                          Look{kTrovaBifrontiEntrambe, true, false, true, true, " e ", "Lettere :"},
+                          Look{kTrovaBifrontiEntrambe, false, false, false, false, " e ", "Lettere :"},
+                          Look{kTrovaScarti, true, false, true, false, "<=>", "Lettera :"},
+                          Look{kTrovaAntipodiIniziali, false, false, false, false, "<=>", "Lettera :"}}) {
+        TrovaControls controls;
+        controls.CreaQuale = l.item;
+        controls.TuttiCambi = l.letters;
+        const TrovaLook look = TrovaPageLook(controls);
+        EXPECT_EQ(look.ancheFinaleVisible, l.ancheFinale) << l.item;
+        EXPECT_EQ(look.cambioDaVisible, l.cambioDa) << l.item;
+        EXPECT_EQ(look.cambioAVisible, l.cambioA) << l.item;
+        EXPECT_EQ(look.freccia, l.freccia) << l.item;
+        EXPECT_EQ(look.tuttiCambiCaption, l.caption) << l.item;
+    }
+}
+
+TEST(TrovaOptionsTest, ARefusedRunPrintsOnlyItsMessageAndTheButtonsSkipTheChecks) {
+    test::TrovaFixture t;
+    t.f.LoadDefault({"amor", "roma", "ramo"});
+    t.page().EdCrLuMin = "ab";
+    t.Letters("");
+    EXPECT_EQ(t.Lines(kTrovaScarti), kMinMessage);
+    EXPECT_EQ(t.last, 1);
+    EXPECT_EQ(t.Found(), 0);
+    // The same fields do not hold up a button's game.
+    EXPECT_EQ(t.Lines(kTrovaAnagrammi).front(), "Anagrammi (a caso)");
+    EXPECT_EQ(t.last, 0);
+    EXPECT_EQ(t.Found(), 1000);
+    EXPECT_EQ(RunGame(*t.f.app, kGameTrova, 10), kNoSuchSearch);
+    EXPECT_EQ(RunGame(*t.f.app, kGameTrova, 106), kNoSuchSearch);
+}
+
+TEST(TrovaOptionsTest, TheScrambledScanVisitsEveryWordOnce) {
+    struct Scan {
+        int32_t count, start, step;
+    };
+    for (const Scan& s : {Scan{10, 0, 3}, Scan{10, 7, 7}, Scan{11, 10, 4}, Scan{3, 2, 1}, Scan{2, 1, 1}}) {
+        WordScan scan = WordScan::Scrambled(s.count, s.start, s.step);
+        std::vector<int32_t> visited;
+        for (int32_t slot = scan.Next(); slot != 0; slot = scan.Next()) visited.push_back(slot);
+        std::vector<int32_t> sorted = visited;
+        std::sort(sorted.begin(), sorted.end());
+        std::vector<int32_t> every(static_cast<size_t>(s.count - 1));
+        for (int32_t i = 0; i < s.count - 1; ++i) every[static_cast<size_t>(i)] = i + 1;
+        EXPECT_EQ(sorted, every) << s.count << " " << s.start << " " << s.step;
+        if (s.start != 0) {
+            EXPECT_EQ(visited.front(), s.start);
+        }
+    }
+    EXPECT_EQ(WordScan::Scrambled(0, 0, 1).Next(), 0);
+}
+
+}  // namespace
+}  // namespace sillabor
