@@ -12,6 +12,8 @@ namespace sillabor::cli {
 
 namespace {
 
+constexpr double kLongestTimeLimit = 1e6;
+
 void UseItalianLabels(CLI::App& app) {
     auto formatter = app.get_formatter();
     formatter->label("Usage", "Uso");
@@ -93,6 +95,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             ""));
     app.add_option("--seme", ctx.seed, "Seme dei numeri casuali, per ripetere una ricerca casuale")
         ->type_name("N");
+    app.add_option("--tempo-max", ctx.timeLimit,
+                   "Ferma la ricerca dopo SECONDI secondi, come \"Stop !\" (per i giochi casuali che "
+                   "vanno avanti finch\xC3\xA9 non li si ferma)")
+        ->type_name("SECONDI");
     app.require_subcommand(1);
 
     CommandAction action;
@@ -124,6 +130,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return kExitOk;
         }
         ctx.UsageError(ItalianParseError(e));
+        err << "Usa --help per l'elenco delle opzioni.\n";
+        return kExitUsage;
+    }
+    if (ctx.timeLimit && !(*ctx.timeLimit >= 0 && *ctx.timeLimit <= kLongestTimeLimit)) {
+        ctx.UsageError("valore non valido: --tempo-max (da 0 a 1000000 secondi)");
         err << "Usa --help per l'elenco delle opzioni.\n";
         return kExitUsage;
     }

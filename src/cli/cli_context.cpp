@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "app/run_game.h"
+#include "cli/stop_timer.h"
 #include "dizio/dizio_game.h"
 
 namespace sillabor::cli {
@@ -62,8 +63,14 @@ int CliContext::RunPageSearch(int game, int option) {
     started_ = std::chrono::steady_clock::now();
     // As in the window, a finished search (the load) leaves the status mode at 0.
     w.state.StatusMode = kStatusGenerated;
+    std::optional<StopTimer> timer;
+    if (timeLimit)
+        timer.emplace(w.state.StopRequested,
+                      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::duration<double>(*timeLimit)));
     int status = RunGameShowingProgress(game, option, false);
-    if (w.state.StopRequested) {
+    timer.reset();
+    // As in the window: a load, build or export never stops early.
+    if (w.state.StopRequested && game != kGameDictionary) {
         w.out.PrintSeparator();
         w.out.PrintLine("RICERCA INTERROTTA");
     }

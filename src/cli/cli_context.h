@@ -32,6 +32,8 @@ public:
     // Which streams are terminals: a progress line on stderr needs one.
     bool outIsTerminal = false;
     bool errIsTerminal = false;
+    // Seconds after which a search is stopped as by "Stop !".
+    std::optional<double> timeLimit;
 
     std::ostream& out;
     std::ostream& err;
