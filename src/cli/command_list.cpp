@@ -12,6 +12,7 @@ void AddDecritCommand(CLI::App& app, CommandAction& action);
 void AddDizioCommand(CLI::App& app, CommandAction& action);
 void AddMetagrCommand(CLI::App& app, CommandAction& action);
 void AddParoleCommand(CLI::App& app, CommandAction& action);
+void AddTrovaCommand(CLI::App& app, CommandAction& action);
 
 void AddPageCommands(CLI::App& app, CommandAction& action) {
     AddAnagrCommand(app, action);
@@ -21,6 +22,7 @@ void AddPageCommands(CLI::App& app, CommandAction& action) {
     AddDizioCommand(app, action);
     AddMetagrCommand(app, action);
     AddParoleCommand(app, action);
+    AddTrovaCommand(app, action);
 }
 
 }  // namespace sillabor::cli

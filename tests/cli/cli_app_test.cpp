@@ -1,5 +1,6 @@
 // sillabor-cli end to end on a temporary working folder: the dictionary
-// commands, "parole", "cerca", "metagr", "cern" and "decrit".
+// commands, "parole", "cerca", "metagr", "cern", "decrit" and "trova", and the
+// time limit of a search.
 
 #include "cli/cli_app.h"
 
@@ -45,6 +46,11 @@ struct CliTest : ::testing::Test {
     }
     CliRun Parole(Args options) { return Command("parole", std::move(options)); }
     CliRun Cerca(Args options) { return Command("cerca", std::move(options)); }
+    CliRun Trova(Args options) { return Command("trova", std::move(options)); }
+};
+
+struct CliTrovaTest : CliTest {
+    Args Words() const override { return {"cane", "pane", "cena", "rapa", "para", "arco", "cosa", "coso", "arsa"}; }
 };
 
 struct CliMetagrTest : CliTest {
@@ -302,6 +308,61 @@ TEST_F(CliDecritTest, PairsAndBadBoxes) {
         EXPECT_EQ(bad.code, 2) << bad.err;
         EXPECT_EQ(bad.out, "");
     }
+}
+
+const std::string kSeparator = "--------------------------------------------------\n";
+
+TEST_F(CliTrovaTest, FillsThePageFromTheOptionsAndPrintsTheWindowsLines) {
+    CliRun r = Trova({"cambi", "--lettere", "C", "p", "--max", "4"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "Cambi  C <-> P (lung. 3 - 4)\n" + kSeparator + "Cane <-> Pane\n");
+    EXPECT_NE(r.err.find("\nGenerati 1 in "), std::string::npos) << r.err;
+    // "--finali" also changes the last letter; the second letter is ignored where the page hides it.
+    EXPECT_EQ(Trova({"cambi", "--lettere", "a", "o"}).out, "Cambi  A <-> O (lung. 3 - 40)\n" + kSeparator);
+    EXPECT_EQ(Trova({"cambi", "--lettere", "a", "o", "--finali"}).out,
+              "Cambi  A <-> O (lung. 3 - 40)\n" + kSeparator + "cosA <-> cosO\n");
+    EXPECT_EQ(Trova({"scambi", "--lettere", "r", "p"}).out,
+              "Scambi  R <-> P (lung. 3 - 40)\n" + kSeparator + "PaRa <-> RaPa\nRaPa <-> PaRa\n");
+    EXPECT_EQ(Trova({"bifronti-finale", "--lettere", "o", "z"}).out,
+              "Bifronti con scarto [O] finale (lungh. 3 - 40)\n" + kSeparator);
+}
+
+TEST_F(CliTrovaTest, TheButtonsGamesIgnoreLengthsAndLettersAndASeedReplaysThem) {
+    CliRun first = RunCliWith({"--cartella", dir(), "--seme", "9", "trova", "lucchetti", "--min", "zz", "--lettere", "q"});
+    EXPECT_EQ(first.code, 0) << first.err;
+    EXPECT_EQ(first.out.rfind("Lucchetti\n" + kSeparator, 0), 0u);
+    EXPECT_NE(first.out.find("arCO + COsa -> arsa\n"), std::string::npos);
+    EXPECT_EQ(RunCliWith({"--cartella", dir(), "--seme", "9", "trova", "lucchetti"}).out, first.out);
+}
+
+TEST_F(CliTrovaTest, RefusedFieldsPrintThePagesMessageBadUsageIsAUsageError) {
+    CliRun r = Trova({"scarti", "--min", "ab"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "La lunghezza minima deve essere tra 0 e 40\n");
+    r = Trova({"scambi", "--lettere", "r"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "Devi specificare correttamente le 2 lettere (diverse)\nsulle quali e' basato il gioco\n");
+    for (const Args& args : {Args{"scarti", "--lettere", "ab"}, {"boh"}, {}, {"cambi", "--lettere", "a", "b", "c"}}) {
+        r = Trova(args);
+        EXPECT_EQ(r.code, 2) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(CliTest, TheTimeLimitStopsASearchAsStopDoes) {
+    // No word of this dictionary makes a lucchetto: the search would never end.
+    CliRun r = RunCliWith({"--cartella", dir(), "--tempo-max", "0.05", "trova", "lucchetti"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "Lucchetti\n" + kSeparator + "RICERCA INTERROTTA\n");
+    // A search that ends first is not interrupted.
+    r = RunCliWith({"--cartella", dir(), "--tempo-max", "100", "parole"});
+    EXPECT_EQ(r.out.find("RICERCA INTERROTTA"), std::string::npos);
+    for (const char* bad : {"-1", "x", "nan", "1e9"}) {
+        r = RunCliWith({"--cartella", dir(), "--tempo-max", bad, "parole"});
+        EXPECT_EQ(r.code, 2) << bad;
+        EXPECT_EQ(r.out, "") << bad;
+    }
+    EXPECT_NE(RunCliWith({"--help"}).out.find("--tempo-max SECONDI"), std::string::npos);
 }
 
 }  // namespace
