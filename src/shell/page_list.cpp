@@ -20,6 +20,7 @@
 #include "shell/metagr_page.h"
 #include "shell/parole_page.h"
 #include "shell/trova_page.h"
+#include "trova/trova_game.h"
 
 namespace sillabor::shell {
 
@@ -28,7 +29,7 @@ std::vector<TGamePage*> MakePages(App& app) {
         new TAnagrPage(app, app.Get<AnagramGame>()),
         new TParolePage(app, app.Get<ParoleGame>()),
         new TCercaPage(app, app.Get<CercaGame>()),
-        new TTrovaPage(app),
+        new TTrovaPage(app, app.Get<TrovaGame>()),
         new TMetagrPage(app, app.Get<LadderGame>()),
         new TDecritPage(app, app.Get<CryptoGame>()),
         new TCurioPage(app),

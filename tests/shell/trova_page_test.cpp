@@ -1,0 +1,107 @@
+// The "Trova" page in the window: its controls and their rules, Enter and
+// "Cerca" on the chosen game, and the six buttons.
+
+#include "shell/trova_page.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <atomic>
+
+#include "app/run_game.h"
+#include "shell/shell_test_support.h"
+#include "trova/trova_game.h"
+
+using sillabor::App;
+using sillabor::shell::TThreadSortForm;
+using sillabor::shell::TTrovaPage;
+using namespace sillabor::test;
+
+class TrovaPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theControlsFollowTheChosenGame() {
+        TempFolder folder;
+        App app(folder.path());
+        TTrovaPage page(app, app.Get<sillabor::TrovaGame>());
+        QCOMPARE(page.CreaQuale->buttons().size(), 10);
+        QVERIFY(page.CreaQuale->button(1)->isChecked());
+        QCOMPARE(page.CreaQuale->button(6)->text(), QString("cambi d'antip."));
+        QCOMPARE(page.GroupBox2->title(), QString("Lunghezza"));
+        QCOMPARE(page.EdCrLuMin->text(), QString("3"));
+        QCOMPARE(page.EdCrLuMax->text(), QString("40"));
+        QCOMPARE(page.EdCrLuMax->maxLength(), 2);
+        QCOMPARE(page.CambioDa->maxLength(), 1);
+        QCOMPARE(page.BotInta->text(), QString("intarsi && c."));
+        QVERIFY(page.BotLucc->font().bold());
+
+        auto shown = [&](QWidget* w) { return w->isVisibleTo(&page); };
+        QVERIFY(shown(page.AncheFinale) && !shown(page.CambioDa) && !shown(page.CambioA));
+        page.TuttiCambi->setChecked(true);
+        QVERIFY(shown(page.CambioDa) && shown(page.CambioA) && shown(page.Freccia));
+        QCOMPARE(page.TuttiCambi->text(), QString("Lettere :"));
+        page.CreaQuale->button(9)->setChecked(true);
+        QCOMPARE(page.Freccia->text(), QString(" e "));
+        QVERIFY(!shown(page.AncheFinale));
+        page.CreaQuale->button(5)->setChecked(true);
+        QVERIFY(shown(page.CambioDa) && !shown(page.CambioA) && !shown(page.Freccia));
+        QCOMPARE(page.TuttiCambi->text(), QString("Lettera :"));
+        page.TuttiCambi->setChecked(false);
+        QVERIFY(!shown(page.CambioDa));
+    }
+
+    void enterSearchesTheChosenGameAndTheButtonsTheirOwn() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", {"cane", "pane", "cena", "arco", "cosa", "arsa"});
+        TThreadSortForm window(Root(folder));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
+        auto* page = qobject_cast<TTrovaPage*>(window.Page(3));
+        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(3);
+        QCOMPARE(window.findChild<QPushButton*>("StartBtn")->text(), QString("Cerca"));
+        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        const QString separator(50, '-');
+
+        page->TuttiCambi->setChecked(true);
+        page->CambioDa->setText("c");
+        page->CambioA->setText("p");
+        QTest::keyClick(page->CambioA, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
+        QCOMPARE(OutputLines(window), QStringList({"Cambi  C <-> P (lung. 3 - 40)", separator, "Cane <-> Pane"}));
+
+        page->EdCrLuMax->setText("ab");
+        QTest::keyClick(page->EdCrLuMax, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, kLoadTimeout);
+        QCOMPARE(OutputLines(window), QStringList({"La lunghezza massima deve essere tra 0 e 40",
+                                                   "e deve essere maggiore o uguale alla minima"}));
+
+        // A button takes no notice of the refused length, and a click while its
+        // search runs does nothing.
+        sillabor::test::Gate gate;
+        std::atomic<int> runs{0};
+        window.SetGameRunner([&](App& app, int game, int option) {
+            ++runs;
+            const int status = sillabor::RunGame(app, game, option);
+            gate.Wait(app);
+            return status;
+        });
+        page->BotCern->click();
+        QVERIFY(window.IsBusy());
+        QTRY_COMPARE(runs.load(), 1);
+        page->BotLucc->click();
+        window.StartBtnClick();
+        gate.Open();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 3, kLoadTimeout);
+        QCOMPARE(runs.load(), 1);
+        QCOMPARE(OutputLines(window).first(), QString("Cerniere"));
+    }
+};
+
+QTEST_MAIN(TrovaPageTest)
+#include "trova_page_test.moc"
