@@ -16,6 +16,7 @@ void Antipodi(TrovaRun& run, int mode) {
     WordScan scan = WordScan::Sequential(run.dict.WordCount);
     for (int32_t slot = scan.Next(); slot != 0; slot = scan.Next()) {
         if (run.state.Stopping()) return;
+        scan.PrefetchAhead(run.dict);
         const char* w = run.dict.Words[slot];
         const int length = static_cast<int>(std::strlen(w));
         if (length < p.MinLength || length > p.MaxLength || length < 3) continue;
@@ -48,6 +49,7 @@ void CambiAntipodo(TrovaRun& run) {
     WordScan scan = WordScan::ForLetterGame(run.dict.WordCount, p);
     for (int32_t slot = scan.Next(); slot != 0; slot = scan.Next()) {
         if (run.Done(10000)) return;
+        scan.PrefetchAhead(run.dict);
         const char* w = run.dict.Words[slot];
         const int length = static_cast<int>(std::strlen(w));
         if (length < p.MinLength || length > p.MaxLength) continue;

@@ -29,6 +29,7 @@ void ForEachWordInRange(TrovaRun& run, int32_t cap, Keep&& keep, Visit&& visit) 
     for (int32_t slot = scan.Next(); slot != 0; slot = scan.Next()) {
         if (run.Done(cap)) return;
         if (!keep(slot)) continue;
+        scan.PrefetchAhead(run.dict);
         const char* word = run.dict.Words[slot];
         const int length = static_cast<int>(std::strlen(word));
         if (length < p.MinLength || length > p.MaxLength) continue;

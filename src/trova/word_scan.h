@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "dictionary/dictionary.h"
+
 namespace sillabor {
 
 class RandomSource;
@@ -19,6 +21,14 @@ public:
     // qualifies, so that a capped list samples the whole dictionary;
     // sequential when letters are given, so that the list is alphabetical.
     static WordScan ForLetterGame(int32_t wordCount, const TrovaParams& params);
+
+    // Asks the memory for the word the scan reaches a few words later: a scan of
+    // the whole dictionary then seldom waits for the word it reads.
+    void PrefetchAhead(const Dictionary& dict) const {
+        constexpr int64_t kAhead = 8;
+        if (visited_ + kAhead >= wordCount_) return;
+        __builtin_prefetch(dict.Words[(index_ + step_ * kAhead) % wordCount_]);
+    }
 
     // The next slot, or 0 once every word has been visited.
     int32_t Next() {
