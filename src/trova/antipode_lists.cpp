@@ -11,7 +11,7 @@ namespace sillabor {
 void Antipodi(TrovaRun& run, int mode) {
     const TrovaParams& p = run.params();
     run.PrintTitle(mode == kKeepInitial ? "Antipodi iniziali" : "Antipodi finali");
-    char word[kTrovaWordRoom], candidate[kTrovaWordRoom];
+    char candidate[kTrovaWordRoom];
     // Alphabetical and complete, so that each pair is listed once, from its first word.
     WordScan scan = WordScan::Sequential(run.dict.WordCount);
     for (int32_t slot = scan.Next(); slot != 0; slot = scan.Next()) {
@@ -30,10 +30,7 @@ void Antipodi(TrovaRun& run, int mode) {
         candidate[length] = '\0';
         const int32_t found = run.FindWord(candidate);
         if (found == 0 || found < slot) continue;
-        std::memcpy(word, w, static_cast<size_t>(length) + 1);
-        MarkAt(word, fixed);
-        MarkAt(candidate, fixed);
-        run.PrintResult("%s <-> %s", word, candidate);
+        run.PrintPair(w, {fixed}, candidate, {fixed});
     }
 }
 

@@ -39,16 +39,25 @@ void ForEachWordInRange(TrovaRun& run, int32_t cap, Keep&& keep, Visit&& visit) 
 
 const auto kEveryWord = [](int32_t) { return true; };
 
+// "Game (lung. min - max)"; with letters given "Game  A <-> B (lung. min - max)"
+// for the two-letter games and "Game  [A] (lung. min - max)" for the others.
+void PrintLengthsTitle(TrovaRun& run, const char* game, bool twoLetters) {
+    const TrovaParams& p = run.params();
+    if (p.AnyLetter)
+        run.PrintTitle("%s (lung. %d - %d)", game, p.MinLength, p.MaxLength);
+    else if (twoLetters)
+        run.PrintTitle("%s  %c <-> %c (lung. %d - %d)", game, Upper(p.Letter1), Upper(p.Letter2), p.MinLength,
+                       p.MaxLength);
+    else
+        run.PrintTitle("%s  [%c] (lung. %d - %d)", game, Upper(p.Letter1), p.MinLength, p.MaxLength);
+}
+
 }  // namespace
 
 void Scambi(TrovaRun& run) {
     const TrovaParams& p = run.params();
-    if (p.AnyLetter)
-        run.PrintTitle("Scambi (lung. %d - %d)", p.MinLength, p.MaxLength);
-    else
-        run.PrintTitle("Scambi  %c <-> %c (lung. %d - %d)", Upper(p.Letter1), Upper(p.Letter2), p.MinLength,
-                       p.MaxLength);
-    char candidate[kTrovaWordRoom], marked[kTrovaWordRoom];
+    PrintLengthsTitle(run, "Scambi", true);
+    char candidate[kTrovaWordRoom];
     WordClasses& classes = run.trova.classes;
     classes.Prepare(run.dict);
     WordAnagrams anagrams;
@@ -69,12 +78,7 @@ void Scambi(TrovaRun& run) {
                     CopyWord(candidate, word, length);
                     candidate[i] = b;
                     candidate[j] = a;
-                    CopyWord(marked, word, length);
-                    MarkAt(marked, i);
-                    MarkAt(marked, j);
-                    MarkAt(candidate, i);
-                    MarkAt(candidate, j);
-                    run.PrintResult("%s <-> %s", marked, candidate);
+                    run.PrintPair(word, {i, j}, candidate, {i, j});
                 }
             }
         });
@@ -82,12 +86,8 @@ void Scambi(TrovaRun& run) {
 
 void Cambi(TrovaRun& run) {
     const TrovaParams& p = run.params();
-    if (p.AnyLetter)
-        run.PrintTitle("Cambi (lung. %d - %d)", p.MinLength, p.MaxLength);
-    else
-        run.PrintTitle("Cambi  %c <-> %c (lung. %d - %d)", Upper(p.Letter1), Upper(p.Letter2), p.MinLength,
-                       p.MaxLength);
-    char candidate[kTrovaWordRoom], marked[kTrovaWordRoom];
+    PrintLengthsTitle(run, "Cambi", true);
+    char candidate[kTrovaWordRoom];
     ForEachWordInRange(run, p.AnyLetter ? 2000 : kCapWithLetters, kEveryWord,
                        [&](const char* word, int length, int32_t) {
                            const int positions = p.ChangeLast ? length : length - 1;
@@ -98,11 +98,7 @@ void Cambi(TrovaRun& run) {
                                for (char c = 'a'; c <= 'z'; ++c) {
                                    if (c == was || (!p.AnyLetter && c != p.Letter2)) continue;
                                    candidate[at] = c;
-                                   if (run.FindWord(candidate) == 0) continue;
-                                   CopyWord(marked, word, length);
-                                   MarkAt(marked, at);
-                                   MarkAt(candidate, at);
-                                   run.PrintResult("%s <-> %s", marked, candidate);
+                                   if (run.FindWord(candidate) != 0) run.PrintPair(word, {at}, candidate, {at});
                                }
                                candidate[at] = was;
                            }
@@ -111,32 +107,23 @@ void Cambi(TrovaRun& run) {
 
 void Scarti(TrovaRun& run) {
     const TrovaParams& p = run.params();
-    if (p.AnyLetter)
-        run.PrintTitle("Scarti (lung. %d - %d)", p.MinLength, p.MaxLength);
-    else
-        run.PrintTitle("Scarti  [%c] (lung. %d - %d)", Upper(p.Letter1), p.MinLength, p.MaxLength);
-    char candidate[kTrovaWordRoom], marked[kTrovaWordRoom];
+    PrintLengthsTitle(run, "Scarti", false);
+    char candidate[kTrovaWordRoom];
     ForEachWordInRange(run, p.AnyLetter ? 1000 : kCapWithLetters, kEveryWord,
                        [&](const char* word, int length, int32_t) {
                            for (int at = 0; at < length; ++at) {
                                if (!p.AnyLetter && word[at] != p.Letter1) continue;
                                std::memcpy(candidate, word, static_cast<size_t>(at));
                                CopyWord(candidate + at, word + at + 1, length - at - 1);
-                               if (run.FindWord(candidate) == 0) continue;
-                               CopyWord(marked, word, length);
-                               MarkAt(marked, at);
-                               run.PrintResult("%s <-> %s", marked, candidate);
+                               if (run.FindWord(candidate) != 0) run.PrintPair(word, {at}, candidate, {});
                            }
                        });
 }
 
 void Metatesi(TrovaRun& run) {
     const TrovaParams& p = run.params();
-    if (p.AnyLetter)
-        run.PrintTitle("Metatesi (lung. %d - %d)", p.MinLength, p.MaxLength);
-    else
-        run.PrintTitle("Metatesi  [%c] (lung. %d - %d)", Upper(p.Letter1), p.MinLength, p.MaxLength);
-    char rest[kTrovaWordRoom], candidate[kTrovaWordRoom], marked[kTrovaWordRoom];
+    PrintLengthsTitle(run, "Metatesi", false);
+    char rest[kTrovaWordRoom], candidate[kTrovaWordRoom];
     WordClasses& classes = run.trova.classes;
     classes.Prepare(run.dict);
     WordAnagrams anagrams;
@@ -158,10 +145,7 @@ void Metatesi(TrovaRun& run) {
                                    candidate[to] = moved;
                                    CopyWord(candidate + to + 1, rest + to, length - 1 - to);
                                    if (!anagrams.ContainsChangedWithin(candidate, lo, hi)) continue;
-                                   CopyWord(marked, word, length);
-                                   MarkAt(marked, from);
-                                   MarkAt(candidate, to);
-                                   run.PrintResult("%s <-> %s", marked, candidate);
+                                   run.PrintPair(word, {from}, candidate, {to});
                                }
                            }
                        });
@@ -180,7 +164,7 @@ void BifrontiConScarto(TrovaRun& run, int mode) {
     run.PrintTitle("Bifronti con scarto%s%s (lungh. %d - %d)", letters, ends, p.MinLength, p.MaxLength);
     const bool dropFirst = mode != kDropFinal;
     const bool dropLast = mode != kDropInitial;
-    char candidate[kTrovaWordRoom], marked[kTrovaWordRoom];
+    char candidate[kTrovaWordRoom];
     ForEachWordInRange(run, 5000, kEveryWord, [&](const char* word, int length, int32_t) {
         if (!p.AnyLetter) {
             if (mode == kDropFinal ? word[length - 1] != p.Letter1 : word[0] != p.Letter1) return;
@@ -193,10 +177,12 @@ void BifrontiConScarto(TrovaRun& run, int mode) {
         for (int i = last; i >= first; --i) candidate[n++] = word[i];
         candidate[n] = '\0';
         if (run.FindWord(candidate) == 0) return;
-        CopyWord(marked, word, length);
-        if (dropFirst) MarkAt(marked, 0);
-        if (dropLast) MarkAt(marked, length - 1);
-        run.PrintResult("%s <-> %s", marked, candidate);
+        if (mode == kDropInitial)
+            run.PrintPair(word, {0}, candidate, {});
+        else if (mode == kDropFinal)
+            run.PrintPair(word, {length - 1}, candidate, {});
+        else
+            run.PrintPair(word, {0, length - 1}, candidate, {});
     });
 }
 

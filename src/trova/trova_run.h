@@ -3,6 +3,8 @@
 // print: a title over a separator, and result lines that each count one.
 
 #include <cstdio>
+#include <cstring>
+#include <initializer_list>
 
 #include "base/output.h"
 #include "base/random_source.h"
@@ -11,6 +13,10 @@
 #include "trova/trova_state.h"
 
 namespace sillabor {
+
+// A dictionary letter shown in capitals.
+inline char Upper(char letter) { return static_cast<char>(letter - 32); }
+inline void MarkAt(char* word, int position) { word[position] = Upper(word[position]); }
 
 struct TrovaRun {
     const Dictionary& dict;
@@ -40,10 +46,18 @@ struct TrovaRun {
         out.PrintLineBuffer();
         state.CountOne();
     }
-};
 
-// A dictionary letter shown in capitals.
-inline char Upper(char letter) { return static_cast<char>(letter - 32); }
-inline void MarkAt(char* word, int position) { word[position] = Upper(word[position]); }
+    // Prints "word <-> other" with the letters of the game in capitals: those at
+    // `wordMarks` in the word, those at `otherMarks` in the other. Both fit a word's room.
+    void PrintPair(const char* word, std::initializer_list<int> wordMarks, const char* other,
+                   std::initializer_list<int> otherMarks) {
+        char first[kTrovaWordRoom], second[kTrovaWordRoom];
+        std::strcpy(first, word);
+        std::strcpy(second, other);
+        for (int at : wordMarks) MarkAt(first, at);
+        for (int at : otherMarks) MarkAt(second, at);
+        PrintResult("%s <-> %s", first, second);
+    }
+};
 
 }  // namespace sillabor

@@ -43,33 +43,7 @@ SlotRange WordEndings::Ending(const char* ending, int n) const {
     char key[64];
     if (n <= 0 || n >= static_cast<int>(sizeof key)) return {};
     for (int i = 0; i < n; ++i) key[i] = ending[n - 1 - i];
-    // Compares the first n bytes of a reversed word with the key: below, equal or above.
-    auto compare = [&](const char* word) {
-        const auto* w = reinterpret_cast<const unsigned char*>(word);
-        const auto* k = reinterpret_cast<const unsigned char*>(key);
-        for (int i = 0; i < n; ++i)
-            if (w[i] != k[i] || w[i] == 0) return static_cast<int>(w[i]) - static_cast<int>(k[i]);
-        return 0;
-    };
-    const auto count = static_cast<int32_t>(reversed_.size());
-    int32_t lo = 0, hi = count;
-    while (lo < hi) {
-        const int32_t mid = (lo + hi) >> 1;
-        if (compare(reversed_[mid]) < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    const int32_t first = lo;
-    hi = count;
-    while (lo < hi) {
-        const int32_t mid = (lo + hi) >> 1;
-        if (compare(reversed_[mid]) <= 0)
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return {first, lo};
+    return PrefixRange(reversed_.data(), 0, static_cast<int32_t>(reversed_.size()), key, n);
 }
 
 }  // namespace sillabor

@@ -7,14 +7,9 @@
 
 #include "dictionary/dictionary.h"
 #include "dictionary/large_storage.h"
+#include "trova/word_runs.h"
 
 namespace sillabor {
-
-struct SlotRange {
-    int32_t first = 0;
-    int32_t end = 0;  // one past the last
-    int32_t Size() const { return end - first; }
-};
 
 class WordEndings {
 public:
