@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 #include <atomic>
 
@@ -19,7 +17,6 @@
 #include "trova/trova_game.h"
 
 using sillabor::App;
-using sillabor::shell::TThreadSortForm;
 using sillabor::shell::TTrovaPage;
 using namespace sillabor::test;
 
@@ -58,48 +55,42 @@ private slots:
     }
 
     void enterSearchesTheChosenGameAndTheButtonsTheirOwn() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", {"cane", "pane", "cena", "arco", "cosa", "arsa"});
-        TThreadSortForm window(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
-        auto* page = qobject_cast<TTrovaPage*>(window.Page(3));
-        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(3);
-        QCOMPARE(window.findChild<QPushButton*>("StartBtn")->text(), QString("Cerca"));
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        PageWindow<TTrovaPage> w(sillabor::kGameTrova, {"cane", "pane", "cena", "arco", "cosa", "arsa"});
+        TTrovaPage* page = w.page;
+        QCOMPARE(w.window->findChild<QPushButton*>("StartBtn")->text(), QString("Cerca"));
         const QString separator(50, '-');
 
         page->TuttiCambi->setChecked(true);
         page->CambioDa->setText("c");
         page->CambioA->setText("p");
-        QTest::keyClick(page->CambioA, Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
-        QCOMPARE(OutputLines(window), QStringList({"Cambi  C <-> P (lung. 3 - 40)", separator, "Cane <-> Pane"}));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(page->CambioA, Qt::Key_Return); }));
+        QCOMPARE(OutputLines(*w.window), QStringList({"Cambi  C <-> P (lung. 3 - 40)", separator, "Cane <-> Pane"}));
 
         page->EdCrLuMax->setText("ab");
-        QTest::keyClick(page->EdCrLuMax, Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, kLoadTimeout);
-        QCOMPARE(OutputLines(window), QStringList({"La lunghezza massima deve essere tra 0 e 40",
-                                                   "e deve essere maggiore o uguale alla minima"}));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(page->EdCrLuMax, Qt::Key_Return); }));
+        QCOMPARE(OutputLines(*w.window), QStringList({"La lunghezza massima deve essere tra 0 e 40",
+                                                      "e deve essere maggiore o uguale alla minima"}));
 
         // A button takes no notice of the refused length, and a click while its
         // search runs does nothing.
-        sillabor::test::Gate gate;
+        Gate gate;
         std::atomic<int> runs{0};
-        window.SetGameRunner([&](App& app, int game, int option) {
+        w.window->SetGameRunner([&](App& app, int game, int option) {
             ++runs;
             const int status = sillabor::RunGame(app, game, option);
             gate.Wait(app);
             return status;
         });
-        page->BotCern->click();
-        QVERIFY(window.IsBusy());
-        QTRY_COMPARE(runs.load(), 1);
-        page->BotLucc->click();
-        window.StartBtnClick();
-        gate.Open();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 3, kLoadTimeout);
+        QVERIFY(SearchAndWait(*w.window, [&] {
+            page->BotCern->click();
+            QVERIFY(w.window->IsBusy());
+            QTRY_COMPARE(runs.load(), 1);
+            page->BotLucc->click();
+            w.window->StartBtnClick();
+            gate.Open();
+        }));
         QCOMPARE(runs.load(), 1);
-        QCOMPARE(OutputLines(window).first(), QString("Cerniere"));
+        QCOMPARE(OutputLines(*w.window).first(), QString("Cerniere"));
     }
 };
 
