@@ -71,6 +71,11 @@ const std::vector<Field>& Fields() {
         {{"metagr", "roma", kText, "--aggiunta-scarto", "--metanagramma"}, kLadderFieldMaxLength},
         {{"cern", kText}, kCernInMaxLength},
         {{"cern", "roma amor", "--goal", kText}, kCernGoalMaxLength},
+        // The games of the list end by themselves; the page's fields hold 2 and 1 characters.
+        {{"trova", "scarti", "--min", kText}, 2},
+        {{"trova", "scarti", "--max", kText}, 2},
+        {{"trova", "metatesi", "--lettere", kText}, 1},
+        {{"trova", "cambi", "--lettere", "a", kText}, 1},
         {{"--dizionario", kText, "dizio", "carica"}, 0},
         {{"--dizionario", kText, "dizio", "crea"}, 0},
         {{"dizio", "esporta", "--ordine", kText}, 0},
