@@ -1,0 +1,233 @@
+// The "Decrit" page on the tiny dictionary: the maker's panel (boxes as typed,
+// then buttons) enciphers and numbers the text of DecriMe and pairs words
+// ("Coppie?"); then the text is solved as a cryptogram. A refusal comes exactly
+// when the text breaks a rule; every printed solution fits the cryptogram
+// under one substitution and, when a brute force can tell, none is missing.
+//
+// Input: one byte of choices (bit 0: press "Coppie?" before solving), then the
+// panel's line (up to 26 typed boxes, then buttons by byte value modulo 5:
+// "A = A", "Specchio", "Ruota", "Inverti", "A Caso"), then the text.
+
+#include <algorithm>
+#include <set>
+
+#include "app/run_game.h"
+#include "crypto/cipher_boxes.h"
+#include "crypto/cipher_text.h"
+#include "crypto/crypto_game.h"
+#include "dictionary/letter_count.h"
+#include "fuzz_support.h"
+
+using namespace sillabor;
+using namespace sillabor::fuzz;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool InDictionary(const std::string& w) {
+    static const std::set<std::string> words(TinyWords().begin(), TinyWords().end());
+    return words.count(w) == 1;
+}
+
+// Symbols: a letter of the alphabetic notation (0..25), a number n (kNumber +
+// n), a known letter among numbers (kKnown + letter), the joker.
+constexpr int kNumber = 100, kKnown = 200, kAny = 255;
+
+struct Cryptogram {
+    std::vector<std::vector<int>> words;
+    Lines refusal;  // the lines that must refuse it, if it breaks a rule
+};
+
+// The typed text read by the page's rules, not through the solver's reader.
+Cryptogram Read(const std::string& typed) {
+    const bool numeric = std::any_of(typed.begin(), typed.end(), IsDigit);
+    std::vector<std::string> pieces(1);
+    for (size_t i = 0; i < typed.size(); ++i) {
+        const char c = ToLowerAscii(FoldedAccent(typed[i]));
+        // Among numbers one blank parts two numbers, more part two words.
+        const bool loneBlank = c == ' ' && numeric && (i == 0 || typed[i - 1] != ' ') &&
+                               (i + 1 == typed.size() || typed[i + 1] != ' ');
+        if ((c >= 'a' && c <= 'z') || IsDigit(c) || c == '*' || loneBlank)
+            pieces.back() += c;
+        else if (!pieces.back().empty())
+            pieces.emplace_back();
+    }
+    Cryptogram g;
+    bool badNumber = false;
+    std::set<int> distinct;
+    for (const std::string& piece : pieces) {
+        std::vector<int> word;
+        int number = -1;
+        for (const char c : piece + ' ') {
+            if (IsDigit(c)) {
+                number = std::min(std::max(number, 0) * 10 + (c - '0'), 1000);
+                continue;
+            }
+            if (number >= 0) word.push_back(kNumber + number);
+            badNumber |= number == 0 || number > 26;
+            number = -1;
+            if (c == '*') word.push_back(kAny);
+            else if (c != ' ') word.push_back(numeric ? kKnown + (c - 'a') : c - 'a');
+        }
+        for (int s : word)
+            if (s != kAny) distinct.insert(s);
+        if (!word.empty()) g.words.push_back(word);
+    }
+    if (g.words.size() > kMaxCryptoWords)
+        g.refusal = {"Al massimo 20 parole!"};
+    else if (badNumber)
+        g.refusal = {"Errore :", "Puoi usare solo i numeri da 1 a 26!"};
+    else if (distinct.size() > kAlphabetSize)
+        g.refusal = {"Errore :", "Al massimo, tra lettere e numeri, si possono", "usare 26 simboli !"};
+    return g;
+}
+
+// One substitution: each symbol one letter, each letter one symbol; a known letter is its own.
+struct Substitution {
+    int16_t letterOf[256], symbolOf[kAlphabetSize];
+    explicit Substitution(const Cryptogram& g) {
+        std::fill(std::begin(letterOf), std::end(letterOf), -1);
+        std::fill(std::begin(symbolOf), std::end(symbolOf), -1);
+        for (const auto& word : g.words)
+            for (int s : word)
+                if (s >= kKnown && s != kAny) letterOf[s] = static_cast<int16_t>(s - kKnown), symbolOf[s - kKnown] = static_cast<int16_t>(s);
+    }
+    bool Take(const std::vector<int>& symbols, const std::string& word) {
+        if (word.size() != symbols.size()) return false;
+        for (size_t i = 0; i < word.size(); ++i) {
+            const int s = symbols[i], L = word[i] - 'a';
+            if (s == kAny) continue;
+            if (letterOf[s] < 0 && symbolOf[L] < 0) letterOf[s] = static_cast<int16_t>(L), symbolOf[L] = static_cast<int16_t>(s);
+            if (letterOf[s] != L || symbolOf[L] != s) return false;
+        }
+        return true;
+    }
+};
+
+// Brute force: every solution, up to one past the cap; false when the tries run out.
+bool AllSolutions(const Cryptogram& g, size_t w, const Substitution& sub, const std::string& line, Lines& found,
+                  int& tries) {
+    if (w == g.words.size()) return found.push_back(line), true;
+    for (const std::string& word : TinyWords()) {
+        if (found.size() > kMaxSolutions) return true;
+        if (word.size() != g.words[w].size()) continue;
+        if (--tries < 0) return false;
+        Substitution next = sub;
+        if (next.Take(g.words[w], word) && !AllSolutions(g, w + 1, next, line + word + ' ', found, tries)) return false;
+    }
+    return true;
+}
+
+void CheckSolutions(const std::string& typed, int status, const Lines& lines) {
+    const Cryptogram g = Read(typed);
+    if (!g.refusal.empty()) return Require(status == 1 && lines == g.refusal, "a refusal that is not the rule's");
+    Require(status == 0 && lines.size() >= 2 && lines.back() == kSeparatorLine, "a solved cryptogram without its end");
+    Lines printed(lines.begin(), lines.end() - 1);
+    if (printed == Lines{"NESSUNA SOLUZIONE TROVATA !"}) printed.clear();
+    Require(printed.size() <= kMaxSolutions && LoadedApp().state.FoundCount == static_cast<int>(printed.size()),
+            "the solutions are not those counted");
+    for (const std::string& line : printed) {
+        Substitution sub(g);
+        size_t w = 0, start = 0;
+        for (size_t end; (end = line.find(' ', start)) != std::string::npos; start = end + 1, ++w) {
+            const std::string word = line.substr(start, end - start);
+            Require(w < g.words.size() && InDictionary(word) && sub.Take(g.words[w], word),
+                    "a solution that does not fit the cryptogram", line);
+        }
+        Require(w == g.words.size() && start == line.size(), "a solution of other words", line);
+    }
+    Lines all;
+    int tries = 50000;
+    if (g.words.empty() || !AllSolutions(g, 0, Substitution(g), "", all, tries)) return;
+    std::sort(all.begin(), all.end());
+    std::sort(printed.begin(), printed.end());
+    Require(std::adjacent_find(printed.begin(), printed.end()) == printed.end(), "a solution printed twice");
+    Require(all.size() > kMaxSolutions ? printed.size() == kMaxSolutions : printed == all, "solutions missing");
+}
+
+void CheckEnciphered(const DecritPage& page, const Lines& printed) {
+    const Lines plain = FieldLines(page.DecriMe);
+    Require(printed.size() == plain.size(), "enciphered lines lost or added");
+    for (size_t k = 0; k < plain.size(); ++k) {
+        std::string shown = plain[k];  // as the printer keeps a line whole
+        std::replace(shown.begin(), shown.end(), '\r', ' ');
+        std::replace(shown.begin(), shown.end(), '\0', ' ');
+        Require(printed[k].size() == shown.size(), "an enciphered line of another length", printed[k]);
+        for (size_t i = 0; i < shown.size(); ++i) {
+            const char c = shown[i], box = IsAsciiLetter(c) ? page.Boxes[ToLowerAscii(c) - 'a'] : c;
+            const char image = !IsAsciiLetter(c) ? c : box == '\0' ? ' ' : c >= 'a' ? ToLowerAscii(box) : box;
+            Require(printed[k][i] == image, "a letter enciphered against its box", printed[k]);
+        }
+        if (IsPermutation(page.Boxes))
+            Require(EncipherLine(printed[k], InvertBoxes(page.Boxes)) == shown, "the inverse does not decipher", shown);
+    }
+}
+
+// "Numeri 1": one number a letter, 1, 2, ... in order of first appearance;
+// readable when the text holds no digit of its own.
+void CheckNumbered(const std::string& text, const Lines& printed) {
+    if (std::any_of(text.begin(), text.end(), IsDigit)) return;
+    std::string letters, numbered;
+    for (char c : text)
+        if (IsAsciiLetter(c)) letters += ToLowerAscii(c);
+    for (const std::string& line : printed) numbered += line + ' ';
+    std::string letterOf(1, '\0');  // of each number
+    size_t n = 0;
+    for (size_t i = 0; i < numbered.size(); ++i) {
+        if (!IsDigit(numbered[i]) || (i > 0 && IsDigit(numbered[i - 1]))) continue;
+        const auto number = static_cast<size_t>(std::atoi(numbered.c_str() + i));
+        Require(n < letters.size(), "a number without its letter");
+        if (number == letterOf.size() && letterOf.find(letters[n]) == std::string::npos) letterOf += letters[n];
+        Require(number < letterOf.size() && letterOf[number] == letters[n++], "letters and numbers do not match");
+    }
+    Require(n == letters.size(), "a letter without its number");
+}
+
+void CheckPairs(App& app, const CipherBoxes& boxes) {
+    std::set<std::string> pairs;
+    for (const std::string& word : TinyWords())
+        if (const std::string image = EncipherLine(word, boxes); InDictionary(image)) pairs.insert(word + " -> " + image);
+    Sink().Reset();
+    Require(RunGame(app, kGameCrypto, kCoppieSearch) == 0, "Coppie? failed");
+    const Lines& lines = Sink().Lines();
+    Require(lines.size() == pairs.size() && std::set<std::string>(lines.begin(), lines.end()) == pairs,
+            "the pairs are not those of the boxes");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    App& app = LoadedApp();
+    if (size == 0) return 0;
+    const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
+    DecritPage& page = app.Get<CryptoGame>().page;
+    page = DecritPage{};
+    page.DecriMe = f[1].substr(0, kDecriMeMaxLength);
+    for (size_t i = 0; i < f[0].size(); ++i) {
+        if (i < kAlphabetSize) {
+            page.Boxes[i] = BoxLetter(f[0][i]);
+            continue;
+        }
+        switch (static_cast<unsigned char>(f[0][i]) % 5) {
+            case 0: page.Boxes = kIdentityBoxes; break;
+            case 1: page.Boxes = MirrorBoxes(page.Boxes); break;
+            case 2: page.Boxes = RotateBoxes(page.Boxes); break;
+            case 3: page.Boxes = InvertBoxes(page.Boxes); break;  // disabled unless a permutation
+            default: PressRandom(page, app.random);
+        }
+    }
+
+    Sink().Reset();
+    PrintEnciphered(app.out, page);
+    CheckEnciphered(page, Sink().Lines());
+    Sink().Reset();
+    PrintNumeric(app.out, page, kNumeri1);
+    CheckNumbered(page.DecriMe, Sink().Lines());
+    if (data[0] & 1) CheckPairs(app, page.Boxes);  // restores byte order: the solver sorts anew
+
+    const std::string typed = page.DecriMe;
+    Sink().Reset();
+    CheckSolutions(typed, RunGame(app, kGameCrypto, kDecrittaSearch), Sink().Lines());
+    return 0;
+}
