@@ -27,6 +27,7 @@
 #include "base/text_encoding.h"
 #include "cerca/manage_cat.h"
 #include "cli/cli_app.h"
+#include "crypto/crypto_state.h"
 #include "ladder/ladder_state.h"
 #include "patterns/parole_page_record.h"
 #include "selection/cern_page_record.h"
@@ -76,6 +77,10 @@ const std::vector<Field>& Fields() {
         {{"trova", "scarti", "--max", kText}, 2},
         {{"trova", "metatesi", "--lettere", kText}, 1},
         {{"trova", "cambi", "--lettere", "a", kText}, 1},
+        {{"decrit", "risolvi", kText}, kDecriMeMaxLength},
+        {{"decrit", "critta", kText, "--caselle", "qwertyuiopasdfghjklzxcvbnm", "--numeri2"}, kDecriMeMaxLength},
+        {{"decrit", "critta", "Roma", "--caselle", kText}, kAlphabetSize},
+        {{"decrit", "coppie", "--caselle", kText, "--bottone", "inverti"}, kAlphabetSize},
         {{"--dizionario", kText, "dizio", "carica"}, 0},
         {{"--dizionario", kText, "dizio", "crea"}, 0},
         {{"dizio", "esporta", "--ordine", kText}, 0},
