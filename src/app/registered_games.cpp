@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "cerca/cerca_game.h"
 #include "crypto/crypto_game.h"
+#include "curio/curio_game.h"
 #include "dizio/dizio_game.h"
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
@@ -18,6 +19,7 @@ void RegisterGames(App& app) {
     app.Register<CercaGame>();
     app.Register<TrovaGame>();
     app.Register<LadderGame>();
+    app.Register<CurioGame>();
     app.Register<SelectionGame>();
     app.Register<CryptoGame>();
     app.Register<DizioGame>();

@@ -1,0 +1,81 @@
+#include "curio/change_groups.h"
+
+#include <vector>
+
+#include "curio/word_lengths.h"
+
+namespace sillabor {
+
+namespace {
+
+constexpr uint8_t kBlank = 27;
+
+// Two words of one length equal but at `position`.
+bool SameBut(const char* a, const char* b, int length, int position) {
+    for (int k = 0; k < length; ++k)
+        if (k != position && a[k] != b[k]) return false;
+    return true;
+}
+
+// The keys of the words of one length with `position` blanked.
+void FillKeys(const CurioRun& run, const WordsByLength& byLength, int length, int position,
+              std::vector<KeyedItem>& items) {
+    const std::vector<int32_t>& slots = byLength.Slots(length);
+    items.resize(slots.size());
+    if (length <= kPackedCodes) {
+        const std::vector<uint64_t>& packed = byLength.Packed(length);
+        const int shift = PackedShift(position);
+        const uint64_t blank = static_cast<uint64_t>(kBlank) << shift;
+        const uint64_t mask = uint64_t{31} << shift;
+        for (size_t k = 0; k < slots.size(); ++k) {
+            const int letter = static_cast<int>((packed[k] >> shift) & 31) - 1;
+            items[k] = {(packed[k] & ~mask) | blank, slots[k], letter};
+        }
+        return;
+    }
+    uint8_t codes[kMaxWordLength + 1];
+    for (size_t k = 0; k < slots.size(); ++k) {
+        const char* word = run.Word(slots[k]);
+        for (int c = 0; c < length; ++c) codes[c] = static_cast<uint8_t>(word[c] - 'a' + 1);
+        codes[position] = kBlank;
+        items[k] = {KeyOfCodes(codes, length), slots[k], word[position] - 'a'};
+    }
+}
+
+}  // namespace
+
+bool ForEachChangeGroup(CurioRun& run, int minLength, const std::function<void(const ChangeGroup&)>& fn) {
+    const WordsByLength byLength(run.dict);
+    int64_t total = 0;
+    for (int length = minLength; length <= byLength.MaxLength(); ++length)
+        total += static_cast<int64_t>(length) * byLength.Count(length);
+
+    std::vector<KeyedItem> items;
+    std::vector<KeyedItem> scratch;
+    int64_t done = 0;
+    for (int length = minLength; length <= byLength.MaxLength(); ++length) {
+        const int64_t count = byLength.Count(length);
+        for (int position = 0; position < length && count >= 2; ++position) {
+            if (run.state.Stopping()) return false;
+            FillKeys(run, byLength, length, position, items);
+            SortByKey(items, scratch);
+            ForEachKeyGroup(
+                items.data(), items.data() + items.size(),
+                [&](const KeyedItem& a, const KeyedItem& b) {
+                    return SameBut(run.Word(a.slot), run.Word(b.slot), length, position);
+                },
+                [&](KeyedItem* first, KeyedItem* last) {
+                    if (last - first < 2) return;
+                    uint32_t letters = 0;
+                    for (const KeyedItem* item = first; item != last; ++item) letters |= 1u << item->tag;
+                    fn(ChangeGroup{position, first, last, letters});
+                });
+            done += count;
+            run.ShowProgress(done, total, run.LastSlot());
+        }
+        if (count < 2) done += static_cast<int64_t>(length) * count;
+    }
+    return !run.state.Stopping();
+}
+
+}  // namespace sillabor

@@ -1,0 +1,122 @@
+#include "curio/example_reports.h"
+
+#include <algorithm>
+#include <bit>
+#include <memory>
+#include <vector>
+
+#include "curio/change_groups.h"
+#include "curio/example_lists.h"
+#include "curio/removals.h"
+
+namespace sillabor {
+
+namespace {
+
+// The examples of each pair of letters x before y.
+struct PairLists {
+    ExampleList of[26][26];
+};
+
+// One line per pair of letters with examples: the heading with the letters in
+// capitals, then each example with its letters in capitals.
+void PrintPairLists(CurioRun& run, const PairLists& lists, const char* arrow) {
+    for (int x = 0; x < 26; ++x) {
+        for (int y = x + 1; y < 26; ++y) {
+            const ExampleList& list = lists.of[x][y];
+            if (list.Count() == 0) continue;
+            std::string line{static_cast<char>('A' + x)};
+            ((line += arrow) += static_cast<char>('A' + y)) += " :";
+            for (int k = 0; k < list.Count(); ++k)
+                (line += ' ') += MarkLetters(list[k].word, list[k].first, list[k].second);
+            run.out.PrintLine(line);
+        }
+    }
+}
+
+// Two words of one anagram class that are the same but for two letters
+// exchanged: the two positions, or false.
+bool OneExchange(const char* a, const char* b, int& first, int& second) {
+    first = second = -1;
+    for (int k = 0; a[k]; ++k) {
+        if (a[k] == b[k]) continue;
+        if (second >= 0) return false;
+        (first < 0 ? first : second) = k;
+    }
+    return second >= 0;
+}
+
+}  // namespace
+
+void EveryChangeReport(CurioRun& run) {
+    const std::vector<int32_t> ranks = ScrambledRanks(run.random, run.dict.WordCount, true);
+    auto lists = std::make_unique<PairLists>();
+    const bool finished = ForEachChangeGroup(run, 1, [&](const ChangeGroup& group) {
+        for (const KeyedItem* item = group.first; item != group.last; ++item) {
+            const int x = item->tag;
+            // The words of the group with a later letter there.
+            for (uint32_t later = group.letters & ~((2u << x) - 1); later != 0; later &= later - 1) {
+                const int y = std::countr_zero(later);
+                lists->of[x][y].Offer({ranks[static_cast<size_t>(item->slot)], run.Word(item->slot),
+                                      static_cast<int8_t>(group.position), -1});
+            }
+        }
+    });
+    if (!finished) return;
+    run.state.FoundCount = run.LastSlot();
+    run.PrintTitle("Esempi dei cambi possibili");
+    PrintPairLists(run, *lists, " -> ");
+}
+
+void EveryExchangeReport(CurioRun& run) {
+    run.state.StatusMode = kStatusInfoClasses;
+    auto lists = std::make_unique<PairLists>();
+    const Dictionary& dict = run.dict;
+    const ScrambledWalk walk(run.random, dict.ClassCount);
+    const char* words[kMaxClassWords];
+    int64_t position = walk.start;
+    for (int32_t visited = 0; visited < dict.ClassCount; ++visited) {
+        if (!run.Visit(visited)) return;
+        const AnagramClass& cls = dict.Classes[static_cast<size_t>(position)];
+        position = (position + walk.step) % dict.ClassCount;
+        if (cls.WordsInClass() < 2 || cls.letters.total < 2) continue;
+        int count = 0;
+        dict.ForEachWordOfClass(cls, [&](const char* word) { words[count++] = word; });
+        for (int a = 0; a < count; ++a) {
+            for (int b = a + 1; b < count; ++b) {
+                int p = 0;
+                int q = 0;
+                if (!OneExchange(words[a], words[b], p, q)) continue;
+                const int x = std::min(words[a][p], words[a][q]) - 'a';
+                const int y = std::max(words[a][p], words[a][q]) - 'a';
+                ExampleList& list = lists->of[x][y];
+                // The class's words are walked in order: the first five met are kept.
+                if (!list.Full()) list.Offer({list.Count(), words[a], static_cast<int8_t>(p), static_cast<int8_t>(q)});
+            }
+        }
+    }
+    run.PrintTitle("Esempi degli scambi possibili");
+    PrintPairLists(run, *lists, " <-> ");
+}
+
+void EveryRemovalReport(CurioRun& run) {
+    const std::vector<int32_t> ranks = ScrambledRanks(run.random, run.dict.WordCount, true);
+    ExampleList lists[26];
+    const bool finished = ForEachRemoval(run, [&](int32_t slot, int position) {
+        const char* word = run.Word(slot);
+        lists[LetterIndex(word[position])].Offer(
+            {ranks[static_cast<size_t>(slot)], word, static_cast<int8_t>(position), -1});
+    });
+    if (!finished) return;
+    run.state.FoundCount = run.LastSlot();
+    run.PrintTitle("Esempi dei possibili scarti");
+    for (int x = 0; x < 26; ++x) {
+        if (lists[x].Count() == 0) continue;
+        std::string line{'[', static_cast<char>('A' + x), ']'};
+        for (int k = 0; k < lists[x].Count(); ++k)
+            (line += ' ') += MarkLetters(lists[x][k].word, lists[x][k].first);
+        run.out.PrintLine(line);
+    }
+}
+
+}  // namespace sillabor

@@ -1,0 +1,111 @@
+#pragma once
+// Words brought together by a key made from each of them: the word with one
+// letter blanked, its keys on a phone pad, its consonants with the vowels
+// blanked. One radix sort puts equal keys side by side, so a report finds its
+// groups of related words without trying every pair of words.
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace sillabor {
+
+struct KeyedItem {
+    uint64_t key;
+    int32_t slot;
+    // What the report needs back with the word: a letter, a position, a kind.
+    int32_t tag;
+};
+
+// A key is made of codes 1..31. Up to kPackedCodes of them pack exactly (5 bits
+// each, the first highest, unused places 0, so sequences of different lengths
+// differ); a longer sequence hashes to a key with the top bit set, which other
+// sequences may share.
+inline constexpr int kPackedCodes = 12;
+uint64_t KeyOfCodes(const uint8_t* codes, int n);
+inline bool IsHashedKey(uint64_t key) { return (key >> 63) != 0; }
+
+// Sorts by key; items with equal keys keep their order. `scratch` is working
+// storage; either vector may be swapped with it.
+void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch);
+
+// Calls fn(first, last) for each group of items whose key texts are equal, in
+// key order; a run of equal hashed keys is split by same(a, b), which compares
+// the texts, and each part is put in slot order. Groups of one item included.
+template <typename Same, typename Fn>
+void ForEachKeyGroup(KeyedItem* begin, KeyedItem* end, Same same, Fn fn) {
+    for (KeyedItem* run = begin; run != end;) {
+        KeyedItem* runEnd = run + 1;
+        while (runEnd != end && runEnd->key == run->key) ++runEnd;
+        if (runEnd - run == 1 || !IsHashedKey(run->key)) {
+            fn(run, runEnd);
+        } else {
+            for (KeyedItem* part = run; part != runEnd;) {
+                const KeyedItem first = *part;
+                KeyedItem* partEnd =
+                    std::partition(part + 1, runEnd, [&](const KeyedItem& other) { return same(first, other); });
+                std::sort(part, partEnd, [](const KeyedItem& a, const KeyedItem& b) {
+                    return a.slot != b.slot ? a.slot < b.slot : a.tag < b.tag;
+                });
+                fn(part, partEnd);
+                part = partEnd;
+            }
+        }
+        run = runEnd;
+    }
+}
+
+// Words sorted into their groups, with the place of each word: what a report
+// needs to walk the words in array order and meet, for each, the words of its
+// group that come before it.
+class SlotGroups {
+public:
+    // Sorts the items (one per slot at most, in slot order) and records each
+    // slot's group, splitting hashed runs with same(a, b).
+    template <typename Same>
+    void Build(std::vector<KeyedItem> items, int32_t slotCount, Same same);
+
+    // The words of the slot's group before it, in array order: count items
+    // from the returned one. None for a slot without a group.
+    const KeyedItem* Before(int32_t slot, int32_t& count) const {
+        const int32_t at = place_[static_cast<size_t>(slot)];
+        count = at < 0 ? 0 : at - start_[static_cast<size_t>(slot)];
+        return at < 0 ? nullptr : order_.data() + start_[static_cast<size_t>(slot)];
+    }
+    // The whole group of the slot, itself included.
+    const KeyedItem* Group(int32_t slot, int32_t& count) const {
+        const int32_t start = start_[static_cast<size_t>(slot)];
+        int32_t end = start < 0 ? start : place_[static_cast<size_t>(slot)];
+        while (end >= 0 && end < static_cast<int32_t>(order_.size()) &&
+               start_[static_cast<size_t>(order_[static_cast<size_t>(end)].slot)] == start)
+            ++end;
+        count = start < 0 ? 0 : end - start;
+        return start < 0 ? nullptr : order_.data() + start;
+    }
+
+private:
+    std::vector<KeyedItem> order_;
+    std::vector<int32_t> place_;
+    std::vector<int32_t> start_;
+};
+
+template <typename Same>
+void SlotGroups::Build(std::vector<KeyedItem> items, int32_t slotCount, Same same) {
+    order_ = std::move(items);
+    {
+        std::vector<KeyedItem> scratch;
+        SortByKey(order_, scratch);
+    }
+    place_.assign(static_cast<size_t>(slotCount), -1);
+    start_.assign(static_cast<size_t>(slotCount), -1);
+    KeyedItem* const base = order_.data();
+    ForEachKeyGroup(base, base + order_.size(), same, [&](KeyedItem* first, KeyedItem* last) {
+        for (KeyedItem* item = first; item != last; ++item) {
+            place_[static_cast<size_t>(item->slot)] = static_cast<int32_t>(item - base);
+            start_[static_cast<size_t>(item->slot)] = static_cast<int32_t>(first - base);
+        }
+    });
+}
+
+}  // namespace sillabor

@@ -1,0 +1,94 @@
+#include "curio/removals.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "curio/key_groups.h"
+#include "curio/word_lengths.h"
+
+namespace sillabor {
+
+namespace {
+
+// A packed key without its code at `position`: the codes after it move up one place.
+uint64_t PackedWithout(uint64_t key, int position) {
+    const int lowBits = 5 * (kPackedCodes - position);
+    const uint64_t low = (uint64_t{1} << lowBits) - 1;
+    return (key & ~low) | ((key << 5) & low);
+}
+
+// The words of length L without their letter at `position`, when those are
+// short enough to pack: sorted keys, each with its word's slot.
+void FillRemovedKeys(const CurioRun& run, const WordsByLength& byLength, int length, int position,
+                     std::vector<KeyedItem>& items) {
+    const std::vector<int32_t>& slots = byLength.Slots(length);
+    items.resize(slots.size());
+    if (length <= kPackedCodes) {
+        const std::vector<uint64_t>& packed = byLength.Packed(length);
+        for (size_t k = 0; k < slots.size(); ++k) items[k] = {PackedWithout(packed[k], position), slots[k], position};
+        return;
+    }
+    uint8_t codes[kMaxWordLength + 1];
+    for (size_t k = 0; k < slots.size(); ++k) {
+        const char* word = run.Word(slots[k]);
+        int n = 0;
+        for (int c = 0; c < length; ++c)
+            if (c != position) codes[n++] = static_cast<uint8_t>(word[c] - 'a' + 1);
+        items[k] = {KeyOfCodes(codes, n), slots[k], position};
+    }
+}
+
+}  // namespace
+
+bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position)>& fn) {
+    const WordsByLength byLength(run.dict);
+    int64_t total = 0;
+    for (int length = 2; length <= byLength.MaxLength(); ++length)
+        total += static_cast<int64_t>(length) * byLength.Count(length);
+
+    std::vector<KeyedItem> items;
+    std::vector<KeyedItem> scratch;
+    std::vector<uint64_t> words;
+    char shorter[kMaxWordLength + 1];
+    int64_t done = 0;
+    for (int length = 2; length <= byLength.MaxLength(); ++length) {
+        const int64_t count = byLength.Count(length);
+        if (count == 0 || byLength.Count(length - 1) == 0) {
+            done += static_cast<int64_t>(length) * count;
+            continue;
+        }
+        if (length - 1 > kPackedCodes) {
+            // Few words are this long: look each shorter form up.
+            for (int32_t slot : byLength.Slots(length)) {
+                if (run.state.Stopping()) return false;
+                const char* word = run.Word(slot);
+                for (int position = 0; position < length; ++position) {
+                    std::copy(word, word + position, shorter);
+                    std::copy(word + position + 1, word + length + 1, shorter + position);
+                    if (run.dict.FindWord(shorter) != 0) fn(slot, position);
+                }
+            }
+            done += static_cast<int64_t>(length) * count;
+            run.ShowProgress(done, total, run.LastSlot());
+            continue;
+        }
+        words = byLength.Packed(length - 1);
+        std::sort(words.begin(), words.end());
+        for (int position = 0; position < length; ++position) {
+            if (run.state.Stopping()) return false;
+            FillRemovedKeys(run, byLength, length, position, items);
+            SortByKey(items, scratch);
+            auto word = words.begin();
+            for (const KeyedItem& item : items) {
+                while (word != words.end() && *word < item.key) ++word;
+                if (word == words.end()) break;
+                if (*word == item.key) fn(item.slot, position);
+            }
+            done += count;
+            run.ShowProgress(done, total, run.LastSlot());
+        }
+    }
+    return !run.state.Stopping();
+}
+
+}  // namespace sillabor

@@ -1,0 +1,15 @@
+#pragma once
+// The scarti of the whole dictionary: every word and position such that the
+// word without its letter there is a word too.
+
+#include <functional>
+
+#include "curio/curio_run.h"
+
+namespace sillabor {
+
+// Calls fn(slot, position) for every such pair, in no particular order,
+// showing the progress as a share of the words. False when a stop cut it short.
+bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position)>& fn);
+
+}  // namespace sillabor
