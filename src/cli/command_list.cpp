@@ -8,6 +8,7 @@ namespace sillabor::cli {
 void AddAnagrCommand(CLI::App& app, CommandAction& action);
 void AddCercaCommand(CLI::App& app, CommandAction& action);
 void AddCernCommand(CLI::App& app, CommandAction& action);
+void AddCurioCommand(CLI::App& app, CommandAction& action);
 void AddDecritCommand(CLI::App& app, CommandAction& action);
 void AddDizioCommand(CLI::App& app, CommandAction& action);
 void AddMetagrCommand(CLI::App& app, CommandAction& action);
@@ -18,6 +19,7 @@ void AddPageCommands(CLI::App& app, CommandAction& action) {
     AddAnagrCommand(app, action);
     AddCercaCommand(app, action);
     AddCernCommand(app, action);
+    AddCurioCommand(app, action);
     AddDecritCommand(app, action);
     AddDizioCommand(app, action);
     AddMetagrCommand(app, action);
