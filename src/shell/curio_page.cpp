@@ -1,7 +1,55 @@
 #include "shell/curio_page.h"
 
+#include <QGridLayout>
+#include <QPushButton>
+#include <algorithm>
+
+#include "curio/curio_game.h"
+#include "curio/curio_reports.h"
+#include "shell/text_conversion.h"
+#include "shell/widget_helpers.h"
+
 namespace sillabor::shell {
 
-TCurioPage::TCurioPage(App& app, QWidget* parent) : TGamePage(app, GameInfo{kGameCurio, "Curio", "Info", "Curio.txt"}, parent) { AddPlaceholder(); }
+namespace {
+
+constexpr int kColumns = 6;
+constexpr int kButtonWidth = 76;
+constexpr int kButtonHeight = 25;
+
+}  // namespace
+
+TCurioPage::TCurioPage(App& app, CurioGame& game, QWidget* parent)
+    : TGamePage(app, game.Info(), parent), game_(game) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 12, 6, 6);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(9);
+    int width = kButtonWidth;
+    for (int k = 0; k < kCurioReportCount; ++k) {
+        const QByteArray name = "But_" + QByteArray::number(k);
+        QPushButton* button = Named<QPushButton>(name.constData(), QString(kCurioButtons[k].caption), this);
+        button->setAutoDefault(false);
+        width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 12);
+        connect(button, &QPushButton::clicked, this, &TCurioPage::CurioButtonClick);
+        grid->addWidget(button, k / kColumns, k % kColumns);
+        Buttons[static_cast<size_t>(k)] = button;
+    }
+    // As wide as the widest caption needs, and never narrower than 76 pixels.
+    for (QPushButton* button : Buttons) button->setFixedSize(width, kButtonHeight);
+    grid->setColumnStretch(kColumns, 1);
+    grid->setRowStretch(kCurioReportCount / kColumns, 1);
+    Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption));
+}
+
+QStringList TCurioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+
+void TCurioPage::CurioButtonClick() {
+    const auto found = std::find(Buttons.begin(), Buttons.end(), sender());
+    if (found == Buttons.end()) return;
+    emit SearchRequested(kGameCurio, kCurioButtons[found - Buttons.begin()].code);
+}
+
+void TCurioPage::SearchEnded() { Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption)); }
 
 }  // namespace sillabor::shell

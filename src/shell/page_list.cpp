@@ -7,6 +7,7 @@
 #include "app/app.h"
 #include "cerca/cerca_game.h"
 #include "crypto/crypto_game.h"
+#include "curio/curio_game.h"
 #include "dizio/dizio_game.h"
 #include "ladder/ladder_game.h"
 #include "parole/parole_game.h"
@@ -32,7 +33,7 @@ std::vector<TGamePage*> MakePages(App& app) {
         new TTrovaPage(app, app.Get<TrovaGame>()),
         new TMetagrPage(app, app.Get<LadderGame>()),
         new TDecritPage(app, app.Get<CryptoGame>()),
-        new TCurioPage(app),
+        new TCurioPage(app, app.Get<CurioGame>()),
         new TCernPage(app, app.Get<SelectionGame>()),
         new TDizioPage(app, app.Get<DizioGame>()),
     };
