@@ -8,8 +8,6 @@ namespace sillabor {
 
 namespace {
 
-constexpr uint8_t kBlank = 27;
-
 // Two words of one length equal but at `position`.
 bool SameBut(const char* a, const char* b, int length, int position) {
     for (int k = 0; k < length; ++k)
@@ -17,7 +15,8 @@ bool SameBut(const char* a, const char* b, int length, int position) {
     return true;
 }
 
-// The keys of the words of one length with `position` blanked.
+// The keys of the words of one length without their letter at `position`
+// (the letter goes into the tag).
 void FillKeys(const CurioRun& run, const WordsByLength& byLength, int length, int position,
               std::vector<KeyedItem>& items) {
     const std::vector<int32_t>& slots = byLength.Slots(length);
@@ -25,20 +24,19 @@ void FillKeys(const CurioRun& run, const WordsByLength& byLength, int length, in
     if (length <= kPackedCodes) {
         const std::vector<uint64_t>& packed = byLength.Packed(length);
         const int shift = PackedShift(position);
-        const uint64_t blank = static_cast<uint64_t>(kBlank) << shift;
-        const uint64_t mask = uint64_t{31} << shift;
         for (size_t k = 0; k < slots.size(); ++k) {
             const int letter = static_cast<int>((packed[k] >> shift) & 31) - 1;
-            items[k] = {(packed[k] & ~mask) | blank, slots[k], letter};
+            items[k] = {PackedWithout(packed[k], position), slots[k], letter};
         }
         return;
     }
     uint8_t codes[kMaxWordLength + 1];
     for (size_t k = 0; k < slots.size(); ++k) {
         const char* word = run.Word(slots[k]);
-        for (int c = 0; c < length; ++c) codes[c] = static_cast<uint8_t>(word[c] - 'a' + 1);
-        codes[position] = kBlank;
-        items[k] = {KeyOfCodes(codes, length), slots[k], word[position] - 'a'};
+        int n = 0;
+        for (int c = 0; c < length; ++c)
+            if (c != position) codes[n++] = static_cast<uint8_t>(word[c] - 'a' + 1);
+        items[k] = {KeyOfCodes(codes, n), slots[k], word[position] - 'a'};
     }
 }
 

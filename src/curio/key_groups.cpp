@@ -1,6 +1,7 @@
 #include "curio/key_groups.h"
 
 #include <array>
+#include <bit>
 
 namespace sillabor {
 
@@ -21,20 +22,20 @@ uint64_t KeyOfCodes(const uint8_t* codes, int n) {
 
 namespace {
 
-// Least significant digit first, so equal keys keep their order. Digits that
-// are the same in every key are skipped.
-template <int kBits>
+// Least significant digit first, so equal keys keep their order; the digits
+// start at the lowest bit in which the keys differ and stop past the highest.
 void RadixSort(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, uint64_t varying) {
-    constexpr int kDigits = (64 + kBits - 1) / kBits;
+    constexpr int kBits = 12;
     constexpr uint32_t kBuckets = 1u << kBits;
     constexpr uint64_t kMask = kBuckets - 1;
-    std::vector<std::array<uint32_t, kBuckets>> counts(kDigits);
+    const int low = std::countr_zero(varying);
+    const int passes = (64 - std::countl_zero(varying) - low + kBits - 1) / kBits;
+    std::vector<std::array<uint32_t, kBuckets>> counts(static_cast<size_t>(passes));
     for (auto& digit : counts) digit.fill(0);
     for (const KeyedItem& item : items)
-        for (int d = 0; d < kDigits; ++d) ++counts[static_cast<size_t>(d)][(item.key >> (d * kBits)) & kMask];
+        for (int d = 0; d < passes; ++d) ++counts[static_cast<size_t>(d)][(item.key >> (low + d * kBits)) & kMask];
     scratch.resize(items.size());
-    for (int d = 0; d < kDigits; ++d) {
-        if (((varying >> (d * kBits)) & kMask) == 0) continue;
+    for (int d = 0; d < passes; ++d) {
         auto& count = counts[static_cast<size_t>(d)];
         uint32_t total = 0;
         for (uint32_t& c : count) {
@@ -42,7 +43,8 @@ void RadixSort(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, u
             c = total;
             total += here;
         }
-        for (const KeyedItem& item : items) scratch[count[(item.key >> (d * kBits)) & kMask]++] = item;
+        const int shift = low + d * kBits;
+        for (const KeyedItem& item : items) scratch[count[(item.key >> shift) & kMask]++] = item;
         items.swap(scratch);
     }
 }
@@ -68,7 +70,7 @@ void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch) {
         varying |= items[k].key ^ items[0].key;
         sorted &= items[k - 1].key <= items[k].key;
     }
-    if (!sorted) RadixSort<11>(items, scratch, varying);
+    if (!sorted) RadixSort(items, scratch, varying);
 }
 
 }  // namespace sillabor

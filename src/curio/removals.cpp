@@ -10,13 +10,6 @@ namespace sillabor {
 
 namespace {
 
-// A packed key without its code at `position`: the codes after it move up one place.
-uint64_t PackedWithout(uint64_t key, int position) {
-    const int lowBits = 5 * (kPackedCodes - position);
-    const uint64_t low = (uint64_t{1} << lowBits) - 1;
-    return (key & ~low) | ((key << 5) & low);
-}
-
 // The words of length L without their letter at `position`, when those are
 // short enough to pack: sorted keys, each with its word's slot.
 void FillRemovedKeys(const CurioRun& run, const WordsByLength& byLength, int length, int position,

@@ -14,6 +14,13 @@ namespace sillabor {
 // The place of the code at `position` in a packed key.
 inline constexpr int PackedShift(int position) { return 5 * (kPackedCodes - 1 - position); }
 
+// A packed key without its code at `position`: the codes after it move up one
+// place, so the key is that of the shorter text.
+inline constexpr uint64_t PackedWithout(uint64_t key, int position) {
+    const uint64_t low = (uint64_t{1} << (5 * (kPackedCodes - position))) - 1;
+    return (key & ~low) | ((key << 5) & low);
+}
+
 class WordsByLength {
 public:
     explicit WordsByLength(const Dictionary& dict);
