@@ -15,31 +15,6 @@ bool SameBut(const char* a, const char* b, int length, int position) {
     return true;
 }
 
-// The keys of the words of one length without their letter at `position`
-// (the letter goes into the tag).
-void FillKeys(const CurioRun& run, const WordsByLength& byLength, int length, int position,
-              std::vector<KeyedItem>& items) {
-    const std::vector<int32_t>& slots = byLength.Slots(length);
-    items.resize(slots.size());
-    if (length <= kPackedCodes) {
-        const std::vector<uint64_t>& packed = byLength.Packed(length);
-        const int shift = PackedShift(position);
-        for (size_t k = 0; k < slots.size(); ++k) {
-            const int letter = static_cast<int>((packed[k] >> shift) & 31) - 1;
-            items[k] = {PackedWithout(packed[k], position), slots[k], letter};
-        }
-        return;
-    }
-    uint8_t codes[kMaxWordLength + 1];
-    for (size_t k = 0; k < slots.size(); ++k) {
-        const char* word = run.Word(slots[k]);
-        int n = 0;
-        for (int c = 0; c < length; ++c)
-            if (c != position) codes[n++] = static_cast<uint8_t>(word[c] - 'a' + 1);
-        items[k] = {KeyOfCodes(codes, n), slots[k], word[position] - 'a'};
-    }
-}
-
 }  // namespace
 
 bool ForEachChangeGroup(CurioRun& run, int minLength, const std::function<void(const ChangeGroup&)>& fn) {
@@ -55,7 +30,7 @@ bool ForEachChangeGroup(CurioRun& run, int minLength, const std::function<void(c
         const int64_t count = byLength.Count(length);
         for (int position = 0; position < length && count >= 2; ++position) {
             if (run.state.Stopping()) return false;
-            FillKeys(run, byLength, length, position, items);
+            byLength.KeysWithout(run.dict, length, position, items);
             SortByKey(items, scratch);
             ForEachKeyGroup(
                 items.data(), items.data() + items.size(),

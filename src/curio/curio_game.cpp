@@ -81,6 +81,8 @@ bool CurioGame::NeedsByteOrder(int option) const {
 
 int CurioGame::Run(GameContext& ctx, int option) {
     if (!IsCurioCode(option)) return kNoSuchSearch;
+    // Only a failed start leaves no dictionary; there is nothing to report on.
+    if (!ctx.dict.IsLoaded()) return 0;
     const bool overClasses = option == kCurioMostAnagrams || option == kCurioMicro;
     ctx.state.StatusMode = overClasses ? kStatusInfoClasses : kStatusInfoWords;
     ctx.state.FoundCount = 0;

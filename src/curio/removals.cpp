@@ -8,31 +8,6 @@
 
 namespace sillabor {
 
-namespace {
-
-// The words of length L without their letter at `position`, when those are
-// short enough to pack: sorted keys, each with its word's slot.
-void FillRemovedKeys(const CurioRun& run, const WordsByLength& byLength, int length, int position,
-                     std::vector<KeyedItem>& items) {
-    const std::vector<int32_t>& slots = byLength.Slots(length);
-    items.resize(slots.size());
-    if (length <= kPackedCodes) {
-        const std::vector<uint64_t>& packed = byLength.Packed(length);
-        for (size_t k = 0; k < slots.size(); ++k) items[k] = {PackedWithout(packed[k], position), slots[k], position};
-        return;
-    }
-    uint8_t codes[kMaxWordLength + 1];
-    for (size_t k = 0; k < slots.size(); ++k) {
-        const char* word = run.Word(slots[k]);
-        int n = 0;
-        for (int c = 0; c < length; ++c)
-            if (c != position) codes[n++] = static_cast<uint8_t>(word[c] - 'a' + 1);
-        items[k] = {KeyOfCodes(codes, n), slots[k], position};
-    }
-}
-
-}  // namespace
-
 bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position)>& fn) {
     const WordsByLength byLength(run.dict);
     int64_t total = 0;
@@ -69,7 +44,7 @@ bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int po
         std::sort(words.begin(), words.end());
         for (int position = 0; position < length; ++position) {
             if (run.state.Stopping()) return false;
-            FillRemovedKeys(run, byLength, length, position, items);
+            byLength.KeysWithout(run.dict, length, position, items);
             SortByKey(items, scratch);
             auto word = words.begin();
             for (const KeyedItem& item : items) {

@@ -23,4 +23,27 @@ WordsByLength::WordsByLength(const Dictionary& dict) {
     }
 }
 
+void WordsByLength::KeysWithout(const Dictionary& dict, int length, int position,
+                                std::vector<KeyedItem>& items) const {
+    const std::vector<int32_t>& slots = Slots(length);
+    items.resize(slots.size());
+    if (length <= kPackedCodes) {
+        const std::vector<uint64_t>& packed = Packed(length);
+        const int shift = PackedShift(position);
+        for (size_t k = 0; k < slots.size(); ++k) {
+            const int letter = static_cast<int>((packed[k] >> shift) & 31) - 1;
+            items[k] = {PackedWithout(packed[k], position), slots[k], letter};
+        }
+        return;
+    }
+    uint8_t codes[kMaxWordLength + 1];
+    for (size_t k = 0; k < slots.size(); ++k) {
+        const char* word = dict.Words[static_cast<size_t>(slots[k])];
+        int n = 0;
+        for (int c = 0; c < length; ++c)
+            if (c != position) codes[n++] = static_cast<uint8_t>(word[c] - 'a' + 1);
+        items[k] = {KeyOfCodes(codes, n), slots[k], word[position] - 'a'};
+    }
+}
+
 }  // namespace sillabor

@@ -31,6 +31,10 @@ public:
     // For lengths up to kPackedCodes: the key of each word, in the order of Slots.
     const std::vector<uint64_t>& Packed(int length) const { return packed_[static_cast<size_t>(length)]; }
 
+    // The keys of the words of one length without their letter at `position`,
+    // in the order of Slots; each item's tag is that letter (0..25).
+    void KeysWithout(const Dictionary& dict, int length, int position, std::vector<KeyedItem>& items) const;
+
 private:
     std::vector<std::vector<int32_t>> slots_;
     std::vector<std::vector<uint64_t>> packed_;

@@ -31,7 +31,9 @@ TEST(CurioReports, CaptionsNameTheirReports) {
     for (const char* unknown : {"micro 6", "cambi", "", "31"}) EXPECT_EQ(CurioCodeOfCaption(unknown), 0) << unknown;
 }
 
-TEST_F(CurioGameTest, ReportsOutsideOneToThirtyDoNotExist) {
+TEST_F(CurioGameTest, ReportsOutsideOneToThirtyDoNotExistAndNoneRunWithoutADictionary) {
+    for (int code = 1; code <= kCurioReportCount; ++code) EXPECT_EQ(RunGame(*f.app, kGameCurio, code), 0);
+    EXPECT_EQ(Printed(), "");
     f.LoadDefault(kWords);
     for (int option : {0, 31, -1}) EXPECT_EQ(RunGame(*f.app, kGameCurio, option), kNoSuchSearch);
     EXPECT_EQ(Printed(), "");
