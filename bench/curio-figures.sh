@@ -20,7 +20,7 @@ if [[ ! -x "$benchexe" ]]; then
          "-DSILLABOR_BUILD_BENCH=ON -DCMAKE_BUILD_TYPE=Release && ninja -C $build curio_bench" >&2
     exit 1
 fi
-command -v jq > /dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq jq; }
+command -v jq > /dev/null || { echo "jq is needed to make the table (apt-get install jq)" >&2; exit 1; }
 mkdir -p "$results"
 
 "$benchexe" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/run_game.h"
 #include "curio/curio_game.h"
+#include "curio/curio_reports.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor::test {
@@ -18,13 +20,7 @@ struct CurioTest : ::testing::Test {
     CurioState& Curio() { return f.app->Get<CurioGame>().state; }
 
     // The printed lines joined by '|', a separator shown as "--".
-    std::string Printed() {
-        std::string joined;
-        for (const std::string& line : f.sink.Lines())
-            joined += (joined.empty() ? "" : "|") + (line == std::string(50, '-') ? "--" : line);
-        f.sink.Reset();
-        return joined;
-    }
+    std::string Printed() { return f.sink.TakeJoined(); }
 
     // Runs a report as the search thread does and gives its lines.
     std::string Report(int code) {
@@ -45,5 +41,8 @@ struct ReportCase {
     std::vector<std::string> words;
     std::string lines;
 };
+
+// Names a case in the test listing by its report's caption.
+inline void PrintTo(const ReportCase& c, std::ostream* os) { *os << CurioCaption(c.code); }
 
 }  // namespace sillabor::test

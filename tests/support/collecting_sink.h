@@ -27,6 +27,16 @@ public:
         std::lock_guard lock(mutex_);
         lines_.clear();
     }
+    // The lines printed so far joined by '|', a separator shown as "--";
+    // forgets them, so that the next call gives only what follows.
+    std::string TakeJoined() {
+        std::lock_guard lock(mutex_);
+        std::string joined;
+        for (const std::string& line : lines_)
+            joined += (joined.empty() ? "" : "|") + (line == kSeparatorLine ? "--" : line);
+        lines_.clear();
+        return joined;
+    }
     int Clears() const { return clears_; }
 
 private:
