@@ -3,7 +3,6 @@
 
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 
 #include "curio/curio_game.h"
@@ -60,12 +59,9 @@ private slots:
     }
 
     void aRunOfMicroShowsItsLinesAndCaptionsTheNextMode() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", {"mimo", "otto", "toto", "casa"});
-        TThreadSortForm window(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
-        auto* page = qobject_cast<TCurioPage*>(window.Page(sillabor::kGameCurio));
-        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameCurio);
+        PageWindow<TCurioPage> w(sillabor::kGameCurio, {"mimo", "otto", "toto", "casa"});
+        TThreadSortForm& window = *w.window;
+        TCurioPage* page = w.page;
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
         QTest::mouseClick(page->Buttons[11], Qt::LeftButton);
