@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -38,12 +39,19 @@ int ReportCode(const std::string& name, int* microNumber) {
     return CurioCodeOfCaption(name, microNumber);
 }
 
+// The name as the message may repeat it: a short, plain one only (no caption
+// is longer than 14 characters or leaves printable ASCII).
+std::string Shown(const std::string& name) {
+    const bool plain = name.size() <= 20 && std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c <= '~'; });
+    return plain ? name : "(" + std::to_string(name.size()) + " caratteri)";
+}
+
 int RunCurio(CliContext& ctx, const CurioOptions& options) {
     if (options.report == "elenco") return ListReports(ctx);
     int microNumber = 0;
     const int code = ReportCode(options.report, &microNumber);
     if (code == 0) {
-        ctx.UsageError("report sconosciuto: " + options.report + " (sillabor-cli curio elenco li elenca)");
+        ctx.UsageError("report sconosciuto: " + Shown(options.report) + " (sillabor-cli curio elenco li elenca)");
         return kExitUsage;
     }
     if (options.microMode && code != kCurioMicro) {

@@ -74,6 +74,9 @@ TEST_F(CliCurioTest, UnknownReportsAndMisplacedModesAreUsageErrors) {
         EXPECT_EQ(r.out, "") << args.back();
     }
     EXPECT_NE(Curio({"curio", "cambi"}).err.find("report sconosciuto: cambi"), std::string::npos);
+    // A long or odd name is not repeated as it is.
+    EXPECT_NE(Curio({"curio", std::string(500, 'a')}).err.find("report sconosciuto: (500 caratteri)"), std::string::npos);
+    EXPECT_NE(Curio({"curio", "ca\x1b[31m"}).err.find("report sconosciuto: (7 caratteri)"), std::string::npos);
 }
 
 }  // namespace

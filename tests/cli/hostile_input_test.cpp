@@ -81,6 +81,8 @@ const std::vector<Field>& Fields() {
         {{"decrit", "critta", kText, "--caselle", "qwertyuiopasdfghjklzxcvbnm", "--numeri2"}, kDecriMeMaxLength},
         {{"decrit", "critta", "Roma", "--caselle", kText}, kAlphabetSize},
         {{"decrit", "coppie", "--caselle", kText, "--bottone", "inverti"}, kAlphabetSize},
+        {{"curio", kText}, 0},
+        {{"curio", "micro", "--micro-modo", kText}, 0},
         {{"--dizionario", kText, "dizio", "carica"}, 0},
         {{"--dizionario", kText, "dizio", "crea"}, 0},
         {{"dizio", "esporta", "--ordine", kText}, 0},
