@@ -14,7 +14,7 @@ const AutosaveSettings::Page* AutosaveSettings::Find(int page) const {
 
 uint8_t AutosaveSettings::Mode(int page) const {
     const Page* p = Find(page);
-    return p != nullptr ? p->mode : kSaveUnavailable;
+    return p != nullptr ? p->mode : static_cast<uint8_t>(kSaveUnavailable);
 }
 
 void AutosaveSettings::SetMode(int page, uint8_t mode) {

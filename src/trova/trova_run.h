@@ -34,7 +34,11 @@ struct TrovaRun {
 
     template <typename... Args>
     void PrintTitle(const char* format, Args... args) {
-        std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
+        if constexpr (sizeof...(Args) == 0) {
+            std::snprintf(out.LineBuffer, Output::kLineBufferSize, "%s", format);
+        } else {
+            std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
+        }
         out.PrintLineBuffer();
         out.PrintSeparator();
     }
@@ -42,7 +46,11 @@ struct TrovaRun {
     // Prints one result line and counts it.
     template <typename... Args>
     void PrintResult(const char* format, Args... args) {
-        std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
+        if constexpr (sizeof...(Args) == 0) {
+            std::snprintf(out.LineBuffer, Output::kLineBufferSize, "%s", format);
+        } else {
+            std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
+        }
         out.PrintLineBuffer();
         state.CountOne();
     }
