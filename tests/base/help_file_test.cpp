@@ -20,50 +20,34 @@ struct HelpFixture : ::testing::Test {
     HelpFixture() { out.SetSink(&sink); }
 };
 
-TEST_F(HelpFixture, PrintsOnlyTheFirstMatchingSectionWithoutItsMarkers) {
-    WriteFile(file,
-              "intro ignored\r\n"
-              "###CERCA2 zeppe\r\n"
-              "first line\r\n"
-              "\r\n"
-              "  indented\r\n"
-              "**# end\r\n"
-              "outside\r\n"
-              "###CERCA2\r\n"
-              "second copy\r\n"
-              "**#\r\n");
-    EXPECT_TRUE(PrintHelpSection(out, file, "CERCA2"));
-    EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"first line", "", "  indented"}));
-}
-
-TEST_F(HelpFixture, KeyIsAPrefixOfTheMarkerAndAMissingKeyPrintsNothing) {
-    WriteFile(file, "###CERCA1\nuno\n**#\n###CERCA12\ndodici\n**#\n");
-    EXPECT_TRUE(PrintHelpSection(out, file, "CERCA"));
-    EXPECT_EQ(sink.Lines(), std::vector<std::string>{"uno"});
-    sink.Reset();
-    EXPECT_TRUE(PrintHelpSection(out, file, "CURIO"));
-    EXPECT_TRUE(sink.Lines().empty());
-}
-
-TEST_F(HelpFixture, UnclosedSectionRunsToTheEndOfTheFile) {
-    WriteFile(file, "###DIZIO\nuna\ndue");
-    EXPECT_TRUE(PrintHelpSection(out, file, "DIZIO"));
-    EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"una", "due"}));
-}
-
-TEST_F(HelpFixture, LoneCarriageReturnsEndLinesAndANulEndsWhatALineShows) {
-    WriteFile(file, std::string("###DIZIO\runa\rdue\0nascosto\r\rtre\r**#\rfuori", 40));
-    EXPECT_TRUE(PrintHelpSection(out, file, "DIZIO"));
-    EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"una", "due", "", "tre"}));
-}
-
-TEST_F(HelpFixture, AccentedLettersSurviveInEitherEncoding) {
-    // UTF-8 "città" and Windows-1252 "perché": both end as Windows-1252 lines.
-    WriteFile(file, "###A\ncitt\xC3\xA0\n**#\n");
-    EXPECT_TRUE(PrintHelpSection(out, file, "A"));
-    WriteFile(file, "###A\nperch\xE9\t\r\n**#\n");
-    EXPECT_TRUE(PrintHelpSection(out, file, "A"));
-    EXPECT_EQ(sink.Lines(), (std::vector<std::string>{"citt\xE0", "perch\xE9"}));
+TEST_F(HelpFixture, PrintsTheSectionsLinesWithoutItsMarkers) {
+    struct Case {
+        const char* what;
+        std::string text;
+        const char* key;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"only the first matching section",
+         "intro ignored\r\n###CERCA2 zeppe\r\nfirst line\r\n\r\n  indented\r\n**# end\r\noutside\r\n"
+         "###CERCA2\r\nsecond copy\r\n**#\r\n",
+         "CERCA2", {"first line", "", "  indented"}},
+        {"the key is a prefix of the marker", "###CERCA1\nuno\n**#\n###CERCA12\ndodici\n**#\n", "CERCA", {"uno"}},
+        {"a missing key prints nothing", "###CERCA1\nuno\n**#\n", "CURIO", {}},
+        {"an unclosed section runs to the end", "###DIZIO\nuna\ndue", "DIZIO", {"una", "due"}},
+        {"lone carriage returns end lines, a NUL ends what a line shows",
+         std::string("###DIZIO\runa\rdue\0nascosto\r\rtre\r**#\rfuori", 40), "DIZIO", {"una", "due", "", "tre"}},
+        // UTF-8 "città" and Windows-1252 "perché": both end as Windows-1252 lines.
+        {"UTF-8", "###A\ncitt\xC3\xA0\n**#\n", "A", {"citt\xE0"}},
+        {"Windows-1252", "###A\nperch\xE9\t\r\n**#\n", "A", {"perch\xE9"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFile(file, c.text);
+        sink.Reset();
+        EXPECT_TRUE(PrintHelpSection(out, file, c.key));
+        EXPECT_EQ(sink.Lines(), c.lines);
+    }
 }
 
 TEST_F(HelpFixture, LongLinesArePrintedInPieces) {
