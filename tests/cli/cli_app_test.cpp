@@ -1,11 +1,12 @@
 // sillabor-cli end to end on a temporary working folder: the dictionary
-// commands, "parole", "cerca", "metagr", "cern", "decrit" and "trova", and the
-// time limit of a search.
+// commands, "parole", "cerca", "metagr", "cern", "decrit", "trova" and "curio",
+// and the time limit of a search.
 
 #include "cli/cli_app.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -95,13 +96,43 @@ TEST_F(CliTest, NoDictionaryFolderIsAnError) {
     EXPECT_EQ(r.out, "ERRORE: Cartella 'Dizionari' non trovata!\nERRORE FATALE : IMPOSSIBILE PROSEGUIRE !\n");
 }
 
+// Usage errors of every command: exit 2, a message on stderr, nothing on stdout.
 TEST_F(CliTest, BadUsageExitsWithTwoAndAnItalianMessage) {
-    for (const Args& args : {Args{}, {"boh"}, {"dizio"}, {"dizio", "esporta", "--ordine", "caso"},
-                             {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}}) {
-        CliRun r = RunCliWith(args);
+    const std::string folderPath = dir(), a81(81, 'a'), a301(301, 'a');
+    const std::string rotated = "-BCDEFGHIJKLMNOPQRSTUVWXYZ";
+    WriteFile(folder.path() / "lungo.txt", std::string(5000, 'a'));
+    const Args bare[] = {{}, {"boh"}, {"dizio"}, {"dizio", "esporta", "--ordine", "caso"},
+                         {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}};
+    const Args onFolder[] = {
+        {"parole", "--modo1", "forse"},
+        {"cerca", "--categoria", "8", "mare"}, {"cerca", "--griglia", "tutto", "mare"}, {"cerca"},
+        {"cerca", "--categoria", "6", a81}, {"cerca", "--categoria", "5", a301},
+        // Words longer than the window's fields, and lengths it does not offer.
+        {"metagr", "precipitevolissimevolmente", "mare"}, {"metagr", "cane", "mare", "--lung-min", "7"},
+        {"metagr", "cane"},
+        {"decrit", "coppie", "--caselle", "abc"}, {"decrit", "coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXY1"},
+        {"decrit", "critta", "x", "--caselle", rotated, "--bottone", "inverti"},
+        {"decrit", "critta", "x", "--caselle", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "gira"},
+        {"decrit", "risolvi"}, {"decrit", "risolvi", "--file", "/nessun/file"},
+        {"decrit", "risolvi", "--file", folderPath}, {"decrit", "risolvi", "--file", folderPath + "/lungo.txt"},
+        {"trova", "scarti", "--lettere", "ab"}, {"trova", "boh"}, {"trova"},
+        {"trova", "cambi", "--lettere", "a", "b", "c"},
+        {"--tempo-max", "-1", "parole"}, {"--tempo-max", "x", "parole"}, {"--tempo-max", "nan", "parole"},
+        {"--tempo-max", "1e9", "parole"}};
+    std::vector<Args> cases(std::begin(bare), std::end(bare));
+    for (Args args : onFolder) {
+        args.insert(args.begin(), {"--cartella", folderPath});
+        cases.push_back(args);
+    }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        CliRun r = RunCliWith(cases[i]);
         EXPECT_EQ(r.code, 2) << r.err;
-        EXPECT_NE(r.err.find("Usa --help"), std::string::npos) << r.err;
-        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(r.err.rfind("sillabor-cli: ", 0), 0u) << r.err;
+        // A misplaced word points to the help; a bad value says what it wants.
+        if (i < std::size(bare)) {
+            EXPECT_NE(r.err.find("Usa --help"), std::string::npos) << r.err;
+        }
+        EXPECT_EQ(r.out, "") << r.err;
     }
 }
 
@@ -154,7 +185,6 @@ TEST_F(CliTest, ParoleRefusedInputPrintsItsLinesAndExitsWithOne) {
     EXPECT_EQ(r.out, "ERRORE nel primo pattern\n" + kClosing);
     r = Parole({"--min", "5", "--max", "4"});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(Parole({"--modo1", "forse"}).code, 2);
 }
 
 TEST_F(CliCercaTest, PrintsTheWindowsLinesForTheNormalisedBase) {
@@ -200,21 +230,12 @@ TEST_F(CliCercaTest, TheGridOptionsReachTheSearchAndASeedReplaysTheArrangement) 
     EXPECT_NE(first.out.find("\n \nHo trovato "), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("[ 5] amare\n"), std::string::npos) << first.out;
 
+    // A base longer than the window's field fits the grid's 300 characters.
+    EXPECT_EQ(Cerca({"--categoria", "5", std::string(300, 'a')}).code, 0);
+
     CliRun jokers = Cerca({"--categoria", "5", "--riuso", "ab*"});
     EXPECT_EQ(jokers.code, 1);
     EXPECT_EQ(jokers.out, "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili\n");
-}
-
-TEST_F(CliCercaTest, BadOptionsAreUsageErrors) {
-    // A base longer than the window's field: 80 characters, 300 for the grid.
-    EXPECT_EQ(Cerca({"--categoria", "5", std::string(300, 'a')}).code, 0);
-    const std::string a81(81, 'a'), a301(301, 'a');
-    for (const Args& args : {Args{"--categoria", "8", "mare"}, {"--griglia", "tutto", "mare"}, {},
-                             {"--categoria", "6", a81}, {"--categoria", "5", a301}}) {
-        CliRun r = Cerca(args);
-        EXPECT_EQ(r.code, 2) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
 }
 
 TEST_F(CliMetagrTest, PrintsTheWindowsLinesForTheNormalisedWords) {
@@ -229,15 +250,6 @@ TEST_F(CliMetagrTest, PrintsTheWindowsLinesForTheNormalisedWords) {
     r = Command("metagr", {"mare", "mare"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "Le due parole sono uguali !\n");
-}
-
-TEST_F(CliMetagrTest, WordsLongerThanTheFieldsAndBadLengthsAreUsageErrors) {
-    for (const Args& args : {Args{"precipitevolissimevolmente", "mare"}, Args{"cane", "mare", "--lung-min", "7"},
-                             Args{"cane"}}) {
-        CliRun r = Command("metagr", args);
-        EXPECT_EQ(r.code, 2) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
 }
 
 struct CliCernTest : CliTest {
@@ -292,22 +304,11 @@ TEST_F(CliDecritTest, EnciphersThroughTheBoxesAndTheButtons) {
     EXPECT_EQ(Decrit({"critta", "zac", "--caselle", "-" + rotated.substr(1), "--bottone", "specchio"}).out, " ay\n");
 }
 
-TEST_F(CliDecritTest, PairsAndBadBoxes) {
-    WriteFile(folder.path() / "lungo.txt", std::string(5000, 'a'));
+TEST_F(CliDecritTest, FindsThePairs) {
     CliRun r = Decrit({"coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "ruota"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "hal -> ibm\n");
     EXPECT_NE(r.err.find("Trovate 1 in "), std::string::npos) << r.err;
-    for (const Args& args : {Args{"coppie", "--caselle", "abc"}, {"coppie", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXY1"},
-                             {"critta", "x", "--caselle", "-BCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "inverti"},
-                             {"critta", "x", "--caselle", "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "--bottone", "gira"},
-                             {"risolvi"}, {"risolvi", "--file", "/nessun/file"},
-                             {"risolvi", "--file", folder.path().string()},
-                             {"risolvi", "--file", (folder.path() / "lungo.txt").string()}}) {
-        CliRun bad = Decrit(args);
-        EXPECT_EQ(bad.code, 2) << bad.err;
-        EXPECT_EQ(bad.out, "");
-    }
 }
 
 const std::string kSeparator = "--------------------------------------------------\n";
@@ -335,18 +336,13 @@ TEST_F(CliTrovaTest, TheButtonsGamesIgnoreLengthsAndLettersAndASeedReplaysThem) 
     EXPECT_EQ(RunCliWith({"--cartella", dir(), "--seme", "9", "trova", "lucchetti"}).out, first.out);
 }
 
-TEST_F(CliTrovaTest, RefusedFieldsPrintThePagesMessageBadUsageIsAUsageError) {
+TEST_F(CliTrovaTest, RefusedFieldsPrintThePagesMessage) {
     CliRun r = Trova({"scarti", "--min", "ab"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "La lunghezza minima deve essere tra 0 e 40\n");
     r = Trova({"scambi", "--lettere", "r"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "Devi specificare correttamente le 2 lettere (diverse)\nsulle quali e' basato il gioco\n");
-    for (const Args& args : {Args{"scarti", "--lettere", "ab"}, {"boh"}, {}, {"cambi", "--lettere", "a", "b", "c"}}) {
-        r = Trova(args);
-        EXPECT_EQ(r.code, 2) << r.err;
-        EXPECT_EQ(r.out, "");
-    }
 }
 
 TEST_F(CliTest, TheTimeLimitStopsASearchAsStopDoes) {
@@ -357,12 +353,64 @@ TEST_F(CliTest, TheTimeLimitStopsASearchAsStopDoes) {
     // A search that ends first is not interrupted.
     r = RunCliWith({"--cartella", dir(), "--tempo-max", "100", "parole"});
     EXPECT_EQ(r.out.find("RICERCA INTERROTTA"), std::string::npos);
-    for (const char* bad : {"-1", "x", "nan", "1e9"}) {
-        r = RunCliWith({"--cartella", dir(), "--tempo-max", bad, "parole"});
-        EXPECT_EQ(r.code, 2) << bad;
-        EXPECT_EQ(r.out, "") << bad;
-    }
     EXPECT_NE(RunCliWith({"--help"}).out.find("--tempo-max SECONDI"), std::string::npos);
+}
+
+// "curio": reports by number or caption, the list, the mode of "micro", and
+// replays of the random reports with --seme.
+struct CliCurioTest : CliTest {
+    Args Words() const override { return {"ad", "da", "ala", "roma", "amor", "mimo", "mora"}; }
+    CliRun Curio(Args args) {
+        args.insert(args.begin(), {"--cartella", dir()});
+        return RunCliWith(args);
+    }
+};
+
+TEST_F(CliCurioTest, ListsTheReportsByNumber) {
+    CliRun r = Curio({"curio", "elenco"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.starts_with(" 1 conteggi\n 2 + cambi\n 3 rotaz.(26)\n")) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 30);
+    EXPECT_NE(r.out.find("\n27 micro 1\n"), std::string::npos);
+}
+
+TEST_F(CliCurioTest, ANumberAndACaptionRunTheSameReport) {
+    const std::string bifronti = "Bifronti\n" + std::string(50, '-') + "\nad <-> da\namor <-> roma\n";
+    for (const char* name : {"23", "bifronti", "BIFRONTI"}) {
+        CliRun r = Curio({"curio", name});
+        EXPECT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, bifronti) << name;
+        EXPECT_NE(r.err.find("\nRaccolta info al 100% in "), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(CliCurioTest, MicroTakesItsModeFromTheCaptionOrTheOption) {
+    EXPECT_EQ(Curio({"curio", "micro"}).out.substr(0, 21), "Microenigmistica (1) ");
+    EXPECT_EQ(Curio({"curio", "micro 4"}).out.substr(0, 21), "Microenigmistica (4) ");
+    CliRun r = Curio({"curio", "27", "--micro-modo", "1"});
+    EXPECT_EQ(r.out, "Microenigmistica (2) Parole che costituiscono un mini-gioco\nCambi \n" + std::string(50, '-') +
+                         "\nmimo = mi + mo\n");
+}
+
+TEST_F(CliCurioTest, TheSameSeedReplaysARandomReport) {
+    const CliRun first = Curio({"--seme", "9", "curio", "tutticambi"});
+    EXPECT_EQ(first.code, 0);
+    EXPECT_EQ(first.out.substr(0, 27), "Esempi dei cambi possibili\n");
+    EXPECT_EQ(Curio({"--seme", "9", "curio", "tutticambi"}).out, first.out);
+}
+
+TEST_F(CliCurioTest, UnknownReportsAndMisplacedModesAreUsageErrors) {
+    for (const Args& args :
+         {Args{"curio", "31"}, {"curio", "cambi"}, {"curio", "conteggi", "--micro-modo", "1"},
+          {"curio", "micro 2", "--micro-modo", "3"}, {"curio", "micro", "--micro-modo", "5"}, {"curio"}}) {
+        CliRun r = Curio(args);
+        EXPECT_EQ(r.code, 2) << args.back();
+        EXPECT_EQ(r.out, "") << args.back();
+    }
+    EXPECT_NE(Curio({"curio", "cambi"}).err.find("report sconosciuto: cambi"), std::string::npos);
+    // A long or odd name is not repeated as it is.
+    EXPECT_NE(Curio({"curio", std::string(500, 'a')}).err.find("report sconosciuto: (500 caratteri)"), std::string::npos);
+    EXPECT_NE(Curio({"curio", "ca\x1b[31m"}).err.find("report sconosciuto: (7 caratteri)"), std::string::npos);
 }
 
 }  // namespace
