@@ -20,36 +20,16 @@ using namespace sillabor::test;
 
 namespace {
 
-constexpr int kTimeout = 20000;
 // "arco ma re" has two anagrams here and ten candidate words in seven classes.
 const std::vector<std::string> kWords = {"arco", "orca", "roca", "mare", "rame", "remo",
                                          "ma",   "re",   "ore",  "come", "ecco"};
 
-// A fresh folder whose "Default" holds kWords.
-struct PreparedFolder {
-    PreparedFolder() { WritePreparedDictionary(folder.path(), "Default", kWords); }
-    TempFolder folder;
-};
-
-// A window on a prepared folder, loaded and idle, showing the "Anagr" page.
-struct AnagrWindow : PreparedFolder {
-    AnagrWindow() : window(Root(folder)) {
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kTimeout);
-        page = qobject_cast<TAnagrPage*>(window.Page(0));
-        start = window.findChild<QPushButton*>("StartBtn");
-    }
-
-    // Runs `action` and waits for the search it starts to end.
+// The loaded window on the "Anagr" page.
+struct AnagrWindow : PageWindow<TAnagrPage> {
+    AnagrWindow() : PageWindow(0, kWords), start(window->findChild<QPushButton*>("StartBtn")) {}
     template <typename Fn>
-    bool Search(Fn action) {
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
-        action();
-        return ended.count() == 1 || ended.wait(kTimeout);
-    }
-
-    TThreadSortForm window;
-    TAnagrPage* page = nullptr;
-    QPushButton* start = nullptr;
+    bool Search(Fn action) { return SearchAndWait(*window, action); }
+    QPushButton* start;
 };
 
 bool ShownOnPage(QWidget* widget, QWidget* page) { return widget->isVisibleTo(page); }
@@ -108,9 +88,9 @@ private slots:
         // Enter with "Genera" disabled starts nothing.
         p->Fissa->setText("zeta");
         QTest::keyClick(p->Frase, Qt::Key_Return);
-        QVERIFY(!w.window.IsBusy());
-        w.window.StartBtnClick();
-        QVERIFY(!w.window.IsBusy());
+        QVERIFY(!w.window->IsBusy());
+        w.window->StartBtnClick();
+        QVERIFY(!w.window->IsBusy());
     }
 
     void controlsFollowTheSchemaLengthFilterAndWordCountRules() {
@@ -159,9 +139,9 @@ private slots:
         TAnagrPage* p = w.page;
         QTest::keyClicks(p->Frase, "Arco, ma re!");
         QVERIFY(w.Search([&] { QTest::keyClick(p->Frase, Qt::Key_Return); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"[arco orca roca] [mare rame] ", "[arco orca roca] ma re "}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"[arco orca roca] [mare rame] ", "[arco orca roca] ma re "}));
         QCOMPARE(p->TotParoleLab->text(), QString("in. 10"));
-        QVERIFY(!w.window.IsBusy());
+        QVERIFY(!w.window->IsBusy());
         QVERIFY(w.start->isEnabled());
 
         // The search reads every list and option as the page shows them.
@@ -171,7 +151,7 @@ private slots:
         p->ParoMax->setCurrentIndex(2);
         p->Compatta->click();
         QVERIFY(w.Search([&] { QTest::keyClick(p->Fissa, Qt::Key_Enter); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"ma arco re ", "ma orca re ", "ma roca re "}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"ma arco re ", "ma orca re ", "ma roca re "}));
         QCOMPARE(p->TotParoleLab->text(), QString("in. 5"));
 
         // Enter in the schema field starts the schema search.
@@ -179,7 +159,7 @@ private slots:
         p->SchemaBx->click();
         QTest::keyClicks(p->SchemEd, "4 2 2");
         QVERIFY(w.Search([&] { QTest::keyClick(p->SchemEd, Qt::Key_Return); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"arco re ma ", "orca re ma ", "roca re ma "}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"arco re ma ", "orca re ma ", "roca re ma "}));
     }
 
     void mostraInListsTheCandidateClasses() {
@@ -187,7 +167,7 @@ private slots:
         TAnagrPage* p = w.page;
         QTest::keyClicks(p->Frase, "arco ma re");
         QVERIFY(w.Search([&] { p->MostraIn->click(); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"[arco orca roca] ", "[mare rame] ", "come ", "remo ", "ore ",
+        QCOMPARE(OutputLines(*w.window), (QStringList{"[arco orca roca] ", "[mare rame] ", "come ", "remo ", "ore ",
                                                      "ma ", "re "}));
         QCOMPARE(p->TotParoleLab->text(), QString("in. 10"));
         p->MinWoLun->setCurrentIndex(3);
@@ -198,8 +178,8 @@ private slots:
     void aCapoWrapsTheOutputAndMarksEveryResult() {
         AnagrWindow w;
         TAnagrPage* p = w.page;
-        QPlainTextEdit* output = OutputOf(w.window);
-        auto* gioco = w.window.findChild<QTabWidget*>("Gioco");
+        QPlainTextEdit* output = OutputOf(*w.window);
+        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
         p->ACapo->click();
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -210,7 +190,7 @@ private slots:
 
         QTest::keyClicks(p->Frase, "arco ma re");
         QVERIFY(w.Search([&] { w.start->click(); }));
-        QCOMPARE(OutputLines(w.window), (QStringList{"- [arco orca roca] [mare rame] ", "- [arco orca roca] ma re "}));
+        QCOMPARE(OutputLines(*w.window), (QStringList{"- [arco orca roca] [mare rame] ", "- [arco orca roca] ma re "}));
         p->ACapo->click();
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
         p->Compatta->click();  // shares the handler: no wrap still
@@ -221,26 +201,26 @@ private slots:
         AnagrWindow w;
         TAnagrPage* p = w.page;
         // The pattern is typed on the Parole page; its texts come back normalised.
-        auto* gioco = w.window.findChild<QTabWidget*>("Gioco");
+        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
         gioco->setCurrentIndex(1);
-        auto* pattern = w.window.findChild<QLineEdit*>("Pattern");
+        auto* pattern = w.window->findChild<QLineEdit*>("Pattern");
         pattern->setText("m*!");
         gioco->setCurrentIndex(0);
         QTest::keyClicks(p->Frase, "arco ma re");
         p->FiltraGram->click();
         p->FiltraCome->setCurrentIndex(3);  // "al massimo ad una parola"
         QVERIFY(w.Search([&] { w.start->click(); }));
-        QCOMPARE(OutputLines(w.window),
+        QCOMPARE(OutputLines(*w.window),
                  (QStringList{"[arco orca roca] mare ", "[arco orca roca] rame ", "[arco orca roca] ma re "}));
         gioco->setCurrentIndex(1);
         QCOMPARE(pattern->text(), QString("m*"));
         gioco->setCurrentIndex(0);
 
         // A filter the Parole page cannot set up ends the search after its message.
-        w.window.app().Get<sillabor::ParoleGame>().filters.page.SoloBx = true;
-        w.window.app().Get<sillabor::ParoleGame>().filters.page.SoloEd = "a2";
+        w.window->app().Get<sillabor::ParoleGame>().filters.page.SoloBx = true;
+        w.window->app().Get<sillabor::ParoleGame>().filters.page.SoloEd = "a2";
         QVERIFY(w.Search([&] { w.start->click(); }));
-        QVERIFY(OutputLines(w.window).contains("Errore in <Usa solo lettere>"));
+        QVERIFY(OutputLines(*w.window).contains("Errore in <Usa solo lettere>"));
         QCOMPARE(p->TotParoleLab->text(), QString("in. 0"));
     }
 };

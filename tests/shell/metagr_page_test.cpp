@@ -6,13 +6,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ladder/ladder_game.h"
 #include "shell/metagr_page.h"
 #include "shell/shell_test_support.h"
-#include "support/fixture_dictionary.h"
 
 using sillabor::App;
 using sillabor::LadderGame;
@@ -38,12 +36,9 @@ private slots:
     }
 
     void enterWritesBackTheWordsAndPrintsTheLadder() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", {"cane", "care", "mare", "pane"});
-        TThreadSortForm window(Root(folder));
-        QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout);
-        auto* page = qobject_cast<TMetagrPage*>(window.Page(sillabor::kGameLadder));
-        window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameLadder);
+        PageWindow<TMetagrPage> w(sillabor::kGameLadder, {"cane", "care", "mare", "pane"});
+        TThreadSortForm& window = *w.window;
+        TMetagrPage* page = w.page;
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
         page->MetaDa->setText(QString::fromUtf8("C\u00e0ne!"));
