@@ -1,4 +1,4 @@
-// Phrase anagrams on tiny word lists: lines, counts, limits and page rules.
+// Phrase anagrams on tiny word lists: lines, counts, limits and filters.
 
 #include "anagrams/anagram_search.h"
 
@@ -212,57 +212,6 @@ TEST_F(AnagramTest, AFilterErrorEndsTheSearchAfterItsMessage) {
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back().find('['), std::string::npos);
     EXPECT_EQ(Found(), 0);
-}
-
-TEST(AnagramPageRules, PhraseIsCappedAtFiftyTwoLetters) {
-    std::string phrase(53, 'a');
-    EXPECT_EQ(CapPhrase(phrase), 52);
-    EXPECT_EQ(phrase.size(), 52u);
-    std::string punctuated = std::string(52, 'b') + "!!";
-    EXPECT_EQ(CapPhrase(punctuated), 52);
-    EXPECT_EQ(punctuated.size(), 54u);
-    std::string accented = std::string(52, 'c') + "\xE0?";
-    EXPECT_EQ(CapPhrase(accented), 52);
-    EXPECT_EQ(accented, std::string(52, 'c'));
-}
-
-TEST(AnagramPageRules, GeneraNeedsAFixedPartThatFitsAndLeavesLetters) {
-    AnagramPage page;
-    page.Frase = "roma";
-    EXPECT_TRUE(AnagramVisibility(page).startEnabled);
-    page.Fissa = "Amor";
-    EXPECT_FALSE(AnagramVisibility(page).startEnabled);
-    EXPECT_TRUE(AnagramVisibility(page).showCounts);
-    page.Fissa = "rame";
-    AnagramPageView v = AnagramVisibility(page);
-    EXPECT_FALSE(v.startEnabled);
-    EXPECT_FALSE(v.showCounts);
-    EXPECT_EQ(FixedPartCaption("rame"), "- 4");
-    EXPECT_EQ(FixedPartCaption("!"), " ");
-
-    page.Fissa = "";
-    page.Frase = std::string(30, 'a');
-    v = AnagramVisibility(page);
-    EXPECT_TRUE(v.longPhrase);
-    EXPECT_FALSE(v.showWordCounts);
-    EXPECT_FALSE(v.showSchemaAndShuffle);
-    EXPECT_TRUE(v.showMinLength);
-    page.SchemaBx = true;
-    EXPECT_FALSE(AnagramVisibility(page).showSchemaField);
-    page.Frase = "roma";
-    EXPECT_TRUE(AnagramVisibility(page).showSchemaField);
-    EXPECT_FALSE(AnagramVisibility(page).showMinLength);
-}
-
-TEST(AnagramPageRules, WordCountBoundsFollowTheOneJustChanged) {
-    AnagramPage page;
-    page.MaxWords = 2;
-    page.MinWords = 4;
-    ParoMinChanged(page);
-    EXPECT_EQ(page.MaxWords, 4);
-    page.MaxWords = 1;
-    ParoMaxChanged(page);
-    EXPECT_EQ(page.MinWords, 1);
 }
 
 }  // namespace

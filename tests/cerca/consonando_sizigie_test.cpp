@@ -64,14 +64,5 @@ TEST_F(SizigieTest, RefusesOneWordOrTooLongABaseAndAStopListsNothing) {
     EXPECT_EQ(SearchStopped(kCercaSizigie), "Cerco Sizigie per casa + tetto |--|Fine Ricerca");
 }
 
-TEST(LongestSharedRun, FindsTheLongestStretchAnywhere) {
-    EXPECT_EQ(LongestSharedRun("casato", "casa"), 4);
-    EXPECT_EQ(LongestSharedRun("casato", "tetto"), 2);
-    EXPECT_EQ(LongestSharedRun("stoccasso", "casa"), 3);
-    EXPECT_EQ(LongestSharedRun("zebra", "tetto"), 1);
-    EXPECT_EQ(LongestSharedRun("casa", "tetto"), 0);
-    EXPECT_EQ(LongestSharedRun("abcab", "xcabcx"), 3);
-}
-
 }  // namespace
 }  // namespace sillabor

@@ -102,20 +102,5 @@ TEST_F(GridSolverTest, AStopLeavesOnlyTheTable) {
               "| M | A | R | I ||-----------------|| N | E | P | O ||-----------------|--|Fine Ricerca");
 }
 
-TEST(BuildNeighbours, CornersEdgesAndInnerCells) {
-    CercaState state;
-    for (bool diagonals : {true, false}) {
-        state.UseDiagonals = diagonals;
-        BuildNeighbours(state, 5);
-        EXPECT_EQ(state.NeighbourCount[0], diagonals ? 3 : 2);
-        EXPECT_EQ(state.NeighbourCount[2], diagonals ? 5 : 3);
-        EXPECT_EQ(state.NeighbourCount[12], diagonals ? 8 : 4);
-        EXPECT_EQ(state.NeighbourCount[24], diagonals ? 3 : 2);
-    }
-    BuildNeighbours(state, 4);
-    EXPECT_EQ(std::vector<int>(state.Neighbours[5], state.Neighbours[5] + state.NeighbourCount[5]),
-              (std::vector<int>{4, 1, 9, 6}));
-}
-
 }  // namespace
 }  // namespace sillabor

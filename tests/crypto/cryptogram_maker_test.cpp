@@ -92,20 +92,6 @@ TEST(CipherTextTest, NumericFormsNumberLettersAndMarkWordBreaks) {
     }
 }
 
-TEST(CipherTextTest, EachPrintEmptiesTheOutputFirst) {
-    test::CollectingSink sink;
-    Output out;
-    out.SetSink(&sink);
-    DecritPage page;
-    page.DecriMe = "ab\ncd";
-    page.Boxes = MirrorBoxes(kIdentityBoxes);
-    PrintEnciphered(out, page);
-    PrintNumeric(out, page, kNumeri1);
-    PrintNumeric(out, page, kNumeri2);
-    EXPECT_EQ(sink.Lines(), (Lines{"zy", "xw", "1 2", "3 4", "26 25", "24 23"}));
-    EXPECT_EQ(sink.Clears(), 3);
-}
-
 struct CoppieTest : ::testing::Test {
     test::Fixture f;
     Lines Pairs(const CipherBoxes& boxes) {

@@ -1,4 +1,4 @@
-// What the thirty reports share: their buttons' captions, the top list's
+// What the thirty reports share: the top list's
 // limit and ties, progress modes, the stop, and the word order they need.
 
 #include <gtest/gtest.h>
@@ -16,20 +16,6 @@ namespace {
 struct CurioGameTest : test::CurioTest {};
 
 const std::vector<std::string> kWords = {"a", "ad", "da", "ala", "casa", "cosa", "rosa", "orsa", "amor", "roma"};
-
-TEST(CurioReports, CaptionsNameTheirReports) {
-    for (const CurioButton& button : kCurioButtons) {
-        EXPECT_EQ(CurioCodeOfCaption(button.caption), button.code) << button.caption;
-        EXPECT_STREQ(CurioCaption(button.code), button.caption);
-    }
-    EXPECT_EQ(CurioCodeOfCaption("  TuttiCambi "), kCurioEveryChange);
-    int number = 0;
-    EXPECT_EQ(CurioCodeOfCaption("micro", &number), kCurioMicro);
-    EXPECT_EQ(number, 0);
-    EXPECT_EQ(CurioCodeOfCaption("micro 4", &number), kCurioMicro);
-    EXPECT_EQ(number, 4);
-    for (const char* unknown : {"micro 6", "cambi", "", "31"}) EXPECT_EQ(CurioCodeOfCaption(unknown), 0) << unknown;
-}
 
 TEST_F(CurioGameTest, ReportsOutsideOneToThirtyDoNotExistAndNoneRunWithoutADictionary) {
     for (int code = 1; code <= kCurioReportCount; ++code) EXPECT_EQ(RunGame(*f.app, kGameCurio, code), 0);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 #include "support/fixture_dictionary.h"
 
@@ -32,35 +33,32 @@ protected:
     DictionaryJob Job() { return f.Job(); }
 };
 
-TEST_F(ExportTest, AlphabeticalOrderRestoresAShuffledArrayFirst) {
-    Dictionary& d = f.app->dict;
-    std::reverse(d.Words.begin() + 1, d.Words.begin() + d.WordCount);
-    d.NotAlphabetical = true;
-    f.app->Get<DizioGame>().exportOrder = kExportAlphabetical;
-    EXPECT_EQ(ExportDictionary(Job(), f.app->Get<DizioGame>().exportOrder), 0);
-    EXPECT_EQ(f.sink.Lines(), (Lines{"Scrivo il file Salvataggi/Dizionario.txt", "Fatto !"}));
-    EXPECT_EQ(Exported(), "a\nape\nbo\ncane\ncasa\nrosa\ntasca\nzebra\n");
-    EXPECT_EQ(f.app->state.StatusMode.load(), kStatusExporting);
-    ExpectByteOrder();
-}
-
-TEST_F(ExportTest, LengthOrderThenBackToByteOrder) {
-    f.app->Get<DizioGame>().exportOrder = kExportByLength;
-    EXPECT_EQ(ExportDictionary(Job(), f.app->Get<DizioGame>().exportOrder), 0);
-    EXPECT_EQ(f.sink.Lines(), (Lines{"Ordino le parole per lunghezza", "Scrivo il file Salvataggi/Dizionario.txt",
-                                     "Ri-ordino le parole", "Fatto !"}));
-    EXPECT_EQ(Exported(), "a\nbo\nape\ncane\ncasa\nrosa\ntasca\nzebra\n");
-    ExpectByteOrder();
-}
-
-TEST_F(ExportTest, RhymeOrderSortsByReversedWordsAndLeavesWordsIntact) {
-    f.app->Get<DizioGame>().exportOrder = kExportRhymes;
-    EXPECT_EQ(ExportDictionary(Job(), f.app->Get<DizioGame>().exportOrder), 0);
-    EXPECT_EQ(f.sink.Lines(), (Lines{"Inverto le parole", "Ordino le parole", "Re-inverto le parole",
-                                     "Scrivo il file Salvataggi/Dizionario.txt", "Ri-ordino le parole", "Fatto !"}));
-    // Reversed: a, acsat, arbez, asac, asor, enac, epa, ob.
-    EXPECT_EQ(Exported(), "a\ntasca\nzebra\ncasa\nrosa\ncane\nape\nbo\n");
-    ExpectByteOrder();
+// Each order writes its file and leaves the slots in byte order; the
+// alphabetical one first restores a shuffled array.
+TEST_F(ExportTest, EachOrderWritesItsFileAndRestoresByteOrder) {
+    const std::string written = "Scrivo il file Salvataggi/Dizionario.txt";
+    const std::tuple<int, Lines, std::string> cases[] = {
+        {kExportAlphabetical, {written, "Fatto !"}, "a\nape\nbo\ncane\ncasa\nrosa\ntasca\nzebra\n"},
+        {kExportByLength, {"Ordino le parole per lunghezza", written, "Ri-ordino le parole", "Fatto !"},
+         "a\nbo\nape\ncane\ncasa\nrosa\ntasca\nzebra\n"},
+        // Reversed: a, acsat, arbez, asac, asor, enac, epa, ob.
+        {kExportRhymes,
+         {"Inverto le parole", "Ordino le parole", "Re-inverto le parole", written, "Ri-ordino le parole", "Fatto !"},
+         "a\ntasca\nzebra\ncasa\nrosa\ncane\nape\nbo\n"},
+    };
+    for (const auto& [order, lines, text] : cases) {
+        if (order == kExportAlphabetical) {
+            Dictionary& d = f.app->dict;
+            std::reverse(d.Words.begin() + 1, d.Words.begin() + d.WordCount);
+            d.NotAlphabetical = true;
+        }
+        f.sink.Reset();
+        EXPECT_EQ(ExportDictionary(Job(), order), 0);
+        EXPECT_EQ(f.sink.Lines(), lines) << order;
+        EXPECT_EQ(Exported(), text) << order;
+        EXPECT_EQ(f.app->state.StatusMode.load(), kStatusExporting);
+        ExpectByteOrder();
+    }
 }
 
 TEST_F(ExportTest, UnwritableFileIsReportedAndOrderStillRestored) {

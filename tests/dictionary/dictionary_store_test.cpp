@@ -41,7 +41,7 @@ TEST_F(DictionaryLookup, SlotsInByteOrderFindEveryWordAndNothingElse) {
 
 TEST(DictionaryLookupCrowded, AllWordsSharingTheirFirstTwoLettersAreFound) {
     Fixture f;
-    std::vector<std::string> words = {"b", "caa", "cab", "cabz", "cac", "cad", "cae", "caf", "cag", "cz"};
+    const std::vector<std::string> words = {"b", "caa", "cab", "cabz", "cac", "cad", "cae", "caf", "cag", "cz"};
     f.LoadDefault(words);
     for (const std::string& w : words) EXPECT_GT(f.app->dict.FindWord(w.c_str()), 0) << w;
 }
@@ -70,30 +70,6 @@ TEST_F(DictionaryLookup, ClassesAreDescendingAndHoldTheirAnagrams) {
     EXPECT_EQ(d.FindClass(ComputeLetterCount(std::string_view("123"))), -1);
 }
 
-TEST(SharedHelpers, GcdAndCoprimeSteps) {
-    EXPECT_EQ(Gcd(0, 12), 1);
-    EXPECT_EQ(Gcd(12, 18), 6);
-    EXPECT_EQ(Gcd(18, 12), 6);
-    EXPECT_EQ(Gcd(7, 1), 1);
-    RandomSource random;
-    random.SeedFrom(3);
-    EXPECT_EQ(RandomCoprimeStep(random, 4), 1);
-    EXPECT_EQ(RandomCoprimeStep(random, 3), 1);
-    for (int i = 0; i < 50; ++i) {
-        int32_t s = RandomCoprimeStep(random, 10);
-        EXPECT_TRUE(s == 1 || s == 3) << s;
-    }
-}
-
-TEST(SharedHelpers, ShuffleKeepsTheValues) {
-    RandomSource random;
-    random.SeedFrom(9);
-    int32_t values[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    ShuffleArray(random, 10, values);
-    std::sort(values, values + 10);
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(values[i], i);
-}
-
 TEST_F(DictionaryLookup, RandomWordHasAWantedLengthOrIsNull) {
     for (int i = 0; i < 20; ++i) {
         const char* w = RandomWordOfLength(f.app->dict, f.app->random, 4, 5);
@@ -103,7 +79,23 @@ TEST_F(DictionaryLookup, RandomWordHasAWantedLengthOrIsNull) {
     EXPECT_EQ(RandomWordOfLength(f.app->dict, f.app->random, 7, 9), nullptr);
 }
 
-TEST(SharedHelpers, SeededSourcesReplayTheSameSequence) {
+TEST(SharedHelpers, GcdCoprimeStepsShuffleAndSeeds) {
+    EXPECT_EQ(Gcd(0, 12), 1);
+    EXPECT_EQ(Gcd(12, 18), 6);
+    EXPECT_EQ(Gcd(18, 12), 6);
+    RandomSource random;
+    random.SeedFrom(3);
+    EXPECT_EQ(RandomCoprimeStep(random, 4), 1);
+    EXPECT_EQ(RandomCoprimeStep(random, 3), 1);
+    for (int i = 0; i < 50; ++i) {
+        int32_t s = RandomCoprimeStep(random, 10);
+        EXPECT_TRUE(s == 1 || s == 3) << s;
+    }
+    int32_t values[10] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    ShuffleArray(random, 10, values);
+    std::sort(values, values + 10);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(values[i], i);
+    // The same seed replays the same sequence.
     RandomSource a, b;
     a.SeedFrom(42);
     b.SeedFrom(42);
@@ -112,13 +104,10 @@ TEST(SharedHelpers, SeededSourcesReplayTheSameSequence) {
     for (int i = 0; i < 5; ++i) EXPECT_EQ(a.Next(), b.Next());
 }
 
-TEST(SharedHelpers, ParityMaskPutsAInTheHighBit) {
+TEST(SharedHelpers, ParityMaskAndReversedPrefix) {
     AnagramClass cls{};
     cls.letters = ComputeLetterCount(std::string_view("aabz"));
-    EXPECT_EQ(ParityMask(cls), (1u << 24) | 1u);
-}
-
-TEST(SharedHelpers, ReversedPrefixComparesAgainstTheBackwardsWord) {
+    EXPECT_EQ(ParityMask(cls), (1u << 24) | 1u);  // a in the high bit
     EXPECT_EQ(CompareReversedPrefix("amor", "roma", 4), 0);
     EXPECT_EQ(CompareReversedPrefix("orxx", "roma", 2), 0);  // against "or"
     EXPECT_LT(CompareReversedPrefix("am", "roma", 2), 0);

@@ -86,33 +86,6 @@ TEST(TrovaOptionsTest, AnAcceptedRunSetsTheParametersARefusedOneKeepsThem) {
     EXPECT_EQ(params.MinLength, 4);
 }
 
-TEST(TrovaOptionsTest, ThePageShowsTheControlsOfTheChosenGame) {
-    struct Look {
-        int item;
-        bool letters;
-        bool ancheFinale, cambioDa, cambioA;
-        std::string freccia, caption;
-    };
-    for (const Look& l : {Look{kTrovaCambi, false, true, false, false, "<=>", "Lettere :"},
-                          Look{kTrovaCambi, true, true, true, true, "<=>", "Lettere :"},
-                          Look{kTrovaScambi, true, false, true, true, "<=>", "Lettere :"},
-                          Look{kTrovaCambiAntipodo, true, false, true, true, "<=>", "Lettere :"},
-                          Look{kTrovaBifrontiEntrambe, true, false, true, true, " e ", "Lettere :"},
-                          Look{kTrovaBifrontiEntrambe, false, false, false, false, " e ", "Lettere :"},
-                          Look{kTrovaScarti, true, false, true, false, "<=>", "Lettera :"},
-                          Look{kTrovaAntipodiIniziali, false, false, false, false, "<=>", "Lettera :"}}) {
-        TrovaControls controls;
-        controls.CreaQuale = l.item;
-        controls.TuttiCambi = l.letters;
-        const TrovaLook look = TrovaPageLook(controls);
-        EXPECT_EQ(look.ancheFinaleVisible, l.ancheFinale) << l.item;
-        EXPECT_EQ(look.cambioDaVisible, l.cambioDa) << l.item;
-        EXPECT_EQ(look.cambioAVisible, l.cambioA) << l.item;
-        EXPECT_EQ(look.freccia, l.freccia) << l.item;
-        EXPECT_EQ(look.tuttiCambiCaption, l.caption) << l.item;
-    }
-}
-
 TEST(TrovaOptionsTest, ARefusedRunPrintsOnlyItsMessageAndTheButtonsSkipTheChecks) {
     test::TrovaFixture t;
     t.f.LoadDefault({"amor", "roma", "ramo"});
