@@ -77,19 +77,19 @@ TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
     auto* buttons = new QGridLayout(crittaButtons_);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(2);
-    struct ButtonSpec {
+    struct PanelButton {
         QPushButton** button;
         const char* name;
         const char* caption;
     };
-    const ButtonSpec specs[] = {{&CriNulla, "CriNulla", "A = A"},       {&CriSpecchio, "CriSpecchio", "Specchio"},
+    const PanelButton panelButtons[] = {{&CriNulla, "CriNulla", "A = A"},       {&CriSpecchio, "CriSpecchio", "Specchio"},
                                 {&CriRand, "CriRand", "A Caso 1"},      {&CriRuota, "CriRuota", "Ruota"},
                                 {&CriInv, "CriInv", "Inverti"},         {&CriCoppie, "CriCoppie", "Coppie?"},
                                 {&BuNum1, "BuNum1", "Numeri 1"},        {&BuNum2, "BuNum2", "Numeri 2"}};
     int at = 0;
-    for (const ButtonSpec& spec : specs) {
-        *spec.button = Named<QPushButton>(spec.name, spec.caption, crittaButtons_);
-        buttons->addWidget(*spec.button, at / 3, at % 3);
+    for (const PanelButton& entry : panelButtons) {
+        *entry.button = Named<QPushButton>(entry.name, entry.caption, crittaButtons_);
+        buttons->addWidget(*entry.button, at / 3, at % 3);
         ++at;
     }
     CriRand->setText(ToQString(start.CriRandCaption));
