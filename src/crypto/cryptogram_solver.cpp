@@ -243,7 +243,10 @@ bool NarrowLetters(DecrittaState& s) {
 
 // The depth-first search. At each level it takes the unsolved word with the
 // fewest candidates left, found through the letters its symbols already have:
-// the most constrained word first, so that dead ends show early.
+// the most constrained word first, so that dead ends show early. A word whose
+// symbols all have letters (or are jokers) binds nothing more: it only has to
+// keep one fitting candidate, and it waits until no other word is left, else
+// twenty words of jokers would multiply the tries before a later dead end.
 class Solver {
 public:
     explicit Solver(CryptoRun& run) : run_(run), s_(run.crypto) {}
@@ -256,14 +259,19 @@ public:
         int32_t best = -1;
         const int32_t* bestList = nullptr;
         size_t bestCount = 0;
+        bool bestSettled = true;
         for (int32_t w = 0; w < s_.WordTotal; ++w) {
             if (s_.solved[static_cast<size_t>(w)] != 0) continue;
             const WordCandidates& c = s_.candidates[static_cast<size_t>(w)];
             const int32_t* list = c.all.data();
             size_t count = c.all.size();
+            bool settled = true;
             for (const WordCandidates::SymbolIndex& index : c.symbols) {
                 const char letter = a.SymbolLetter[index.symbol];
-                if (letter == 0) continue;
+                if (letter == 0) {
+                    settled = false;
+                    continue;
+                }
                 const int L = letter - 'a';
                 const auto k = static_cast<size_t>(index.first[L + 1] - index.first[L]);
                 if (k < count) {
@@ -271,13 +279,17 @@ public:
                     list = index.order.data() + index.first[L];
                 }
             }
-            if (count == 0) return true;
-            if (best < 0 || count < bestCount ||
-                (count == bestCount && s_.CryptoWords[static_cast<size_t>(w)].length >
-                                           s_.CryptoWords[static_cast<size_t>(best)].length)) {
+            if (count == 0 || (settled && !AnyFits(w, list, count, a))) return true;
+            const bool better = best < 0 || (bestSettled && !settled) ||
+                                (settled == bestSettled &&
+                                 (count < bestCount ||
+                                  (count == bestCount && s_.CryptoWords[static_cast<size_t>(w)].length >
+                                                             s_.CryptoWords[static_cast<size_t>(best)].length)));
+            if (better) {
                 best = w;
                 bestList = list;
                 bestCount = count;
+                bestSettled = settled;
             }
         }
 
@@ -298,6 +310,19 @@ public:
     }
 
 private:
+    // Whether one of the listed candidates of word w fits under the assignment.
+    bool AnyFits(int32_t w, const int32_t* list, size_t count, const Assignment& a) const {
+        const CryptoWord& word = s_.CryptoWords[static_cast<size_t>(w)];
+        const WordCandidates& c = s_.candidates[static_cast<size_t>(w)];
+        for (size_t i = 0; i < count; ++i) {
+            Assignment copy = a;
+            if (Fits(word.symbols.data(), word.length, c.letters.data() + static_cast<size_t>(list[i]) * word.length,
+                     copy))
+                return true;
+        }
+        return false;
+    }
+
     // The symbols still without a letter need as many letters among those they
     // can take and no other symbol has.
     bool EnoughLetters(const Assignment& a) const {

@@ -122,6 +122,17 @@ TEST_F(SolverTest, NoSolutionsWordsTooLongAndEmptyText) {
     EXPECT_TRUE(f.sink.Lines().empty());
 }
 
+TEST_F(SolverTest, WordsOfJokersComeLastSoADeadEndShowsBeforeTheirProduct) {
+    // ab bc ac has no solution (io ot ti is a cycle); the seventeen "***" words
+    // have fewer candidates each: tried first, they would multiply to 3^17 tries.
+    f.LoadDefault({"io", "ot", "ti", "xy", "sei", "tre", "due"});
+    std::string text = "ab bc ac";
+    for (int k = 0; k < 17; ++k) text += " ***";
+    EXPECT_EQ(Solve(text), (Lines{"NESSUNA SOLUZIONE TROVATA !", "--"}));
+    EXPECT_EQ(Solve("ab bc ***"), (Lines{"io ot due ", "io ot sei ", "io ot tre ", "ot ti due ", "ot ti sei ",
+                                         "ot ti tre ", "ti io due ", "ti io sei ", "ti io tre ", "--"}));
+}
+
 TEST_F(SolverTest, LeavesTheWordsInLengthOrderAndSortsAnyOtherOrderAgain) {
     f.LoadDefault({"rosa", "re", "casa", "ala", "io"});
     Dictionary& dict = f.app->dict;
