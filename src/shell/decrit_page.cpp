@@ -282,6 +282,7 @@ void TDecritPage::NumericClick(NumericForm form) {
 
 void TDecritPage::CoppieClick() {
     ReadPage();
+    if (app_.IsFatal()) return;  // no search starts then, and no end would clear the flag
     crittaBusy_ = true;
     emit SearchRequested(kGameCrypto, kCoppieSearch);
 }
