@@ -16,6 +16,9 @@
 namespace sillabor {
 namespace {
 
+// The pages of the tables below name only the fields they change.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 using test::Fixture;
 using Lines = std::vector<std::string>;
 
@@ -35,89 +38,73 @@ struct AnagramTest : ::testing::Test {
     int Found() const { return f.app->state.FoundCount; }
 };
 
-TEST_F(AnagramTest, ACompactGroupCountsEveryWordOfItsClass) {
-    page().Frase = "R\xE0mo!";
-    EXPECT_EQ(Run(), (Lines{"[amor mora roma] "}));
-    EXPECT_EQ(Found(), 3);
-    page().Compatta = false;
-    EXPECT_EQ(Run(), (Lines{"amor ", "mora ", "roma "}));
-    EXPECT_EQ(Found(), 3);
-}
+// A page, the lines of its search, the count (-1: not checked), the text of
+// TotParoleLab (null: not checked), the option and the Parole page's least length.
+struct PageCase {
+    AnagramPage page;
+    Lines lines;
+    int found = -1;
+    const char* tot = nullptr;
+    int option = kAnagramSearch;
+    const char* paroleMin = "0";
+};
 
-TEST_F(AnagramTest, TwoGroupsExpandWithTheFirstVaryingSlowest) {
-    page().Frase = "abre";
-    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] ", "[er re] a b "}));
-    EXPECT_EQ(Found(), 6);
-    page().Compatta = false;
-    page().MaxWords = 2;
-    EXPECT_EQ(Run(), (Lines{"ab er ", "ab re ", "ba er ", "ba re "}));
-    EXPECT_EQ(Found(), 4);
-}
+const Lines kBadSchema = {"Schema fornito non valido (es.: 2 5 6)"};
 
-TEST_F(AnagramTest, WordCountLimitsAndMinimumLength) {
-    page().Frase = "abre";
-    page().MinWords = 3;
-    EXPECT_EQ(Run(), (Lines{"[er re] a b "}));
-    page().MinWords = 1;
-    page().MinWordLength = 2;
-    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] "}));
-    page() = AnagramPage{};
-    page().Frase = "roma";
-    page().MinWords = 2;  // a phrase that is itself a word is not a one-word result
-    EXPECT_TRUE(Run().empty());
-}
+const PageCase kPageCases[] = {
+    // A compact group counts every word of its class.
+    {{.Frase = "R\xE0mo!"}, {"[amor mora roma] "}, 3},
+    {{.Frase = "R\xE0mo!", .Compatta = false}, {"amor ", "mora ", "roma "}, 3},
+    // Two groups expand with the first varying slowest.
+    {{.Frase = "abre"}, {"[ab ba] [er re] ", "[er re] a b "}, 6},
+    {{.Frase = "abre", .MaxWords = 2, .Compatta = false}, {"ab er ", "ab re ", "ba er ", "ba re "}, 4},
+    {{.Frase = "abre", .MinWords = 3}, {"[er re] a b "}},
+    {{.Frase = "abre", .MinWordLength = 2}, {"[ab ba] [er re] "}},
+    // A phrase that is itself a word is not a one-word result.
+    {{.Frase = "roma", .MinWords = 2}, {}},
+    {{.Frase = "abre", .Fissa = "Re", .ACapo = true}, {"- Re [ab ba] ", "- Re a b "}, -1, "in. 4"},
+    // A schema prints each set of words once.
+    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2, 2"}, {"[er re] [ab ba] "}, 4},
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4"}, {"[asca casa] abba "}},
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "2 5"},
+     {"La somma dei numeri nello schema deve essere uguale", "al numero di caratteri da anagrammare !!"}},
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1 0"}, {"Al massimo 8 parole nello schema !"}},
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 0 4"}, {"Le parole non possono essere lunghe 0 caratteri!"}},
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "abc"}, kBadSchema},
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = ""}, kBadSchema},
+    // The result limit: compact, the first line already exceeds it; expanded,
+    // a line is printed, then the expansion stops once the count before that
+    // line was already over the limit.
+    {{.Frase = "abre", .resultLimitOverride = 1}, {"[ab ba] [er re] "}, 4},
+    {{.Frase = "abre", .Compatta = false, .resultLimitOverride = 1}, {"ab er ", "ab re ", "ba er "}, 3},
+    {{.Frase = "abre"}, {"[ab ba] ", "[er re] ", "a ", "b "}, -1, "in. 6", kAnagramShowCandidates},
+    // The four ways of applying the Parole filters; one-letter words fail, then every word.
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {"[ab ba] [er re] "}, -1, "in. 4",
+     kAnagramSearch, "2"},
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterSomeWord}, {"[ab ba] [er re] ", "[er re] a b "}, -1,
+     nullptr, kAnagramSearch, "2"},
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterOneWord}, {"[er re] a b "}, -1, nullptr,
+     kAnagramSearch, "2"},
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterAtMostOneWord}, {"[er re] a b "}, -1, nullptr,
+     kAnagramSearch, "2"},
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterAtMostOneWord},
+     {"[ab ba] [er re] ", "[er re] a b "}, -1, nullptr, kAnagramSearch, "3"},
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {}, -1, nullptr, kAnagramSearch, "3"},
+};
 
-TEST_F(AnagramTest, FixedPartAndWrappedLines) {
-    page().Frase = "abre";
-    page().Fissa = "Re";
-    page().ACapo = true;
-    EXPECT_EQ(Run(), (Lines{"- Re [ab ba] ", "- Re a b "}));
-    EXPECT_EQ(f.app->Get<AnagramGame>().page.TotParoleLab, "in. 4");
-}
-
-TEST_F(AnagramTest, SchemaPrintsEachSetOfWordsOncePerSchema) {
-    page().Frase = "abre";
-    page().SchemaBx = true;
-    page().SchemEd = "2, 2";
-    EXPECT_EQ(Run(), (Lines{"[er re] [ab ba] "}));
-    EXPECT_EQ(Found(), 4);
-}
-
-TEST_F(AnagramTest, SchemaErrorsEndTheSearch) {
-    page().Frase = "abbacasa";
-    page().SchemaBx = true;
-    const std::pair<const char*, Lines> cases[] = {
-        {"2 5", {"La somma dei numeri nello schema deve essere uguale", "al numero di caratteri da anagrammare !!"}},
-        {"1 1 1 1 1 1 1 1 0", {"Al massimo 8 parole nello schema !"}},
-        {"4 0 4", {"Le parole non possono essere lunghe 0 caratteri!"}},
-        {"abc", {"Schema fornito non valido (es.: 2 5 6)"}},
-        {"", {"Schema fornito non valido (es.: 2 5 6)"}},
-    };
-    for (const auto& [schema, lines] : cases) {
-        page().SchemEd = schema;
-        EXPECT_EQ(Run(), lines) << schema;
+TEST_F(AnagramTest, EachPagePrintsItsLines) {
+    for (const PageCase& c : kPageCases) {
+        SCOPED_TRACE("row " + std::to_string(&c - kPageCases));
+        page() = c.page;
+        f.app->Get<ParoleGame>().filters.page.EdMiLun = c.paroleMin;
+        EXPECT_EQ(Run(c.option), c.lines);
+        if (c.found >= 0) {
+            EXPECT_EQ(Found(), c.found);
+        }
+        if (c.tot) {
+            EXPECT_EQ(page().TotParoleLab, c.tot);
+        }
     }
-    page().SchemEd = "4 4";
-    EXPECT_EQ(Run(), (Lines{"[asca casa] abba "}));
-}
-
-TEST_F(AnagramTest, TheResultLimitStopsAtTheSpecifiedPlaces) {
-    page().Frase = "abre";
-    page().resultLimitOverride = 1;
-    // Compact: the first line already exceeds the limit.
-    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] "}));
-    EXPECT_EQ(Found(), 4);
-    // Expanded: a line is printed, then the expansion stops once the count
-    // before that line was already over the limit.
-    page().Compatta = false;
-    EXPECT_EQ(Run(), (Lines{"ab er ", "ab re ", "ba er "}));
-    EXPECT_EQ(Found(), 3);
-}
-
-TEST_F(AnagramTest, ShowCandidatesListsTheClassesAlone) {
-    page().Frase = "abre";
-    EXPECT_EQ(Run(kAnagramShowCandidates), (Lines{"[ab ba] ", "[er re] ", "a ", "b "}));
-    EXPECT_EQ(f.app->Get<AnagramGame>().page.TotParoleLab, "in. 6");
 }
 
 TEST_F(AnagramTest, AStopRequestEndsTheSearchAtOnce) {
@@ -176,31 +163,6 @@ TEST_F(AnagramTest, LongPhrasesThatNoSplitCanCoverEndByThemselves) {
     auto [lines, ended] = SearchUnlessStuck(g, phrase + "roma");
     EXPECT_TRUE(ended);
     EXPECT_TRUE(lines.empty());
-}
-
-TEST_F(AnagramTest, TheFourWaysOfApplyingTheParoleFilters) {
-    page().Frase = "abre";
-    page().FiltraGram = true;
-    f.app->Get<ParoleGame>().filters.page.EdMiLun = "2";  // one-letter words fail
-    const std::pair<int, Lines> cases[] = {
-        {kFilterEveryWord, {"[ab ba] [er re] "}},
-        {kFilterSomeWord, {"[ab ba] [er re] ", "[er re] a b "}},
-        {kFilterOneWord, {"[er re] a b "}},
-        {kFilterAtMostOneWord, {"[er re] a b "}},
-    };
-    for (const auto& [choice, lines] : cases) {
-        page().FiltraCome = choice;
-        EXPECT_EQ(Run(), lines) << choice;
-    }
-    page().FiltraCome = kFilterEveryWord;
-    Run();
-    EXPECT_EQ(f.app->Get<AnagramGame>().page.TotParoleLab, "in. 4");  // only the passing words count
-
-    f.app->Get<ParoleGame>().filters.page.EdMiLun = "3";  // no word passes
-    page().FiltraCome = kFilterAtMostOneWord;
-    EXPECT_EQ(Run(), (Lines{"[ab ba] [er re] ", "[er re] a b "}));
-    page().FiltraCome = kFilterEveryWord;
-    EXPECT_TRUE(Run().empty());
 }
 
 TEST_F(AnagramTest, AFilterErrorEndsTheSearchAfterItsMessage) {
