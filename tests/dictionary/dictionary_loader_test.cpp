@@ -89,20 +89,6 @@ TEST_F(LoaderTest, ScanFailuresAreFatal) {
     EXPECT_EQ(g.sink.Lines(), (Lines{"ERRORE: Non c'e' il dizionario 'Default'", "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"}));
 }
 
-TEST_F(LoaderTest, TooFewWordsFallsBackToDefault) {
-    WritePreparedDictionary(f.folder.path(), "Default", kDefaultWords);
-    WritePreparedDictionary(f.folder.path(), "Poco", {"uno", "due"});
-    ASSERT_EQ(ScanAndLoad("Poco"), 0);
-    Lines lines = f.sink.Lines();
-    ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
-              (Lines{"", "Attendere : Carico il Dizionario Poco", "Errore: il dizionario  contiene meno di 3 parole!!",
-                     "Fallito caricamento: tento di caricare", "il dizionario di Default", ""}));
-    EXPECT_EQ(f.app->dict.DictionaryName, "Default");
-    EXPECT_EQ(f.app->dict.WordCount, 6);
-    EXPECT_EQ(host.states.back(), "Dizionario: Default");
-}
-
 TEST_F(LoaderTest, TooFewWordsInDefaultIsFatal) {
     WritePreparedDictionary(f.folder.path(), "Default", {"uno", "due"});
     EXPECT_EQ(ScanAndLoad("Default"), 1);
@@ -158,47 +144,29 @@ TEST_F(LoaderTest, ClassOfMoreThan127WordsWarnsForEachExtraWord) {
 }
 
 // Damaged prepared files: each is refused with a message and the fall-back.
+// The prepared-file fuzz target's corpus holds more (bad letters, classes out
+// of order, repeated words, missing NUL, truncated text...).
 struct Damage {
     const char* what;
     std::string (*make)();
+    const char* message = "Errore: ";  // how the first line of the refusal starts
 };
 
 const Damage kDamages[] = {
     {"empty file", [] { return std::string(); }},
     {"short header", [] { return Good().substr(0, 7); }},
-    {"negative words", [] { auto b = Good(); SetInt(b, 0, 0xFFFFFFF0u); return b; }},
     {"negative classes", [] { auto b = Good(); SetInt(b, 4, 0x80000000u); return b; }},
     {"negative text", [] { auto b = Good(); SetInt(b, 8, 0xFFFFFFFFu); return b; }},
     {"huge word count", [] { auto b = Good(); SetInt(b, 0, 0x7FFFFFFFu); return b; }},
     {"zero classes", [] { auto b = Good(); SetInt(b, 4, 0); return b; }},
-    {"more classes than runs", [] { auto b = Good(); SetInt(b, 4, 6); return b; }},
     {"fewer classes than runs", [] { auto b = Good(); SetInt(b, 4, 2); return b; }},
-    {"truncated text", [] { auto b = Good(); return b.substr(0, b.size() - 12); }},
     {"declared text too long", [] { auto b = Good(); SetInt(b, 8, 400); return b; }},
-    {"capital letter", [] { auto b = Good(); b[13] = 'U'; return b; }},
     {"accented letter", [] { auto b = Good(); b[13] = '\xE0'; return b; }},
-    {"missing final NUL", [] { auto b = Good(); b.back() = 'x'; return b; }},
     {"empty word", [] { auto b = Good(); b.insert(12, 1, '\0'); b.pop_back(); return b; }},
-    {"word of 40 letters",
-     [] { return PreparedFileBytes({std::string(40, 'a'), "uno", "due", "tre"}); }},
-    {"classes out of order",
-     [] {
-         std::string text = std::string("due") + '\0' + "quattro" + '\0' + "uno" + '\0';
-         std::string b(12, '\0');
-         SetInt(b, 0, 3);
-         SetInt(b, 4, 3);
-         SetInt(b, 8, static_cast<uint32_t>(text.size()));
-         return b + text;
-     }},
-    {"a word repeated in its class",
-     [] {
-         std::string text = std::string("tre") + '\0' + "tre" + '\0' + "due" + '\0' + "uno" + '\0';
-         std::string b(12, '\0');
-         SetInt(b, 0, 4);
-         SetInt(b, 4, 3);
-         SetInt(b, 8, static_cast<uint32_t>(text.size()));
-         return b + text;
-     }},
+    {"too few words", [] { return PreparedFileBytes({"uno", "due"}); },
+     "Errore: il dizionario  contiene meno di 3 parole!!"},
+    {"text of 16 megabytes", [] { auto b = PreparedFileBytes(kOtherWords); SetInt(b, 8, 1u << 24); return b; },
+     "Errore: il dizionario e' piu' lungo di 16 Mega !!"},
 };
 
 TEST_F(LoaderTest, DamagedPreparedFilesAreRefusedAndDefaultIsLoaded) {
@@ -209,9 +177,12 @@ TEST_F(LoaderTest, DamagedPreparedFilesAreRefusedAndDefaultIsLoaded) {
         WriteFile(Dir("Rotto") / "j_r_Rotto", damage.make());
         ASSERT_EQ(ScanAndLoad("Rotto"), 0);
         Lines lines = f.sink.Lines();
-        ASSERT_GE(lines.size(), 5u);
-        EXPECT_EQ(lines[2].rfind("Errore: ", 0), 0u) << lines[2];
-        EXPECT_EQ(lines[3], "Fallito caricamento: tento di caricare");
+        ASSERT_GE(lines.size(), 6u);
+        EXPECT_EQ(Lines(lines.begin(), lines.begin() + 2), (Lines{"", "Attendere : Carico il Dizionario Rotto"}));
+        EXPECT_TRUE(lines[2].starts_with(damage.message)) << lines[2];
+        EXPECT_EQ(Lines(lines.begin() + 3, lines.begin() + 6),
+                  (Lines{"Fallito caricamento: tento di caricare", "il dizionario di Default", ""}));
+        EXPECT_EQ(host.states.back(), "Dizionario: Default");
         EXPECT_EQ(f.app->dict.DictionaryName, "Default");
         EXPECT_EQ(f.app->dict.WordCount, 6);
         EXPECT_FALSE(f.app->IsFatal());
@@ -226,14 +197,6 @@ TEST_F(LoaderTest, DeclaredTextUpToSixBytesLongerThanTheFileIsAccepted) {
     ASSERT_EQ(ScanAndLoad("Lungo"), 0);
     EXPECT_EQ(f.app->dict.DictionaryName, "Lungo");
     EXPECT_GT(f.app->dict.FindWord("cinque"), 0);
-}
-
-TEST_F(LoaderTest, DamagedDefaultIsFatal) {
-    WriteFile(Dir("Default") / "j_r_Default", Good().substr(0, 20));
-    EXPECT_EQ(ScanAndLoad("Default"), 1);
-    EXPECT_TRUE(f.app->IsFatal());
-    EXPECT_FALSE(f.app->dict.IsLoaded());
-    EXPECT_EQ(f.sink.Lines().back(), "ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !");
 }
 
 TEST_F(LoaderTest, AFolderGoneAfterTheStartKeepsTheDictionaryInUse) {
