@@ -39,17 +39,6 @@ class CercaPageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyCategoryCanBeChosen() {
-        TempFolder folder;
-        App app(folder.path());
-        TCercaPage page(app, app.Get<sillabor::CercaGame>());
-        QCOMPARE(page.Categoria->buttons().size(), 8);
-        for (int c = 0; c < 8; ++c) QVERIFY(page.Categoria->button(c)->isEnabled());
-        // Captions through the text conversion: the registered sign, and "&&" to show one ampersand.
-        QCOMPARE(page.Categoria->button(5)->text(), QString::fromUtf8("paroliere®"));
-        QCOMPARE(page.RadioParo->button(2)->text(), QString("disp. && ris."));
-    }
-
     void optionsChangeThePageAndTheGridSettings() {
         TempFolder folder;
         App app(folder.path());
@@ -58,6 +47,9 @@ private slots:
             return page.CheckDiag->isVisibleTo(&page) && page.CheckRiuso->isVisibleTo(&page) &&
                    page.RadioParo->button(0)->isVisibleTo(&page);
         };
+        // Captions through the text conversion: the registered sign, and "&&" to show one ampersand.
+        QCOMPARE(page.Categoria->button(5)->text(), QString::fromUtf8("paroliere®"));
+        QCOMPARE(page.RadioParo->button(2)->text(), QString("disp. && ris."));
         // The look the window gives the page when it is created.
         QCOMPARE(page.LaBase->maxLength(), 80);
         QCOMPARE(page.SpiegaBase->text(), QString());

@@ -45,6 +45,13 @@ struct Loaded {
     TempFolder folder;
     TThreadSortForm window{WithDefault(folder)};
     Loaded() { WaitIdle(window); }
+    // Shows, in place of the "Parole" page, a page with one field.
+    TFieldPage* ShowFieldPage() {
+        auto* page = new TFieldPage(window.app(), sillabor::kGameParole, 0);
+        window.ReplacePage(1, page);
+        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        return page;
+    }
 };
 
 }  // namespace
@@ -53,10 +60,10 @@ class ThreadSortFormTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpLoadsDefaultAndEndsIdle() {
+    void startUpLoadsDefaultAndTheDizioPageLoadsAnother() {
         TempFolder folder;
         WritePreparedDictionary(folder.path(), "Default", kWords);
-        WritePreparedDictionary(folder.path(), "Altro", kWords);
+        WritePreparedDictionary(folder.path(), "Altro", {"uno", "due", "tre", "quattro"});
         TThreadSortForm window(Root(folder));
         QVERIFY(window.IsBusy());
         QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
@@ -89,16 +96,9 @@ private slots:
         gioco->setCurrentIndex(6);  // "Curio" leaves "Genera" as the previous page had it
         QVERIFY(start->isHidden());
         QVERIFY(!Named<QPushButton>(window, "EndBtn")->isHidden());
-    }
 
-    void dizioPageLoadsTheChosenDictionaryAndRefreshesTheList() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", kWords);
-        WritePreparedDictionary(folder.path(), "Altro", {"uno", "due", "tre", "quattro"});
-        TThreadSortForm window(Root(folder));
-        WaitIdle(window);
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(8);
-        QComboBox* list = Named<QComboBox>(window, "DizBox");
+        // The "Dizio" page loads the dictionary chosen; "Agg.Lista" refreshes the list.
+        gioco->setCurrentIndex(8);
         list->setCurrentText("Altro");
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
         Named<QPushButton>(window, "CaricaB")->click();
@@ -108,7 +108,6 @@ private slots:
         QCOMPARE(Panel(window, 1), QString("Dizionario: Altro"));
         QCOMPARE(window.app().dict.WordCount, 5);
         QCOMPARE(OutputLines(window).first(), QString());  // the output was emptied first
-
         // "Agg.Lista" finds a new folder and selects "Default" again.
         WritePreparedDictionary(folder.path(), "Nuovo", kWords);
         Named<QPushButton>(window, "AggLBut")->click();
@@ -117,28 +116,23 @@ private slots:
         QCOMPARE(OutputLines(window), QStringList{"Lista Dizionari Aggiornata"});
     }
 
-    void missingDefaultEndsInTheFatalState() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Altro", kWords);
-        TThreadSortForm window(Root(folder));
-        QVERIFY(window.IsFatal());
-        QVERIFY(!window.IsBusy());
-        QVERIFY(OutputLines(window).contains("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
-        QVERIFY(Named<QTabWidget>(window, "Gioco")->isHidden());
-        QVERIFY(!Named<QPushButton>(window, "StartBtn")->isEnabled());
-        QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
-    }
-
-    void unusableDefaultEndsInTheFatalStateAfterTheLoad() {
-        TempFolder folder;
-        WritePreparedDictionary(folder.path(), "Default", {"uno", "due"});
-        TThreadSortForm window(Root(folder));
-        WaitIdle(window);
-        QVERIFY(window.IsFatal());
-        QCOMPARE(OutputLines(window).last(), QString("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
-        QCOMPARE(Panel(window, 1), QString("Dizionario: (FALLITO!)"));
-        for (const char* name : {"Gioco", "StartBtn", "EndBtn", "Aiuto"})
-            QVERIFY2(window.findChild<QWidget*>(name)->isHidden(), name);
+    // No "Default": fatal at once; one of two words: fatal after the load.
+    void missingOrUnusableDefaultEndsInTheFatalState() {
+        for (const bool present : {false, true}) {
+            TempFolder folder;
+            WritePreparedDictionary(folder.path(), present ? "Default" : "Altro", {"uno", "due"});
+            TThreadSortForm window(Root(folder));
+            WaitIdle(window);
+            QVERIFY(window.IsFatal());
+            QCOMPARE(OutputLines(window).last(), QString("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
+            if (present) QCOMPARE(Panel(window, 1), QString("Dizionario: (FALLITO!)"));
+            QVERIFY(!Named<QPushButton>(window, "StartBtn")->isEnabled());
+            QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
+            QVERIFY(Named<QTabWidget>(window, "Gioco")->isHidden());
+            if (!present) continue;
+            for (const char* name : {"StartBtn", "EndBtn", "Aiuto"})
+                QVERIFY2(window.findChild<QWidget*>(name)->isHidden(), name);
+        }
     }
 
     void stopDuringALoadChangesNothing() {
@@ -172,9 +166,7 @@ private slots:
             gate.Wait(app);
             return 0;
         });
-        auto* page = new TFieldPage(window.app(), sillabor::kGameParole, 0);
-        window.ReplacePage(1, page);
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        TFieldPage* page = w.ShowFieldPage();
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
         QTest::keyClick(page->field, Qt::Key_Return);
@@ -198,8 +190,7 @@ private slots:
     void savingSearchWritesExactlyItsLinesThenTheClosingLine() {
         Loaded w;
         TThreadSortForm& window = w.window;
-        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        w.ShowFieldPage();
         Named<QAction>(window, "AccodaA")->trigger();
         QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
 
@@ -245,32 +236,10 @@ private slots:
         QCOMPARE(OutputLines(window).first(), QString("uno"));
     }
 
-    void aSearchThatThrowsEndsNormallyAndTheWindowStaysUsable() {
-        Loaded w;
-        TThreadSortForm& window = w.window;
-        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
-        int runs = 0;
-        window.SetGameRunner([&runs](App&, int, int) -> int {
-            if (++runs == 1) throw std::runtime_error("guasto");
-            return 0;
-        });
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
-        window.StartBtnClick();
-        QTRY_COMPARE(ended.count(), 1);
-        QCOMPARE(OutputLines(window), QStringList{"Errore interno, ricerca interrotta"});
-        QVERIFY(!window.IsBusy());
-        QVERIFY(Named<QPushButton>(window, "StartBtn")->isEnabled());
-        window.StartBtnClick();
-        QTRY_COMPARE(ended.count(), 2);
-        QCOMPARE(runs, 2);
-    }
-
     void longSearchShowsItsLinesWhileItRuns() {
         Loaded w;
         TThreadSortForm& window = w.window;
-        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        w.ShowFieldPage();
         Gate gate;
         window.SetGameRunner([&gate](App& app, int, int) {
             app.state.FoundCount = 0;
@@ -351,16 +320,9 @@ private slots:
     void faultsAreReportedAndTheWindowStaysUsable() {
         Loaded w;
         TThreadSortForm& window = w.window;
-        window.ReplacePage(1, new TFieldPage(window.app(), sillabor::kGameParole, 0));
+        w.ShowFieldPage();
         auto* gioco = Named<QTabWidget>(window, "Gioco");
-        gioco->setCurrentIndex(1);
-        Named<QAction>(window, "SalvaSu")->trigger();
-        window.SetGameRunner([](App& app, int, int) {
-            for (int i = 0; i < 3000; ++i) app.out.PrintLine("riga " + std::to_string(i));
-            return 0;
-        });
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
-        const std::filesystem::path saves = w.folder.path() / "Salvataggi";
         auto searchOnce = [&] {
             const int before = ended.count();
             window.StartBtnClick();
@@ -368,6 +330,18 @@ private slots:
             QVERIFY(!window.IsBusy() && !window.IsFatal());
             QVERIFY(Named<QPushButton>(window, "StartBtn")->isEnabled());
         };
+
+        // A search that throws ends normally with a notice.
+        window.SetGameRunner([](App&, int, int) -> int { throw std::runtime_error("guasto"); });
+        searchOnce();
+        QCOMPARE(OutputLines(window), QStringList{"Errore interno, ricerca interrotta"});
+
+        Named<QAction>(window, "SalvaSu")->trigger();
+        window.SetGameRunner([](App& app, int, int) {
+            for (int i = 0; i < 3000; ++i) app.out.PrintLine("riga " + std::to_string(i));
+            return 0;
+        });
+        const std::filesystem::path saves = w.folder.path() / "Salvataggi";
 
         // A full disk: said once, every line still shown.
         MakeFullDisk(saves / "Parole.txt");
@@ -392,7 +366,7 @@ private slots:
         gioco->setCurrentIndex(8);
         window.SetGameRunner(&sillabor::RunGame);
         Named<QPushButton>(window, "CaricaB")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 3, kLoadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 4, kLoadTimeout);
         QVERIFY(OutputLines(window).contains("Errore: la cartella Dizionari/Default non esiste piu'"));
         QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
         Named<QPushButton>(window, "AggLBut")->click();
