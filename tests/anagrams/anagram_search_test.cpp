@@ -39,15 +39,17 @@ struct AnagramTest : ::testing::Test {
 };
 
 // A page, the lines of its search, the count (-1: not checked), the text of
-// TotParoleLab (null: not checked), the option and the Parole page's least length.
+// TotParoleLab (null: not checked), the option and the Parole page's filters.
 struct PageCase {
     AnagramPage page;
     Lines lines;
     int found = -1;
     const char* tot = nullptr;
     int option = kAnagramSearch;
-    const char* paroleMin = "0";
+    ParolePage filters = {};
 };
+
+const ParolePage kNoOneLetter = {.EdMiLun = "2"}, kNoWord = {.EdMiLun = "3"};
 
 const Lines kBadSchema = {"Schema fornito non valido (es.: 2 5 6)"};
 
@@ -80,23 +82,27 @@ const PageCase kPageCases[] = {
     {{.Frase = "abre"}, {"[ab ba] ", "[er re] ", "a ", "b "}, -1, "in. 6", kAnagramShowCandidates},
     // The four ways of applying the Parole filters; one-letter words fail, then every word.
     {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {"[ab ba] [er re] "}, -1, "in. 4",
-     kAnagramSearch, "2"},
+     kAnagramSearch, kNoOneLetter},
     {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterSomeWord}, {"[ab ba] [er re] ", "[er re] a b "}, -1,
-     nullptr, kAnagramSearch, "2"},
+     nullptr, kAnagramSearch, kNoOneLetter},
     {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterOneWord}, {"[er re] a b "}, -1, nullptr,
-     kAnagramSearch, "2"},
+     kAnagramSearch, kNoOneLetter},
     {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterAtMostOneWord}, {"[er re] a b "}, -1, nullptr,
-     kAnagramSearch, "2"},
+     kAnagramSearch, kNoOneLetter},
     {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterAtMostOneWord},
-     {"[ab ba] [er re] ", "[er re] a b "}, -1, nullptr, kAnagramSearch, "3"},
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {}, -1, nullptr, kAnagramSearch, "3"},
+     {"[ab ba] [er re] ", "[er re] a b "}, -1, nullptr, kAnagramSearch, kNoWord},
+    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {}, -1, nullptr, kAnagramSearch, kNoWord},
+    // A filter error ends the search after its message.
+    {{.Frase = "abre", .FiltraGram = true},
+     {"ERRORE: la lunghezza minima non puo' essere maggiore della", "        lunghezza massima !"}, 0, nullptr,
+     kAnagramSearch, {.EdMiLun = "9", .EdMxLun = "2"}},
 };
 
 TEST_F(AnagramTest, EachPagePrintsItsLines) {
     for (const PageCase& c : kPageCases) {
         SCOPED_TRACE("row " + std::to_string(&c - kPageCases));
         page() = c.page;
-        f.app->Get<ParoleGame>().filters.page.EdMiLun = c.paroleMin;
+        f.app->Get<ParoleGame>().filters.page = c.filters;
         EXPECT_EQ(Run(c.option), c.lines);
         if (c.found >= 0) {
             EXPECT_EQ(Found(), c.found);
@@ -163,17 +169,6 @@ TEST_F(AnagramTest, LongPhrasesThatNoSplitCanCoverEndByThemselves) {
     auto [lines, ended] = SearchUnlessStuck(g, phrase + "roma");
     EXPECT_TRUE(ended);
     EXPECT_TRUE(lines.empty());
-}
-
-TEST_F(AnagramTest, AFilterErrorEndsTheSearchAfterItsMessage) {
-    page().Frase = "abre";
-    page().FiltraGram = true;
-    f.app->Get<ParoleGame>().filters.page.EdMiLun = "9";
-    f.app->Get<ParoleGame>().filters.page.EdMxLun = "2";
-    Lines lines = Run();
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back().find('['), std::string::npos);
-    EXPECT_EQ(Found(), 0);
 }
 
 }  // namespace
