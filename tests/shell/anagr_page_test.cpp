@@ -96,33 +96,31 @@ private slots:
     void controlsFollowTheSchemaLengthFilterAndWordCountRules() {
         AnagrWindow w;
         TAnagrPage* p = w.page;
-        QWidget* minLength = p->MinWoLun->parentWidget();
-        QWidget* minWords = p->ParoMin->parentWidget();
-        QWidget* maxWords = p->ParoMax->parentWidget();
+        // Which of SchemaBx, SchemEd, Mescola, MinWoLun, ParoMin, ParoMax and FiltraCome show, as 1 and 0.
+        auto shown = [p] {
+            QString bits;
+            for (QWidget* x : {static_cast<QWidget*>(p->SchemaBx), static_cast<QWidget*>(p->SchemEd),
+                               static_cast<QWidget*>(p->Mescola), p->MinWoLun->parentWidget(),
+                               p->ParoMin->parentWidget(), p->ParoMax->parentWidget(),
+                               static_cast<QWidget*>(p->FiltraCome)})
+                bits += ShownOnPage(x, p) ? '1' : '0';
+            return bits;
+        };
         QTest::keyClicks(p->Frase, "arco ma re");
-        QVERIFY(!ShownOnPage(p->SchemEd, p));
-        QVERIFY(!ShownOnPage(p->FiltraCome, p));
-
+        QCOMPARE(shown(), QString("1011110"));
         p->SchemaBx->click();
-        QVERIFY(ShownOnPage(p->SchemEd, p));
-        for (QWidget* hidden : {minLength, minWords, maxWords}) QVERIFY(!ShownOnPage(hidden, p));
-
+        QCOMPARE(shown(), QString("1110000"));
         // 30 letters to place: no word counts, no schema, no shuffle choice.
         p->Frase->setText(QString("abcdefghij").repeated(3));
-        for (QWidget* hidden : {static_cast<QWidget*>(p->SchemaBx), static_cast<QWidget*>(p->SchemEd),
-                                static_cast<QWidget*>(p->Mescola), minWords, maxWords})
-            QVERIFY(!ShownOnPage(hidden, p));
+        QCOMPARE(shown(), QString("0000000"));
         p->Fissa->setText("a");  // 29 letters: the schema is back
-        QVERIFY(ShownOnPage(p->SchemaBx, p));
-        QVERIFY(ShownOnPage(p->SchemEd, p));
+        QCOMPARE(shown(), QString("1110000"));
         p->SchemaBx->click();
-        for (QWidget* shown : {static_cast<QWidget*>(p->Mescola), minLength, minWords, maxWords})
-            QVERIFY(ShownOnPage(shown, p));
-
+        QCOMPARE(shown(), QString("1011110"));
         p->FiltraGram->click();
-        QVERIFY(ShownOnPage(p->FiltraCome, p));
+        QCOMPARE(shown(), QString("1011111"));
         p->FiltraGram->click();
-        QVERIFY(!ShownOnPage(p->FiltraCome, p));
+        QCOMPARE(shown(), QString("1011110"));
 
         // The word counts stay in order: the list just changed wins.
         p->ParoMax->setCurrentIndex(1);
