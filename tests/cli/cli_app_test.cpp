@@ -48,21 +48,22 @@ CliRun RunCliWith(Args args) {
     return {code, out.str(), err.str()};
 }
 
-struct CliTest : ::testing::Test {
+// A temporary working folder whose "Default" holds `words` (null: no Dizionari/ at all).
+struct Work {
     TempFolder folder;
+    explicit Work(const Args* words = &kBasic) {
+        if (words) WritePreparedDictionary(folder.path(), "Default", *words);
+    }
     std::string dir() const { return folder.path().string(); }
-    void SetUp() override { WritePreparedDictionary(folder.path(), "Default", Words()); }
-    virtual Args Words() const { return kBasic; }
-    // Runs a command on the working folder.
-    CliRun Command(const char* name, Args options) {
-        options.insert(options.begin(), {"--cartella", dir(), name});
-        return RunCliWith(options);
+    // Runs sillabor-cli on the folder.
+    CliRun Run(Args args) const {
+        args.insert(args.begin(), {"--cartella", dir()});
+        return RunCliWith(args);
     }
 };
 
-// One command on a fresh folder whose "Default" holds `words` (null: no
-// Dizionari/ at all): its exit code, its whole stdout, and a piece of its
-// stderr ("" none; after '!', one that must not be there).
+// One command on a fresh working folder for `words`: its exit code, its whole
+// stdout, and a piece of its stderr ("" none; after '!', one that must not be there).
 struct CommandCase {
     const Args* words;
     Args args;
@@ -151,11 +152,7 @@ const CommandCase kCommands[] = {
 TEST(CliCommands, EachPrintsItsLinesAndExitCode) {
     for (const CommandCase& c : kCommands) {
         SCOPED_TRACE("row " + std::to_string(&c - kCommands));
-        TempFolder folder;
-        if (c.words) WritePreparedDictionary(folder.path(), "Default", *c.words);
-        Args args = c.args;
-        args.insert(args.begin(), {"--cartella", folder.path().string()});
-        const CliRun r = RunCliWith(args);
+        const CliRun r = Work(c.words).Run(c.args);
         EXPECT_EQ(r.code, c.code) << r.err;
         EXPECT_EQ(r.out, c.out) << r.err;
         if (c.err.starts_with('!'))
@@ -165,20 +162,22 @@ TEST(CliCommands, EachPrintsItsLinesAndExitCode) {
     }
 }
 
-TEST_F(CliTest, OtherDictionariesAreListedAndAFallBackToDefaultIsAnError) {
-    WritePreparedDictionary(folder.path(), "Poco", {"uno", "due"});
-    EXPECT_EQ(Command("dizio", {"elenco"}).out, "Default\nPoco\n");
-    CliRun r = RunCliWith({"--cartella", dir(), "--dizionario", "Poco", "dizio", "carica"});
+TEST(Cli, OtherDictionariesAreListedAndAFallBackToDefaultIsAnError) {
+    Work w;
+    WritePreparedDictionary(w.folder.path(), "Poco", {"uno", "due"});
+    EXPECT_EQ(w.Run({"dizio", "elenco"}).out, "Default\nPoco\n");
+    CliRun r = w.Run({"--dizionario", "Poco", "dizio", "carica"});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.out.find("il dizionario di Default\n"), std::string::npos);
     EXPECT_NE(r.out.find("Dizionario caricato e ordinato"), std::string::npos);
 }
 
 // Usage errors of every command: exit 2, a message on stderr, nothing on stdout.
-TEST_F(CliTest, BadUsageExitsWithTwoAndAnItalianMessage) {
-    const std::string folderPath = dir(), a81(81, 'a'), a301(301, 'a');
+TEST(Cli, BadUsageExitsWithTwoAndAnItalianMessage) {
+    Work w;
+    const std::string folderPath = w.dir(), a81(81, 'a'), a301(301, 'a');
     const std::string rotated = "-BCDEFGHIJKLMNOPQRSTUVWXYZ";
-    WriteFile(folder.path() / "lungo.txt", std::string(5000, 'a'));
+    WriteFile(w.folder.path() / "lungo.txt", std::string(5000, 'a'));
     const Args bare[] = {{}, {"boh"}, {"dizio"}, {"dizio", "esporta", "--ordine", "caso"},
                          {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}};
     const Args onFolder[] = {
@@ -215,14 +214,14 @@ TEST_F(CliTest, BadUsageExitsWithTwoAndAnItalianMessage) {
         }
         EXPECT_EQ(r.out, "") << r.err;
     }
-    EXPECT_NE(Command("curio", {"cambi"}).err.find("report sconosciuto: cambi"), std::string::npos);
+    EXPECT_NE(w.Run({"curio", "cambi"}).err.find("report sconosciuto: cambi"), std::string::npos);
     // A long or odd name is not repeated as it is.
-    EXPECT_NE(Command("curio", {std::string(500, 'a')}).err.find("report sconosciuto: (500 caratteri)"),
+    EXPECT_NE(w.Run({"curio", std::string(500, 'a')}).err.find("report sconosciuto: (500 caratteri)"),
               std::string::npos);
-    EXPECT_NE(Command("curio", {"ca\x1b[31m"}).err.find("report sconosciuto: (7 caratteri)"), std::string::npos);
+    EXPECT_NE(w.Run({"curio", "ca\x1b[31m"}).err.find("report sconosciuto: (7 caratteri)"), std::string::npos);
 }
 
-TEST_F(CliTest, HelpIsItalianForTheProgramAndItsCommands) {
+TEST(Cli, HelpIsItalianForTheProgramAndItsCommands) {
     CliRun top = RunCliWith({"--help"});
     EXPECT_EQ(top.code, 0);
     EXPECT_NE(top.out.find("--cartella"), std::string::npos);
@@ -232,32 +231,29 @@ TEST_F(CliTest, HelpIsItalianForTheProgramAndItsCommands) {
     EXPECT_NE(sub.out.find("--ordine"), std::string::npos);
 }
 
-TEST_F(CliTest, ExportsInRhymeOrderAfterTheLoad) {
-    CliRun r = Command("dizio", {"esporta", "--ordine", "rime"});
+TEST(Cli, ExportsInRhymeOrderAfterTheLoad) {
+    Work w;
+    CliRun r = w.Run({"dizio", "esporta", "--ordine", "rime"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Inverto le parole\n"), std::string::npos);
     // By their reversed forms: amor, asac, asor, enac, roma.
-    EXPECT_EQ(ReadFile(folder.path() / "Salvataggi" / "Dizionario.txt"), "roma\ncasa\nrosa\ncane\namor\n");
+    EXPECT_EQ(ReadFile(w.folder.path() / "Salvataggi" / "Dizionario.txt"), "roma\ncasa\nrosa\ncane\namor\n");
 }
 
-TEST_F(CliTest, BuildsFromSourcesWithTheChosenOptions) {
-    WriteFile(folder.path() / "Dizionari" / "Mio" / "testo.txt", "L'amico dell'orso \xC3\xA8 qui, con la citt\xC3\xA0.\n");
-    CliRun r = RunCliWith({"--cartella", dir(), "--dizionario", "Mio", "dizio", "crea", "--apostrofo"});
+TEST(Cli, BuildsFromSourcesWithTheChosenOptions) {
+    Work w;
+    WriteFile(w.folder.path() / "Dizionari" / "Mio" / "testo.txt", "L'amico dell'orso \xC3\xA8 qui, con la citt\xC3\xA0.\n");
+    CliRun r = w.Run({"--dizionario", "Mio", "dizio", "crea", "--apostrofo"});
     EXPECT_EQ(r.code, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("Attendere : Carico il Dizionario Mio"), std::string::npos);
-    RunCliWith({"--cartella", dir(), "--dizionario", "Mio", "dizio", "esporta"});
-    EXPECT_EQ(ReadFile(folder.path() / "Salvataggi" / "Dizionario.txt"),
-              "amico\ncitta\ncon\ne\nla\norso\nqui\n");
+    w.Run({"--dizionario", "Mio", "dizio", "esporta"});
+    EXPECT_EQ(ReadFile(w.folder.path() / "Salvataggi" / "Dizionario.txt"), "amico\ncitta\ncon\ne\nla\norso\nqui\n");
 }
 
-struct CliCercaTest : CliTest {
-    Args Words() const override { return kCerca; }
-};
-
-TEST_F(CliCercaTest, TheGridOptionsReachTheSearchAndASeedReplaysTheArrangement) {
+TEST(Cli, CercasGridOptionsReachTheSearchAndASeedReplaysTheArrangement) {
+    Work w(&kCerca);
     auto arrange = [&](const char* seed) {
-        return RunCliWith({"--cartella", dir(), "--seme", seed, "cerca", "--categoria", "5", "--griglia", "entrambi",
-                           "--no-diag", "amarecasamalexyz"});
+        return w.Run({"--seme", seed, "cerca", "--categoria", "5", "--griglia", "entrambi", "--no-diag", "amarecasamalexyz"});
     };
     CliRun first = arrange("3");
     EXPECT_EQ(first.code, 0) << first.err;
@@ -267,50 +263,41 @@ TEST_F(CliCercaTest, TheGridOptionsReachTheSearchAndASeedReplaysTheArrangement) 
     EXPECT_NE(first.out.find("\n \nHo trovato "), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("[ 5] amare\n"), std::string::npos) << first.out;
     // A base longer than the window's field fits the grid's 300 characters.
-    EXPECT_EQ(Command("cerca", {"--categoria", "5", std::string(300, 'a')}).code, 0);
+    EXPECT_EQ(w.Run({"cerca", "--categoria", "5", std::string(300, 'a')}).code, 0);
 }
 
-struct CliDecritTest : CliTest {
-    Args Words() const override { return kDecrit; }
-};
-
-TEST_F(CliDecritTest, SolvesAFile) {
-    WriteFile(folder.path() / "cifrato.txt", "1 2 3 2\r\n");
-    CliRun r = Command("decrit", {"risolvi", "--file", (folder.path() / "cifrato.txt").string()});
+TEST(Cli, DecritSolvesAFile) {
+    Work w(&kDecrit);
+    WriteFile(w.folder.path() / "cifrato.txt", "1 2 3 2\r\n");
+    CliRun r = w.Run({"decrit", "risolvi", "--file", (w.folder.path() / "cifrato.txt").string()});
     EXPECT_EQ(r.out, "casa \n" + kSeparator);
     EXPECT_NE(r.err.find("# 1 2 3 2\n"), std::string::npos) << r.err;
 }
 
-struct CliTrovaTest : CliTest {
-    Args Words() const override { return kTrova; }
-};
-
-TEST_F(CliTrovaTest, TheButtonsGamesIgnoreLengthsAndLettersAndASeedReplaysThem) {
-    CliRun first = RunCliWith({"--cartella", dir(), "--seme", "9", "trova", "lucchetti", "--min", "zz", "--lettere", "q"});
+TEST(Cli, TrovasButtonsGamesIgnoreLengthsAndLettersAndASeedReplaysThem) {
+    Work w(&kTrova);
+    CliRun first = w.Run({"--seme", "9", "trova", "lucchetti", "--min", "zz", "--lettere", "q"});
     EXPECT_EQ(first.code, 0) << first.err;
     EXPECT_EQ(first.out.rfind("Lucchetti\n" + kSeparator, 0), 0u);
     EXPECT_NE(first.out.find("arCO + COsa -> arsa\n"), std::string::npos);
-    EXPECT_EQ(RunCliWith({"--cartella", dir(), "--seme", "9", "trova", "lucchetti"}).out, first.out);
+    EXPECT_EQ(w.Run({"--seme", "9", "trova", "lucchetti"}).out, first.out);
 }
 
 // "curio": the list, the mode of "micro", and replays of the random reports with --seme.
-struct CliCurioTest : CliTest {
-    Args Words() const override { return kCurio; }
-};
-
-TEST_F(CliCurioTest, ListsTheReportsMicroModesAndReplaysARandomReport) {
-    CliRun r = Command("curio", {"elenco"});
+TEST(Cli, CurioListsTheReportsMicroModesAndReplaysARandomReport) {
+    Work w(&kCurio);
+    CliRun r = w.Run({"curio", "elenco"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.starts_with(" 1 conteggi\n 2 + cambi\n 3 rotaz.(26)\n")) << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 30);
     EXPECT_NE(r.out.find("\n27 micro 1\n"), std::string::npos);
-    EXPECT_EQ(Command("curio", {"micro"}).out.substr(0, 21), "Microenigmistica (1) ");
-    EXPECT_EQ(Command("curio", {"micro 4"}).out.substr(0, 21), "Microenigmistica (4) ");
+    EXPECT_EQ(w.Run({"curio", "micro"}).out.substr(0, 21), "Microenigmistica (1) ");
+    EXPECT_EQ(w.Run({"curio", "micro 4"}).out.substr(0, 21), "Microenigmistica (4) ");
 
-    const CliRun first = RunCliWith({"--cartella", dir(), "--seme", "9", "curio", "tutticambi"});
+    const CliRun first = w.Run({"--seme", "9", "curio", "tutticambi"});
     EXPECT_EQ(first.code, 0);
     EXPECT_EQ(first.out.substr(0, 27), "Esempi dei cambi possibili\n");
-    EXPECT_EQ(RunCliWith({"--cartella", dir(), "--seme", "9", "curio", "tutticambi"}).out, first.out);
+    EXPECT_EQ(w.Run({"--seme", "9", "curio", "tutticambi"}).out, first.out);
 }
 
 }  // namespace
