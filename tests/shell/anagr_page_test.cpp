@@ -27,8 +27,6 @@ const std::vector<std::string> kWords = {"arco", "orca", "roca", "mare", "rame",
 // The loaded window on the "Anagr" page.
 struct AnagrWindow : PageWindow<TAnagrPage> {
     AnagrWindow() : PageWindow(0, kWords), start(window->findChild<QPushButton*>("StartBtn")) {}
-    template <typename Fn>
-    bool Search(Fn action) { return SearchAndWait(*window, action); }
     QPushButton* start;
 };
 

@@ -85,6 +85,14 @@ private:
     int option_;
 };
 
+// Runs `action` and waits for the search it starts to end; false on a timeout.
+template <typename Fn>
+bool SearchAndWait(shell::TThreadSortForm& window, Fn action) {
+    QSignalSpy ended(&window, &shell::TThreadSortForm::SearchEnded);
+    action();
+    return ended.count() == 1 || ended.wait(kLoadTimeout);
+}
+
 // A window on a folder whose "Default" holds `words`, idle after the load,
 // showing its page at `index`.
 template <typename Page>
@@ -101,15 +109,9 @@ struct PageWindow {
         window->template findChild<QTabWidget*>("Gioco")->setCurrentIndex(index);
     }
     App& app() { return window->app(); }
+    template <typename Fn>
+    bool Search(Fn action) { return SearchAndWait(*window, action); }
 };
-
-// Runs `action` and waits for the search it starts to end; false on a timeout.
-template <typename Fn>
-bool SearchAndWait(shell::TThreadSortForm& window, Fn action) {
-    QSignalSpy ended(&window, &shell::TThreadSortForm::SearchEnded);
-    action();
-    return ended.count() == 1 || ended.wait(kLoadTimeout);
-}
 
 inline QPlainTextEdit* OutputOf(shell::TThreadSortForm& window) {
     return window.findChild<QPlainTextEdit*>("RichE");
