@@ -38,18 +38,12 @@ protected:
         if (const char* old = std::getenv("TMPDIR")) oldTmpdir = old;
         setenv("TMPDIR", tmp.c_str(), 1);
     }
-    void TearDown() override {
-        if (oldTmpdir)
-            setenv("TMPDIR", oldTmpdir->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
+    void TearDown() override { oldTmpdir ? setenv("TMPDIR", oldTmpdir->c_str(), 1) : unsetenv("TMPDIR"); }
 
-    fs::path Folder(const std::string& name = "Prova") { return f.app->DictionariesDir() / name; }
-    void Source(const std::string& file, const std::string& bytes, const std::string& name = "Prova") {
-        WriteFile(Folder(name) / file, bytes);
-    }
-    fs::path PreparedPath(const std::string& name = "Prova") { return Folder(name) / ("j_r_" + name); }
+    // The folder of "Prova", a source in it, its prepared file.
+    fs::path Folder() { return f.app->DictionariesDir() / "Prova"; }
+    void Source(const std::string& file, const std::string& bytes) { WriteFile(Folder() / file, bytes); }
+    fs::path PreparedPath() { return Folder() / "j_r_Prova"; }
     bool NoTemporaryLeft() { return fs::is_empty(tmp); }
 
     // Builds "Prova" and returns its words in byte order.
