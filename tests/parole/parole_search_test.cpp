@@ -141,8 +141,10 @@ TEST_F(ParoleSearchTest, EachPagePrintsItsLinesThenTheClosingOnes) {
         const size_t row = &c - kPageCases;
         EXPECT_EQ(Run(c.page), Closed(c.lines)) << "row " << row;
         EXPECT_EQ(status, c.status) << "row " << row;
+        if (c.status == 0) {
+            EXPECT_EQ(f.app->state.FoundCount, static_cast<int>(c.lines.size())) << "row " << row;
+        }
     }
-    EXPECT_EQ(f.app->state.FoundCount, 2);
 }
 
 TEST_F(ParoleSearchTest, FieldsKeepTheirNormalisedTexts) {
