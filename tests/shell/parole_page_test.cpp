@@ -71,7 +71,8 @@ private slots:
         page.Pattern2->setText("r*");
         QVERIFY(record.SoloBx);
         using Texts = std::vector<std::string>;
-        QCOMPARE((Texts{record.SoloEd, record.EdObbligati, record.EdMxLun, record.Pattern2}), (Texts{"2\xE0 c", "ca", "", "r*"}));
+        QCOMPARE((Texts{record.SoloEd, record.EdObbligati, record.EdMxLun, record.Pattern2}),
+                 (Texts{"2\xE0 c", "ca", "", "r*"}));
 
         // Limits of the fields as laid out.
         page.EdMiLun->setText("123");

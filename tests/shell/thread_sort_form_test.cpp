@@ -122,6 +122,7 @@ private slots:
             TempFolder folder;
             WritePreparedDictionary(folder.path(), present ? "Default" : "Altro", {"uno", "due"});
             TThreadSortForm window(Root(folder));
+            if (!present) QVERIFY(window.IsFatal() && !window.IsBusy());
             WaitIdle(window);
             QVERIFY(window.IsFatal());
             QCOMPARE(OutputLines(window).last(), QString("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
