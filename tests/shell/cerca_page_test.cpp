@@ -117,7 +117,8 @@ private slots:
         QCOMPARE(results.last(), QString("Fine Ricerca"));
         QCOMPARE(window.app().Get<sillabor::CercaGame>().state.BaseWord, std::string("rosa"));
 
-        // Refusals add their message under the results at once; nothing starts.
+        // Refusals add their message under the results at once, and nothing
+        // left of the text adds nothing; nothing starts.
         struct Refusal {
             QString typed;
             int category;
@@ -127,23 +128,17 @@ private slots:
         QStringList expected = results;
         for (const Refusal& r : {Refusal{"ro*sa", 0, false, "I Jolly (*) non sono ammessi in questa ricerca"},
                                  Refusal{"a*b*c*", 0, false, "Sono ammessi al massimo due Jolly "},
-                                 Refusal{"ab*", 5, true, "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili"}}) {
+                                 Refusal{"ab*", 5, true, "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili"},
+                                 Refusal{"'!? 12 ,.", 0, false, ""}}) {
             Choose(page->Categoria, r.category);
             page->CheckRiuso->setChecked(r.reuse);
             page->LaBase->setText(r.typed);
             QTest::keyClick(page->LaBase, Qt::Key_Return);
             QVERIFY(!window.IsBusy());
-            expected << r.message;
+            if (!r.message.isEmpty()) expected << r.message;
             QCOMPARE(OutputLines(window), expected);
         }
-
-        // Nothing left of the text: silence.
-        Choose(page->Categoria, 0);
-        page->LaBase->setText("'!? 12 ,.");
-        QTest::keyClick(page->LaBase, Qt::Key_Return);
         QCoreApplication::processEvents();
-        QVERIFY(!window.IsBusy());
-        QCOMPARE(OutputLines(window), expected);
         QCOMPARE(runs.load(), 1);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(window.app().Get<sillabor::CercaGame>().state.BaseWord, std::string("rosa"));
