@@ -118,18 +118,14 @@ TEST_F(LoaderTest, MissingPreparedFileOfDefaultWithoutSourcesIsFatal) {
 }
 
 TEST_F(LoaderTest, ClassOfMoreThan127WordsWarnsForEachExtraWord) {
-    // 130 words of the letters "abcde" in different orders are one class.
-    std::vector<std::string> words = kDefaultWords;
-    std::string letters = "abcde";
-    int made = 0;
-    do {
-        words.push_back(letters);
-    } while (++made < 120 && std::next_permutation(letters.begin(), letters.end()));
-    letters = "abcdef";
-    std::vector<std::string> six;
-    do {
-        six.push_back(letters);
-    } while (six.size() < 130 && std::next_permutation(letters.begin(), letters.end()));
+    // The 120 orders of "abcde" are one class that fits; 130 orders of
+    // "abcdef" are one class of three words too many.
+    std::vector<std::string> words = kDefaultWords, six;
+    std::string five = "abcde", letters = "abcdef";
+    do words.push_back(five);
+    while (std::next_permutation(five.begin(), five.end()));
+    do six.push_back(letters);
+    while (six.size() < 130 && std::next_permutation(letters.begin(), letters.end()));
     words.insert(words.end(), six.begin(), six.end());
     WritePreparedDictionary(f.folder.path(), "Default", words);
     ASSERT_EQ(ScanAndLoad("Default"), 0);
