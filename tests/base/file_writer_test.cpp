@@ -26,22 +26,7 @@ size_t EntriesIn(const fs::path& folder) {
     return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-TEST(AtomicFile, ReplacesTheTargetOnlyOnCommit) {
-    TempFolder folder;
-    const fs::path target = folder.path() / "lista.txt";
-    WriteFile(target, "vecchio\n");
-    {
-        AtomicFile file(target);
-        ASSERT_TRUE(file.Open());
-        ASSERT_TRUE(file.Write("nuovo\n"));
-        EXPECT_EQ(ReadFile(target), "vecchio\n");  // not yet
-        ASSERT_TRUE(file.Commit());
-    }
-    EXPECT_EQ(ReadFile(target), "nuovo\n");
-    EXPECT_EQ(EntriesIn(folder.path()), 1u);  // no temporary file left
-}
-
-TEST(AtomicFile, DroppedOrFailedWritesLeaveTheTargetAndNoTemporaryFile) {
+TEST(AtomicFile, ReplacesTheTargetOnlyOnCommitAndLeavesNoTemporaryFile) {
     TempFolder folder;
     const fs::path target = folder.path() / "lista.txt";
     WriteFile(target, "vecchio\n");
@@ -51,6 +36,15 @@ TEST(AtomicFile, DroppedOrFailedWritesLeaveTheTargetAndNoTemporaryFile) {
         file.Write("a meta'");
     }  // dropped without Commit
     EXPECT_EQ(ReadFile(target), "vecchio\n");
+    {
+        AtomicFile file(target);
+        ASSERT_TRUE(file.Open());
+        ASSERT_TRUE(file.Write("nuovo\n"));
+        EXPECT_EQ(ReadFile(target), "vecchio\n");  // not yet
+        ASSERT_TRUE(file.Commit());
+    }
+    EXPECT_EQ(ReadFile(target), "nuovo\n");
+    EXPECT_EQ(EntriesIn(folder.path()), 1u);
 
     // A directory in the way of the rename: the commit fails and cleans up.
     const fs::path blocked = folder.path() / "cartella";

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "support/fixture_dictionary.h"
@@ -19,7 +18,6 @@ namespace {
 using test::CollectingSink;
 using test::ReadFile;
 using test::TempFolder;
-using test::WriteFile;
 using Lines = std::vector<std::string>;
 
 const std::string kDashes(50, '-');
@@ -31,7 +29,7 @@ struct OutputTest : ::testing::Test {
     OutputTest() { out.SetSink(&sink); }
 };
 
-TEST_F(OutputTest, NeverPrintsTwoSeparatorsInARow) {
+TEST_F(OutputTest, NoTwoSeparatorsInARowAndEachLineWhole) {
     out.PrintSeparator();
     out.PrintSeparator();
     out.PrintLine("uno");
@@ -39,18 +37,11 @@ TEST_F(OutputTest, NeverPrintsTwoSeparatorsInARow) {
     out.PrintSeparator();
     out.PrintString("");
     out.PrintSeparator();
-    EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes}));
-}
-
-TEST_F(OutputTest, ALineBreakOrNulInsideALineBecomesABlank) {
+    // A line break or NUL inside a line becomes a blank; the buffer ends at its NUL.
     out.PrintLine(std::string_view("Re\nma\r\0x", 8));
-    EXPECT_EQ(sink.Lines(), (Lines{"Re ma  x"}));
-}
-
-TEST_F(OutputTest, LineBufferIsPrintedUpToItsNul) {
     std::snprintf(out.LineBuffer, sizeof out.LineBuffer, "%s <-> %s", "roma", "amor");
     out.PrintLineBuffer();
-    EXPECT_EQ(sink.Lines(), (Lines{"roma <-> amor"}));
+    EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes, "Re ma  x", "roma <-> amor"}));
 }
 
 TEST_F(OutputTest, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {
@@ -108,27 +99,6 @@ TEST_F(OutputTest, SaveFileThatFailsOnWriteSaysSoOnceAndPrintingGoesOn) {
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("riga ", 0) == 0; }),
               2000);
     EXPECT_FALSE(out.IsSaving());
-}
-
-TEST_F(OutputTest, ConcurrentPrintersLoseNoLine) {
-    auto print = [this](char tag) {
-        for (int i = 0; i < 2000; ++i) {
-            std::string line(1, tag);
-            line += std::to_string(i);
-            out.PrintLine(line);
-        }
-    };
-    std::thread a(print, 'a'), b(print, 'b');
-    a.join();
-    b.join();
-    Lines lines = sink.Lines();
-    ASSERT_EQ(lines.size(), 4000u);
-    int nextA = 0, nextB = 0;
-    for (const std::string& line : lines) {
-        int& next = line[0] == 'a' ? nextA : nextB;
-        EXPECT_EQ(line.substr(1), std::to_string(next));
-        ++next;
-    }
 }
 
 }  // namespace

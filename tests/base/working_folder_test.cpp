@@ -67,16 +67,6 @@ TEST_F(WorkingFolderTest, ChoosesTheNamedThenTheCurrentThenThePerUserFolder) {
     }
 }
 
-TEST_F(WorkingFolderTest, FirstStartSeedsThePerUserFolderWithTheInstalledWordList) {
-    const WorkingFolder folder = ChooseWorkingFolder(Inputs((temp.path() / "xdg").string()));
-    ASSERT_EQ(folder.messages.size(), 1u);
-    EXPECT_EQ(folder.messages[0].rfind("Preparata la cartella di lavoro ", 0), 0u) << folder.messages[0];
-    EXPECT_EQ(ReadFile(folder.root / "Dizionari/Default/italian.txt"), "casa\nmare\n");
-    // Nothing but the dictionary folder is left behind.
-    std::vector<fs::path> entries(fs::directory_iterator(folder.root), fs::directory_iterator{});
-    EXPECT_EQ(entries, std::vector<fs::path>{folder.root / "Dizionari"});
-}
-
 TEST_F(WorkingFolderTest, SeedingAgainChangesNothing) {
     const fs::path root = temp.path() / "mine";
     SeedWorkingFolder(root, installed);
