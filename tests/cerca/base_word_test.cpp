@@ -76,12 +76,5 @@ TEST_F(NormaliseBaseTest, JokersGoWithTheSolvedGridAndAnIgnoredReuseTick) {
     EXPECT_FALSE(state.ReuseLetters);
 }
 
-TEST_F(NormaliseBaseTest, NothingLeftStartsNothingSilently) {
-    EXPECT_EQ(Normalise(kCercaEdits, "...!? 12"), kBaseEmpty);
-    EXPECT_EQ(Normalise(kCercaSizigie, "    "), kBaseEmpty);
-    EXPECT_TRUE(sink.Lines().empty());
-    EXPECT_TRUE(state.BaseWord.empty());
-}
-
 }  // namespace
 }  // namespace sillabor

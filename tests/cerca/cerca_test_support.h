@@ -21,13 +21,7 @@ struct CercaTest : ::testing::Test {
     CercaState& Cerca() { return f.app->Get<CercaGame>().state; }
 
     // The printed lines joined by '|', a separator shown as "--"; forgets them.
-    std::string Printed() {
-        std::string joined;
-        for (const std::string& line : f.sink.Lines())
-            joined += (joined.empty() ? "" : "|") + (line == kSeparatorLine ? std::string("--") : line);
-        f.sink.Reset();
-        return joined;
-    }
+    std::string Printed() { return f.sink.TakeJoined(); }
 
     // The page's controls for the category, the base typed and the grid options.
     void Type(int category, const std::string& typed, int radioParo = kGridSolve, bool diag = true,

@@ -31,6 +31,11 @@ struct GridArrangeTest : test::CercaTest {
     }
 };
 
+std::string Sorted(std::string letters) {
+    std::sort(letters.begin(), letters.end());
+    return letters;
+}
+
 const std::vector<std::string> kWords = {"casa", "cale", "mare", "tea", "sete", "rima", "pone", "rete", "arte",
                                          "tre", "aeree", "tori", "pio", "ape", "lesto", "letame", "lacerato"};
 
@@ -69,10 +74,7 @@ TEST_F(GridArrangeTest, LaysTheLongestWordAlongAPathAndWritesTheGridBack) {
             letters += row;
         }
         // The same letters as typed, and the table shows them in their order.
-        std::string sorted = letters, typed = "casaletomarinepo";
-        std::sort(sorted.begin(), sorted.end());
-        std::sort(typed.begin(), typed.end());
-        EXPECT_EQ(sorted, typed);
+        EXPECT_EQ(Sorted(letters), Sorted("casaletomarinepo"));
         EXPECT_EQ(Cerca().BaseWord, letters);
         ASSERT_EQ(lines.size(), 11u);
         for (int r = 0; r < 4; ++r) {
@@ -115,10 +117,7 @@ TEST_F(GridArrangeTest, TheWordIsSpelledByTheCellsThatGoIntoTheGrid) {
     const Strings lines = Arrange("casaetomarinepoalxyz");
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "20 lettere ?!?!  Assumo tabella 4 x 4");
-    std::string letters = Cerca().BaseWord, typed = "casaetomarinepoa";
-    std::sort(letters.begin(), letters.end());
-    std::sort(typed.begin(), typed.end());
-    EXPECT_EQ(letters, typed);
+    EXPECT_EQ(Sorted(Cerca().BaseWord), Sorted("casaetomarinepoa"));
     EXPECT_STREQ(f.app->dict.Words[Cerca().FittedWord], "casa");
     EXPECT_TRUE(SpellsAlongAPath(Cerca(), "casa", true)) << Cerca().page.LaBase;
 }

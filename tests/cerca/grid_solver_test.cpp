@@ -66,9 +66,6 @@ TEST_F(GridSolverTest, GroupsJokersAndTheCountOfCells) {
     EXPECT_EQ(Solve("abcdefghijklmno"),
               (Strings{"abcdefghijklmno", kSep, "Devi inserire 16 o 25 lettere o gruppi di lettere!", kSep,
                        "Fine Ricerca"}));
-    EXPECT_EQ(Solve("[abcdefg]" + x12), (Strings{"[abcdefg]" + x12, kSep,
-                                                 "I gruppi devono avere lunghezza massima uguale a 6", kSep,
-                                                 "Fine Ricerca"}));
 }
 
 // 3875 words over a..e: more than 500 in the grid. Each distinct word counts

@@ -1,9 +1,11 @@
-// The "Trova" page's checks of lengths and letters, its look, and the runs
-// that skip the checks.
+// The "Trova" page's checks of lengths and letters, the parameters they set,
+// and the scrambled scan of the dictionary.
 
 #include "trova/trova_options.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "trova/trova_test_support.h"
 #include "trova/word_scan.h"
@@ -50,12 +52,8 @@ TEST(TrovaOptionsTest, LengthsAndLettersAreCheckedAsThePageSays) {
     };
     for (const Input& in : inputs) {
         test::Fixture f;
-        TrovaControls controls;
-        controls.EdCrLuMin = in.min;
-        controls.EdCrLuMax = in.max;
-        controls.TuttiCambi = in.letters;
-        controls.CambioDa = in.from;
-        controls.CambioA = in.to;
+        const TrovaControls controls{.EdCrLuMin = in.min, .EdCrLuMax = in.max, .TuttiCambi = in.letters,
+                                     .CambioDa = in.from, .CambioA = in.to};
         TrovaParams params;
         const bool accepted = ReadLengthsAndLetters(controls, in.option, params, f.app->out);
         EXPECT_EQ(accepted, in.message.empty()) << in.min << "|" << in.max << "|" << in.from << in.to;
@@ -65,41 +63,16 @@ TEST(TrovaOptionsTest, LengthsAndLettersAreCheckedAsThePageSays) {
 
 TEST(TrovaOptionsTest, AnAcceptedRunSetsTheParametersARefusedOneKeepsThem) {
     test::Fixture f;
-    TrovaControls controls;
-    controls.EdCrLuMin = "4";
-    controls.EdCrLuMax = "9";
-    controls.TuttiCambi = true;
-    controls.CambioDa = "Q";
-    controls.CambioA = "u";
-    controls.AncheFinale = true;
+    TrovaControls controls{.EdCrLuMin = "4", .EdCrLuMax = "9", .AncheFinale = true, .TuttiCambi = true,
+                           .CambioDa = "Q", .CambioA = "u"};
     TrovaParams params;
     ASSERT_TRUE(ReadLengthsAndLetters(controls, kTrovaCambi, params, f.app->out));
-    EXPECT_EQ(params.MinLength, 4);
-    EXPECT_EQ(params.MaxLength, 9);
-    EXPECT_FALSE(params.AnyLetter);
-    EXPECT_EQ(params.Letter1, 'q');
-    EXPECT_EQ(params.Letter2, 'u');
-    EXPECT_TRUE(params.ChangeLast);
-
+    EXPECT_EQ((std::tuple{params.MinLength, params.MaxLength, params.AnyLetter, params.Letter1, params.Letter2,
+                          params.ChangeLast}),
+              (std::tuple{4, 9, false, 'q', 'u', true}));
     controls.EdCrLuMin = "50";
     ASSERT_FALSE(ReadLengthsAndLetters(controls, kTrovaCambi, params, f.app->out));
     EXPECT_EQ(params.MinLength, 4);
-}
-
-TEST(TrovaOptionsTest, ARefusedRunPrintsOnlyItsMessageAndTheButtonsSkipTheChecks) {
-    test::TrovaFixture t;
-    t.f.LoadDefault({"amor", "roma", "ramo"});
-    t.page().EdCrLuMin = "ab";
-    t.Letters("");
-    EXPECT_EQ(t.Lines(kTrovaScarti), kMinMessage);
-    EXPECT_EQ(t.last, 1);
-    EXPECT_EQ(t.Found(), 0);
-    // The same fields do not hold up a button's game.
-    EXPECT_EQ(t.Lines(kTrovaAnagrammi).front(), "Anagrammi (a caso)");
-    EXPECT_EQ(t.last, 0);
-    EXPECT_EQ(t.Found(), 1000);
-    EXPECT_EQ(RunGame(*t.f.app, kGameTrova, 10), kNoSuchSearch);
-    EXPECT_EQ(RunGame(*t.f.app, kGameTrova, 106), kNoSuchSearch);
 }
 
 TEST(TrovaOptionsTest, TheScrambledScanVisitsEveryWordOnce) {
