@@ -80,21 +80,14 @@ TEST(SlidingBoardTest, ArrowsOfANewBoardPointTowardsTheEmptyEnds) {
     SlidingBoard board;
     board.NewBoard(0);
     board.Tick();
-    struct Expected {
-        int32_t x, y, width, height;
-        uint8_t direction;
-    };
-    const Expected expected[8] = {
+    const std::array<int32_t, 5> expected[8] = {  // x, y, width, height, direction
         {211, 121, 60, 30, kArrowLeft},  {211, 181, 60, 30, kArrowLeft}, {31, 151, 60, 30, kArrowRight},
         {31, 91, 60, 30, kArrowRight},   {121, 31, 30, 60, kArrowDown},  {181, 31, 30, 60, kArrowDown},
         {91, 211, 30, 60, kArrowUp},     {151, 211, 30, 60, kArrowUp},
     };
     for (size_t i = 0; i < 8; ++i) {
         const BoardArrow& a = board.Arrows()[i];
-        EXPECT_EQ((std::array<int32_t, 5>{a.x, a.y, a.width, a.height, a.direction}),
-                  (std::array<int32_t, 5>{expected[i].x, expected[i].y, expected[i].width, expected[i].height,
-                                          expected[i].direction}))
-            << "arrow " << i;
+        EXPECT_EQ((std::array<int32_t, 5>{a.x, a.y, a.width, a.height, a.direction}), expected[i]) << "arrow " << i;
     }
 }
 
