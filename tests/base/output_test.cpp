@@ -1,10 +1,10 @@
-// The printer: the separator rule, the line buffer and the automatic-saving tee.
+// The printer: the separator rule, the line buffer and the automatic-saving tee
+// (the window's tests add appending, a full disk and a removed folder).
 
 #include "base/output.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -59,46 +59,11 @@ TEST_F(OutputTest, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) 
     EXPECT_EQ(sink.Clears(), 1);
 }
 
-TEST_F(OutputTest, AppendingReportsTheSizeBeforeAndKeepsTheOldText) {
-    auto path = folder.path() / "Parole.txt";
-    ASSERT_TRUE(out.BeginAutosave(path, true));
-    out.PrintLine("uno");
-    out.EndAutosave();
-    ASSERT_TRUE(out.BeginAutosave(path, true));
-    out.PrintLine("due");
-    out.EndAutosave();
-    Lines lines = sink.Lines();
-    EXPECT_EQ(lines[0], "Accodo i risultati a Parole.txt (lungo 0 bytes)");
-    EXPECT_EQ(lines[3], "Accodo i risultati a Parole.txt (lungo 33 bytes)");
-    EXPECT_EQ(ReadFile(path), "uno\n============================\ndue\n============================\n");
-}
-
-TEST_F(OutputTest, AVanishedFolderIsMadeAgainAndAFileThatCannotBeOpenedIsReported) {
-    ASSERT_TRUE(out.BeginAutosave(folder.path() / "Salvataggi" / "Cerca.txt", false));
-    out.PrintLine("uno");
-    out.EndAutosave();
-    EXPECT_EQ(ReadFile(folder.path() / "Salvataggi" / "Cerca.txt"), "uno\n============================\n");
-
+TEST_F(OutputTest, AFileThatCannotBeOpenedIsReported) {
     std::filesystem::create_directories(folder.path() / "Parole.txt" / "dentro");
-    sink.Reset();
     EXPECT_FALSE(out.BeginAutosave(folder.path() / "Parole.txt", true));
     EXPECT_FALSE(out.IsSaving());
     EXPECT_EQ(sink.Lines(), (Lines{"Errore: impossibile creare il file Salvataggi/Parole.txt: risultati non salvati"}));
-}
-
-TEST_F(OutputTest, SaveFileThatFailsOnWriteSaysSoOnceAndPrintingGoesOn) {
-    const auto path = folder.path() / "Cerca.txt";
-    test::MakeFullDisk(path);
-    ASSERT_TRUE(out.BeginAutosave(path, false));
-    for (int i = 0; i < 2000; ++i) out.PrintLine("riga " + std::to_string(i));
-    out.EndAutosave();
-    const Lines lines = sink.Lines();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(),
-                         "Errore: impossibile scrivere il file Salvataggi/Cerca.txt: salvataggio interrotto"),
-              1);
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("riga ", 0) == 0; }),
-              2000);
-    EXPECT_FALSE(out.IsSaving());
 }
 
 }  // namespace
