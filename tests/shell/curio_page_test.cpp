@@ -19,21 +19,18 @@ class CurioPageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void thirtyButtonsInSixColumnsAndFiveRows() {
+    void thirtyButtonsInAGridEachAskingForItsReport() {
         TempFolder folder;
         App app(folder.path());
         TCurioPage page(app, app.Get<sillabor::CurioGame>());
         page.resize(620, 209);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
-        const QStringList firstRow = {"crescenti", "ripetizioni", "monocons.", "conteggi", "+ cambi", "saliscendi"};
         for (int k = 0; k < 30; ++k) {
             QPushButton* button = page.findChild<QPushButton*>(QString("But_%1").arg(k));
-            QVERIFY(button != nullptr);
             QCOMPARE(button, page.Buttons[static_cast<size_t>(k)]);
             QCOMPARE(button->text(), QString(sillabor::kCurioButtons[k].caption));
-            if (k < 6) QCOMPARE(button->text(), firstRow[k]);
-            // Left to right, then top to bottom.
+            // Six to a row, left to right, then top to bottom.
             if (k % 6 != 0) {
                 QCOMPARE(button->y(), page.Buttons[static_cast<size_t>(k - 1)]->y());
                 QVERIFY(button->x() > page.Buttons[static_cast<size_t>(k - 1)]->x());
@@ -42,15 +39,11 @@ private slots:
             }
             QVERIFY(button->width() >= 76);
         }
-    }
+        QCOMPARE(page.Buttons[5]->text(), QString("saliscendi"));
 
-    void eachButtonAsksForItsReportAndNoOtherSenderDoes() {
-        TempFolder folder;
-        App app(folder.path());
-        TCurioPage page(app, app.Get<sillabor::CurioGame>());
+        // Only the buttons ask for a report, each for its own.
         QSignalSpy requested(&page, &TCurioPage::SearchRequested);
         page.CurioButtonClick();
-        QCOMPARE(requested.count(), 0);
         page.Buttons[4]->click();
         page.Buttons[11]->click();
         QCOMPARE(requested.count(), 2);
