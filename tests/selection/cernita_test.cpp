@@ -1,6 +1,7 @@
-// The "Cern" page's selection and completion on tiny dictionaries: the
-// selection of a base, the one line of its anagrams, the completion's groups,
-// lines and count, the double-letter goal, and masks that follow a new load.
+// The "Cern" page's handlers on tiny dictionaries: the one line of the
+// selection's anagrams, the completion's groups, lines and count, the
+// double-letter goal, and masks that follow a new load. The fuzz target
+// checks the selection of any base against its own count of the letters.
 
 #include "selection/cernita.h"
 
@@ -17,22 +18,6 @@ namespace sillabor {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-TEST(SelectionOfTest, OddLettersOnceInOrderOfFirstOccurrence) {
-    const struct {
-        const char* base;
-        const char* selection;
-    } cases[] = {
-        {"abca", "bc"},
-        {"Roma amor", ""},
-        {"aabb", ""},
-        {"", ""},
-        {"Perch\xE9 \xE8", "perch"},  // accented e's fold and count with the plain one
-        {"C'\xE8 1 s\xF2l!", "cesol"},
-        {"aaa", "a"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(SelectionOf(c.base), c.selection) << c.base;
-}
 
 class CernitaTest : public ::testing::Test {
 protected:
