@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
+#include <set>
 
 #include "curio/curio_reports.h"
 #include "curio/curio_fixture.h"
@@ -54,30 +54,19 @@ TEST_F(CurioGameTest, TheTopListKeepsFiveHundredAndTheFirstOfEqualScores) {
 }
 
 // A stop before the first word: the reports that print their list at the end
-// print nothing; the others only their title.
+// print nothing; the others only their title, as a whole run begins.
 TEST_F(CurioGameTest, AStopAtTheStartLeavesOnlyTheTitles) {
     f.LoadDefault(kWords);
-    const std::map<int, std::string> titles = {
-        {kCurioCounts, "Conteggi e statistiche|--"},
-        {kCurioRotations26, "Parole ruotabili sull'alfabeto di 26 lettere|--"},
-        {kCurioRotations21, "Parole ruotabili sull'alfabeto di 21 lettere|--"},
-        {kCurioPanvocalic, "Esempi delle possibili parole panvocaliche|--"},
-        {kCurioT9Equivalents, "Parole con equivalente T9 con (molte) lettere diverse|--"},
-        {kCurioT9Multiples, "Parole con piu' equivalenti nel T9|--"},
-        {kCurioPalindromes, "Palindromi|--"},
-        {kCurioBifronti, "Bifronti|--"},
-        {kCurioMicro, "Microenigmistica (1) Parole che costituiscono un mini-gioco|"
-                      "Anagrammi e C. (U=Uguali  P=Palindromi A=Anagrammi S=Scambi|--"},
-        {kCurioAlternateIntarsi, "Parole che sono intarsi alternati perfetti|--"},
-        {kCurioAlternateScarti, "Parole con scarti alternati perfetti|--"},
-        {kCurioSameConsonants, "Coppie di parole che hanno le stesse consonanti e vocali|"
-                               "tutte diverse (posizione per posizione).|--"},
-    };
+    const std::set<int> titled = {kCurioCounts, kCurioRotations26, kCurioRotations21, kCurioPanvocalic,
+                                  kCurioT9Equivalents, kCurioT9Multiples, kCurioPalindromes, kCurioBifronti,
+                                  kCurioMicro, kCurioAlternateIntarsi, kCurioAlternateScarti, kCurioSameConsonants};
     for (int code = 1; code <= kCurioReportCount; ++code) {
+        Curio().SetNextMicroMode(0);
+        const std::string whole = Report(code);
+        Curio().SetNextMicroMode(0);
         f.app->state.StopRequested = true;
-        f.sink.Reset();
         EXPECT_EQ(f.RunAsIs(kGameCurio, code), 0);
-        EXPECT_EQ(Printed(), titles.count(code) ? titles.at(code) : "") << code;
+        EXPECT_EQ(Printed(), titled.count(code) ? whole.substr(0, whole.find("|--") + 3) : "") << code;
     }
 }
 
