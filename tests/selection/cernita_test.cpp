@@ -129,6 +129,7 @@ TEST_F(CernitaTest, MasksAreTheParitiesOfTheClassesAndFollowEveryLoad) {
     f.LoadDefault({"mare", "rame", "casa"});
     EXPECT_FALSE(game().masks.IsCurrent(f.app->dict));
     EXPECT_EQ(Complete("", "aemr"), Lines{"[mare rame] "});
+    EXPECT_TRUE(game().masks.IsCurrent(f.app->dict));
     f.LoadDefault({"remo", "more", "orme", "casa"});
     EXPECT_EQ(Complete("", "emor"), Lines{"[more orme remo] "});
     EXPECT_EQ(game().masks.Masks().size(), 2u);
