@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int option = (choices & 4) != 0 ? kAnagramShowCandidates : kAnagramSearch;
 
     Sink().Reset();
-    if (view.longPhrase) stop.PressAfter(std::chrono::milliseconds(300));
+    if (view.longPhrase) stop.PressAfter(std::chrono::milliseconds(30));
     const int status = RunGame(app, kGameAnagrams, option);
     stop.Release();
     app.state.StopRequested = false;
