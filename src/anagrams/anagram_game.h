@@ -12,7 +12,7 @@ public:
     // `paroleFilters` are the "Parole" page's, applied when the page asks for them.
     explicit AnagramGame(WordFilters& paroleFilters) : paroleFilters_(paroleFilters) {}
 
-    GameInfo Info() const override { return {kGameAnagrams, "Anagr", "Anagrammi", "Anagrammi.txt"}; }
+    GameInfo Info() const override { return {"anagr", "Anagr", "Anagrammi", "Anagrammi.txt"}; }
     std::vector<std::string> HelpKeys() const override { return {"ANAGRAMMA"}; }
     // Option kAnagramSearch ("Genera") or kAnagramShowCandidates ("Mostra in.").
     int Run(GameContext& ctx, int option) override;

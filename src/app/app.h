@@ -4,9 +4,9 @@
 // registered games, one per page. The window and the command line each own one.
 
 #include <atomic>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,6 +17,7 @@
 #include "dictionary/dictionary.h"
 #include "dictionary/dictionary_job.h"
 #include "game/game.h"
+#include "game/game_registry.h"
 
 namespace sillabor {
 
@@ -31,10 +32,17 @@ public:
     virtual void FatalStopped() {}
 };
 
+// Fills a registry with the games of the workbench, in the order of their pages.
+using GameList = std::function<void(GameRegistry&)>;
+
+// Adds every game of the workbench: the one list of games.
+void RegisterGames(GameRegistry& games);
+
 class App : public DictionaryEvents {
 public:
-    // Registers every game; seeds the random source from the clock.
-    explicit App(std::filesystem::path root = ".");
+    // Registers the games of `games` (by default every game of the workbench);
+    // seeds the random source from the clock.
+    explicit App(std::filesystem::path root = ".", const GameList& games = RegisterGames);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -56,23 +64,21 @@ public:
     // What a dictionary scan, load, build or export works on.
     DictionaryJob Job(int* buildOptions = nullptr) { return Context().Job(buildOptions); }
 
-    // Adds a game; its id must be new. Returns it.
+    // The registered games; a game's number is its position in this registry.
+    GameRegistry games;
+    // Adds a game after those of the list (tests add stand-ins this way).
     template <typename G, typename... Args>
     G& Register(Args&&... args) {
-        auto game = std::make_unique<G>(std::forward<Args>(args)...);
-        G& added = *game;
-        Add(std::move(game));
-        return added;
+        return games.Register<G>(std::forward<Args>(args)...);
     }
-    // The registered games, by id.
-    const std::vector<Game*>& Games() const { return byId_; }
-    Game* FindGame(int id) const;
-    // The registered game of type G (each type is registered once).
+    Game* FindGame(int id) const { return games.Find(id); }
+    // The registered game of type G. Every front end asks only for games of the
+    // workbench's list, which its start-up check has matched with its pages.
     template <typename G>
     G& Get() const {
-        for (Game* game : byId_)
-            if (auto* found = dynamic_cast<G*>(game)) return *found;
-        std::abort();
+        G* found = games.Find<G>();
+        if (found == nullptr) throw std::logic_error("gioco non registrato");
+        return *found;
     }
 
     // DictionaryEvents.
@@ -82,14 +88,7 @@ public:
     bool IsFatal() const override { return fatal_.load(std::memory_order_relaxed); }
 
 private:
-    void Add(std::unique_ptr<Game> game);
-
-    std::vector<std::unique_ptr<Game>> games_;
-    std::vector<Game*> byId_;  // ids without a game hold null
     std::atomic<bool> fatal_{false};
 };
-
-// Adds every game of the workbench to `app`: the one list of games.
-void RegisterGames(App& app);
 
 }  // namespace sillabor

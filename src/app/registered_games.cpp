@@ -1,4 +1,7 @@
-// The games of the workbench. A new page adds its include and one line here.
+// The games of the workbench, in the order of the window's tabs. A new page
+// adds its include and one line here.
+
+#include <memory>
 
 #include "anagrams/anagram_game.h"
 #include "app/app.h"
@@ -13,16 +16,18 @@
 
 namespace sillabor {
 
-void RegisterGames(App& app) {
-    ParoleGame& parole = app.Register<ParoleGame>();
-    app.Register<AnagramGame>(parole.filters);
-    app.Register<CercaGame>();
-    app.Register<TrovaGame>();
-    app.Register<LadderGame>();
-    app.Register<CurioGame>();
-    app.Register<SelectionGame>();
-    app.Register<CryptoGame>();
-    app.Register<DizioGame>();
+void RegisterGames(GameRegistry& games) {
+    // The anagram search filters with the "Parole" page's patterns.
+    auto parole = std::make_unique<ParoleGame>();
+    games.Register<AnagramGame>(parole->filters);
+    games.Add(std::move(parole));
+    games.Register<CercaGame>();
+    games.Register<TrovaGame>();
+    games.Register<LadderGame>();
+    games.Register<CryptoGame>();
+    games.Register<CurioGame>();
+    games.Register<SelectionGame>();
+    games.Register<DizioGame>();
 }
 
 }  // namespace sillabor

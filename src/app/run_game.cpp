@@ -9,8 +9,11 @@
 
 namespace sillabor {
 
-int RunGame(App& app, int game, int option) {
-    Game* found = app.FindGame(game);
+int RunGame(App& app, int game, int option) { return RunGame(app, SearchJob{game, option, {}}); }
+
+int RunGame(App& app, const SearchJob& job) {
+    const int option = job.option;
+    Game* found = app.FindGame(job.game);
     if (found == nullptr) return kNoSuchSearch;
     app.random.ReseedRandom();
     app.state.StopRequested = false;
@@ -18,7 +21,7 @@ int RunGame(App& app, int game, int option) {
     try {
         if (app.dict.NotAlphabetical && found->NeedsByteOrder(option)) RestoreByteOrder(app.dict);
         GameContext ctx = app.Context();
-        return found->Run(ctx, option);
+        return job.run ? job.run(ctx) : found->Run(ctx, option);
     } catch (const std::bad_alloc&) {
         app.out.PrintLine("Errore: memoria insufficiente, ricerca interrotta");
     } catch (const std::exception& e) {

@@ -9,7 +9,7 @@ namespace sillabor {
 
 class CercaGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameCerca, "Cerca", "Cercalo", "Cerca.txt"}; }
+    GameInfo Info() const override { return {"cerca", "Cerca", "Cercalo", "Cerca.txt"}; }
     // The chosen category's section, then the games explained for categories 0 to 3.
     std::vector<std::string> HelpKeys() const override;
     // The option is the category; the record's BaseWord is already normalised.

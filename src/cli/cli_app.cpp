@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
@@ -66,7 +67,29 @@ std::string ItalianParseError(const CLI::ParseError& e) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals) {
-    CliContext ctx(out, err);
+    return RunCli(args, out, err, terminals, CliPages{});
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals,
+           const CliPages& pages) {
+    // A game without its command, or registered twice, is a fault of the program:
+    // it shows at every start, whatever the command.
+    try {
+        GameRegistry games;
+        pages.games(games);
+        std::vector<std::string> names;
+        for (const PageCommand& command : pages.commands) names.emplace_back(command.game);
+        const std::string problem = CheckPageList(games, names, "sillabor-cli");
+        if (!problem.empty()) {
+            err << problem << '\n';
+            return kExitError;
+        }
+    } catch (const std::logic_error& fault) {
+        err << "sillabor-cli: " << fault.what() << '\n';
+        return kExitError;
+    }
+
+    CliContext ctx(out, err, pages.games);
     ctx.outIsTerminal = terminals.out;
     ctx.errIsTerminal = terminals.err;
     CLI::App app{"Sillabor: giochi di parole sul dizionario, dalla riga di comando.", "sillabor-cli"};
@@ -102,7 +125,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.require_subcommand(1);
 
     CommandAction action;
-    AddPageCommands(app, action);
+    for (const PageCommand& command : pages.commands) command.add(app, action);
 
     NameGroupsInItalian(app);
 

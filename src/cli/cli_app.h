@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_commands.h"
+
 namespace sillabor::cli {
 
 // Which of the two streams are terminals.
@@ -17,5 +19,11 @@ struct Terminals {
 // printed an error, 2 bad usage). Never exits the process. A search shows its
 // progress on `err` only when that is a terminal.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals = {});
+
+// The same over other games and commands. A game without its command, a
+// command without its game, or a game registered twice prints what is wrong
+// and returns 1 before anything else.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals,
+           const CliPages& pages);
 
 }  // namespace sillabor::cli

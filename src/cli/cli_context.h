@@ -2,7 +2,6 @@
 // What every command of sillabor-cli shares: the global options, the
 // application object, and the way a page's search is run and reported.
 
-#include <chrono>
 #include <functional>
 #include <cstdint>
 #include <memory>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/search_session.h"
 #include "cli/progress_ticker.h"
 #include "cli/stream_sink.h"
 
@@ -22,7 +22,7 @@ inline constexpr int kExitUsage = 2;
 
 class CliContext {
 public:
-    CliContext(std::ostream& out, std::ostream& err);
+    CliContext(std::ostream& out, std::ostream& err, GameList games = RegisterGames);
     ~CliContext();
 
     // Global options.
@@ -46,14 +46,32 @@ public:
     // stdout when `linesAreResult`, to stderr otherwise. 0 on success.
     int LoadChosenDictionary(bool linesAreResult);
 
-    // Runs a game with its lines on stdout, then reports the stop and the status
-    // line on stderr. Returns the exit code.
-    int RunPageSearch(int game, int option);
+    // Runs the search `option` of game G with its lines on stdout, then reports
+    // the stop and the status line on stderr. Returns the exit code.
+    template <typename G>
+    int RunPageSearch(int option) {
+        return RunPageSearch(app().Get<G>().Id(), option);
+    }
+    int RunPageSearch(int game, int option) { return RunPageSearch(SearchJob{game, option, {}}); }
+    int RunPageSearch(const SearchJob& job);
 
     // A page's command: loads the chosen dictionary (its lines on stderr), lets
-    // `fill` set the page's record, and runs the page's search. A failed load
-    // that fell back to another dictionary still searches, but exits with 1.
-    int RunPageCommand(int game, int option, const std::function<void(App&)>& fill = {});
+    // `fill` set the record of game G, and runs its search `option`. A failed
+    // load that fell back to another dictionary still searches, but exits with 1.
+    template <typename G>
+    int RunPageCommand(int option, const std::function<void(G&)>& fill = {}) {
+        return RunPageJob<G>([&fill, option](G& game) {
+            if (fill) fill(game);
+            return SearchJob{game.Id(), option, {}};
+        });
+    }
+    // The same for a game that takes a typed request: `job` binds it, once
+    // the dictionary is loaded.
+    template <typename G>
+    int RunPageJob(const std::function<SearchJob(G&)>& job) {
+        G& game = app().Get<G>();
+        return RunPageJob([&job, &game] { return job(game); });
+    }
 
     // The closing status line of the last search, on stderr.
     void PrintStatusLine();
@@ -62,14 +80,18 @@ public:
     void UsageError(const std::string& message);
 
 private:
-    // RunGame, with the progress line on a terminal while it runs.
-    int RunGameShowingProgress(int game, int option, bool linesOnStderr);
-    std::string ProgressText() const;
+    int RunPageJob(const std::function<SearchJob()>& job);
+    // One search through the session, with the progress line on a terminal
+    // while it runs; `timed` searches stop at the time limit (a load never does).
+    SearchEnd RunShowingProgress(const SearchJob& job, bool linesOnStderr, bool timed);
 
+    GameList games_;
     std::unique_ptr<App> app_;
+    std::unique_ptr<SearchSession> session_;
     StreamSink sink_;
     std::unique_ptr<ProgressTicker> ticker_;
-    std::chrono::steady_clock::time_point started_;
+    // The status text of the last search, for the closing line.
+    std::string lastStatus_;
 };
 
 }  // namespace sillabor::cli

@@ -63,11 +63,11 @@ int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
         ctx.UsageError("la parte fissa deve stare nella frase senza usarne tutte le lettere");
         return kExitUsage;
     }
-    return ctx.RunPageCommand(kGameAnagrams, o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
-                              [&](App& app) {
-                                  app.Get<AnagramGame>().page = page;
-                                  FillParolePage(app.Get<ParoleGame>().filters.page, o.filters);
-                              });
+    return ctx.RunPageCommand<AnagramGame>(o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
+                                           [&](AnagramGame& game) {
+                                               game.page = page;
+                                               FillParolePage(ctx.app().Get<ParoleGame>().filters.page, o.filters);
+                                           });
 }
 
 }  // namespace

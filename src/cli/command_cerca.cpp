@@ -56,7 +56,7 @@ int RunCerca(CliContext& ctx, const CercaOptions& options) {
             break;
     }
 
-    return ctx.RunPageCommand(kGameCerca, options.categoria);
+    return ctx.RunPageCommand<CercaGame>(options.categoria);
 }
 
 }  // namespace

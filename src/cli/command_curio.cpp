@@ -62,8 +62,8 @@ int RunCurio(CliContext& ctx, const CurioOptions& options) {
         ctx.UsageError("il modo di " + options.report + " e --micro-modo non coincidono");
         return kExitUsage;
     }
-    return ctx.RunPageCommand(kGameCurio, code, [&](App& app) {
-        CurioState& state = app.Get<CurioGame>().state;
+    return ctx.RunPageCommand<CurioGame>(code, [&](CurioGame& game) {
+        CurioState& state = game.state;
         if (options.microMode)
             state.SetNextMicroMode(*options.microMode);
         else if (microNumber != 0)

@@ -108,12 +108,12 @@ int Solve(CliContext& ctx, const DecritOptions& o) {
     if (!o.file.empty() && !ReadTextFile(ctx, o.file, external)) return kExitUsage;
     DecritPage page;
     if (!FieldText(ctx, external, page.DecriMe)) return kExitUsage;
-    return ctx.RunPageCommand(kGameCrypto, kDecrittaSearch, [&](App& app) {
+    return ctx.RunPageCommand<CryptoGame>(kDecrittaSearch, [&](CryptoGame& game) {
         // The field as the search rewrites it, one word a line, before the solutions.
         for (const std::string& word : SplitCryptogram(page.DecriMe).words)
             ctx.err << "# " << Cp1252ToUtf8(word) << '\n';
         ctx.err.flush();
-        app.Get<CryptoGame>().page = page;
+        game.page = page;
     });
 }
 
@@ -136,7 +136,7 @@ int Pairs(CliContext& ctx, const DecritOptions& o) {
     DecritPage page;
     page.RadioCri = true;
     if (!ParseBoxes(ctx, o.boxes, page.Boxes) || !PressButtons(ctx, o.buttons, page)) return kExitUsage;
-    return ctx.RunPageCommand(kGameCrypto, kCoppieSearch, [&](App& app) { app.Get<CryptoGame>().page = page; });
+    return ctx.RunPageCommand<CryptoGame>(kCoppieSearch, [&](CryptoGame& game) { game.page = page; });
 }
 
 void AddBoxOptions(CLI::App& command, DecritOptions& o) {

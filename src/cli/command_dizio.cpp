@@ -41,7 +41,7 @@ int Build(CliContext& ctx, const DizioOptions& options) {
     dizio.buildOptions = (options.skipCapitalised ? kBuildSkipCapitalised : 0) |
                       (options.skipBeforeApostrophe ? kBuildSkipBeforeApostrophe : 0) |
                       (options.skipHyphenated ? kBuildSkipHyphenated : 0);
-    return ctx.RunPageSearch(kGameDictionary, kDictionaryBuildAndLoad);
+    return ctx.RunPageSearch<DizioGame>(kDictionaryBuildAndLoad);
 }
 
 int Export(CliContext& ctx, const DizioOptions& options) {
@@ -54,7 +54,7 @@ int Export(CliContext& ctx, const DizioOptions& options) {
     app.Get<DizioGame>().exportOrder = options.order == "lungh" ? kExportByLength
                      : options.order == "rime" ? kExportRhymes
                                                : kExportAlphabetical;
-    int exportCode = ctx.RunPageSearch(kGameDictionary, kDictionaryExport);
+    int exportCode = ctx.RunPageSearch<DizioGame>(kDictionaryExport);
     return code != kExitOk ? code : exportCode;
 }
 

@@ -1,5 +1,5 @@
 // The commands of sillabor-cli. A new page adds its function's declaration and
-// one line in the list.
+// one line in the list; the start-up check matches the list with the games.
 
 #include "cli/cli_commands.h"
 
@@ -15,16 +15,13 @@ void AddMetagrCommand(CLI::App& app, CommandAction& action);
 void AddParoleCommand(CLI::App& app, CommandAction& action);
 void AddTrovaCommand(CLI::App& app, CommandAction& action);
 
-void AddPageCommands(CLI::App& app, CommandAction& action) {
-    AddAnagrCommand(app, action);
-    AddCercaCommand(app, action);
-    AddCernCommand(app, action);
-    AddCurioCommand(app, action);
-    AddDecritCommand(app, action);
-    AddDizioCommand(app, action);
-    AddMetagrCommand(app, action);
-    AddParoleCommand(app, action);
-    AddTrovaCommand(app, action);
+const std::vector<PageCommand>& PageCommands() {
+    static const std::vector<PageCommand> commands = {
+        {"anagr", AddAnagrCommand},   {"cerca", AddCercaCommand},   {"cern", AddCernCommand},
+        {"curio", AddCurioCommand},   {"decrit", AddDecritCommand}, {"dizio", AddDizioCommand},
+        {"metagr", AddMetagrCommand}, {"parole", AddParoleCommand}, {"trova", AddTrovaCommand},
+    };
+    return commands;
 }
 
 }  // namespace sillabor::cli

@@ -20,21 +20,20 @@ struct MetagrOptions {
 };
 
 int RunMetagr(CliContext& ctx, const MetagrOptions& options) {
-    LadderPage page;
-    page.MetaDa = ExternalToCp1252(options.da, ' ');
-    page.MetaA = ExternalToCp1252(options.a, ' ');
+    LadderRequest request;
+    request.startWord = ExternalToCp1252(options.da, ' ');
+    request.endWord = ExternalToCp1252(options.a, ' ');
     // The page's fields take no more than this.
-    for (const std::string* word : {&page.MetaDa, &page.MetaA}) {
+    for (const std::string* word : {&request.startWord, &request.endWord}) {
         if (word->size() > static_cast<size_t>(kLadderFieldMaxLength)) {
             ctx.UsageError("DA e A: al massimo " + std::to_string(kLadderFieldMaxLength) + " caratteri ciascuna");
             return kExitUsage;
         }
     }
-    page.ASMeta = options.aggiuntaScarto;
-    page.LMinMeta = options.lungMin;
-    page.MetAna = options.metanagramma;
-    NormaliseLadderWords(page);
-    return ctx.RunPageCommand(kGameLadder, 0, [&page](App& app) { app.Get<LadderGame>().page = page; });
+    request.addRemove = options.aggiuntaScarto;
+    request.minInterLength = options.lungMin;
+    request.rearrange = options.metanagramma;
+    return ctx.RunPageJob<LadderGame>([&request](LadderGame& game) { return game.Job(request); });
 }
 
 }  // namespace

@@ -12,8 +12,7 @@ namespace sillabor::cli {
 namespace {
 
 int RunParole(CliContext& ctx, const ParoleOptions& options) {
-    return ctx.RunPageCommand(kGameParole, 0,
-                              [&options](App& app) { FillParolePage(app.Get<ParoleGame>().filters.page, options); });
+    return ctx.RunPageCommand<ParoleGame>(0, [&options](ParoleGame& game) { FillParolePage(game.filters.page, options); });
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ struct TrovaGameName {
     int option;
 };
 
-// The items of CreaQuale in order, then the page's buttons.
+// The games of the page's list in order, then those of its buttons.
 constexpr TrovaGameName kTrovaGames[] = {
     {"scambi", kTrovaScambi},
     {"cambi", kTrovaCambi},
@@ -56,17 +56,16 @@ int RunTrova(CliContext& ctx, const TrovaOptions& options) {
             return kExitUsage;
         }
     }
-    // The page's fields as a user would fill them; the game checks them as the page does.
-    return ctx.RunPageCommand(kGameTrova, option, [&](App& app) {
-        TrovaControls& page = app.Get<TrovaGame>().state.page;
-        if (option < kCreaQualeItems) page.CreaQuale = option;
-        page.EdCrLuMin = ExternalToCp1252(options.min);
-        page.EdCrLuMax = ExternalToCp1252(options.max);
-        page.AncheFinale = options.finali;
-        page.TuttiCambi = !letters.empty();
-        page.CambioDa = letters.empty() ? "" : letters[0];
-        page.CambioA = letters.size() < 2 ? "" : letters[1];
-    });
+    TrovaRequest request;
+    request.game = option;
+    request.minLength = ParseLength(ExternalToCp1252(options.min));
+    request.maxLength = ParseLength(ExternalToCp1252(options.max));
+    request.alsoLast = options.finali;
+    request.lettersGiven = !letters.empty();
+    request.letter1 = letters.empty() ? '\0' : TrovaLetter(letters[0]);
+    request.letter2 = letters.size() < 2 ? '\0' : TrovaLetter(letters[1]);
+    // The game's check refuses the request after the load, as the page's search does.
+    return ctx.RunPageJob<TrovaGame>([&request](TrovaGame& game) { return game.Job(request); });
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace sillabor {
 
 class CryptoGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameCrypto, "Decrit", "Numeri", ""}; }
+    GameInfo Info() const override { return {"decrit", "Decrit", "Numeri", ""}; }
     // The maker's section in "Critta" mode, the solver's otherwise.
     std::vector<std::string> HelpKeys() const override;
     // The solver sorts the words by length itself; "Coppie?" looks words up.

@@ -9,7 +9,7 @@ namespace sillabor {
 
 class CurioGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameCurio, "Curio", "Info", "Curio.txt"}; }
+    GameInfo Info() const override { return {"curio", "Curio", "Info", "Curio.txt"}; }
     std::vector<std::string> HelpKeys() const override { return {"CURIO"}; }
     // The reports that look words up, or list the words in alphabetical order.
     bool NeedsByteOrder(int option) const override;

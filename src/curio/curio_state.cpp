@@ -4,7 +4,8 @@ namespace sillabor {
 
 void CurioState::SetNextMicroMode(int mode) {
     MicroMode = (mode + kMicroModes - 1) % kMicroModes;
-    MicroCaption = "micro " + std::to_string(mode + 1);
 }
+
+std::string CurioState::MicroCaption() const { return "micro " + std::to_string((MicroMode + 1) % kMicroModes + 1); }
 
 }  // namespace sillabor

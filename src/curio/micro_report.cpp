@@ -140,7 +140,6 @@ void MicroReport(CurioRun& run) {
     CurioState& curio = run.curio;
     curio.MicroMode = (curio.MicroMode + 1) % kMicroModes;
     const int mode = curio.MicroMode;
-    curio.MicroCaption = "micro " + std::to_string((mode + 1) % kMicroModes + 1);
 
     run.out.PrintString("Microenigmistica (" + std::to_string(mode + 1) + ") Parole che costituiscono un mini-gioco");
     run.out.PrintLine(kLegends[mode]);

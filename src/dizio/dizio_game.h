@@ -15,10 +15,11 @@ enum DictionaryGameOption : int {
 
 class DizioGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameDictionary, "Dizio", "Dizionari", ""}; }
+    GameInfo Info() const override { return {"dizio", "Dizio", "Dizionari", ""}; }
     std::vector<std::string> HelpKeys() const override { return {"DIZIO"}; }
     // Loads, builds and exports work in the word array's current order.
     bool NeedsByteOrder(int /*option*/) const override { return false; }
+    bool CanBeStopped() const override { return false; }
     // Works on the dictionary named by ctx.dict.DictionaryName. 0 on success;
     // 1 when something failed (including a fall-back to "Default").
     int Run(GameContext& ctx, int option) override;

@@ -10,24 +10,13 @@
 
 namespace sillabor {
 
-// Game numbers: the page's position in the window.
-enum GameId : int {
-    kGameAnagrams = 0,
-    kGameParole = 1,
-    kGameCerca = 2,
-    kGameTrova = 3,
-    kGameLadder = 4,
-    kGameCrypto = 5,
-    kGameCurio = 6,
-    kGameSelection = 7,
-    kGameDictionary = 8,
-};
-
 // What RunGame returns for a game or an option that does not exist.
 inline constexpr int kNoSuchSearch = 2;
 
 struct GameInfo {
-    int id;
+    // The page's one name: its command in sillabor-cli and its key in each
+    // front end's list of pages.
+    const char* name;
     // The tab's caption and the page's name.
     const char* tabCaption;
     const char* pageName;
@@ -45,9 +34,19 @@ public:
     virtual std::vector<std::string> HelpKeys() const = 0;
     // Whether the search needs the word array in byte order (restored before it runs).
     virtual bool NeedsByteOrder(int /*option*/) const { return true; }
+    // Whether "Stop !" can end the search early. Loads, builds and exports of
+    // a dictionary always run to their end, so a late "Stop !" interrupts nothing.
+    virtual bool CanBeStopped() const { return true; }
     // Runs the search for `option` on the game's record, printing through ctx.out.
     // 0 on success, 1 when it printed an error, kNoSuchSearch for an unknown option.
     virtual int Run(GameContext& ctx, int option) = 0;
+
+    // The game's number: its position in the registration order, -1 until registered.
+    int Id() const { return id_; }
+
+private:
+    friend class GameRegistry;
+    int id_ = -1;
 };
 
 }  // namespace sillabor

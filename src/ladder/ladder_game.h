@@ -2,6 +2,7 @@
 // The "Metagr" page's game: word ladders between two words.
 
 #include "game/game.h"
+#include "game/search_job.h"
 #include "ladder/ladder_state.h"
 #include "ladder/neighbour_index.h"
 
@@ -9,12 +10,15 @@ namespace sillabor {
 
 class LadderGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameLadder, "Metagr", "Metagram", "Metagr.txt"}; }
+    GameInfo Info() const override { return {"metagr", "Metagr", "Metagram", "Metagr.txt"}; }
     std::vector<std::string> HelpKeys() const override { return {"METAGRAMMI"}; }
-    // Option 0, the only one: the ladder between the page's two words.
+    // Option 0, the only one, with nothing asked for: the page's first search.
     int Run(GameContext& ctx, int option) override;
+    // The ladder between the request's two words, once its check (normalised
+    // words, neither equal nor of different lengths without additions and
+    // removals) accepts it; else the refusal.
+    SearchJob Job(const LadderRequest& request);
 
-    LadderPage page;
     LadderState state;
 
 private:

@@ -202,12 +202,12 @@ bool Ladder::Run() {
 
 int LadderSearch(LadderRun& run) {
     LadderState& s = run.ladder;
-    const LadderPage& page = run.page;
-    s.StartWord = page.MetaDa;
-    s.EndWord = page.MetaA;
-    s.moves.AddRemove = page.ASMeta;
-    s.moves.Rearrange = page.MetAna;
-    s.moves.MinInterLength = page.LMinMeta;
+    const LadderRequest& request = run.request;
+    s.StartWord = request.startWord;
+    s.EndWord = request.endWord;
+    s.moves.AddRemove = request.addRemove;
+    s.moves.Rearrange = request.rearrange;
+    s.moves.MinInterLength = request.minInterLength;
     s.FoundLevel = 0;
     s.EndLength = static_cast<int32_t>(s.EndWord.size());
     s.EndNeighbourCount = 0;

@@ -15,14 +15,14 @@ struct LadderRun {
     Dictionary& dict;
     Output& out;
     SearchState& state;
-    const LadderPage& page;
+    const LadderRequest& request;
     LadderState& ladder;
     NeighbourIndex& index;
 };
 
-// Searches from the page's (already normalised) words. Returns 1 when the two
-// words give nothing to search (equal, or of different lengths without
-// additions and removals), 0 otherwise.
+// Searches from a checked request's words. Returns 1 when the two words give
+// nothing to search (equal, or of different lengths without additions and
+// removals: the check refuses both first), 0 otherwise.
 int LadderSearch(LadderRun& run);
 
 }  // namespace sillabor

@@ -1,32 +1,39 @@
 #pragma once
-// The "Metagr" page's record: the values of its controls, and what one ladder
-// search keeps while it labels the dictionary and walks back from the end word.
+// What a ladder search of the "Metagr" page asks for, and what one search
+// keeps while it labels the dictionary and walks back from the end word.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "game/search_job.h"
+
 namespace sillabor {
 
-inline constexpr int kLadderFieldMaxLength = 12;  // MetaDa and MetaA
-inline constexpr int kMinInterLengthItems = 6;    // LMinMeta offers 1..6
+inline constexpr int kLadderFieldMaxLength = 12;  // each of the two words, as typed
+inline constexpr int kMinInterLengthItems = 6;    // the minimum length offers 1..6
 inline constexpr int kDefaultMinInterLength = 4;
 inline constexpr int32_t kMaxChains = 100;
 // Levels live in one byte per word, and 0 means "not labelled".
 inline constexpr int kMaxLevel = 255;
 
-// The controls of the page as the window (or the command line) reads them.
-struct LadderPage {
-    std::string MetaDa;  // "Inizio : ", Windows-1252
-    std::string MetaA;   // "Fine  :"
-    bool ASMeta = false;  // "Aggiunta / Scarto"
-    bool MetAna = false;  // "metAnagramma"
-    int LMinMeta = kDefaultMinInterLength;  // the minimum length itself, 1..6
+struct LadderRequest {
+    std::string startWord;  // "Inizio : ", Windows-1252
+    std::string endWord;    // "Fine  :"
+    bool addRemove = false;  // "Aggiunta / Scarto"
+    bool rearrange = false;  // "metAnagramma"
+    // The shortest word in between when letters are added or removed, 1..6.
+    int minInterLength = kDefaultMinInterLength;
 };
 
 // Folds accents, lowers case and keeps letters only in both words, as "Genera"
 // does before it writes them back into the fields.
-void NormaliseLadderWords(LadderPage& page);
+LadderRequest NormaliseLadderWords(LadderRequest request);
+
+// The page's check: the request with its words normalised, or the refusal of
+// two equal words or of words of different lengths without additions and
+// removals.
+Checked<LadderRequest> CheckLadderRequest(const LadderRequest& request);
 
 // Which moves link two words.
 struct LadderMoves {

@@ -9,7 +9,7 @@ namespace sillabor {
 
 class ParoleGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameParole, "Parole", "Parole", "Parole.txt"}; }
+    GameInfo Info() const override { return {"parole", "Parole", "Parole", "Parole.txt"}; }
     std::vector<std::string> HelpKeys() const override { return {"PAROLE"}; }
     // Option 0: the search, closed by a separator and "Fine Ricerca".
     int Run(GameContext& ctx, int option) override;

@@ -21,7 +21,7 @@ struct CernShown {
 
 class SelectionGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameSelection, "Cern", "Cernite", ""}; }
+    GameInfo Info() const override { return {"cern", "Cern", "Cernite", ""}; }
     std::vector<std::string> HelpKeys() const override { return {"CERNITA"}; }
     int Run(GameContext& /*ctx*/, int /*option*/) override { return kNoSuchSearch; }
 

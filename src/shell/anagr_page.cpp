@@ -42,7 +42,7 @@ QWidget* Captioned(const QString& caption, QWidget* list, QWidget* parent) {
 }  // namespace
 
 TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game) {
+    : TGamePage(app, game, parent), game_(game) {
     Frase = Named<QLineEdit>("Frase", this);
     Frase->setMaxLength(kFraseMaxLength);
     NumLet = Named<QLabel>("NumLet", "0", this);
@@ -180,7 +180,7 @@ bool TAnagrPage::CanStart() const { return AnagramVisibility(Values()).startEnab
 bool TAnagrPage::PrepareSearch(int& game, int& option) {
     if (!CanStart()) return false;
     StoreValues();
-    game = kGameAnagrams;
+    game = game_.Id();
     option = kAnagramSearch;
     return true;
 }
@@ -257,7 +257,7 @@ void TAnagrPage::ACapoClick() { emit OutputWrapChanged(); }
 
 void TAnagrPage::MostraInClick() {
     StoreValues();
-    emit SearchRequested(kGameAnagrams, kAnagramShowCandidates);
+    emit SearchRequested(game_.Id(), kAnagramShowCandidates);
 }
 
 }  // namespace sillabor::shell

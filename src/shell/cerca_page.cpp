@@ -27,7 +27,7 @@ constexpr int kCategoriaRows = 4;
 }  // namespace
 
 TCercaPage::TCercaPage(App& app, CercaGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game) {
+    : TGamePage(app, game, parent), game_(game) {
     const CercaControls& start = game_.state.page;
 
     // The categories in two columns.
@@ -132,7 +132,7 @@ bool TCercaPage::PrepareSearch(int& game, int& option) {
     ReadControls();
     const int category = game_.state.page.Categoria;
     if (NormaliseBase(game_.state, app_.out) != kBaseReady) return false;
-    game = kGameCerca;
+    game = game_.Id();
     option = category;
     return true;
 }

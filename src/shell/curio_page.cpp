@@ -20,7 +20,7 @@ constexpr int kButtonHeight = 25;
 }  // namespace
 
 TCurioPage::TCurioPage(App& app, CurioGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game) {
+    : TGamePage(app, game, parent), game_(game) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 12, 6, 6);
     grid->setHorizontalSpacing(3);
@@ -39,7 +39,7 @@ TCurioPage::TCurioPage(App& app, CurioGame& game, QWidget* parent)
     for (QPushButton* button : Buttons) button->setFixedSize(width, kButtonHeight);
     grid->setColumnStretch(kColumns, 1);
     grid->setRowStretch(kCurioReportCount / kColumns, 1);
-    Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption));
+    Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption()));
 }
 
 QStringList TCurioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
@@ -47,9 +47,9 @@ QStringList TCurioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()
 void TCurioPage::CurioButtonClick() {
     const auto found = std::find(Buttons.begin(), Buttons.end(), sender());
     if (found == Buttons.end()) return;
-    emit SearchRequested(kGameCurio, kCurioButtons[found - Buttons.begin()].code);
+    emit SearchRequested(game_.Id(), kCurioButtons[found - Buttons.begin()].code);
 }
 
-void TCurioPage::SearchEnded() { Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption)); }
+void TCurioPage::SearchEnded() { Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption())); }
 
 }  // namespace sillabor::shell

@@ -54,7 +54,7 @@ QString BoxText(char letter) { return letter == '\0' ? QString() : QString(QChar
 }  // namespace
 
 TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game) {
+    : TGamePage(app, game, parent), game_(game) {
     const DecritPage& start = game_.page;
     RadioDecri = Named<QRadioButton>("RadioDecri", "Decritta", this);
     RadioCri = Named<QRadioButton>("RadioCri", "Critta", this);
@@ -192,7 +192,7 @@ void TDecritPage::ReadPage() {
 
 bool TDecritPage::PrepareSearch(int& game, int& option) {
     ReadPage();
-    game = kGameCrypto;
+    game = game_.Id();
     option = kDecrittaSearch;
     return true;
 }
@@ -284,7 +284,7 @@ void TDecritPage::CoppieClick() {
     ReadPage();
     if (app_.IsFatal()) return;  // no search starts then, and no end would clear the flag
     crittaBusy_ = true;
-    emit SearchRequested(kGameCrypto, kCoppieSearch);
+    emit SearchRequested(game_.Id(), kCoppieSearch);
 }
 
 bool TDecritPage::eventFilter(QObject* watched, QEvent* event) {

@@ -18,7 +18,7 @@
 namespace sillabor::shell {
 
 TDizioPage::TDizioPage(App& app, DizioGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game) {
+    : TGamePage(app, game, parent), game_(game) {
     DizBox = Named<QComboBox>("DizBox", this);
     DizBox->setMinimumWidth(150);
     CaricaB = Named<QPushButton>("CaricaB", "Carica", this);
@@ -83,7 +83,7 @@ bool TDizioPage::TakeSelection() {
 }
 
 void TDizioPage::CaricaBClick() {
-    if (TakeSelection()) emit SearchRequested(kGameDictionary, kDictionaryLoad);
+    if (TakeSelection()) emit SearchRequested(game_.Id(), kDictionaryLoad);
 }
 
 void TDizioPage::AggDizBClick() {
@@ -91,13 +91,13 @@ void TDizioPage::AggDizBClick() {
     game_.buildOptions = (ChkCase->isChecked() ? kBuildSkipCapitalised : 0) |
                          (ChkApo->isChecked() ? kBuildSkipBeforeApostrophe : 0) |
                          (ChkMeno->isChecked() ? kBuildSkipHyphenated : 0);
-    emit SearchRequested(kGameDictionary, kDictionaryBuildAndLoad);
+    emit SearchRequested(game_.Id(), kDictionaryBuildAndLoad);
 }
 
 void TDizioPage::ExpoBtnClick() {
     if (DizBox->currentIndex() < 0) return;
     game_.exportOrder = ExpoOrd->checkedId();
-    emit SearchRequested(kGameDictionary, kDictionaryExport);
+    emit SearchRequested(game_.Id(), kDictionaryExport);
 }
 
 void TDizioPage::AggLButClick() {

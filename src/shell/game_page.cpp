@@ -5,6 +5,8 @@
 
 namespace sillabor::shell {
 
+TGamePage::TGamePage(App& app, Game& game, QWidget* parent) : TGamePage(app, game.Info(), parent) { game_ = &game; }
+
 TGamePage::TGamePage(App& app, const GameInfo& info, QWidget* parent) : QWidget(parent), app_(app), info_(info) {
     setObjectName(info.pageName);
 }

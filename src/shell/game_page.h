@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/search_job.h"
 
 namespace sillabor {
 class App;
@@ -31,10 +32,14 @@ public:
         Unchanged,  // left as the previous page had it
     };
 
-    // `info` describes the page: its game's, or that of a page still to come.
+    // The page of `game`.
+    TGamePage(App& app, Game& game, QWidget* parent = nullptr);
+    // A page described by `info` alone, with no game of its own (a stand-in).
     TGamePage(App& app, const GameInfo& info, QWidget* parent = nullptr);
 
     const GameInfo& Info() const { return info_; }
+    // The game the page fronts, or null for a stand-in.
+    const Game* PageGame() const { return game_; }
 
     virtual StartButton StartButtonMode() const { return StartButton::Shown; }
     virtual QString StartCaption() const { return "Genera"; }
@@ -43,6 +48,9 @@ public:
     // Reads and checks the page's input for "Genera" and fills the game's
     // record. False starts nothing (any message has been printed).
     virtual bool PrepareSearch(int& /*game*/, int& /*option*/) { return false; }
+    // The search the window runs for (game, option), from "Genera" or a page
+    // button: a page whose game takes a typed request binds it here.
+    virtual SearchJob JobFor(int game, int option) { return {game, option, {}}; }
     // The fields where Enter acts as "Genera".
     virtual QList<QWidget*> TextFields() const { return {}; }
     // The help sections for the page, in printing order.
@@ -78,6 +86,7 @@ protected:
 
 private:
     GameInfo info_;
+    const Game* game_ = nullptr;
 };
 
 }  // namespace sillabor::shell

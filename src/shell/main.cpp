@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
 
 #include "shell/settings_keeper.h"
 #include "shell/thread_sort_form.h"
@@ -16,7 +19,15 @@ int main(int argc, char* argv[]) {
     const WindowStart start = PrepareWindowStart(QApplication::arguments());
     if (start.exitCode) return *start.exitCode;
 
-    TThreadSortForm window(QFile::decodeName(start.folder.root.c_str()));
+    std::unique_ptr<TThreadSortForm> made;
+    try {
+        made = std::make_unique<TThreadSortForm>(QFile::decodeName(start.folder.root.c_str()));
+    } catch (const std::logic_error& fault) {
+        // A page missing from the lists: a fault of this build, shown at every start.
+        std::fprintf(stderr, "sillabor: %s\n", fault.what());
+        return 1;
+    }
+    TThreadSortForm& window = *made;
     QSettings settings("sillabor", "sillabor");
     TSettingsKeeper keeper(settings, window);
     ShowFolderMessages(window, start.folder.messages);

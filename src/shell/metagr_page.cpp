@@ -13,71 +13,79 @@
 namespace sillabor::shell {
 
 TMetagrPage::TMetagrPage(App& app, LadderGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game) {
-    const LadderPage& start = game_.page;
-    MetaDa = Named<QLineEdit>("MetaDa", this);
-    MetaA = Named<QLineEdit>("MetaA", this);
-    for (QLineEdit* field : {MetaDa, MetaA}) {
+    : TGamePage(app, game, parent), game_(game) {
+    const LadderRequest start;
+    startWord = Named<QLineEdit>("startWord", this);
+    endWord = Named<QLineEdit>("endWord", this);
+    for (QLineEdit* field : {startWord, endWord}) {
         field->setMaxLength(kLadderFieldMaxLength);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(kLadderFieldMaxLength + 2, 'M')));
     }
-    ASMeta = Named<QCheckBox>("ASMeta", "Aggiunta / Scarto", this);
-    MetAna = Named<QCheckBox>("MetAna", "metAnagramma", this);
+    addRemove = Named<QCheckBox>("addRemove", "Aggiunta / Scarto", this);
+    rearrange = Named<QCheckBox>("rearrange", "metAnagramma", this);
     std::vector<ListItem> lengths;
     for (int n = 1; n <= kMinInterLengthItems; ++n) lengths.push_back({QString::number(n), n});
-    LMinMeta = ValueList("LMinMeta", lengths, start.LMinMeta, this);
+    minInterLength = ValueList("minInterLength", lengths, start.minInterLength, this);
 
     minLengthBox_ = new QWidget(this);
     auto* minLength = new QHBoxLayout(minLengthBox_);
     minLength->setContentsMargins(0, 0, 0, 0);
     minLength->addWidget(new QLabel(" Lunghezza minima parole intermedie ", minLengthBox_));
-    minLength->addWidget(LMinMeta);
-    LMinMeta->setParent(minLengthBox_);
+    minLength->addWidget(minInterLength);
+    minInterLength->setParent(minLengthBox_);
     minLength->addStretch(1);
     KeepRoomWhenHidden(minLengthBox_);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->addWidget(new QLabel("Inizio : ", this), 0, 0);
-    fields->addWidget(MetaDa, 0, 1);
+    fields->addWidget(startWord, 0, 1);
     fields->addWidget(new QLabel("Fine  :", this), 1, 0);
-    fields->addWidget(MetaA, 1, 1);
+    fields->addWidget(endWord, 1, 1);
     fields->setColumnStretch(2, 1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 4);
     column->setSpacing(4);
     column->addLayout(fields);
-    auto* addRemove = new QHBoxLayout;
-    addRemove->addWidget(ASMeta);
-    addRemove->addWidget(minLengthBox_);
-    column->addLayout(addRemove);
-    column->addWidget(MetAna);
+    auto* addRemoveRow = new QHBoxLayout;
+    addRemoveRow->addWidget(addRemove);
+    addRemoveRow->addWidget(minLengthBox_);
+    column->addLayout(addRemoveRow);
+    column->addWidget(rearrange);
     column->addStretch(1);
 
-    binding_.Text(MetaDa, &LadderPage::MetaDa);
-    binding_.Text(MetaA, &LadderPage::MetaA);
-    binding_.Check(ASMeta, &LadderPage::ASMeta);
-    binding_.Check(MetAna, &LadderPage::MetAna);
-    binding_.Choice(LMinMeta, &LadderPage::LMinMeta);
+    binding_.Text(startWord, &LadderRequest::startWord);
+    binding_.Text(endWord, &LadderRequest::endWord);
+    binding_.Check(addRemove, &LadderRequest::addRemove);
+    binding_.Check(rearrange, &LadderRequest::rearrange);
+    binding_.Choice(minInterLength, &LadderRequest::minInterLength);
     binding_.ToWidgets(start);
 
-    connect(ASMeta, &QCheckBox::toggled, this, &TMetagrPage::ASMetaClick);
-    ASMetaClick();
+    connect(addRemove, &QCheckBox::toggled, this, &TMetagrPage::AddRemoveClick);
+    AddRemoveClick();
 }
 
 QStringList TMetagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TMetagrPage::ASMetaClick() { minLengthBox_->setVisible(ASMeta->isChecked()); }
+void TMetagrPage::AddRemoveClick() { minLengthBox_->setVisible(addRemove->isChecked()); }
 
 bool TMetagrPage::PrepareSearch(int& game, int& option) {
-    binding_.ToRecord(game_.page);
-    NormaliseLadderWords(game_.page);
-    MetaDa->setText(ToQString(game_.page.MetaDa));
-    MetaA->setText(ToQString(game_.page.MetaA));
-    game = kGameLadder;
+    // The fields show their words as the search takes them.
+    LadderRequest typed;
+    binding_.ToRecord(typed);
+    const LadderRequest normalised = NormaliseLadderWords(typed);
+    startWord->setText(ToQString(normalised.startWord));
+    endWord->setText(ToQString(normalised.endWord));
+    game = game_.Id();
     option = 0;
     return true;
+}
+
+SearchJob TMetagrPage::JobFor(int /*game*/, int /*option*/) {
+    LadderRequest request;
+    binding_.ToRecord(request);
+    return game_.Job(request);
 }
 
 }  // namespace sillabor::shell

@@ -23,24 +23,25 @@ public:
 
     QString StartCaption() const override { return "Trova"; }
     bool CanStart() const override { return true; }
-    // Normalises both words, writes them back into the fields and hands the
-    // page to the search.
+    // Normalises both words and writes them back into the fields; JobFor
+    // hands the request to the game's check and search.
     bool PrepareSearch(int& game, int& option) override;
-    QList<QWidget*> TextFields() const override { return {MetaDa, MetaA}; }
+    SearchJob JobFor(int game, int option) override;
+    QList<QWidget*> TextFields() const override { return {startWord, endWord}; }
     QStringList HelpKeys() const override;
 
-    QLineEdit* MetaDa;
-    QLineEdit* MetaA;
-    QCheckBox* ASMeta;
-    QCheckBox* MetAna;
-    QComboBox* LMinMeta;
+    QLineEdit* startWord;
+    QLineEdit* endWord;
+    QCheckBox* addRemove;
+    QCheckBox* rearrange;
+    QComboBox* minInterLength;
 
 private:
     // The minimum length is offered only with additions and removals.
-    void ASMetaClick();
+    void AddRemoveClick();
 
     LadderGame& game_;
-    FieldBinding<LadderPage> binding_;
+    FieldBinding<LadderRequest> binding_;
     QWidget* minLengthBox_;
 };
 

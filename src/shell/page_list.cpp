@@ -1,5 +1,5 @@
-// The pages of the window. A new page adds its include and one line here, at
-// its game's position.
+// The pages of the window, in the order of their tabs. A new page adds its
+// include and one line here; the window checks the list against the games.
 
 #include "shell/page_list.h"
 

@@ -11,7 +11,7 @@ namespace sillabor::shell {
 
 class TGamePage;
 
-// A new page for every position of Gioco; the window takes ownership.
+// One new page for each registered game, in tab order; the window takes ownership.
 std::vector<TGamePage*> MakePages(App& app);
 
 }  // namespace sillabor::shell

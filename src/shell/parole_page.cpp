@@ -38,7 +38,7 @@ constexpr int kModeButtonWidth = 96;
 }  // namespace
 
 TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
-    : TGamePage(app, game.Info(), parent), game_(game), page_(game.filters.page) {
+    : TGamePage(app, game, parent), game_(game), page_(game.filters.page) {
     SoloBx = Named<QCheckBox>("SoloBx", "Usa solo lettere:", this);
     SoloEd = NamedEdit("SoloEd", this, kSoloEdMaxLength);
     Label6 = Named<QLabel>("Label6", "Lung.", this);
@@ -147,7 +147,7 @@ QList<QWidget*> TParolePage::TextFields() const {
 
 bool TParolePage::PrepareSearch(int& game, int& option) {
     ReadControls();
-    game = kGameParole;
+    game = game_.Id();
     option = 0;
     return true;
 }

@@ -17,10 +17,9 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QVBoxLayout>
-#include <cassert>
 #include <cstdio>
+#include <stdexcept>
 
-#include "app/run_game.h"
 #include "base/help_file.h"
 #include "dizio/dizio_game.h"
 #include "shell/busy_indicator.h"
@@ -31,6 +30,7 @@
 #include "shell/page_list.h"
 #include "shell/save_file.h"
 #include "shell/save_menu.h"
+#include "shell/search_thread.h"
 #include "shell/text_conversion.h"
 
 namespace sillabor::shell {
@@ -44,11 +44,13 @@ std::filesystem::path PathOf(const QString& folder) { return std::filesystem::pa
 
 }  // namespace
 
-TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent)
-    : QMainWindow(parent), app_(PathOf(rootFolder)), runner_(&RunGame) {
+WindowPages::WindowPages() : makePages(MakePages) {}
+
+TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent, const WindowPages& pages)
+    : QMainWindow(parent), app_(PathOf(rootFolder), pages.games), session_(app_) {
     setObjectName("ThreadSortForm");
     setWindowTitle("Sillabor 2.0");
-    BuildWidgets();
+    BuildWidgets(pages);
     BuildMenus();
 
     resize(626, 493);
@@ -61,7 +63,9 @@ TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent)
 
     Clokka.setObjectName("Clokka");
     Clokka.setInterval(320);
-    connect(&Clokka, &QTimer::timeout, this, [this] { ClokkaTimer(true); });
+    connect(&Clokka, &QTimer::timeout, this, [this] {
+        if (busy_) ClokkaTimer();
+    });
     PicTime.setObjectName("PicTime");
     PicTime.setInterval(150);
     connect(&PicTime, &QTimer::timeout, this, &TThreadSortForm::PicTimeTimer);
@@ -74,16 +78,16 @@ TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent)
 TThreadSortForm::~TThreadSortForm() {
     // The search cannot outlive the application it runs on: ask it to stop and
     // let it end (a load or a build always runs to its end).
-    if (esecutore_ != nullptr) {
+    if (searchThread_ != nullptr) {
         app_.state.StopRequested = true;
-        esecutore_->wait();
+        searchThread_->wait();
     }
     app_.host = nullptr;
     app_.out.SetSink(nullptr);
     app_.out.EndAutosave();
 }
 
-void TThreadSortForm::BuildWidgets() {
+void TThreadSortForm::BuildWidgets(const WindowPages& list) {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(4, 4, 4, 0);
@@ -112,12 +116,16 @@ void TThreadSortForm::BuildWidgets() {
     Gioco->setFixedHeight(kGiocoHeight);
     top->addWidget(Gioco, 1);
 
-    const std::vector<TGamePage*> pages = MakePages(app_);
-    pages_.resize(pages.size(), nullptr);
-    for (size_t i = 0; i < pages.size(); ++i) {
-        assert(pages[i]->Info().id == static_cast<int>(i));
-        InstallPage(static_cast<int>(i), pages[i]);
+    const std::vector<TGamePage*> pages = list.makePages(app_);
+    std::vector<std::string> names;
+    for (TGamePage* page : pages) names.emplace_back(page->PageGame() != nullptr ? page->PageGame()->Info().name : "?");
+    const std::string problem = CheckPageList(app_.games, names, "sillabor");
+    if (!problem.empty()) {
+        for (TGamePage* page : pages) delete page;
+        throw std::logic_error(problem);
     }
+    pages_.resize(pages.size(), nullptr);
+    for (size_t i = 0; i < pages.size(); ++i) InstallPage(static_cast<int>(i), pages[i]);
 
     RichE = new TOutputArea(central);
     column->addWidget(RichE, 1);
@@ -217,14 +225,14 @@ void TThreadSortForm::StartUp() {
     EndBtn->setEnabled(false);
     app_.out.SetSink(RichE);
     app_.host = this;
-    started_ = std::chrono::steady_clock::now();
     Gioco->setCurrentIndex(0);
     GiocoChange(0);
 
     GameContext ctx = app_.Context();
     const bool scanned = app_.Get<DizioGame>().Scan(ctx) == 0;
     if (dizioPage_ != nullptr) dizioPage_->ShowDictionaryList();
-    if (scanned) RunSearch(kGameDictionary, kDictionaryLoad);
+    // Lines printed before the first load stay in the output area.
+    if (scanned) RunSearch({app_.Get<DizioGame>().Id(), kDictionaryLoad, {}}, false);
     TestSavesFolder();
     saveMenu_->SetSaveMenu(Gioco->currentIndex());
 }
@@ -261,44 +269,50 @@ void TThreadSortForm::FatalStopped() {
 }
 
 void TThreadSortForm::ShowFatalState() {
-    if (esecutore_ == nullptr) busy_ = false;
+    if (searchThread_ == nullptr) busy_ = false;
     Gioco->setEnabled(false);
     Gioco->hide();
     StartBtn->setEnabled(false);
     EndBtn->setEnabled(false);
 }
 
-void TThreadSortForm::RunSearch(int game, int option) {
-    if (esecutore_ != nullptr) return;  // one search at a time
-    started_ = std::chrono::steady_clock::now();
+void TThreadSortForm::RunSearch(int game, int option) { RunSearch({game, option, {}}, true); }
+
+void TThreadSortForm::RunSearch(SearchJob job, bool clearOutput) {
+    if (searchThread_ != nullptr) return;  // one search at a time
     StartBtn->setEnabled(false);
     busy_ = true;
     // The page cannot change, nor its controls start anything, while the search runs.
     Gioco->setEnabled(false);
     const int page = Gioco->currentIndex();
-    if (!(page == kGameAnagrams && game == kGameDictionary)) app_.out.ClearOutput();
+    SearchStart start;
+    start.clearOutput = clearOutput;
     const uint8_t mode = saving_.Mode(page);
-    if (mode == kSaveWrite || mode == kSaveAppend)
-        app_.out.BeginAutosave(app_.SavesDir() / saving_.FileName(page), mode == kSaveAppend);
+    if (mode == kSaveWrite || mode == kSaveAppend) {
+        start.saveFile = app_.SavesDir() / saving_.FileName(page);
+        start.appendToSave = mode == kSaveAppend;
+    }
+    session_.Begin(std::move(job), start);
 
-    esecutore_ = new Esecutore(runner_, app_, game, option, this);
-    connect(esecutore_, &QThread::finished, this, &TThreadSortForm::SearchFinished, Qt::QueuedConnection);
-    esecutore_->start();
+    searchThread_ = new SearchThread(session_, this);
+    connect(searchThread_, &QThread::finished, this, &TThreadSortForm::SearchFinished, Qt::QueuedConnection);
+    searchThread_->start();
 }
 
 void TThreadSortForm::StartBtnClick() {
     if (busy_ || app_.IsFatal()) return;
     int game = 0;
     int option = 0;
-    if (CurrentPage()->PrepareSearch(game, option)) RunSearch(game, option);
+    if (CurrentPage()->PrepareSearch(game, option)) RunSearch(CurrentPage()->JobFor(game, option), true);
     app_.out.RefreshOutput();
 }
 
-void TThreadSortForm::EndBtnClick() { app_.state.StopRequested = true; }
+void TThreadSortForm::EndBtnClick() { session_.Stop(); }
 
 void TThreadSortForm::PageSearchRequested(int game, int option) {
     if (busy_ || app_.IsFatal()) return;
-    RunSearch(game, option);
+    auto* page = qobject_cast<TGamePage*>(sender());
+    RunSearch(page != nullptr ? page->JobFor(game, option) : SearchJob{game, option, {}}, true);
 }
 
 void TThreadSortForm::OpenHiddenGame(int game) {
@@ -311,24 +325,15 @@ void TThreadSortForm::OpenHiddenGame(int game) {
 }
 
 void TThreadSortForm::SearchFinished() {
-    if (esecutore_ == nullptr) return;
-    esecutore_->wait();
-    const int game = esecutore_->Game();
-    esecutore_->deleteLater();
-    esecutore_ = nullptr;
+    if (searchThread_ == nullptr) return;
+    searchThread_->wait();
+    searchThread_->deleteLater();
+    searchThread_ = nullptr;
 
     CurrentPage()->SearchEnded();
-    // A load, build or export never stops early: a late "Stop !" interrupted nothing.
-    if (app_.state.StopRequested && game != kGameDictionary) {
-        app_.out.PrintSeparator();
-        app_.out.PrintLine("RICERCA INTERROTTA");
-    }
-    app_.out.RefreshOutput();
-    app_.out.EndAutosave();
-    ClokkaTimer(false);
-    app_.state.StatusMode = kStatusGenerated;
+    const SearchEnd end = session_.Finish();
+    panels_[0]->setText(ToQString(end.statusText));
     busy_ = false;
-    app_.state.StopRequested = false;
     Gioco->setEnabled(true);
     if (app_.IsFatal()) {
         Gioco->setEnabled(false);
@@ -352,20 +357,7 @@ void TThreadSortForm::FocusFirstField() {
 
 TGamePage* TThreadSortForm::CurrentPage() const { return pages_[static_cast<size_t>(Gioco->currentIndex())]; }
 
-int64_t TThreadSortForm::ElapsedMs() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
-}
-
-void TThreadSortForm::ClokkaTimer(bool fromTimer) {
-    if (fromTimer && !busy_) return;
-    const int32_t mode = app_.state.StatusMode;
-    // The dictionary's sizes are read only by the reports that do not change it.
-    const bool percentOfDictionary = mode == kStatusInfoWords || mode == kStatusInfoClasses;
-    const std::string text = StatusText(mode, app_.state.FoundCount, ElapsedMs(),
-                                        percentOfDictionary ? app_.dict.WordCount : 0,
-                                        percentOfDictionary ? app_.dict.ClassCount : 0);
-    panels_[0]->setText(ToQString(text));
-}
+void TThreadSortForm::ClokkaTimer() { panels_[0]->setText(ToQString(session_.StatusText())); }
 
 void TThreadSortForm::PicTimeTimer() {
     if (UovoPan->IsActive()) {

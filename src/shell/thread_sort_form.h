@@ -1,18 +1,18 @@
 #pragma once
 // TThreadSortForm, the main window: the pages of Gioco, the output area, the
 // buttons, the status bar and the menus, and the cycle of one search on the
-// search thread (RunSearch, Esecutore, SearchFinished).
+// search thread (RunSearch, SearchThread, SearchFinished).
 
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
-#include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/app.h"
+#include "app/search_session.h"
 #include "base/autosave.h"
-#include "shell/esecutore.h"
 
 class QFontDialog;
 class QLabel;
@@ -21,6 +21,7 @@ class QTabWidget;
 
 namespace sillabor::shell {
 
+class SearchThread;
 class TBusyIndicator;
 class TDizioPage;
 class TGamePage;
@@ -28,13 +29,23 @@ class TOutputArea;
 class TSaveMenu;
 class TUovoPan;
 
+// What the window is made of: the games, and the function that makes one page
+// for each (tests put stand-ins here).
+struct WindowPages {
+    GameList games = RegisterGames;
+    std::function<std::vector<TGamePage*>(App&)> makePages;
+    WindowPages();
+};
+
 class TThreadSortForm : public QMainWindow, private AppHost {
     Q_OBJECT
 
 public:
     // rootFolder holds Dizionari/, Salvataggi/ and the help file. The window
-    // starts loading "Default" at once.
-    explicit TThreadSortForm(const QString& rootFolder = ".", QWidget* parent = nullptr);
+    // starts loading "Default" at once. A game without its page, a page
+    // without its game, or a game registered twice throws std::logic_error.
+    explicit TThreadSortForm(const QString& rootFolder = ".", QWidget* parent = nullptr,
+                             const WindowPages& pages = WindowPages());
     ~TThreadSortForm() override;
 
     App& app() { return app_; }
@@ -42,7 +53,7 @@ public:
     bool IsBusy() const { return busy_; }
     bool IsFatal() const { return app_.IsFatal(); }
     // The games run by the search thread (RunGame unless a test replaces it).
-    void SetGameRunner(GameRunner runner) { runner_ = std::move(runner); }
+    void SetGameRunner(GameRunner runner) { session_.SetRunner(std::move(runner)); }
     // Puts `page` (owned by the window from now on) at position `index` of Gioco.
     void ReplacePage(int index, TGamePage* page);
     TGamePage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
@@ -71,7 +82,8 @@ private:
     template <typename Fn>
     void OnWindowThread(Fn&& fn);
 
-    void BuildWidgets();
+    void BuildWidgets(const WindowPages& pages);
+    void RunSearch(SearchJob job, bool clearOutput);
     void BuildMenus();
     void StartUp();
     void TestSavesFolder();
@@ -81,7 +93,7 @@ private:
     // Shows the hidden panel with one of its games; nothing while a search runs.
     void OpenHiddenGame(int game);
     void SearchFinished();
-    void ClokkaTimer(bool fromTimer);
+    void ClokkaTimer();
     void PicTimeTimer();
     void GiocoChange(int page);
     void UpdateStartButton();
@@ -91,11 +103,9 @@ private:
     void ChangeFont();
     void SalvaFileExecute();
     void EditAction(const char* slot);
-    int64_t ElapsedMs() const;
-
     App app_;
+    SearchSession session_;
     AutosaveSettings saving_;
-    GameRunner runner_;
 
     QTabWidget* Gioco = nullptr;
     std::vector<TGamePage*> pages_;
@@ -113,8 +123,7 @@ private:
     QTimer PicTime;
 
     bool busy_ = false;
-    Esecutore* esecutore_ = nullptr;
-    std::chrono::steady_clock::time_point started_;
+    SearchThread* searchThread_ = nullptr;
     QString saveFileName_ = "untitled.txt";
 };
 

@@ -13,16 +13,16 @@
 #include <QVBoxLayout>
 
 #include "trova/trova_game.h"
-#include "trova/trova_options.h"
+#include "trova/trova_request.h"
 
 namespace sillabor::shell {
 
 namespace {
 
-constexpr int kCreaQualeRows = 5;
+constexpr int kGameListRows = 5;
 
-QLineEdit* ShortField(const char* name, int maxLength, const std::string& text, QWidget* parent) {
-    auto* field = Named<QLineEdit>(name, ToQString(text), parent);
+QLineEdit* ShortField(const char* name, int maxLength, const QString& text, QWidget* parent) {
+    auto* field = Named<QLineEdit>(name, text, parent);
     field->setMaxLength(maxLength);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance('M') * (maxLength + 1) + 10);
     field->setAlignment(Qt::AlignCenter);
@@ -31,37 +31,37 @@ QLineEdit* ShortField(const char* name, int maxLength, const std::string& text, 
 
 }  // namespace
 
-TTrovaPage::TTrovaPage(App& app, TrovaGame& game, QWidget* parent) : TGamePage(app, game.Info(), parent), game_(game) {
-    const TrovaControls& start = game_.state.page;
+TTrovaPage::TTrovaPage(App& app, TrovaGame& game, QWidget* parent) : TGamePage(app, game, parent), game_(game) {
+    const TrovaRequest start;
 
     auto* items = new QFrame(this);
-    items->setObjectName("CreaQuale");
+    items->setObjectName("gameList");
     items->setFrameShape(QFrame::StyledPanel);
     auto* itemGrid = new QGridLayout(items);
     itemGrid->setContentsMargins(6, 2, 6, 2);
     itemGrid->setVerticalSpacing(0);
-    CreaQuale = new QButtonGroup(items);
-    for (int k = 0; k < kCreaQualeItems; ++k) {
-        auto* item = new QRadioButton(ToQString(kCreaQualeCaptions[k]), items);
-        item->setObjectName(QString("CreaQuale%1").arg(k));
-        CreaQuale->addButton(item, k);
-        itemGrid->addWidget(item, k % kCreaQualeRows, k / kCreaQualeRows);
+    gameList = new QButtonGroup(items);
+    for (int k = 0; k < kTrovaListGames; ++k) {
+        auto* item = new QRadioButton(ToQString(kTrovaListCaptions[k]), items);
+        item->setObjectName(QString("gameList%1").arg(k));
+        gameList->addButton(item, k);
+        itemGrid->addWidget(item, k % kGameListRows, k / kGameListRows);
     }
-    CreaQuale->button(start.CreaQuale)->setChecked(true);
+    gameList->button(start.game)->setChecked(true);
 
-    GroupBox2 = Named<QGroupBox>("GroupBox2", "Lunghezza", this);
-    EdCrLuMin = ShortField("EdCrLuMin", 2, start.EdCrLuMin, GroupBox2);
-    EdCrLuMax = ShortField("EdCrLuMax", 2, start.EdCrLuMax, GroupBox2);
-    AncheFinale = Named<QCheckBox>("AncheFinale", "Anche Finali", this);
-    AncheFinale->setChecked(start.AncheFinale);
-    TuttiCambi = Named<QCheckBox>("TuttiCambi", this);
-    TuttiCambi->setChecked(start.TuttiCambi);
-    CambioDa = ShortField("CambioDa", 1, start.CambioDa, this);
-    Freccia = Named<QLabel>("Freccia", this);
-    Freccia->setAlignment(Qt::AlignCenter);
-    CambioA = ShortField("CambioA", 1, start.CambioA, this);
-    for (QWidget* widget : {static_cast<QWidget*>(AncheFinale), static_cast<QWidget*>(CambioDa),
-                            static_cast<QWidget*>(Freccia), static_cast<QWidget*>(CambioA)})
+    lengthBox = Named<QGroupBox>("lengthBox", "Lunghezza", this);
+    minLength = ShortField("minLength", 2, QString::number(start.minLength), lengthBox);
+    maxLength = ShortField("maxLength", 2, QString::number(start.maxLength), lengthBox);
+    alsoLast = Named<QCheckBox>("alsoLast", "Anche Finali", this);
+    alsoLast->setChecked(start.alsoLast);
+    lettersAsked = Named<QCheckBox>("lettersAsked", this);
+    lettersAsked->setChecked(start.lettersGiven);
+    letterFrom = ShortField("letterFrom", 1, "", this);
+    letterArrow = Named<QLabel>("letterArrow", this);
+    letterArrow->setAlignment(Qt::AlignCenter);
+    letterTo = ShortField("letterTo", 1, "", this);
+    for (QWidget* widget : {static_cast<QWidget*>(alsoLast), static_cast<QWidget*>(letterFrom),
+                            static_cast<QWidget*>(letterArrow), static_cast<QWidget*>(letterTo)})
         KeepRoomWhenHidden(widget);
 
     struct Button {
@@ -71,70 +71,63 @@ TTrovaPage::TTrovaPage(App& app, TrovaGame& game, QWidget* parent) : TGamePage(a
         int option;
     };
     for (const Button& b :
-         {Button{BotSciaInc, "BotSciaInc", "sciar.inc.", kTrovaSciaradeIncatenate},
-          Button{BotScia, "BotScia", "sciarade", kTrovaSciarade}, Button{BotAna, "BotAna", "anagr.", kTrovaAnagrammi},
-          Button{BotCern, "BotCern", "cerniere", kTrovaCerniere},
-          Button{BotInta, "BotInta", "intarsi && c.", kTrovaIntarsi},
-          Button{BotLucc, "BotLucc", "lucchetti", kTrovaLucchetti}}) {
+         {Button{chainedCharadesButton, "chainedCharadesButton", "sciar.inc.", kTrovaSciaradeIncatenate},
+          Button{charadesButton, "charadesButton", "sciarade", kTrovaSciarade},
+          Button{anagramsButton, "anagramsButton", "anagr.", kTrovaAnagrammi},
+          Button{hingesButton, "hingesButton", "cerniere", kTrovaCerniere},
+          Button{interleavesButton, "interleavesButton", "intarsi && c.", kTrovaIntarsi},
+          Button{padlocksButton, "padlocksButton", "lucchetti", kTrovaLucchetti}}) {
         b.button = Named<QPushButton>(b.name, b.caption, this);
         QFont bold = b.button->font();
         bold.setBold(true);
         b.button->setFont(bold);
         b.button->setAutoDefault(false);
         const int option = b.option;
-        connect(b.button, &QPushButton::clicked, this, [this, option] { BotCreaClick(option); });
+        connect(b.button, &QPushButton::clicked, this, [this, option] { ButtonGameClick(option); });
     }
 
     BuildLayout();
 
-    binding_.Choice(CreaQuale, &TrovaControls::CreaQuale);
-    binding_.Text(EdCrLuMin, &TrovaControls::EdCrLuMin);
-    binding_.Text(EdCrLuMax, &TrovaControls::EdCrLuMax);
-    binding_.Check(AncheFinale, &TrovaControls::AncheFinale);
-    binding_.Check(TuttiCambi, &TrovaControls::TuttiCambi);
-    binding_.Text(CambioDa, &TrovaControls::CambioDa);
-    binding_.Text(CambioA, &TrovaControls::CambioA);
-
-    connect(CreaQuale, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    connect(gameList, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) ApplyLook();
     });
-    connect(TuttiCambi, &QCheckBox::toggled, this, &TTrovaPage::ApplyLook);
+    connect(lettersAsked, &QCheckBox::toggled, this, &TTrovaPage::ApplyLook);
     ApplyLook();
 }
 
 void TTrovaPage::BuildLayout() {
-    auto* lengths = new QHBoxLayout(GroupBox2);
+    auto* lengths = new QHBoxLayout(lengthBox);
     lengths->setContentsMargins(6, 2, 6, 4);
-    lengths->addWidget(new QLabel("Min", GroupBox2));
-    lengths->addWidget(EdCrLuMin);
+    lengths->addWidget(new QLabel("Min", lengthBox));
+    lengths->addWidget(minLength);
     lengths->addSpacing(8);
-    lengths->addWidget(new QLabel("Max", GroupBox2));
-    lengths->addWidget(EdCrLuMax);
+    lengths->addWidget(new QLabel("Max", lengthBox));
+    lengths->addWidget(maxLength);
     lengths->addStretch(1);
 
     auto* letters = new QHBoxLayout;
     letters->setSpacing(4);
-    letters->addWidget(TuttiCambi);
-    letters->addWidget(CambioDa);
-    letters->addWidget(Freccia);
-    letters->addWidget(CambioA);
+    letters->addWidget(lettersAsked);
+    letters->addWidget(letterFrom);
+    letters->addWidget(letterArrow);
+    letters->addWidget(letterTo);
     letters->addStretch(1);
 
     auto* options = new QVBoxLayout;
     options->setSpacing(3);
-    options->addWidget(GroupBox2);
-    options->addWidget(AncheFinale);
+    options->addWidget(lengthBox);
+    options->addWidget(alsoLast);
     options->addLayout(letters);
     options->addStretch(1);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(10);
-    top->addWidget(CreaQuale->button(0)->parentWidget());
+    top->addWidget(gameList->button(0)->parentWidget());
     top->addLayout(options, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    for (QPushButton* button : {BotSciaInc, BotScia, BotAna, BotCern, BotInta, BotLucc}) buttons->addWidget(button);
+    for (QPushButton* button : {chainedCharadesButton, charadesButton, anagramsButton, hingesButton, interleavesButton, padlocksButton}) buttons->addWidget(button);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 4, 6, 4);
@@ -144,33 +137,40 @@ void TTrovaPage::BuildLayout() {
     column->addLayout(buttons);
 }
 
-QList<QWidget*> TTrovaPage::TextFields() const { return {EdCrLuMin, EdCrLuMax, CambioDa, CambioA}; }
+QList<QWidget*> TTrovaPage::TextFields() const { return {minLength, maxLength, letterFrom, letterTo}; }
 
 QStringList TTrovaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TTrovaPage::ReadControls() { binding_.ToRecord(game_.state.page); }
+TrovaRequest TTrovaPage::Request(int game) const {
+    TrovaRequest request;
+    request.game = game;
+    request.minLength = ParseLength(FromQString(minLength->text()));
+    request.maxLength = ParseLength(FromQString(maxLength->text()));
+    request.alsoLast = alsoLast->isChecked();
+    request.lettersGiven = lettersAsked->isChecked();
+    request.letter1 = TrovaLetter(FromQString(letterFrom->text()));
+    request.letter2 = TrovaLetter(FromQString(letterTo->text()));
+    return request;
+}
 
 void TTrovaPage::ApplyLook() {
-    ReadControls();
-    const TrovaLook look = TrovaPageLook(game_.state.page);
-    AncheFinale->setVisible(look.ancheFinaleVisible);
-    CambioDa->setVisible(look.cambioDaVisible);
-    CambioA->setVisible(look.cambioAVisible);
-    Freccia->setVisible(look.cambioAVisible);
-    Freccia->setText(look.freccia);
-    TuttiCambi->setText(look.tuttiCambiCaption);
+    const TrovaLook look = TrovaPageLook(gameList->checkedId(), lettersAsked->isChecked());
+    alsoLast->setVisible(look.ancheFinaleVisible);
+    letterFrom->setVisible(look.cambioDaVisible);
+    letterTo->setVisible(look.cambioAVisible);
+    letterArrow->setVisible(look.cambioAVisible);
+    letterArrow->setText(look.freccia);
+    lettersAsked->setText(look.tuttiCambiCaption);
 }
 
 bool TTrovaPage::PrepareSearch(int& game, int& option) {
-    ReadControls();
-    game = kGameTrova;
-    option = game_.state.page.CreaQuale;
+    game = game_.Id();
+    option = gameList->checkedId();
     return true;
 }
 
-void TTrovaPage::BotCreaClick(int option) {
-    ReadControls();
-    emit SearchRequested(kGameTrova, option);
-}
+SearchJob TTrovaPage::JobFor(int /*game*/, int option) { return game_.Job(Request(option)); }
+
+void TTrovaPage::ButtonGameClick(int option) { emit SearchRequested(game_.Id(), option); }
 
 }  // namespace sillabor::shell

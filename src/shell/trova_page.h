@@ -3,7 +3,7 @@
 
 #include "shell/game_page.h"
 #include "shell/widget_helpers.h"
-#include "trova/trova_state.h"
+#include "trova/trova_request.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -26,37 +26,39 @@ public:
 
     QString StartCaption() const override { return "Cerca"; }
     bool CanStart() const override { return true; }
-    // Hands the controls to the search; the search checks the lengths and letters.
+    // The chosen game of the list; JobFor binds the request the controls make
+    // for it, or for a button's game, and has the game check it.
     bool PrepareSearch(int& game, int& option) override;
+    SearchJob JobFor(int game, int option) override;
     QList<QWidget*> TextFields() const override;
     QStringList HelpKeys() const override;
 
-    QButtonGroup* CreaQuale;
-    QGroupBox* GroupBox2;
-    QLineEdit* EdCrLuMin;
-    QLineEdit* EdCrLuMax;
-    QCheckBox* AncheFinale;
-    QCheckBox* TuttiCambi;
-    QLineEdit* CambioDa;
-    QLabel* Freccia;
-    QLineEdit* CambioA;
-    QPushButton* BotSciaInc;
-    QPushButton* BotScia;
-    QPushButton* BotAna;
-    QPushButton* BotCern;
-    QPushButton* BotInta;
-    QPushButton* BotLucc;
+    QButtonGroup* gameList;
+    QGroupBox* lengthBox;
+    QLineEdit* minLength;
+    QLineEdit* maxLength;
+    QCheckBox* alsoLast;
+    QCheckBox* lettersAsked;
+    QLineEdit* letterFrom;
+    QLabel* letterArrow;
+    QLineEdit* letterTo;
+    QPushButton* chainedCharadesButton;
+    QPushButton* charadesButton;
+    QPushButton* anagramsButton;
+    QPushButton* hingesButton;
+    QPushButton* interleavesButton;
+    QPushButton* padlocksButton;
 
 private:
     void BuildLayout();
-    void ReadControls();
-    // CreaQualeClick and TuttiCambiClick: the controls the chosen game uses.
+    // The request the controls make for `game`.
+    TrovaRequest Request(int game) const;
+    // Shows the controls the chosen game uses.
     void ApplyLook();
-    // The six buttons: their game at once, without the length and letter fields.
-    void BotCreaClick(int option);
+    // The six buttons: their game at once (it takes no lengths or letters).
+    void ButtonGameClick(int option);
 
     TrovaGame& game_;
-    FieldBinding<TrovaControls> binding_;
 };
 
 }  // namespace sillabor::shell

@@ -2,16 +2,21 @@
 // The "Trova" page's game: lists of word games drawn from the whole dictionary.
 
 #include "game/game.h"
+#include "game/search_job.h"
+#include "trova/trova_request.h"
 #include "trova/trova_state.h"
 
 namespace sillabor {
 
 class TrovaGame : public Game {
 public:
-    GameInfo Info() const override { return {kGameTrova, "Trova", "Crealo", "Trova.txt"}; }
+    GameInfo Info() const override { return {"trova", "Trova", "Crealo", "Trova.txt"}; }
     std::vector<std::string> HelpKeys() const override { return {"CREA", "SpiegaGiochi"}; }
-    // The option is the item of CreaQuale (0-9) or a button's sub-option (100-105).
+    // The option is a game of the list (0-9) or of a button (100-105), with
+    // the page's first values (lengths 3 to 40, no letters).
     int Run(GameContext& ctx, int option) override;
+    // The search of a request, checked here: its refusal when the check refuses it.
+    SearchJob Job(const TrovaRequest& request);
 
     TrovaState state;
 };

@@ -2,14 +2,30 @@
 
 #include "dictionary/random_choices.h"
 #include "trova/trova_generators.h"
-#include "trova/trova_options.h"
 #include "trova/trova_run.h"
 
 namespace sillabor {
 
-int TrovaSearch(TrovaRun& run, int option) {
+namespace {
+
+void SetParams(const TrovaRequest& request, TrovaParams& p) {
+    p.MinLength = request.minLength;
+    p.MaxLength = request.maxLength;
+    p.AnyLetter = !request.lettersGiven;
+    p.ChangeLast = request.alsoLast;
+    // Letters not asked for keep those of the last run that had them.
+    if (request.lettersGiven) {
+        p.Letter1 = request.letter1;
+        if (IsTwoLetterGame(request.game)) p.Letter2 = request.letter2;
+    }
+}
+
+}  // namespace
+
+int TrovaSearch(TrovaRun& run, const TrovaRequest& request) {
+    const int option = request.game;
     TrovaParams& p = run.params();
-    if (option < kCreaQualeItems && !ReadLengthsAndLetters(run.trova.page, option, p, run.out)) return 1;
+    if (option < kTrovaListGames) SetParams(request, p);
     run.trova.words.Prepare(run.dict);
     const int32_t wordCount = run.dict.WordCount;
     p.ScanStep = RandomCoprimeStep(run.random, wordCount);

@@ -1,14 +1,15 @@
 #pragma once
 // One run of the "Trova" page, on the search thread.
 
+#include "trova/trova_request.h"
+
 namespace sillabor {
 
 struct TrovaRun;
 
-// Checks the lengths and letters (for the items of CreaQuale; the buttons use
-// neither), sets the scrambled scan and runs the generator of `option`, which
-// must be a sub-option of the page. 0 when the generator ran, 1 when the
-// input was refused (its message printed).
-int TrovaSearch(TrovaRun& run, int option);
+// Sets the parameters of a checked request (the games of the list; the
+// buttons' games use neither lengths nor letters), sets the scrambled scan and
+// runs the generator of the request's game, which must be one of the page's.
+int TrovaSearch(TrovaRun& run, const TrovaRequest& request);
 
 }  // namespace sillabor

@@ -1,6 +1,6 @@
 #pragma once
-// The "Trova" page's record: the values of its controls, the parameters a
-// validated run derives from them, and the working storage of its generators.
+// What the "Trova" page's game keeps: the parameters a checked request sets,
+// and the working storage of its generators.
 
 #include <cstdint>
 #include <string>
@@ -11,8 +11,8 @@
 
 namespace sillabor {
 
-// What a run of the page generates: the items of CreaQuale (0-9), then the
-// page's six buttons (100-105).
+// What a run of the page generates: the ten games of its list (0-9), then
+// those of its six buttons (100-105).
 enum TrovaSubOption : int {
     kTrovaScambi = 0,
     kTrovaCambi = 1,
@@ -24,26 +24,15 @@ enum TrovaSubOption : int {
     kTrovaBifrontiIniziale = 7,
     kTrovaBifrontiFinale = 8,
     kTrovaBifrontiEntrambe = 9,
-    kCreaQualeItems = 10,
-    kTrovaSciarade = 100,            // BotScia
-    kTrovaSciaradeIncatenate = 101,  // BotSciaInc
-    kTrovaAnagrammi = 102,           // BotAna
-    kTrovaIntarsi = 103,             // BotInta
-    kTrovaLucchetti = 104,           // BotLucc
-    kTrovaCerniere = 105,            // BotCern
+    kTrovaListGames = 10,
+    kTrovaSciarade = 100,
+    kTrovaSciaradeIncatenate = 101,
+    kTrovaAnagrammi = 102,
+    kTrovaIntarsi = 103,
+    kTrovaLucchetti = 104,
+    kTrovaCerniere = 105,
     kTrovaFirstButton = kTrovaSciarade,
     kTrovaLastButton = kTrovaCerniere,
-};
-
-// The controls of the page as the window (or the command line) reads them.
-struct TrovaControls {
-    int CreaQuale = kTrovaCambi;  // index of the selected item
-    std::string EdCrLuMin = "3";  // Windows-1252 texts, as typed
-    std::string EdCrLuMax = "40";
-    bool AncheFinale = false;  // "Anche Finali"
-    bool TuttiCambi = false;   // "Lettera :" / "Lettere :": the letters below are asked for
-    std::string CambioDa;
-    std::string CambioA;
 };
 
 inline constexpr int kMaxUsedWords = 2000;
@@ -56,7 +45,7 @@ struct TrovaParams {
     int32_t MaxLength = 40;
     char Letter1 = 0;
     char Letter2 = 0;
-    // Every letter qualifies (TuttiCambi unchecked).
+    // Every letter qualifies (no letters asked for).
     bool AnyLetter = true;
     // The ScrambledScan: its first slot and its step, coprime with WordCount.
     int32_t ScanStart = 0;
@@ -78,7 +67,6 @@ struct TrovaParams {
 };
 
 struct TrovaState {
-    TrovaControls page;
     TrovaParams params;
     // Indexes of the loaded dictionary, built when a run first needs them: the
     // words by hash, whole and without their first letter, by their endings,

@@ -32,7 +32,7 @@ struct AnagramTest : ::testing::Test {
     void SetUp() override { f.LoadDefault(kWords); }
     Lines Run(int option = kAnagramSearch) {
         f.sink.Reset();
-        RunGame(*f.app, kGameAnagrams, option);
+        RunGame<AnagramGame>(*f.app, option);
         return f.sink.Lines();
     }
     int Found() const { return f.app->state.FoundCount; }
@@ -125,7 +125,7 @@ TEST_F(AnagramTest, AStopRequestEndsTheSearchAtOnce) {
     } stopper;
     stopper.app = f.app.get();
     f.app->out.SetSink(&stopper);
-    RunGame(*f.app, kGameAnagrams, kAnagramSearch);
+    RunGame<AnagramGame>(*f.app, kAnagramSearch);
     EXPECT_EQ(stopper.Lines().size(), 1u);
 }
 
@@ -144,7 +144,7 @@ std::pair<Lines, bool> SearchUnlessStuck(Fixture& f, const std::string& phrase) 
     f.app->Get<AnagramGame>().page.Frase = phrase;
     auto search = std::async(std::launch::async, [&] {
         f.sink.Reset();
-        RunGame(*f.app, kGameAnagrams, kAnagramSearch);
+        RunGame<AnagramGame>(*f.app, kAnagramSearch);
         return f.sink.Lines();
     });
     const bool ended = search.wait_for(std::chrono::seconds(20)) == std::future_status::ready;

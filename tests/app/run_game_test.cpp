@@ -14,12 +14,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr int kThrowingGame = 42;
-
 // A game that throws what its option asks for.
 class ThrowingGame : public Game {
 public:
-    GameInfo Info() const override { return {kThrowingGame, "Prova", "Prova", ""}; }
+    GameInfo Info() const override { return {"prova", "Prova", "Prova", ""}; }
     std::vector<std::string> HelpKeys() const override { return {}; }
     int Run(GameContext& ctx, int option) override {
         ctx.out.PrintLine("prima");
@@ -39,7 +37,7 @@ TEST(RunGame, AGameThatThrowsEndsWithOneLineAndAFailure) {
     };
     for (const auto& [option, message] : cases) {
         f.sink.Reset();
-        EXPECT_EQ(RunGame(*f.app, kThrowingGame, option), 1);
+        EXPECT_EQ(RunGame<ThrowingGame>(*f.app, option), 1);
         EXPECT_EQ(f.sink.Lines(), (Lines{"prima", message}));
     }
 }
@@ -49,7 +47,7 @@ TEST(RunGame, UnknownGamesAndOptionsRunNothing) {
     f.LoadDefault({"casa", "rosa", "sera"});
     EXPECT_EQ(RunGame(*f.app, -1, 0), kNoSuchSearch);
     EXPECT_EQ(RunGame(*f.app, 99, 0), kNoSuchSearch);
-    EXPECT_EQ(RunGame(*f.app, kGameAnagrams, 7), kNoSuchSearch);
+    EXPECT_EQ(RunGame<AnagramGame>(*f.app, 7), kNoSuchSearch);
     EXPECT_TRUE(f.sink.Lines().empty());
 }
 
@@ -59,10 +57,10 @@ TEST(RunGame, RestoresByteOrderOnlyForTheGamesThatNeedIt) {
     Dictionary& d = f.app->dict;
     std::swap(d.Words[1], d.Words[2]);
     d.NotAlphabetical = true;
-    RunGame(*f.app, kGameDictionary, 99);  // loads, builds and exports keep the order they find
+    RunGame<DizioGame>(*f.app, 99);  // loads, builds and exports keep the order they find
     EXPECT_TRUE(d.NotAlphabetical);
     f.app->Get<CercaGame>().state.BaseWord = "casa";
-    RunGame(*f.app, kGameCerca, kCercaEdits);
+    RunGame<CercaGame>(*f.app, kCercaEdits);
     EXPECT_FALSE(d.NotAlphabetical);
     EXPECT_STREQ(d.Words[1], "ab");
 }

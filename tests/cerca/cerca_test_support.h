@@ -50,7 +50,7 @@ struct CercaTest : ::testing::Test {
         EXPECT_EQ(NormaliseBase(Cerca(), f.app->out), kBaseReady) << typed;
         f.sink.Reset();
         f.app->state.FoundCount = startCount;
-        EXPECT_EQ(startCount < 0 ? RunGame(*f.app, kGameCerca, category) : f.RunAsIs(kGameCerca, category), 0);
+        EXPECT_EQ(startCount < 0 ? RunGame<CercaGame>(*f.app, category) : f.RunAsIs<CercaGame>(category), 0);
     }
     std::string Search(int category, const std::string& typed, int32_t startCount = -1) {
         Run(category, typed, startCount);
@@ -61,7 +61,7 @@ struct CercaTest : ::testing::Test {
     std::string SearchStopped(int category) {
         f.app->state.StopRequested = true;
         f.app->state.FoundCount = 0;
-        EXPECT_EQ(f.RunAsIs(kGameCerca, category), 0);
+        EXPECT_EQ(f.RunAsIs<CercaGame>(category), 0);
         f.app->state.StopRequested = false;
         return Printed();
     }

@@ -97,7 +97,7 @@ struct CoppieTest : ::testing::Test {
     Lines Pairs(const CipherBoxes& boxes) {
         f.app->Get<CryptoGame>().page.Boxes = boxes;
         f.sink.Reset();
-        EXPECT_EQ(RunGame(*f.app, kGameCrypto, kCoppieSearch), 0);
+        EXPECT_EQ(RunGame<CryptoGame>(*f.app, kCoppieSearch), 0);
         return f.sink.Lines();
     }
 };
@@ -126,7 +126,7 @@ TEST_F(CoppieTest, EndsAfterThePairThatPassesFiveThousand) {
 TEST_F(CoppieTest, RestoresByteOrderAfterTheSolverSortedByLength) {
     f.LoadDefault({"hal", "ibm", "io"});
     f.app->Get<CryptoGame>().page.DecriMe = "ab";
-    RunGame(*f.app, kGameCrypto, kDecrittaSearch);
+    RunGame<CryptoGame>(*f.app, kDecrittaSearch);
     ASSERT_TRUE(f.app->dict.NotAlphabetical);
     EXPECT_EQ(Pairs(RotateBoxes(kIdentityBoxes)), (Lines{"hal -> ibm"}));
     EXPECT_FALSE(f.app->dict.NotAlphabetical);

@@ -25,7 +25,7 @@ struct SolverTest : ::testing::Test {
     Lines Solve(const std::string& text, int expectedStatus = 0) {
         game().page.DecriMe = text;
         f.sink.Reset();
-        EXPECT_EQ(RunGame(*f.app, kGameCrypto, kDecrittaSearch), expectedStatus) << text;
+        EXPECT_EQ(RunGame<CryptoGame>(*f.app, kDecrittaSearch), expectedStatus) << text;
         Lines lines = f.sink.Lines();
         for (std::string& line : lines)
             if (line == kSeparator) line = "--";
@@ -118,7 +118,7 @@ TEST_F(SolverTest, NoSolutionsWordsTooLongAndEmptyText) {
     f.app->state.StopRequested = true;
     game().page.DecriMe = "casa";
     f.sink.Reset();
-    EXPECT_EQ(f.RunAsIs(kGameCrypto, kDecrittaSearch), 0);
+    EXPECT_EQ(f.RunAsIs<CryptoGame>(kDecrittaSearch), 0);
     EXPECT_TRUE(f.sink.Lines().empty());
 }
 

@@ -25,7 +25,7 @@ struct CurioTest : ::testing::Test {
     // Runs a report as the search thread does and gives its lines.
     std::string Report(int code) {
         f.sink.Reset();
-        EXPECT_EQ(RunGame(*f.app, kGameCurio, code), 0);
+        EXPECT_EQ(RunGame<CurioGame>(*f.app, code), 0);
         return Printed();
     }
 

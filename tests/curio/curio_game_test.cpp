@@ -18,10 +18,10 @@ struct CurioGameTest : test::CurioTest {};
 const std::vector<std::string> kWords = {"a", "ad", "da", "ala", "casa", "cosa", "rosa", "orsa", "amor", "roma"};
 
 TEST_F(CurioGameTest, ReportsOutsideOneToThirtyDoNotExistAndNoneRunWithoutADictionary) {
-    for (int code = 1; code <= kCurioReportCount; ++code) EXPECT_EQ(RunGame(*f.app, kGameCurio, code), 0);
+    for (int code = 1; code <= kCurioReportCount; ++code) EXPECT_EQ(RunGame<CurioGame>(*f.app, code), 0);
     EXPECT_EQ(Printed(), "");
     f.LoadDefault(kWords);
-    for (int option : {0, 31, -1}) EXPECT_EQ(RunGame(*f.app, kGameCurio, option), kNoSuchSearch);
+    for (int option : {0, 31, -1}) EXPECT_EQ(RunGame<CurioGame>(*f.app, option), kNoSuchSearch);
     EXPECT_EQ(Printed(), "");
 }
 
@@ -43,7 +43,7 @@ TEST_F(CurioGameTest, TheTopListKeepsFiveHundredAndTheFirstOfEqualScores) {
             for (char z = static_cast<char>(y + 1); z <= 'z' && words.size() < 600; ++z) words.push_back({x, y, z});
     words.push_back("wxyz");
     f.LoadDefault(words);
-    ASSERT_EQ(RunGame(*f.app, kGameCurio, kCurioIncreasing), 0);
+    ASSERT_EQ(RunGame<CurioGame>(*f.app, kCurioIncreasing), 0);
     const std::vector<std::string> lines = f.sink.Lines();
     ASSERT_EQ(lines.size(), 503u);
     EXPECT_EQ(lines[0], "500 parole con lettere in ordine crescente");
@@ -65,7 +65,7 @@ TEST_F(CurioGameTest, AStopAtTheStartLeavesOnlyTheTitles) {
         const std::string whole = Report(code);
         Curio().SetNextMicroMode(0);
         f.app->state.StopRequested = true;
-        EXPECT_EQ(f.RunAsIs(kGameCurio, code), 0);
+        EXPECT_EQ(f.RunAsIs<CurioGame>(code), 0);
         EXPECT_EQ(Printed(), titled.count(code) ? whole.substr(0, whole.find("|--") + 3) : "") << code;
     }
 }
@@ -89,7 +89,7 @@ TEST_F(CurioGameTest, AStopInTheMiddleEndsTheReportAtTheNextWord) {
     f.LoadDefault(kWords);
     StoppingSink sink(f.app->state, "ad <-> da");
     f.app->out.SetSink(&sink);
-    EXPECT_EQ(RunGame(*f.app, kGameCurio, kCurioBifronti), 0);
+    EXPECT_EQ(RunGame<CurioGame>(*f.app, kCurioBifronti), 0);
     EXPECT_EQ(sink.lines, (std::vector<std::string>{"Bifronti", std::string(50, '-'), "ad <-> da"}));
     f.app->out.SetSink(&f.sink);
 }

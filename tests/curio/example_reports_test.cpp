@@ -61,14 +61,14 @@ TEST_F(ExampleReportsTest, MicroTakesItsFiveModesInTurnAndCaptionsTheNext) {
         "Microenigmistica (5) " + title + "Lucchetto: parola=AB+BC+AC dove il lucchetto e' AB+BC=AC|--|1 2 1|"
             "S abcbcdabcd = abc + bcd + abcd (abc + bcd = abcd )|L raggirai = rag + gi + rai (rag + gi = rai )",
     };
-    EXPECT_EQ(Curio().MicroCaption, "micro 1");
+    EXPECT_EQ(Curio().MicroCaption(), "micro 1");
     for (int run = 0; run < 6; ++run) {
         EXPECT_EQ(Report(kCurioMicro), modes[run % 5]) << run;
-        EXPECT_EQ(Curio().MicroCaption, "micro " + std::to_string((run + 1) % 5 + 1));
+        EXPECT_EQ(Curio().MicroCaption(), "micro " + std::to_string((run + 1) % 5 + 1));
         EXPECT_EQ(f.app->state.StatusMode, kStatusInfoClasses);
     }
     Curio().SetNextMicroMode(3);
-    EXPECT_EQ(Curio().MicroCaption, "micro 4");
+    EXPECT_EQ(Curio().MicroCaption(), "micro 4");
     EXPECT_EQ(Report(kCurioMicro), modes[3]);
 }
 

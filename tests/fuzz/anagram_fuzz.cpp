@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Sink().Reset();
     if (view.longPhrase) stop.PressAfter(std::chrono::milliseconds(30));
-    const int status = RunGame(app, kGameAnagrams, option);
+    const int status = RunGame<AnagramGame>(app, option);
     stop.Release();
     app.state.StopRequested = false;
 

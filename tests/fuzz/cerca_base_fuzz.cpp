@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (!CercaCategoryBuilt(page.Categoria)) return 0;
     Sink().Reset();
-    const int searched = RunGame(app, kGameCerca, page.Categoria);
+    const int searched = RunGame<CercaGame>(app, page.Categoria);
     Require(searched == 0 || searched == 1, "the search returned neither success nor failure");
     Require(!Sink().Lines().empty() && Sink().Lines().back() == "Fine Ricerca",
             "the search did not close with Fine Ricerca");

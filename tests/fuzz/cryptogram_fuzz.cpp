@@ -172,7 +172,7 @@ void CheckPairs(App& app, const CipherBoxes& boxes) {
         if (const std::string image = EncipherLine(word, boxes); InDictionary(image))
             pairs.insert(word + " -> " + image);
     Sink().Reset();
-    Require(RunGame(app, kGameCrypto, kCoppieSearch) == 0, "Coppie? failed");
+    Require(RunGame<CryptoGame>(app, kCoppieSearch) == 0, "Coppie? failed");
     const Lines& lines = Sink().Lines();
     Require(lines.size() == pairs.size() && std::set<std::string>(lines.begin(), lines.end()) == pairs,
             "the pairs are not those of the boxes");
@@ -210,6 +210,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string typed = page.DecriMe;
     Sink().Reset();
-    CheckSolutions(typed, RunGame(app, kGameCrypto, kDecrittaSearch), Sink().Lines());
+    CheckSolutions(typed, RunGame<CryptoGame>(app, kDecrittaSearch), Sink().Lines());
     return 0;
 }

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (micro != 0) curio.SetNextMicroMode(micro - 1);
     const int mode = (curio.MicroMode + 1) % kMicroModes;
     Sink().Reset();
-    Require(RunGame(app, kGameCurio, code) == 0, "a report failed");
+    Require(RunGame<CurioGame>(app, code) == 0, "a report failed");
     const std::vector<std::string>& lines = Sink().Lines();
     Require(!lines.empty(), "a report printed nothing");
     if (code == kCurioMicro)

@@ -28,11 +28,11 @@ bool OneLetterMore(const std::string& longer, const std::string& shorter) {
     return false;
 }
 
-bool OneMove(const std::string& a, const std::string& b, const LadderPage& page) {
-    if (page.MetAna && a.size() == b.size() &&
+bool OneMove(const std::string& a, const std::string& b, const LadderRequest& page) {
+    if (page.rearrange && a.size() == b.size() &&
         CompareLetterCounts(ComputeLetterCount(a), ComputeLetterCount(b)) == 0)
         return true;
-    if (page.ASMeta && (OneLetterMore(a, b) || OneLetterMore(b, a))) return true;
+    if (page.addRemove && (OneLetterMore(a, b) || OneLetterMore(b, a))) return true;
     if (a.size() != b.size()) return false;
     int differing = 0;
     for (size_t p = 0; p < a.size(); ++p) differing += a[p] != b[p];
@@ -40,12 +40,12 @@ bool OneMove(const std::string& a, const std::string& b, const LadderPage& page)
 }
 
 // The lines " 1 word", " 2 word", ... up to a line of two blanks.
-void CheckChains(const std::vector<std::string>& lines, const LadderPage& page) {
+void CheckChains(const std::vector<std::string>& lines, const LadderRequest& page) {
     const Dictionary& dict = LoadedApp().dict;
     std::vector<std::string> chain;
     for (const std::string& line : lines) {
         if (line == "  ") {
-            Require(chain.size() >= 2 && chain.front() == page.MetaDa && chain.back() == page.MetaA,
+            Require(chain.size() >= 2 && chain.front() == page.startWord && chain.back() == page.endWord,
                     "a chain that does not join the two words");
             const std::set<std::string> distinct(chain.begin(), chain.end());
             Require(distinct.size() == chain.size(), "a chain passes twice through a word", line);
@@ -71,17 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0];
     const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
 
-    LadderPage& page = app.Get<LadderGame>().page;
-    page = LadderPage{};
-    page.MetaDa = f[0].substr(0, kLadderFieldMaxLength);
-    page.MetaA = f[1].substr(0, kLadderFieldMaxLength);
-    page.ASMeta = (choices & 1) != 0;
-    page.MetAna = (choices & 2) != 0;
-    page.LMinMeta = 1 + ((choices >> 2) & 7) % kMinInterLengthItems;
-    NormaliseLadderWords(page);
+    LadderRequest typed;
+    typed.startWord = f[0].substr(0, kLadderFieldMaxLength);
+    typed.endWord = f[1].substr(0, kLadderFieldMaxLength);
+    typed.addRemove = (choices & 1) != 0;
+    typed.rearrange = (choices & 2) != 0;
+    typed.minInterLength = 1 + ((choices >> 2) & 7) % kMinInterLengthItems;
+    const LadderRequest page = NormaliseLadderWords(typed);
 
     Sink().Reset();
-    const int status = RunGame(app, kGameLadder, 0);
+    const int status = RunGame(app, app.Get<LadderGame>().Job(typed));
     const std::vector<std::string>& lines = Sink().Lines();
     Require(status == 0 || status == 1, "the search returned neither success nor failure");
     Require(!lines.empty(), "the search printed nothing");

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     page.EOBott.assign(1, (choices & 0x20) != 0 ? 'o' : 'e');
 
     Sink().Reset();
-    const int status = RunGame(app, kGameParole, 0);
+    const int status = RunGame<ParoleGame>(app, 0);
     const std::vector<std::string>& lines = Sink().Lines();
     Require(status == 0 || status == 1, "the search returned neither success nor failure");
     Require(lines.size() >= 2 && lines.back() == "Fine Ricerca", "the search did not close with Fine Ricerca");

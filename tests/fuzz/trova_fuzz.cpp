@@ -1,11 +1,11 @@
 // The "Trova" page's length and letter fields as typed, for any of the ten
-// games of CreaQuale, run on the tiny dictionary. A refused input prints one of
+// games of its list, run on the tiny dictionary. A refused input prints one of
 // the page's messages and nothing else; an accepted one prints its title, the
 // separator, then only result lines, each counted once.
 //
-// Input: one byte of choices (bits 0-3 the game, modulo 10; bit 4 TuttiCambi;
-// bit 5 "Anche Finali"), then EdCrLuMin, EdCrLuMax, CambioDa and CambioA, one a
-// line.
+// Input: one byte of choices (bits 0-3 the game, modulo 10; bit 4 letters
+// asked for; bit 5 "Anche Finali"), then the minimum and maximum length and the
+// two letter fields, one a line.
 
 #include <set>
 
@@ -22,19 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0];
     const std::vector<std::string> f = Fields(data + 1, size - 1, 4);
 
-    TrovaControls& page = app.Get<TrovaGame>().state.page;
-    page = TrovaControls{};
-    page.CreaQuale = (choices & 15) % kCreaQualeItems;
-    page.TuttiCambi = (choices & 16) != 0;
-    page.AncheFinale = (choices & 32) != 0;
-    page.EdCrLuMin = f[0];
-    page.EdCrLuMax = f[1];
-    page.CambioDa = f[2];
-    page.CambioA = f[3];
+    TrovaRequest request;
+    request.game = (choices & 15) % kTrovaListGames;
+    request.lettersGiven = (choices & 16) != 0;
+    request.alsoLast = (choices & 32) != 0;
+    request.minLength = ParseLength(f[0]);
+    request.maxLength = ParseLength(f[1]);
+    request.letter1 = TrovaLetter(f[2]);
+    request.letter2 = TrovaLetter(f[3]);
 
     Sink().Reset();
     app.random.SeedFrom(size);
-    const int status = RunGame(app, kGameTrova, page.CreaQuale);
+    const int status = RunGame(app, app.Get<TrovaGame>().Job(request));
     const std::vector<std::string>& lines = Sink().Lines();
     const int32_t found = app.state.FoundCount.load();
     Require(status == 0 || status == 1, "the search returned neither success nor failure");

@@ -23,10 +23,8 @@ struct LadderTest : ::testing::Test {
     // The printed lines joined by '|', a separator shown as "--".
     std::string Ladder(const std::string& from, const std::string& to, bool addRemove = false, bool rearrange = false,
                        int minLength = kDefaultMinInterLength) {
-        LadderPage& page = f.app->Get<LadderGame>().page;
-        page = {from, to, addRemove, rearrange, minLength};
         f.sink.Reset();
-        code = RunGame(*f.app, kGameLadder, 0);
+        code = RunGame(*f.app, f.app->Get<LadderGame>().Job({from, to, addRemove, rearrange, minLength}));
         return f.sink.TakeJoined();
     }
 };
@@ -52,7 +50,7 @@ TEST_F(LadderTest, EarlyAnswersEndTheSearchInTheirOrder) {
         EXPECT_EQ(Ladder(c.from, c.to, c.addRemove, c.rearrange), c.lines) << c.from << " " << c.to;
         EXPECT_EQ(code, c.code) << c.from << " " << c.to;
     }
-    EXPECT_EQ(RunGame(*f.app, kGameLadder, 1), kNoSuchSearch);
+    EXPECT_EQ(RunGame<LadderGame>(*f.app, 1), kNoSuchSearch);
 }
 
 TEST_F(LadderTest, PrintsEveryShortestChainByEndNeighbour) {
@@ -114,9 +112,8 @@ TEST_F(LadderTest, TheHundredthChainEndsTheSearch) {
 
 TEST_F(LadderTest, AStopBeforeTheLabellingPrintsNoChain) {
     f.LoadDefault(kSaleWords);
-    f.app->Get<LadderGame>().page = {"sale", "more", false, false, kDefaultMinInterLength};
     f.app->state.StopRequested = true;
-    EXPECT_EQ(f.RunAsIs(kGameLadder, 0), 0);
+    EXPECT_EQ(f.RunAsIs(f.app->Get<LadderGame>().Job({"sale", "more", false, false, kDefaultMinInterLength})), 0);
     EXPECT_EQ(f.sink.Lines(), (std::vector<std::string>{std::string(50, '-'), "F I N E"}));
 }
 

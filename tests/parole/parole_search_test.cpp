@@ -35,7 +35,7 @@ protected:
     Lines Run(const ParolePage& page) {
         f.app->Get<ParoleGame>().filters.page = page;
         f.sink.Reset();
-        status = RunGame(*f.app, kGameParole, 0);
+        status = RunGame<ParoleGame>(*f.app, 0);
         return f.sink.Lines();
     }
 

@@ -23,7 +23,7 @@ namespace {
 const std::vector<std::string> kWords = {"rosa", "orsa", "raso", "mare", "rame", "mareee", "casa"};
 
 struct CernWindow : PageWindow<TCernPage> {
-    CernWindow() : PageWindow(sillabor::kGameSelection, kWords) {
+    CernWindow() : PageWindow(7, kWords) {
         WritePreparedDictionary(folder.path(), "Altro", {"remo", "more", "orme", "uno", "due"});
     }
     QString Status() { return window->findChild<QLabel*>("Panel0")->text(); }
@@ -94,7 +94,7 @@ private slots:
 
         QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
         w.window->app().dict.DictionaryName = "Altro";
-        w.window->RunSearch(sillabor::kGameDictionary, sillabor::kDictionaryLoad);
+        w.window->RunSearch(w.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         w.page->cernGoal->setText("emor");
         QCOMPARE(OutputLines(*w.window), QStringList{"[more orme remo] "});

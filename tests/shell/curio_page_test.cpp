@@ -47,12 +47,12 @@ private slots:
         page.Buttons[4]->click();
         page.Buttons[11]->click();
         QCOMPARE(requested.count(), 2);
-        QCOMPARE(requested[0], (QList<QVariant>{int(sillabor::kGameCurio), int(sillabor::kCurioMostChanges)}));
-        QCOMPARE(requested[1], (QList<QVariant>{int(sillabor::kGameCurio), int(sillabor::kCurioMicro)}));
+        QCOMPARE(requested[0], (QList<QVariant>{app.Get<sillabor::CurioGame>().Id(), int(sillabor::kCurioMostChanges)}));
+        QCOMPARE(requested[1], (QList<QVariant>{app.Get<sillabor::CurioGame>().Id(), int(sillabor::kCurioMicro)}));
     }
 
     void aRunOfMicroShowsItsLinesAndCaptionsTheNextMode() {
-        PageWindow<TCurioPage> w(sillabor::kGameCurio, {"otto", "toto", "casa"});
+        PageWindow<TCurioPage> w(6, {"otto", "toto", "casa"});
         TThreadSortForm& window = *w.window;
         TCurioPage* page = w.page;
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);

@@ -25,7 +25,7 @@ struct HiddenWindow : PageWindow<TParolePage> {
     TUovoPan* panel = nullptr;
 
     explicit HiddenWindow(const std::vector<std::string>& words = {"rosa", "casa", "mare", "re"})
-        : PageWindow(sillabor::kGameParole, words) {
+        : PageWindow(1, words) {
         window->show();
         panel = window->findChild<TUovoPan*>("UovoPan");
     }

@@ -26,30 +26,30 @@ private slots:
         TempFolder folder;
         App app(folder.path());
         TMetagrPage page(app, app.Get<LadderGame>());
-        QCOMPARE(page.LMinMeta->count(), 6);
-        QCOMPARE(page.LMinMeta->currentText(), QString("4"));
-        QVERIFY(!page.LMinMeta->isVisibleTo(&page));
-        page.ASMeta->setChecked(true);
-        QVERIFY(page.LMinMeta->isVisibleTo(&page));
-        page.ASMeta->setChecked(false);
-        QVERIFY(!page.LMinMeta->isVisibleTo(&page));
+        QCOMPARE(page.minInterLength->count(), 6);
+        QCOMPARE(page.minInterLength->currentText(), QString("4"));
+        QVERIFY(!page.minInterLength->isVisibleTo(&page));
+        page.addRemove->setChecked(true);
+        QVERIFY(page.minInterLength->isVisibleTo(&page));
+        page.addRemove->setChecked(false);
+        QVERIFY(!page.minInterLength->isVisibleTo(&page));
     }
 
     void enterWritesBackTheWordsAndPrintsTheLadder() {
-        PageWindow<TMetagrPage> w(sillabor::kGameLadder, {"cane", "care", "mare", "pane"});
+        PageWindow<TMetagrPage> w(4, {"cane", "care", "mare", "pane"});
         TThreadSortForm& window = *w.window;
         TMetagrPage* page = w.page;
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
 
-        page->MetaDa->setText(QString::fromUtf8("C\u00e0ne!"));
-        page->MetaA->setText(" MARE");
-        page->ASMeta->setChecked(true);
-        page->LMinMeta->setCurrentIndex(5);
-        QTest::keyClick(page->MetaA, Qt::Key_Return);
+        page->startWord->setText(QString::fromUtf8("C\u00e0ne!"));
+        page->endWord->setText(" MARE");
+        page->addRemove->setChecked(true);
+        page->minInterLength->setCurrentIndex(5);
+        QTest::keyClick(page->endWord, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
-        QCOMPARE(page->MetaDa->text(), QString("cane"));
-        QCOMPARE(page->MetaA->text(), QString("mare"));
-        QCOMPARE(window.app().Get<LadderGame>().page.LMinMeta, 6);
+        QCOMPARE(page->startWord->text(), QString("cane"));
+        QCOMPARE(page->endWord->text(), QString("mare"));
+        QCOMPARE(window.app().Get<LadderGame>().state.moves.MinInterLength, 6);
         QCOMPARE(OutputLines(window), (QStringList{" 1 cane", " 2 care", " 3 mare", "  ",
                                                    QString(50, '-'), "F I N E"}));
     }

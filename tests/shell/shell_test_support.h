@@ -38,7 +38,7 @@ public:
         while (!open_ && !app.state.Stopping()) cv_.wait_for(lock, std::chrono::milliseconds(10));
     }
     // A stand-in search that only waits for the gate.
-    shell::GameRunner HoldingRunner() {
+    GameRunner HoldingRunner() {
         return [this](App& app, int, int) {
             Wait(app);
             return 0;
@@ -63,7 +63,7 @@ class TFieldPage : public shell::TGamePage {
 public:
     // It stands in for the "Parole" page, with that page's save file.
     TFieldPage(App& app, int game, int option)
-        : TGamePage(app, sillabor::GameInfo{sillabor::kGameParole, "Parole", "FieldPage", "Parole.txt"}), game_(game), option_(option) {
+        : TGamePage(app, sillabor::GameInfo{"parole", "Parole", "FieldPage", "Parole.txt"}), game_(game), option_(option) {
         field = new QLineEdit(this);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(field);

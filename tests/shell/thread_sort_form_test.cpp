@@ -13,6 +13,7 @@
 #include <atomic>
 
 #include "app/run_game.h"
+#include "game/game_registry.h"
 #include "shell/save_file.h"
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
@@ -47,12 +48,43 @@ struct Loaded {
     Loaded() { WaitIdle(window); }
     // Shows, in place of the "Parole" page, a page with one field.
     TFieldPage* ShowFieldPage() {
-        auto* page = new TFieldPage(window.app(), sillabor::kGameParole, 0);
+        auto* page = new TFieldPage(window.app(), window.app().Get<sillabor::ParoleGame>().Id(), 0);
         window.ReplacePage(1, page);
         Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
         return page;
     }
 };
+
+// A page of its own: "Genera" prints a line.
+class StandInGame : public sillabor::Game {
+public:
+    sillabor::GameInfo Info() const override { return {"prova", "Prova", "Prova", ""}; }
+    std::vector<std::string> HelpKeys() const override { return {}; }
+    int Run(sillabor::GameContext& ctx, int) override {
+        ctx.out.PrintLine("prova");
+        return 0;
+    }
+};
+
+class TStandInPage : public sillabor::shell::TGamePage {
+public:
+    TStandInPage(App& app, StandInGame& game) : TGamePage(app, game), game_(game) {}
+    bool CanStart() const override { return true; }
+    bool PrepareSearch(int& game, int& option) override {
+        game = game_.Id();
+        option = 0;
+        return true;
+    }
+    QStringList HelpKeys() const override { return {}; }
+
+private:
+    StandInGame& game_;
+};
+
+void WorkbenchAndStandIn(sillabor::GameRegistry& games) {
+    sillabor::RegisterGames(games);
+    games.Register<StandInGame>();
+}
 
 }  // namespace
 
@@ -85,7 +117,7 @@ private slots:
         // whose game is still to come keeps it disabled.
         QPushButton* start = Named<QPushButton>(window, "StartBtn");
         QVERIFY(!start->isEnabled());
-        window.ReplacePage(1, new TFieldPage(window.app(), 8, 2));
+        window.ReplacePage(1, new TFieldPage(window.app(), window.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad));
         auto* gioco = Named<QTabWidget>(window, "Gioco");
         gioco->setCurrentIndex(1);
         QVERIFY(start->isEnabled());
@@ -117,6 +149,30 @@ private slots:
     }
 
     // No "Default": fatal at once; one of two words: fatal after the load.
+    void aStandInPageNeedsOnlyItsGameAndOneLineInThePageList() {
+        TempFolder folder;
+        sillabor::shell::WindowPages pages;
+        pages.games = WorkbenchAndStandIn;
+        const auto workbench = pages.makePages;
+        pages.makePages = [workbench](App& app) {
+            std::vector<sillabor::shell::TGamePage*> list = workbench(app);
+            list.push_back(new TStandInPage(app, app.Get<StandInGame>()));
+            return list;
+        };
+        TThreadSortForm window(WithDefault(folder), nullptr, pages);
+        WaitIdle(window);
+        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        QCOMPARE(gioco->count(), 10);
+        QCOMPARE(gioco->tabText(9), QString("Prova"));
+        gioco->setCurrentIndex(9);
+        QVERIFY(SearchAndWait(window, [&] { Named<QPushButton>(window, "StartBtn")->click(); }));
+        QCOMPARE(OutputLines(window), QStringList{"prova"});
+
+        // Without its page the window does not start.
+        pages.makePages = workbench;
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, TThreadSortForm(WithDefault(folder), nullptr, pages));
+    }
+
     void missingOrUnusableDefaultEndsInTheFatalState() {
         for (const bool present : {false, true}) {
             TempFolder folder;
@@ -365,7 +421,7 @@ private slots:
         // Dizionari/ removed: a load and a new list say so, the dictionary in use stays.
         std::filesystem::remove_all(w.folder.path() / "Dizionari");
         gioco->setCurrentIndex(8);
-        window.SetGameRunner(&sillabor::RunGame);
+        window.SetGameRunner([](App& app, int game, int option) { return sillabor::RunGame(app, game, option); });
         Named<QPushButton>(window, "CaricaB")->click();
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 4, kLoadTimeout);
         QVERIFY(OutputLines(window).contains("Errore: la cartella Dizionari/Default non esiste piu'"));

@@ -27,42 +27,42 @@ private slots:
         TempFolder folder;
         App app(folder.path());
         TTrovaPage page(app, app.Get<sillabor::TrovaGame>());
-        QVERIFY(page.CreaQuale->button(1)->isChecked());
-        QCOMPARE(page.CreaQuale->button(6)->text(), QString("cambi d'antip."));
-        QCOMPARE(page.EdCrLuMin->text(), QString("3"));
-        QCOMPARE(page.EdCrLuMax->text(), QString("40"));
-        QCOMPARE(page.EdCrLuMax->maxLength(), 2);
-        QCOMPARE(page.CambioDa->maxLength(), 1);
+        QVERIFY(page.gameList->button(1)->isChecked());
+        QCOMPARE(page.gameList->button(6)->text(), QString("cambi d'antip."));
+        QCOMPARE(page.minLength->text(), QString("3"));
+        QCOMPARE(page.maxLength->text(), QString("40"));
+        QCOMPARE(page.maxLength->maxLength(), 2);
+        QCOMPARE(page.letterFrom->maxLength(), 1);
 
         auto shown = [&](QWidget* w) { return w->isVisibleTo(&page); };
-        QVERIFY(shown(page.AncheFinale) && !shown(page.CambioDa) && !shown(page.CambioA));
-        page.TuttiCambi->setChecked(true);
-        QVERIFY(shown(page.CambioDa) && shown(page.CambioA) && shown(page.Freccia));
-        QCOMPARE(page.TuttiCambi->text(), QString("Lettere :"));
-        page.CreaQuale->button(9)->setChecked(true);
-        QCOMPARE(page.Freccia->text(), QString(" e "));
-        QVERIFY(!shown(page.AncheFinale));
-        page.CreaQuale->button(5)->setChecked(true);
-        QVERIFY(shown(page.CambioDa) && !shown(page.CambioA) && !shown(page.Freccia));
-        QCOMPARE(page.TuttiCambi->text(), QString("Lettera :"));
-        page.TuttiCambi->setChecked(false);
-        QVERIFY(!shown(page.CambioDa));
+        QVERIFY(shown(page.alsoLast) && !shown(page.letterFrom) && !shown(page.letterTo));
+        page.lettersAsked->setChecked(true);
+        QVERIFY(shown(page.letterFrom) && shown(page.letterTo) && shown(page.letterArrow));
+        QCOMPARE(page.lettersAsked->text(), QString("Lettere :"));
+        page.gameList->button(9)->setChecked(true);
+        QCOMPARE(page.letterArrow->text(), QString(" e "));
+        QVERIFY(!shown(page.alsoLast));
+        page.gameList->button(5)->setChecked(true);
+        QVERIFY(shown(page.letterFrom) && !shown(page.letterTo) && !shown(page.letterArrow));
+        QCOMPARE(page.lettersAsked->text(), QString("Lettera :"));
+        page.lettersAsked->setChecked(false);
+        QVERIFY(!shown(page.letterFrom));
     }
 
     void enterSearchesTheChosenGameAndTheButtonsTheirOwn() {
-        PageWindow<TTrovaPage> w(sillabor::kGameTrova, {"cane", "pane", "cena", "arco", "cosa", "arsa"});
+        PageWindow<TTrovaPage> w(3, {"cane", "pane", "cena", "arco", "cosa", "arsa"});
         TTrovaPage* page = w.page;
         QCOMPARE(w.window->findChild<QPushButton*>("StartBtn")->text(), QString("Cerca"));
         const QString separator(50, '-');
 
-        page->TuttiCambi->setChecked(true);
-        page->CambioDa->setText("c");
-        page->CambioA->setText("p");
-        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(page->CambioA, Qt::Key_Return); }));
+        page->lettersAsked->setChecked(true);
+        page->letterFrom->setText("c");
+        page->letterTo->setText("p");
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(page->letterTo, Qt::Key_Return); }));
         QCOMPARE(OutputLines(*w.window), QStringList({"Cambi  C <-> P (lung. 3 - 40)", separator, "Cane <-> Pane"}));
 
-        page->EdCrLuMax->setText("ab");
-        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(page->EdCrLuMax, Qt::Key_Return); }));
+        page->maxLength->setText("ab");
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(page->maxLength, Qt::Key_Return); }));
         QCOMPARE(OutputLines(*w.window), QStringList({"La lunghezza massima deve essere tra 0 e 40",
                                                       "e deve essere maggiore o uguale alla minima"}));
 
@@ -77,10 +77,10 @@ private slots:
             return status;
         });
         QVERIFY(SearchAndWait(*w.window, [&] {
-            page->BotCern->click();
+            page->hingesButton->click();
             QVERIFY(w.window->IsBusy());
             QTRY_COMPARE(runs.load(), 1);
-            page->BotLucc->click();
+            page->padlocksButton->click();
             w.window->StartBtnClick();
             gate.Open();
         }));

@@ -21,7 +21,7 @@
 
 #include "anagrams/anagram_game.h"
 #include "anagrams/anagram_search.h"
-#include "app/run_game.h"
+#include "app/search_session.h"
 #include "cerca/cerca_game.h"
 #include "dictionary/dictionary_loader.h"
 #include "dizio/dizio_game.h"
@@ -79,22 +79,24 @@ private:
 
 struct Search {
     const char* name;
-    int game;
+    const char* game;
     int option;
     // Ends by itself soon enough to be run to its end.
     bool endsByItself;
 };
 
 const Search kSearches[] = {
-    {"anagrams of a short phrase", kGameAnagrams, kAnagramSearch, true},
-    {"anagrams of a long phrase", kGameAnagrams, kAnagramSearch, false},
-    {"the anagram candidates", kGameAnagrams, kAnagramShowCandidates, true},
-    {"every word", kGameParole, 0, true},
-    {"a pattern", kGameParole, 0, true},
-    {"the edits of a base", kGameCerca, 0, true},
-    {"a word ladder", kGameLadder, 0, true},
-    {"the export", kGameDictionary, kDictionaryExport, true},
+    {"anagrams of a short phrase", "anagr", kAnagramSearch, true},
+    {"anagrams of a long phrase", "anagr", kAnagramSearch, false},
+    {"the anagram candidates", "anagr", kAnagramShowCandidates, true},
+    {"every word", "parole", 0, true},
+    {"a pattern", "parole", 0, true},
+    {"the edits of a base", "cerca", 0, true},
+    {"a word ladder", "metagr", 0, true},
+    {"the export", "dizio", kDictionaryExport, true},
 };
+
+bool Is(const Search& search, const char* game) { return std::strcmp(search.game, game) == 0; }
 
 enum StopMoment { kHeldFromStart, kAfterDelay, kAtFirstLine, kAfterEnd };
 
@@ -115,9 +117,10 @@ protected:
         f.app->out.SetSink(&sink_);
     }
 
-    void Prepare(const Search& search, std::mt19937& random) {
+    // The search's job, its game's record set as a page would.
+    SearchJob Prepare(const Search& search, std::mt19937& random) {
         App& app = *f.app;
-        if (search.game == kGameAnagrams) {
+        if (Is(search, "anagr")) {
             AnagramPage& page = app.Get<AnagramGame>().page;
             page = AnagramPage{};
             page.Frase = std::strcmp(search.name, "anagrams of a long phrase") == 0
@@ -125,30 +128,19 @@ protected:
                              : "marco polo";
             page.Mescola = random() % 2 == 0;
             page.resultLimitOverride = 300;
-        } else if (search.game == kGameParole) {
+        } else if (Is(search, "parole")) {
             ParolePage& page = app.Get<ParoleGame>().filters.page;
             page = ParolePage{};
             if (std::strcmp(search.name, "a pattern") == 0) page.Pattern = "1221*";
-        } else if (search.game == kGameCerca) {
+        } else if (Is(search, "cerca")) {
             CercaState& cerca = app.Get<CercaGame>().state;
             cerca.BaseWord = "mare";
             cerca.JokerCount = 0;
-        } else if (search.game == kGameLadder) {
-            LadderPage& page = app.Get<LadderGame>().page;
-            page = LadderPage{"cane", "pote", random() % 2 == 0, random() % 2 == 0, 3};
+        } else if (Is(search, "metagr")) {
+            const bool addRemove = random() % 2 == 0;
+            return app.Get<LadderGame>().Job({"cane", "pote", addRemove, random() % 2 == 0, 3});
         }
-    }
-
-    // What the window checks and does when a search ends.
-    void Finish() {
-        App& app = *f.app;
-        if (app.state.StopRequested) {
-            app.out.PrintSeparator();
-            app.out.PrintLine("RICERCA INTERROTTA");
-        }
-        app.out.RefreshOutput();
-        app.out.EndAutosave();
-        app.state.StopRequested = false;
+        return {app.games.FindByName(search.game)->Id(), search.option, {}};
     }
 
     void ExpectIdleAndIntact(const char* what) {
@@ -173,20 +165,23 @@ protected:
 TEST_F(StartStopStress, AThousandSearchesStartAndStopCleanly) {
     std::mt19937 random(20261201);
     App& app = *f.app;
+    SearchSession session(app);
     const std::filesystem::path saves = app.SavesDir() / "Parole.txt";
     for (int cycle = 0; cycle < kCycles; ++cycle) {
         const Search& search = kSearches[random() % std::size(kSearches)];
         StopMoment moment = static_cast<StopMoment>(random() % 4);
         if (moment == kAfterEnd && !search.endsByItself) moment = kAtFirstLine;
-        Prepare(search, random);
-        app.out.ClearOutput();
-        if (random() % 4 == 0) app.out.BeginAutosave(saves, random() % 2 == 0);
+        SearchJob job = Prepare(search, random);
+        SearchStart start;
+        if (random() % 4 == 0) {
+            start.saveFile = saves;
+            start.appendToSave = random() % 2 == 0;
+        }
+        session.Begin(std::move(job), start);
         std::string what = std::string(search.name) + ", cycle " + std::to_string(cycle);
 
         bool firstLine = false;
-        auto searching = std::async(std::launch::async, [&] {
-            return RunGame(app, search.game, search.option);
-        });
+        auto searching = std::async(std::launch::async, [&] { return session.Run(); });
         const auto delay = std::chrono::microseconds(random() % 3000);
         const auto started = std::chrono::steady_clock::now();
         // The window thread: moves text out while the search runs, and presses "Stop !".
@@ -209,7 +204,7 @@ TEST_F(StartStopStress, AThousandSearchesStartAndStopCleanly) {
         }
         const int status = searching.get();
         ASSERT_TRUE(status == 0 || status == 1) << what;
-        Finish();
+        session.Finish();
         ExpectIdleAndIntact(what.c_str());
         // "Stop !" with nothing running: the next search starts as if it had not been pressed.
         if (moment == kAfterEnd) app.state.StopRequested = true;

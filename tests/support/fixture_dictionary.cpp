@@ -99,9 +99,11 @@ int Fixture::Scan() {
     return ScanDictionaries(job, app->Get<DizioGame>().dictionaries);
 }
 
-int Fixture::RunAsIs(int game, int option) {
+int Fixture::RunAsIs(int game, int option) { return RunAsIs(SearchJob{game, option, {}}); }
+
+int Fixture::RunAsIs(const SearchJob& job) {
     GameContext ctx = app->Context();
-    return app->FindGame(game)->Run(ctx, option);
+    return job.run ? job.run(ctx) : app->FindGame(job.game)->Run(ctx, job.option);
 }
 
 void Fixture::LoadDefault(const std::vector<std::string>& words) {

@@ -8,6 +8,7 @@
 
 #include "anagrams/anagram_game.h"
 #include "app/app.h"
+#include "game/search_job.h"
 #include "cerca/cerca_game.h"
 #include "dizio/dizio_game.h"
 #include "parole/parole_game.h"
@@ -59,6 +60,11 @@ struct Fixture {
     // Runs a game's search as it stands: without RunGame's reseeding, cleared
     // stop flag and count.
     int RunAsIs(int game, int option);
+    int RunAsIs(const SearchJob& job);
+    template <typename G>
+    int RunAsIs(int option) {
+        return RunAsIs(app->Get<G>().Id(), option);
+    }
     // Writes a prepared "Default" for the words, scans and loads it; the lines
     // of the load are then forgotten.
     void LoadDefault(const std::vector<std::string>& words);

@@ -15,7 +15,7 @@ struct AntipodeListsTest : ::testing::Test {
 
 TEST_F(AntipodeListsTest, AntipodiListEachPairOnceFromItsFirstWord) {
     t.f.LoadDefault({"roma", "ramo", "lama", "mala", "rosa", "ah", "ha", "lamina"});
-    t.page().EdCrLuMin = "0";
+    t.request.minLength = 0;
     // "Ramo <-> Roma", not the other way round: the pair comes from the word first in order.
     // A word whose antipode is itself is paired with itself; "ah" would be, but is too short.
     EXPECT_EQ(t.Lines(kTrovaAntipodiIniziali),
@@ -24,7 +24,7 @@ TEST_F(AntipodeListsTest, AntipodiListEachPairOnceFromItsFirstWord) {
     t.Letters("r");
     EXPECT_EQ(t.Results(kTrovaAntipodiIniziali), Lines({"Ramo <-> Roma"}));
     t.Letters("a");
-    t.page().EdCrLuMax = "3";
+    t.request.maxLength = 3;
     EXPECT_EQ(t.Results(kTrovaAntipodiFinali), Lines{});
 }
 
@@ -37,9 +37,9 @@ TEST_F(AntipodeListsTest, CambiDAntipodo) {
     EXPECT_EQ(t.Lines(kTrovaCambiAntipodo),
               Lines({"Cambio di Antipodo [R <-> V] (Lung. 3 - 40)", "--", "R-osa <-> V-aso"}));
     // A one-letter word pairs with every other one.
-    t.page().TuttiCambi = false;
-    t.page().EdCrLuMin = "1";
-    t.page().EdCrLuMax = "1";
+    t.request.lettersGiven = false;
+    t.request.minLength = 1;
+    t.request.maxLength = 1;
     EXPECT_EQ(t.Distinct(kTrovaCambiAntipodo),
               std::set<std::string>({"A- <-> E-", "A- <-> O-", "E- <-> A-", "E- <-> O-", "O- <-> A-", "O- <-> E-"}));
 }
@@ -67,7 +67,7 @@ TEST_F(AntipodeListsTest, RandomAnagramsWithoutAnyPairStopOnlyWhenAsked) {
     t.f.LoadDefault({"casa", "cane", "rosa"});
     t.f.app->state.StopRequested = true;
     t.f.sink.Reset();
-    EXPECT_EQ(t.f.RunAsIs(kGameTrova, kTrovaAnagrammi), 0);
+    EXPECT_EQ(t.RunAsIs(kTrovaAnagrammi), 0);
     EXPECT_EQ(t.f.sink.Lines().size(), 2u);
 }
 

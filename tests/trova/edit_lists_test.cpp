@@ -41,7 +41,7 @@ TEST_F(EditListsTest, WithLettersEachGameListsItsPairsInAlphabeticalOrder) {
         t.Letters(c.from, c.to);
         EXPECT_EQ(t.Lines(c.option), c.lines) << c.option;
     }
-    t.page().AncheFinale = true;
+    t.request.alsoLast = true;
     t.Letters("e", "a");
     EXPECT_EQ(t.Results(kTrovaCambi), Lines({"canE <-> canA"}));
 }
@@ -63,24 +63,24 @@ TEST_F(EditListsTest, WithoutLettersPairsComeFromBothWordsOrFromTheLongerOne) {
 }
 
 TEST_F(EditListsTest, TheLengthRangeAndTheCapBetweenWords) {
-    t.page().EdCrLuMin = "5";
-    t.page().EdCrLuMax = "5";
+    t.request.minLength = 5;
+    t.request.maxLength = 5;
     t.Letters("f");
     EXPECT_EQ(t.Lines(kTrovaScarti).front(), "Scarti  [F] (lung. 5 - 5)");
     EXPECT_EQ(t.Found(), 2);
-    t.page().EdCrLuMin = "0";
-    t.page().EdCrLuMax = "0";
+    t.request.minLength = 0;
+    t.request.maxLength = 0;
     EXPECT_EQ(t.Results(kTrovaScarti), Lines{});
 
     // The cap is tested before each word: the word that reaches it prints all its lines.
-    t.page().EdCrLuMax = "40";
+    t.request.maxLength = 40;
     t.f.app->state.FoundCount = 9999;
     t.f.sink.Reset();
-    ASSERT_EQ(t.f.RunAsIs(kGameTrova, kTrovaScarti), 0);
+    ASSERT_EQ(t.RunAsIs(kTrovaScarti), 0);
     EXPECT_EQ(t.f.app->state.FoundCount, 10001);
     t.f.app->state.FoundCount = 10000;
     t.f.sink.Reset();
-    ASSERT_EQ(t.f.RunAsIs(kGameTrova, kTrovaScarti), 0);
+    ASSERT_EQ(t.RunAsIs(kTrovaScarti), 0);
     EXPECT_EQ(t.f.sink.Lines().size(), 2u);  // the title and its separator
 }
 

@@ -15,19 +15,21 @@ namespace sillabor::test {
 struct TrovaFixture {
     Fixture f;
 
-    TrovaControls& page() { return f.app->Get<TrovaGame>().state.page; }
-    // Checks TuttiCambi and fills the letter fields.
+    // What the next runs ask for, but their game.
+    TrovaRequest request;
+    // Asks for the letters of the fields `from` and `to`.
     void Letters(const std::string& from, const std::string& to = "") {
-        page().TuttiCambi = true;
-        page().CambioDa = from;
-        page().CambioA = to;
+        request.lettersGiven = true;
+        request.letter1 = TrovaLetter(from);
+        request.letter2 = TrovaLetter(to);
     }
 
     // The lines of one run, the separator shown as "--".
     std::vector<std::string> Lines(int option, uint32_t seed = 1) {
         f.sink.Reset();
         f.app->random.SeedFrom(seed);
-        last = RunGame(*f.app, kGameTrova, option);
+        request.game = option;
+        last = RunGame(*f.app, f.app->Get<TrovaGame>().Job(request));
         std::vector<std::string> lines = f.sink.Lines();
         for (std::string& line : lines)
             if (line == std::string(50, '-')) line = "--";
@@ -42,6 +44,11 @@ struct TrovaFixture {
     std::set<std::string> Distinct(int option, uint32_t seed = 1) {
         const std::vector<std::string> lines = Results(option, seed);
         return {lines.begin(), lines.end()};
+    }
+    // A run as it stands: without RunGame's reseeding, cleared stop flag and count.
+    int RunAsIs(int option) {
+        request.game = option;
+        return f.RunAsIs(f.app->Get<TrovaGame>().Job(request));
     }
     int32_t Found() const { return f.app->state.FoundCount; }
 

@@ -1,7 +1,7 @@
-// The "Trova" page's checks of lengths and letters, the parameters they set,
-// and the scrambled scan of the dictionary.
+// The "Trova" page's check of lengths and letters, the parameters a checked
+// request sets, and the scrambled scan of the dictionary.
 
-#include "trova/trova_options.h"
+#include "trova/trova_request.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,20 @@ const std::vector<std::string> kOneLetterMessage = {"Devi specificare correttame
 const std::vector<std::string> kTwoLettersMessage = {"Devi specificare correttamente le 2 lettere (diverse)",
                                                      "sulle quali e' basato il gioco"};
 
+// The fields as typed: the lengths read by ParseLength, the letters by TrovaLetter.
 struct Input {
     std::string min, max;
     bool letters;
     std::string from, to;
-    int option;
+    int game;
     std::vector<std::string> message;  // empty: accepted
 };
 
-TEST(TrovaOptionsTest, LengthsAndLettersAreCheckedAsThePageSays) {
+TrovaRequest RequestOf(const Input& in) {
+    return {in.game, ParseLength(in.min), ParseLength(in.max), false, in.letters, TrovaLetter(in.from), TrovaLetter(in.to)};
+}
+
+TEST(TrovaRequestTest, LengthsAndLettersAreCheckedAsThePageSays) {
     const Input inputs[] = {
         {"", "40", false, "", "", kTrovaCambi, kMinMessage},
         {"ab", "40", false, "", "", kTrovaCambi, kMinMessage},
@@ -39,7 +44,7 @@ TEST(TrovaOptionsTest, LengthsAndLettersAreCheckedAsThePageSays) {
         {"3", "4x", false, "", "", kTrovaCambi, kMaxMessage},
         {"0", "0", false, "", "", kTrovaCambi, {}},
         {" 7", "40 ", false, "", "", kTrovaCambi, {}},
-        // Unchecked TuttiCambi: whatever the letter fields hold is not read.
+        // Letters not asked for: whatever the letter fields hold is not read.
         {"3", "40", false, "9", "9", kTrovaScambi, {}},
         {"3", "40", true, "Q", "", kTrovaScarti, {}},
         {"3", "40", true, "", "", kTrovaMetatesi, kOneLetterMessage},
@@ -49,33 +54,34 @@ TEST(TrovaOptionsTest, LengthsAndLettersAreCheckedAsThePageSays) {
         {"3", "40", true, "r", "R", kTrovaScambi, kTwoLettersMessage},
         {"3", "40", true, "s", "S", kTrovaBifrontiEntrambe, {}},
         {"3", "40", true, "s", "e", kTrovaCambi, {}},
+        // The buttons' games take neither lengths nor letters.
+        {"ab", "99", true, "", "", kTrovaLucchetti, {}},
     };
     for (const Input& in : inputs) {
-        test::Fixture f;
-        const TrovaControls controls{.EdCrLuMin = in.min, .EdCrLuMax = in.max, .TuttiCambi = in.letters,
-                                     .CambioDa = in.from, .CambioA = in.to};
-        TrovaParams params;
-        const bool accepted = ReadLengthsAndLetters(controls, in.option, params, f.app->out);
-        EXPECT_EQ(accepted, in.message.empty()) << in.min << "|" << in.max << "|" << in.from << in.to;
-        EXPECT_EQ(f.sink.Lines(), in.message) << in.min << "|" << in.max << "|" << in.from << in.to;
+        const Checked<TrovaRequest> checked = CheckTrovaRequest(RequestOf(in));
+        const auto* refusal = std::get_if<Refusal>(&checked);
+        EXPECT_EQ(refusal ? refusal->lines : std::vector<std::string>{}, in.message)
+            << in.min << "|" << in.max << "|" << in.from << in.to;
     }
 }
 
-TEST(TrovaOptionsTest, AnAcceptedRunSetsTheParametersARefusedOneKeepsThem) {
-    test::Fixture f;
-    TrovaControls controls{.EdCrLuMin = "4", .EdCrLuMax = "9", .AncheFinale = true, .TuttiCambi = true,
-                           .CambioDa = "Q", .CambioA = "u"};
-    TrovaParams params;
-    ASSERT_TRUE(ReadLengthsAndLetters(controls, kTrovaCambi, params, f.app->out));
+TEST(TrovaRequestTest, AnAcceptedRunSetsTheParametersARefusedOneKeepsThem) {
+    test::TrovaFixture t;
+    t.f.LoadDefault({"cane", "pane", "rane"});
+    t.request = RequestOf({"4", "9", true, "Q", "u", kTrovaCambi, {}});
+    t.request.alsoLast = true;
+    t.Lines(kTrovaCambi);
+    const TrovaParams& params = t.f.app->Get<TrovaGame>().state.params;
     EXPECT_EQ((std::tuple{params.MinLength, params.MaxLength, params.AnyLetter, params.Letter1, params.Letter2,
                           params.ChangeLast}),
               (std::tuple{4, 9, false, 'q', 'u', true}));
-    controls.EdCrLuMin = "50";
-    ASSERT_FALSE(ReadLengthsAndLetters(controls, kTrovaCambi, params, f.app->out));
+    t.request.minLength = 50;
+    EXPECT_EQ(t.Lines(kTrovaCambi), kMinMessage);
+    EXPECT_EQ(t.last, 1);
     EXPECT_EQ(params.MinLength, 4);
 }
 
-TEST(TrovaOptionsTest, TheScrambledScanVisitsEveryWordOnce) {
+TEST(TrovaRequestTest, TheScrambledScanVisitsEveryWordOnce) {
     struct Scan {
         int32_t count, start, step;
     };

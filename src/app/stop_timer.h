@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-namespace sillabor::cli {
+namespace sillabor {
 
 class StopTimer {
 public:
@@ -28,4 +28,4 @@ private:
     std::thread thread_;
 };
 
-}  // namespace sillabor::cli
+}  // namespace sillabor

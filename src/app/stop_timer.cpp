@@ -1,6 +1,6 @@
-#include "cli/stop_timer.h"
+#include "app/stop_timer.h"
 
-namespace sillabor::cli {
+namespace sillabor {
 
 namespace {
 
@@ -30,4 +30,4 @@ void StopTimer::Wait(std::chrono::milliseconds after) {
     }
 }
 
-}  // namespace sillabor::cli
+}  // namespace sillabor
