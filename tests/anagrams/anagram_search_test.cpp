@@ -68,6 +68,15 @@ const PageCase kPageCases[] = {
     // A schema prints each set of words once.
     {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2, 2"}, {"[er re] [ab ba] "}, 4},
     {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4"}, {"[asca casa] abba "}},
+    // Words come in the schema's order; equal lengths apart are still one set.
+    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "1 2 1"}, {"b [er re] a "}},
+    // The schema replaces the least length and the counts of words.
+    {{.Frase = "abre", .MinWordLength = 3, .MaxWords = 2, .SchemaBx = true, .SchemEd = "1 1 2"}, {"b a [er re] "}},
+    {{.Frase = "abababab", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1"}, {"b b b b a a a a "}},
+    // The lengths add up to the letters left by the fixed part.
+    {{.Frase = "abre", .Fissa = "re", .SchemaBx = true, .SchemEd = "2"}, {"re [ab ba] "}},
+    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2 2"}, {"[ab ba] ", "[er re] "}, -1, "in. 4",
+     kAnagramShowCandidates},
     {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "2 5"},
      {"La somma dei numeri nello schema deve essere uguale", "al numero di caratteri da anagrammare !!"}},
     {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1 0"}, {"Al massimo 8 parole nello schema !"}},
@@ -110,6 +119,32 @@ TEST_F(AnagramTest, EachPagePrintsItsLines) {
         if (c.tot) {
             EXPECT_EQ(page().TotParoleLab, c.tot);
         }
+    }
+}
+
+// "Randomizza": a seed draws the order of the candidates, within each length
+// of a schema; without it the table's order stays whatever the seed.
+TEST_F(AnagramTest, RandomizzaDrawsTheOrderOfTheCandidates) {
+    const struct {
+        AnagramPage page;
+        uint32_t seed;
+        Lines lines;
+    } cases[] = {
+        {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4", .Compatta = false}, 4, {"asca abba ", "casa abba "}},
+        {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4", .Mescola = true, .Compatta = false},
+         1,
+         {"asca abba ", "casa abba "}},
+        {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4", .Mescola = true, .Compatta = false},
+         4,
+         {"abba asca ", "abba casa "}},
+        {{.Frase = "abre", .SchemaBx = true, .SchemEd = "1 2 1", .Mescola = true}, 4, {"a [er re] b "}},
+        {{.Frase = "abre", .Mescola = true}, 3, {"[er re] a b ", "[er re] [ab ba] "}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("row " + std::to_string(&c - cases));
+        page() = c.page;
+        f.app->random.SeedFrom(c.seed);
+        EXPECT_EQ(Run(), c.lines);
     }
 }
 
