@@ -93,6 +93,46 @@ TEST_F(LadderTest, TheMinimumLengthLimitsOnlyRemovalsToWordsInBetween) {
     EXPECT_EQ(Ladder("amare", "re", true, false, 4), "--|F I N E");
 }
 
+// Anagrams are moves with "metAnagramma" only, letters added and removed with
+// "Aggiunta / Scarto" only; both may sit anywhere in a chain. Each row runs
+// twice: what one search walked must not hide anything from the next.
+TEST_F(LadderTest, EachKindOfMoveLinksWordsOnlyWithItsOption) {
+    f.LoadDefault({"cane", "pane", "pena", "pera", "mare", "mar", "ram"});
+    struct Case {
+        std::string from, to;
+        bool addRemove, rearrange;
+        std::string lines;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"cane", "pera", false, true, " 1 cane| 2 pane| 3 pena| 4 pera|  |--|F I N E"},
+             {"pena", "cane", false, true, " 1 pena| 2 pane| 3 cane|  |--|F I N E"},
+             {"cane", "pera", true, false, "--|F I N E"},
+             {"mare", "ram", true, true, " 1 mare| 2 mar| 3 ram|  |--|F I N E"},
+             {"mare", "ram", true, false, "--|F I N E"},
+         }) {
+        for (int run = 0; run < 2; ++run)
+            EXPECT_EQ(Ladder(c.from, c.to, c.addRemove, c.rearrange, 3), c.lines) << c.from << " " << c.to;
+    }
+}
+
+// The levels of a chain fit in a byte: the longest chain followed has 256
+// words, the end word last.
+TEST_F(LadderTest, ChainsEndAtTwoHundredAndFiftySixWords) {
+    // Eleven letters raised one at a time in turn: each word is one change
+    // from the next and from no other.
+    std::vector<std::string> words{std::string(11, 'a')};
+    for (size_t k = 0; k + 1 < 25 * 11; ++k) {
+        words.push_back(words.back());
+        ++words.back()[k % 11];
+    }
+    f.LoadDefault(words);
+    const std::string longest = Ladder(words[0], words[255]);
+    EXPECT_TRUE(longest.starts_with(" 1 " + words[0] + "| 2 " + words[1] + "|")) << longest.substr(0, 40);
+    EXPECT_TRUE(longest.ends_with("|255 " + words[254] + "|256 " + words[255] + "|  |--|F I N E"));
+    EXPECT_EQ(std::count(longest.begin(), longest.end(), '|'), 256 + 2);
+    EXPECT_EQ(Ladder(words[0], words[256]), "--|F I N E");
+}
+
 TEST_F(LadderTest, TheHundredthChainEndsTheSearch) {
     // Every word of five letters a and b: 120 shortest chains from aaaaa to bbbbb.
     std::vector<std::string> words;
