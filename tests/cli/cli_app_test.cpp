@@ -97,7 +97,8 @@ const CommandCase kCommands[] = {
     {&kBasic, {"--tempo-max", "100", "parole"}, 0, "amor\ncane\ncasa\nroma\nrosa\n" + kClosing},
     // "anagr" fills the page from the options.
     {&kAnagr, {"anagr", "Ab R\xC3\xA8!", "--schema", "2 2"}, 0, "[er re] [ab ba] \n", "\nGenerati 4 in "},
-    {&kAnagr, {"anagr", "abre", "--fissa", "Re", "--espanso", "--a-capo", "--parole-max", "1"}, 0, "- Re ab \n- Re ba \n"},
+    {&kAnagr, {"anagr", "abre", "--fissa", "Re", "--espanso", "--a-capo", "--parole-max", "1"}, 0,
+     "- Re ab \n- Re ba \n"},
     {&kAnagr, {"anagr", "abre", "--mostra-in", "--lung-min", "2"}, 0, "[ab ba] \n[er re] \n"},
     // "cerca" prints the window's lines for the normalised base; the closing
     // status line is the search's, not the load's.
@@ -188,7 +189,8 @@ TEST(Cli, BadUsageExitsWithTwoAndAnItalianMessage) {
                          {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}};
     const Args onFolder[] = {
         {"parole", "--modo1", "forse"},
-        {"anagr", "!!!"}, {"anagr", "roma", "--fissa", "Roma"}, {"anagr", "roma", "--parole-min", "3", "--parole-max", "2"},
+        {"anagr", "!!!"}, {"anagr", "roma", "--fissa", "Roma"},
+        {"anagr", "roma", "--parole-min", "3", "--parole-max", "2"},
         {"cerca", "--categoria", "8", "mare"}, {"cerca", "--griglia", "tutto", "mare"}, {"cerca"},
         {"cerca", "--categoria", "6", a81}, {"cerca", "--categoria", "5", a301},
         // Words longer than the window's fields, and lengths it does not offer.
