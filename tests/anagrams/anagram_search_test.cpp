@@ -1,4 +1,5 @@
-// Phrase anagrams on tiny word lists: lines, counts, limits and filters.
+// Phrase anagrams on tiny word lists: lines, counts, limits, schemas, filters
+// and the order a seed draws.
 
 #include "anagrams/anagram_search.h"
 
@@ -68,6 +69,21 @@ const PageCase kPageCases[] = {
     // A schema prints each set of words once.
     {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2, 2"}, {"[er re] [ab ba] "}, 4},
     {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4"}, {"[asca casa] abba "}},
+    // Words come in the schema's order; equal lengths apart are still one set.
+    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "1 2 1"}, {"b [er re] a "}},
+    // The schema replaces the least length and the counts of words.
+    {{.Frase = "abre", .MinWordLength = 3, .MaxWords = 2, .SchemaBx = true, .SchemEd = "1 1 2"}, {"b a [er re] "}},
+    {{.Frase = "abababab", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1"}, {"b b b b a a a a "}},
+    // The lengths add up to the letters left by the fixed part.
+    {{.Frase = "abre", .Fissa = "re", .SchemaBx = true, .SchemEd = "2"}, {"re [ab ba] "}},
+    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2 2"}, {"[ab ba] ", "[er re] "}, -1, "in. 4",
+     kAnagramShowCandidates},
+    // "Randomizza" draws the order of the candidates (within each length of a
+    // schema) from the seed the table runs with.
+    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4", .Mescola = true, .Compatta = false},
+     {"abba asca ", "abba casa "}},
+    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "1 2 1", .Mescola = true}, {"a [er re] b "}},
+    {{.Frase = "abre", .Mescola = true}, {"[er re] [ab ba] ", "[er re] a b "}},
     {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "2 5"},
      {"La somma dei numeri nello schema deve essere uguale", "al numero di caratteri da anagrammare !!"}},
     {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1 0"}, {"Al massimo 8 parole nello schema !"}},
@@ -103,6 +119,7 @@ TEST_F(AnagramTest, EachPagePrintsItsLines) {
         SCOPED_TRACE("row " + std::to_string(&c - kPageCases));
         page() = c.page;
         f.app->Get<ParoleGame>().filters.page = c.filters;
+        f.app->random.SeedFrom(4);
         EXPECT_EQ(Run(c.option), c.lines);
         if (c.found >= 0) {
             EXPECT_EQ(Found(), c.found);

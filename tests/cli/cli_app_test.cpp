@@ -1,5 +1,5 @@
 // sillabor-cli end to end on a temporary working folder: the dictionary
-// commands, "parole", "cerca", "metagr", "cern", "decrit", "trova" and "curio",
+// commands, "anagr", "parole", "cerca", "metagr", "cern", "decrit", "trova" and "curio",
 // and the time limit of a search.
 
 #include "cli/cli_app.h"
@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_context.h"
+#include "curio/curio_game.h"
+#include "ladder/ladder_game.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor::cli {
@@ -26,6 +29,7 @@ const std::string kSeparator = "------------------------------------------------
 const std::string kClosing = kSeparator + "Fine Ricerca\n";
 
 const Args kBasic = {"casa", "cane", "rosa", "roma", "amor"};
+const Args kAnagr = {"ab", "ba", "re", "er", "a", "b"};
 const Args kCerca = {"mare", "male", "rame", "amare", "casa"};
 const Args kMetagr = {"cane", "care", "mare", "pane", "rame"};
 const Args kCern = {"mare", "rame", "mareee", "rosa", "casa"};
@@ -93,6 +97,11 @@ const CommandCase kCommands[] = {
     // lucchetto, so the search would never end. One that ends first is not interrupted.
     {&kBasic, {"--tempo-max", "0.05", "trova", "lucchetti"}, 0, "Lucchetti\n" + kSeparator + "RICERCA INTERROTTA\n"},
     {&kBasic, {"--tempo-max", "100", "parole"}, 0, "amor\ncane\ncasa\nroma\nrosa\n" + kClosing},
+    // "anagr" fills the page from the options.
+    {&kAnagr, {"anagr", "Ab R\xC3\xA8!", "--schema", "2 2"}, 0, "[er re] [ab ba] \n", "\nGenerati 4 in "},
+    {&kAnagr, {"anagr", "abre", "--fissa", "Re", "--espanso", "--a-capo", "--parole-max", "1"}, 0,
+     "- Re ab \n- Re ba \n"},
+    {&kAnagr, {"anagr", "abre", "--mostra-in", "--lung-min", "2"}, 0, "[ab ba] \n[er re] \n"},
     // "cerca" prints the window's lines for the normalised base; the closing
     // status line is the search's, not the load's.
     {&kCerca, {"cerca", "M\xC3\xA0re!"}, 0,
@@ -182,6 +191,8 @@ TEST(Cli, BadUsageExitsWithTwoAndAnItalianMessage) {
                          {"--seme", "x", "dizio", "carica"}, {"dizio", "carica", "--nonesiste"}};
     const Args onFolder[] = {
         {"parole", "--modo1", "forse"},
+        {"anagr", "!!!"}, {"anagr", "roma", "--fissa", "Roma"},
+        {"anagr", "roma", "--parole-min", "3", "--parole-max", "2"},
         {"cerca", "--categoria", "8", "mare"}, {"cerca", "--griglia", "tutto", "mare"}, {"cerca"},
         {"cerca", "--categoria", "6", a81}, {"cerca", "--categoria", "5", a301},
         // Words longer than the window's fields, and lengths it does not offer.
@@ -219,6 +230,20 @@ TEST(Cli, BadUsageExitsWithTwoAndAnItalianMessage) {
     EXPECT_NE(w.Run({"curio", std::string(500, 'a')}).err.find("report sconosciuto: (500 caratteri)"),
               std::string::npos);
     EXPECT_NE(w.Run({"curio", "ca\x1b[31m"}).err.find("report sconosciuto: (7 caratteri)"), std::string::npos);
+}
+
+// Every command checks its choices before a search runs, so no command line
+// reaches a search that its game lacks; should a command and its game drift
+// apart, the page's command still ends as a bad choice does: exit 2.
+TEST(Cli, ASearchTheGameLacksExitsWithTwo) {
+    Work w;
+    std::ostringstream out, err;
+    CliContext ctx(out, err);
+    ctx.folder = w.dir();
+    ctx.MakeApp();
+    EXPECT_EQ(ctx.RunPageCommand<LadderGame>(1), 2);
+    EXPECT_EQ(ctx.RunPageSearch<CurioGame>(0), 2);
+    EXPECT_EQ(out.str(), "");
 }
 
 TEST(Cli, HelpIsItalianForTheProgramAndItsCommands) {

@@ -1,5 +1,5 @@
 // Word ladders on tiny dictionaries: the early answers, the chains with their
-// exact lines, the minimum length and the cap.
+// exact lines, the moves each option allows, the minimum length and the caps.
 
 #include "ladder/ladder_search.h"
 
@@ -89,6 +89,43 @@ TEST_F(LadderTest, TheMinimumLengthLimitsOnlyRemovalsToWordsInBetween) {
     EXPECT_EQ(Ladder("amare", "re", true, false, 1), down);
     EXPECT_EQ(Ladder("amare", "re", true, false, 3), down);
     EXPECT_EQ(Ladder("amare", "re", true, false, 4), "--|F I N E");
+}
+
+// Anagrams are moves with "metAnagramma" only, letters added and removed with
+// "Aggiunta / Scarto" only; both may sit anywhere in a chain. Each row runs
+// twice: what one search walked must not hide anything from the next.
+TEST_F(LadderTest, EachKindOfMoveLinksWordsOnlyWithItsOption) {
+    f.LoadDefault({"cane", "pane", "pena", "pera", "mare", "mar", "ram"});
+    struct Case {
+        std::string from, to;
+        bool addRemove, rearrange;
+        std::string lines;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"cane", "pera", false, true, " 1 cane| 2 pane| 3 pena| 4 pera|  |--|F I N E"},
+             {"pena", "cane", false, true, " 1 pena| 2 pane| 3 cane|  |--|F I N E"},
+             {"cane", "pera", true, false, "--|F I N E"},
+             {"mare", "ram", true, true, " 1 mare| 2 mar| 3 ram|  |--|F I N E"},
+             {"mare", "ram", true, false, "--|F I N E"},
+         }) {
+        for (int run = 0; run < 2; ++run)
+            EXPECT_EQ(Ladder(c.from, c.to, c.addRemove, c.rearrange, 3), c.lines) << c.from << " " << c.to;
+    }
+}
+
+// The levels of a chain fit in a byte: the longest chain followed has 256 words.
+TEST_F(LadderTest, ChainsEndAtTwoHundredAndFiftySixWords) {
+    // Eleven letters raised in turn: each word is one change from the next and from no other.
+    std::vector<std::string> w{std::string(11, 'a')};
+    for (size_t k = 0; k < 260; ++k) {
+        w.push_back(w.back());
+        ++w.back()[k % 11];
+    }
+    f.LoadDefault(w);
+    const std::string longest = Ladder(w[0], w[255]);
+    EXPECT_TRUE(longest.ends_with("|255 " + w[254] + "|256 " + w[255] + "|  |--|F I N E"));
+    EXPECT_EQ(std::count(longest.begin(), longest.end(), '|'), 256 + 2);
+    EXPECT_EQ(Ladder(w[0], w[256]), "--|F I N E");
 }
 
 TEST_F(LadderTest, TheHundredthChainEndsTheSearch) {

@@ -1,5 +1,5 @@
-// The "Curio" page in the window: its thirty buttons in their grid, the shared
-// click, and the "micro" button's caption after a run.
+// The "Curio" page in the window: the shared click of its buttons, and the
+// "micro" button's caption after a run.
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -19,28 +19,10 @@ class CurioPageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void thirtyButtonsInAGridEachAskingForItsReport() {
+    void eachButtonAsksForItsOwnReport() {
         TempFolder folder;
         App app(folder.path());
         TCurioPage page(app, app.Get<sillabor::CurioGame>());
-        page.resize(620, 209);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        for (int k = 0; k < 30; ++k) {
-            QPushButton* button = page.findChild<QPushButton*>(QString("But_%1").arg(k));
-            QCOMPARE(button, page.Buttons[static_cast<size_t>(k)]);
-            QCOMPARE(button->text(), QString(sillabor::kCurioButtons[k].caption));
-            // Six to a row, left to right, then top to bottom.
-            if (k % 6 != 0) {
-                QCOMPARE(button->y(), page.Buttons[static_cast<size_t>(k - 1)]->y());
-                QVERIFY(button->x() > page.Buttons[static_cast<size_t>(k - 1)]->x());
-            } else if (k > 0) {
-                QVERIFY(button->y() > page.Buttons[static_cast<size_t>(k - 6)]->y());
-            }
-            QVERIFY(button->width() >= 76);
-        }
-        QCOMPARE(page.Buttons[5]->text(), QString("saliscendi"));
-
         // Only the buttons ask for a report, each for its own.
         QSignalSpy requested(&page, &TCurioPage::SearchRequested);
         page.CurioButtonClick();
@@ -56,7 +38,7 @@ private slots:
         TThreadSortForm& window = *w.window;
         TCurioPage* page = w.page;
         QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
-
+        QCOMPARE(page->Buttons[11]->text(), QString("micro 1"));
         QTest::mouseClick(page->Buttons[11], Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(OutputLines(window),
