@@ -42,8 +42,8 @@ void RunCategory(benchmark::State& state, bool large, int category, const std::s
         state.SkipWithError("base refused");
         return;
     }
-    RunGame(*app, kGameCerca, category);  // builds the lookup structures once
-    for (auto _ : state) RunGame(*app, kGameCerca, category);
+    RunGame<CercaGame>(*app, category);  // builds the lookup structures once
+    for (auto _ : state) RunGame<CercaGame>(*app, category);
     state.counters["found"] = app->state.FoundCount.load();
 }
 
@@ -58,10 +58,10 @@ void RunGrid(benchmark::State& state, bool large, const std::string& base, int m
         return;
     }
     const std::string typed = cerca.BaseWord;
-    RunGame(*app, kGameCerca, kCercaGrid);
+    RunGame<CercaGame>(*app, kCercaGrid);
     for (auto _ : state) {
         cerca.BaseWord = typed;  // the arrangement replaces it
-        RunGame(*app, kGameCerca, kCercaGrid);
+        RunGame<CercaGame>(*app, kCercaGrid);
     }
     if (mode != kGridSolve) {
         const int boards = typed.size() >= 25 ? 50 : 100;
@@ -79,7 +79,7 @@ void BM_ArrangeSeeds(benchmark::State& state, bool large, const std::string& bas
         for (uint32_t seed = 1; seed <= 10; ++seed) {
             if (!Prepare(*app, kCercaGrid, base, kGridArrangeThenSolve)) return;
             app->random.SeedFrom(seed);
-            RunGame(*app, kGameCerca, kCercaGrid);
+            RunGame<CercaGame>(*app, kCercaGrid);
             state.counters["seed" + std::to_string(seed < 10 ? 0 : 1) + std::to_string(seed % 10)] =
                 cerca.DistinctFound;
         }

@@ -21,7 +21,7 @@
 #include "bench/cern_worst_base.h"
 #include "dizio/dizio_game.h"
 #include "shell/cern_page.h"
-#include "shell/thread_sort_form.h"
+#include "shell/main_window.h"
 
 namespace {
 
@@ -49,23 +49,23 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
-    sillabor::shell::TThreadSortForm window(QString::fromStdString(sillabor::bench::DataFolder().string()));
+    sillabor::shell::MainWindow window(QString::fromStdString(sillabor::bench::DataFolder().string()));
     window.show();
     WaitFor([&] { return !window.IsBusy(); });
     window.app().dict.DictionaryName = "Grande";
-    window.RunSearch(sillabor::kGameDictionary, sillabor::kDictionaryLoad);
+    window.RunSearch(window.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad);
     WaitFor([&] { return !window.IsBusy(); });
     if (window.app().dict.DictionaryName != "Grande") {
         std::fprintf(stderr, "the large dictionary is missing: run bench/make-large-dictionary.sh\n");
         return 1;
     }
 
-    auto* page = qobject_cast<sillabor::shell::TCernPage*>(window.Page(sillabor::kGameSelection));
-    auto* output = window.findChild<QPlainTextEdit*>("RichE");
+    auto* page = qobject_cast<sillabor::shell::TCernPage*>(window.Page(7));
+    auto* output = window.findChild<QPlainTextEdit*>("outputArea");
     QElapsedTimer clock;
     clock.start();
     double cpu = ThreadCpuMilliseconds();
-    window.findChild<QTabWidget*>("Gioco")->setCurrentIndex(sillabor::kGameSelection);
+    window.findChild<QTabWidget*>("pageTabs")->setCurrentIndex(7);
     std::printf("page shown (masks of %d classes): %.1f ms, %.1f ms CPU\n", window.app().dict.ClassCount,
                 Milliseconds(clock), ThreadCpuMilliseconds() - cpu);
     QApplication::processEvents();

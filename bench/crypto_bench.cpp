@@ -137,7 +137,7 @@ Outcome Solve(App& app, const Cryptogram& c) {
     app.Get<CryptoGame>().page.DecriMe = c.text;
     const double cpuStart = ThreadCpuMs();
     const auto start = std::chrono::steady_clock::now();
-    RunGame(app, kGameCrypto, kDecrittaSearch);
+    RunGame<CryptoGame>(app, kDecrittaSearch);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     const double cpu = ThreadCpuMs() - cpuStart;
     app.out.SetSink(before);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/run_game.h"
+#include "curio/curio_game.h"
 #include "bench/bench_support.h"
 #include "curio/curio_reports.h"
 
@@ -22,7 +23,7 @@ void RunReport(benchmark::State& state, App* (*loaded)(), int code) {
         return;
     }
     app->random.SeedFrom(1);
-    for (auto _ : state) RunGame(*app, kGameCurio, code);
+    for (auto _ : state) RunGame<CurioGame>(*app, code);
     state.SetLabel(CurioCaption(code));
 }
 

@@ -12,10 +12,10 @@ using namespace sillabor;
 
 namespace {
 
-const LadderPage kFormicaPianeta{"formica", "pianeta", true, true, 1};
-const LadderPage kRosaFiore{"rosa", "fiore", true, true, 1};
+const LadderRequest kFormicaPianeta{"formica", "pianeta", true, true, 1};
+const LadderRequest kRosaFiore{"rosa", "fiore", true, true, 1};
 
-void RunLadder(benchmark::State& state, App* app, bool freshIndex, const LadderPage& page = kFormicaPianeta) {
+void RunLadder(benchmark::State& state, App* app, bool freshIndex, const LadderRequest& page = kFormicaPianeta) {
     if (app == nullptr) {
         state.SkipWithError("the dictionary is missing: run bench/make-large-dictionary.sh");
         return;

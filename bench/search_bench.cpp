@@ -23,7 +23,7 @@ void RunParole(benchmark::State& state, const char* pattern) {
     for (auto _ : state) {
         app->Get<ParoleGame>().filters.page = ParolePage{};
         app->Get<ParoleGame>().filters.page.Pattern = pattern;
-        RunGame(*app, kGameParole, 0);
+        RunGame<ParoleGame>(*app, 0);
     }
     state.counters["lines"] = app->state.FoundCount.load();
 }
@@ -43,7 +43,7 @@ void BM_AnagramsMarcoPolo(benchmark::State& state) {
         app->Get<AnagramGame>().page.Frase = "marco polo";
         app->Get<AnagramGame>().page.MaxWords = 3;
         app->Get<AnagramGame>().page.resultLimitOverride = -1;
-        RunGame(*app, kGameAnagrams, 0);
+        RunGame<AnagramGame>(*app, 0);
     }
     state.counters["found"] = app->state.FoundCount.load();
 }

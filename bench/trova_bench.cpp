@@ -70,25 +70,26 @@ void RunGenerator(benchmark::State& state, const GeneratorCase& c, int dictionar
         state.SkipWithError("the dictionary is missing: run bench/make-large-dictionary.sh");
         return;
     }
-    TrovaControls& page = app->Get<TrovaGame>().state.page;
-    page = TrovaControls{};
-    page.TuttiCambi = c.letters != nullptr;
+    TrovaRequest request;
+    request.game = c.option;
+    request.lettersGiven = c.letters != nullptr;
     if (c.letters != nullptr) {
-        page.CambioDa = std::string(1, c.letters[0]);
-        page.CambioA = c.letters[1] != '\0' ? std::string(1, c.letters[1]) : "";
+        request.letter1 = c.letters[0];
+        request.letter2 = c.letters[1];
     }
+    const SearchJob job = app->Get<TrovaGame>().Job(request);
     LastLineSink sink;
     LineSink* before = app->out.Sink();
     app->out.SetSink(&sink);
     // What the run needs once per dictionary is made before the timing.
     app->random.SeedFrom(2024);
-    RunGame(*app, kGameTrova, c.option);
+    RunGame(*app, job);
     const bool endsByItself = c.option == kTrovaSciarade;
     double ended = 0;
     for (auto _ : state) {
         app->random.SeedFrom(2024);
         const Clock::time_point start = Clock::now();
-        RunGame(*app, kGameTrova, c.option);
+        RunGame(*app, job);
         const Clock::time_point end = Clock::now();
         ended = std::chrono::duration<double>(end - start).count();
         state.SetIterationTime(std::chrono::duration<double>((endsByItself ? sink.last : end) - start).count());

@@ -16,7 +16,8 @@
 
 #include "app/app.h"
 #include "app/run_game.h"
-#include "shell/thread_sort_form.h"
+#include "dizio/dizio_game.h"
+#include "shell/main_window.h"
 
 namespace {
 
@@ -36,18 +37,18 @@ void WaitFor(Predicate done) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    sillabor::shell::TThreadSortForm window(QString::fromStdString(DataFolder().string()));
+    sillabor::shell::MainWindow window(QString::fromStdString(DataFolder().string()));
     window.show();
     WaitFor([&] { return !window.IsBusy(); });
     window.app().dict.DictionaryName = "Grande";
-    window.RunSearch(sillabor::kGameDictionary, 2);
+    window.RunSearch(window.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad);
     WaitFor([&] { return !window.IsBusy(); });
     if (window.app().dict.DictionaryName != "Grande") {
         std::fprintf(stderr, "the large dictionary is missing: run bench/make-large-dictionary.sh\n");
         return 1;
     }
-    auto* gioco = window.findChild<QTabWidget*>("Gioco");
-    auto* output = window.findChild<QPlainTextEdit*>("RichE");
+    auto* gioco = window.findChild<QTabWidget*>("pageTabs");
+    auto* output = window.findChild<QPlainTextEdit*>("outputArea");
     gioco->setCurrentIndex(1);
 
     std::vector<double> times;
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
             if (shownAt == 0 && blocks > 10001) shownAt = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         });
         clock.start();
-        window.StartBtnClick();
+        window.PressStart();
         WaitFor([&] { return !window.IsBusy(); });
         QObject::disconnect(connection);
         std::printf("run %d: %.1f ms to the 10,001st line, %.1f ms to the end of the search\n", r + 1, shownAt,

@@ -42,7 +42,7 @@ QWidget* Captioned(const QString& caption, QWidget* list, QWidget* parent) {
 }  // namespace
 
 TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+    : GamePage(app, game, parent), game_(game) {
     Frase = Named<QLineEdit>("Frase", this);
     Frase->setMaxLength(kFraseMaxLength);
     NumLet = Named<QLabel>("NumLet", "0", this);

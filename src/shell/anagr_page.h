@@ -18,7 +18,7 @@ class AnagramGame;
 
 namespace sillabor::shell {
 
-class TAnagrPage : public TGamePage {
+class TAnagrPage : public GamePage {
     Q_OBJECT
 
 public:

@@ -1,5 +1,5 @@
 #pragma once
-// Pic, the busy indicator: ten squares on a circle, a white head running
+// The busy indicator: ten squares on a circle, a white head running
 // around them and leaving squares of a slowly changing colour behind.
 
 #include <QImage>
@@ -27,14 +27,14 @@ struct BouncingComponent {
     }
 };
 
-class TBusyIndicator : public QWidget {
+class BusyIndicator : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kSide = 57;
     static constexpr int kSquares = 10;
 
-    explicit TBusyIndicator(QWidget* parent = nullptr);
+    explicit BusyIndicator(QWidget* parent = nullptr);
 
     // One tick of a running search: next colour, next square.
     void Advance();

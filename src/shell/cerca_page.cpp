@@ -26,8 +26,8 @@ constexpr int kCategoriaRows = 4;
 
 }  // namespace
 
-TCercaPage::TCercaPage(App& app, CercaGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+CercaPage::CercaPage(App& app, CercaGame& game, QWidget* parent)
+    : GamePage(app, game, parent), game_(game) {
     const CercaControls& start = game_.state.page;
 
     // The categories in two columns.
@@ -99,21 +99,21 @@ TCercaPage::TCercaPage(App& app, CercaGame& game, QWidget* parent)
     connect(RadioParo, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) ManageCat();
     });
-    connect(CheckDiag, &QCheckBox::toggled, this, &TCercaPage::ManageCat);
-    connect(CheckRiuso, &QCheckBox::toggled, this, &TCercaPage::ManageCat);
+    connect(CheckDiag, &QCheckBox::toggled, this, &CercaPage::ManageCat);
+    connect(CheckRiuso, &QCheckBox::toggled, this, &CercaPage::ManageCat);
 
     ManageCat();
 }
 
-QList<QWidget*> TCercaPage::TextFields() const { return {LaBase}; }
+QList<QWidget*> CercaPage::TextFields() const { return {LaBase}; }
 
-QStringList TCercaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList CercaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TCercaPage::ReadControls() {
+void CercaPage::ReadControls() {
     binding_.ToRecord(game_.state.page);
 }
 
-void TCercaPage::ManageCat() {
+void CercaPage::ManageCat() {
     ReadControls();
     const CercaLayout layout = sillabor::ManageCat(game_.state.page);
     gridOptions_->setVisible(layout.gridOptionsVisible);
@@ -124,11 +124,11 @@ void TCercaPage::ManageCat() {
 }
 
 // The grid's arrangement writes the arranged grid back into the base.
-void TCercaPage::SearchEnded() {
+void CercaPage::SearchEnded() {
     if (game_.state.BaseArranged) LaBase->setText(ToQString(game_.state.page.LaBase));
 }
 
-bool TCercaPage::PrepareSearch(int& game, int& option) {
+bool CercaPage::PrepareSearch(int& game, int& option) {
     ReadControls();
     const int category = game_.state.page.Categoria;
     if (NormaliseBase(game_.state, app_.out) != kBaseReady) return false;

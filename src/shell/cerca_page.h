@@ -17,11 +17,11 @@ class CercaGame;
 
 namespace sillabor::shell {
 
-class TCercaPage : public TGamePage {
+class CercaPage : public GamePage {
     Q_OBJECT
 
 public:
-    TCercaPage(App& app, CercaGame& game, QWidget* parent = nullptr);
+    CercaPage(App& app, CercaGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Trova"; }
     bool CanStart() const override { return true; }

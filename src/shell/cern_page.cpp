@@ -24,7 +24,7 @@ QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent) {
 }  // namespace
 
 TCernPage::TCernPage(App& app, SelectionGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+    : GamePage(app, game, parent), game_(game) {
     cernIn = LimitedEdit("cernIn", kCernInMaxLength, this);
     cernOut = LimitedEdit("cernOut", kCernOutMaxLength, this);
     cernOut->setReadOnly(true);

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace sillabor::shell {
 
-class TCernPage : public TGamePage {
+class TCernPage : public GamePage {
     Q_OBJECT
 
 public:

@@ -19,8 +19,8 @@ constexpr int kButtonHeight = 25;
 
 }  // namespace
 
-TCurioPage::TCurioPage(App& app, CurioGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+CurioPage::CurioPage(App& app, CurioGame& game, QWidget* parent)
+    : GamePage(app, game, parent), game_(game) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(6, 12, 6, 6);
     grid->setHorizontalSpacing(3);
@@ -31,7 +31,7 @@ TCurioPage::TCurioPage(App& app, CurioGame& game, QWidget* parent)
         QPushButton* button = Named<QPushButton>(name.constData(), QString(kCurioButtons[k].caption), this);
         button->setAutoDefault(false);
         width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 12);
-        connect(button, &QPushButton::clicked, this, &TCurioPage::CurioButtonClick);
+        connect(button, &QPushButton::clicked, this, &CurioPage::CurioButtonClick);
         grid->addWidget(button, k / kColumns, k % kColumns);
         Buttons[static_cast<size_t>(k)] = button;
     }
@@ -42,14 +42,14 @@ TCurioPage::TCurioPage(App& app, CurioGame& game, QWidget* parent)
     Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption()));
 }
 
-QStringList TCurioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList CurioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TCurioPage::CurioButtonClick() {
+void CurioPage::CurioButtonClick() {
     const auto found = std::find(Buttons.begin(), Buttons.end(), sender());
     if (found == Buttons.end()) return;
     emit SearchRequested(game_.Id(), kCurioButtons[found - Buttons.begin()].code);
 }
 
-void TCurioPage::SearchEnded() { Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption())); }
+void CurioPage::SearchEnded() { Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption())); }
 
 }  // namespace sillabor::shell

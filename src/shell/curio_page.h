@@ -14,11 +14,11 @@ class CurioGame;
 
 namespace sillabor::shell {
 
-class TCurioPage : public TGamePage {
+class CurioPage : public GamePage {
     Q_OBJECT
 
 public:
-    TCurioPage(App& app, CurioGame& game, QWidget* parent = nullptr);
+    CurioPage(App& app, CurioGame& game, QWidget* parent = nullptr);
 
     // The reports have their own buttons; "Genera" stays as it was.
     StartButton StartButtonMode() const override { return StartButton::Unchanged; }

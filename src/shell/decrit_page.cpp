@@ -54,7 +54,7 @@ QString BoxText(char letter) { return letter == '\0' ? QString() : QString(QChar
 }  // namespace
 
 TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+    : GamePage(app, game, parent), game_(game) {
     const DecritPage& start = game_.page;
     RadioDecri = Named<QRadioButton>("RadioDecri", "Decritta", this);
     RadioCri = Named<QRadioButton>("RadioCri", "Critta", this);
@@ -129,7 +129,7 @@ TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
 void TDecritPage::BuildPanel() {
     PanCri = Named<QWidget>("PanCri", this);
     PanCri->setFixedSize(kBoxLeft + kBoxStep * kAlphabetSize, kPanelHeight);
-    QFont font = TOutputArea::DefaultFont();
+    QFont font = OutputArea::DefaultFont();
     font.setPointSize(10);
     auto* from = new QLabel("Da:", PanCri);
     from->setGeometry(0, kPlainRowTop, kBoxLeft - 2, kBoxHeight);
@@ -311,7 +311,7 @@ bool TDecritPage::eventFilter(QObject* watched, QEvent* event) {
         // A click in a box selects its letter, so that typing replaces it.
         if (auto* box = qobject_cast<QLineEdit*>(watched)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
     }
-    return TGamePage::eventFilter(watched, event);
+    return GamePage::eventFilter(watched, event);
 }
 
 }  // namespace sillabor::shell

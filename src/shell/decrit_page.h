@@ -22,7 +22,7 @@ class CryptoGame;
 
 namespace sillabor::shell {
 
-class TDecritPage : public TGamePage {
+class TDecritPage : public GamePage {
     Q_OBJECT
 
 public:

@@ -17,8 +17,8 @@
 
 namespace sillabor::shell {
 
-TDizioPage::TDizioPage(App& app, DizioGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+DizioPage::DizioPage(App& app, DizioGame& game, QWidget* parent)
+    : GamePage(app, game, parent), game_(game) {
     DizBox = Named<QComboBox>("DizBox", this);
     DizBox->setMinimumWidth(150);
     CaricaB = Named<QPushButton>("CaricaB", "Carica", this);
@@ -60,33 +60,33 @@ TDizioPage::TDizioPage(App& app, DizioGame& game, QWidget* parent)
     grid->addWidget(ExpoBtn, 3, 2);
     grid->setRowStretch(4, 1);
 
-    connect(CaricaB, &QPushButton::clicked, this, &TDizioPage::CaricaBClick);
-    connect(AggDizB, &QPushButton::clicked, this, &TDizioPage::AggDizBClick);
-    connect(ExpoBtn, &QPushButton::clicked, this, &TDizioPage::ExpoBtnClick);
-    connect(AggLBut, &QPushButton::clicked, this, &TDizioPage::AggLButClick);
-    connect(ApriDirB, &QPushButton::clicked, this, &TDizioPage::ApriDirBClick);
+    connect(CaricaB, &QPushButton::clicked, this, &DizioPage::CaricaBClick);
+    connect(AggDizB, &QPushButton::clicked, this, &DizioPage::AggDizBClick);
+    connect(ExpoBtn, &QPushButton::clicked, this, &DizioPage::ExpoBtnClick);
+    connect(AggLBut, &QPushButton::clicked, this, &DizioPage::AggLButClick);
+    connect(ApriDirB, &QPushButton::clicked, this, &DizioPage::ApriDirBClick);
 }
 
-QStringList TDizioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList DizioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TDizioPage::ShowDictionaryList() {
+void DizioPage::ShowDictionaryList() {
     DizBox->clear();
     for (const std::string& name : game_.dictionaries.names) DizBox->addItem(QFile::decodeName(name.c_str()));
     DizBox->setCurrentIndex(game_.dictionaries.selected);
 }
 
-bool TDizioPage::TakeSelection() {
+bool DizioPage::TakeSelection() {
     const int index = DizBox->currentIndex();
     if (index < 0 || index >= static_cast<int>(game_.dictionaries.names.size())) return false;
     app_.dict.DictionaryName = game_.dictionaries.names[static_cast<size_t>(index)];
     return true;
 }
 
-void TDizioPage::CaricaBClick() {
+void DizioPage::CaricaBClick() {
     if (TakeSelection()) emit SearchRequested(game_.Id(), kDictionaryLoad);
 }
 
-void TDizioPage::AggDizBClick() {
+void DizioPage::AggDizBClick() {
     if (!TakeSelection()) return;
     game_.buildOptions = (ChkCase->isChecked() ? kBuildSkipCapitalised : 0) |
                          (ChkApo->isChecked() ? kBuildSkipBeforeApostrophe : 0) |
@@ -94,13 +94,13 @@ void TDizioPage::AggDizBClick() {
     emit SearchRequested(game_.Id(), kDictionaryBuildAndLoad);
 }
 
-void TDizioPage::ExpoBtnClick() {
+void DizioPage::ExpoBtnClick() {
     if (DizBox->currentIndex() < 0) return;
     game_.exportOrder = ExpoOrd->checkedId();
     emit SearchRequested(game_.Id(), kDictionaryExport);
 }
 
-void TDizioPage::AggLButClick() {
+void DizioPage::AggLButClick() {
     GameContext ctx = app_.Context();
     const int status = game_.Scan(ctx);
     ShowDictionaryList();
@@ -113,7 +113,7 @@ void TDizioPage::AggLButClick() {
     app_.out.RefreshOutput();
 }
 
-void TDizioPage::ApriDirBClick() {
+void DizioPage::ApriDirBClick() {
     OpenFolder(app_.DictionariesDir());
 }
 

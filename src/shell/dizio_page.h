@@ -14,11 +14,11 @@ class DizioGame;
 
 namespace sillabor::shell {
 
-class TDizioPage : public TGamePage {
+class DizioPage : public GamePage {
     Q_OBJECT
 
 public:
-    TDizioPage(App& app, DizioGame& game, QWidget* parent = nullptr);
+    DizioPage(App& app, DizioGame& game, QWidget* parent = nullptr);
 
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
     QStringList HelpKeys() const override;

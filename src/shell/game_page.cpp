@@ -5,19 +5,19 @@
 
 namespace sillabor::shell {
 
-TGamePage::TGamePage(App& app, Game& game, QWidget* parent) : TGamePage(app, game.Info(), parent) { game_ = &game; }
+GamePage::GamePage(App& app, Game& game, QWidget* parent) : GamePage(app, game.Info(), parent) { game_ = &game; }
 
-TGamePage::TGamePage(App& app, const GameInfo& info, QWidget* parent) : QWidget(parent), app_(app), info_(info) {
+GamePage::GamePage(App& app, const GameInfo& info, QWidget* parent) : QWidget(parent), app_(app), info_(info) {
     setObjectName(info.pageName);
 }
 
-QStringList TGamePage::ToQStringList(const std::vector<std::string>& keys) {
+QStringList GamePage::ToQStringList(const std::vector<std::string>& keys) {
     QStringList list;
     for (const std::string& key : keys) list << QString::fromStdString(key);
     return list;
 }
 
-void TGamePage::AddPlaceholder() {
+void GamePage::AddPlaceholder() {
     auto* layout = new QVBoxLayout(this);
     auto* note = new QLabel("Pagina in preparazione", this);
     note->setAlignment(Qt::AlignCenter);

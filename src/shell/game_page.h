@@ -1,5 +1,5 @@
 #pragma once
-// What the window asks of each page of Gioco. A page reads its own controls
+// What the window asks of each of its pages. A page reads its own controls
 // into its game's record on the window thread and tells the window which
 // search to run; the window owns the search cycle, the buttons and the output.
 
@@ -18,7 +18,7 @@ class App;
 
 namespace sillabor::shell {
 
-class TGamePage : public QWidget {
+class GamePage : public QWidget {
     Q_OBJECT
 
 public:
@@ -33,9 +33,9 @@ public:
     };
 
     // The page of `game`.
-    TGamePage(App& app, Game& game, QWidget* parent = nullptr);
+    GamePage(App& app, Game& game, QWidget* parent = nullptr);
     // A page described by `info` alone, with no game of its own (a stand-in).
-    TGamePage(App& app, const GameInfo& info, QWidget* parent = nullptr);
+    GamePage(App& app, const GameInfo& info, QWidget* parent = nullptr);
 
     const GameInfo& Info() const { return info_; }
     // The game the page fronts, or null for a stand-in.
@@ -61,7 +61,7 @@ public:
     virtual void PageShown() {}
     // A search has ended (window thread): the page applies what the game returned.
     virtual void SearchEnded() {}
-    // A tick of PicTime while the page is shown and no search runs.
+    // A tick of tickTimer while the page is shown and no search runs.
     virtual void IdleTick() {}
 
     static QStringList ToQStringList(const std::vector<std::string>& keys);

@@ -36,15 +36,15 @@ QPushButton* PanelButton(const char* name, const char* caption, QPoint at, QWidg
 }
 
 QFont GridFont() {
-    QFont font = TOutputArea::DefaultFont();
+    QFont font = OutputArea::DefaultFont();
     font.setPixelSize(18);  // 14 points on a 96 dpi screen
     return font;
 }
 
 }  // namespace
 
-TUovoPan::TUovoPan(App& app, QWidget* covered) : QWidget(covered), app_(app), covered_(covered) {
-    setObjectName("UovoPan");
+HiddenPanel::HiddenPanel(App& app, QWidget* covered) : QWidget(covered), app_(app), covered_(covered) {
+    setObjectName("hiddenPanel");
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     covered_->installEventFilter(this);
@@ -85,7 +85,7 @@ TUovoPan::TUovoPan(App& app, QWidget* covered) : QWidget(covered), app_(app), co
         Bo[static_cast<size_t>(k)] = button;
     }
 
-    connect(TornaV, &QPushButton::clicked, this, &TUovoPan::TornaVClick);
+    connect(TornaV, &QPushButton::clicked, this, &HiddenPanel::TornaVClick);
     connect(oxaB4, &QPushButton::clicked, this, [this] {
         board_.FourColoursClick();
         ShowBoard();
@@ -94,21 +94,21 @@ TUovoPan::TUovoPan(App& app, QWidget* covered) : QWidget(covered), app_(app), co
         board_.TwoColoursClick();
         ShowBoard();
     });
-    connect(oxaB16, &QPushButton::clicked, this, &TUovoPan::oxaB16Click);
-    connect(MescolaBut, &QPushButton::clicked, this, &TUovoPan::MescolaButClick);
+    connect(oxaB16, &QPushButton::clicked, this, &HiddenPanel::oxaB16Click);
+    connect(MescolaBut, &QPushButton::clicked, this, &HiddenPanel::MescolaButClick);
 
     HideGameControls();
     hide();
 }
 
-void TUovoPan::ShowOver() {
+void HiddenPanel::ShowOver() {
     setGeometry(covered_->rect());
     show();
     raise();
     setFocus();
 }
 
-void TUovoPan::HideGameControls() {
+void HiddenPanel::HideGameControls() {
     for (QWidget* control : {static_cast<QWidget*>(Pan), static_cast<QWidget*>(Spiegamio),
                              static_cast<QWidget*>(StaticOxa2), static_cast<QWidget*>(StaticOxa1),
                              static_cast<QWidget*>(oxa2col), static_cast<QWidget*>(oxaB4),
@@ -116,14 +116,14 @@ void TUovoPan::HideGameControls() {
         control->hide();
 }
 
-void TUovoPan::StartBoardGame() {
+void HiddenPanel::StartBoardGame() {
     mode_ = Mode::Board;
     board_.NewBoard(kBoardFourColours * 256);
     ShowOver();
     ShowBoard();
 }
 
-void TUovoPan::ShowBoard() {
+void HiddenPanel::ShowBoard() {
     Egg->setGeometry(kBoardImage);
     for (QWidget* control : {static_cast<QWidget*>(StaticOxa2), static_cast<QWidget*>(StaticOxa1),
                              static_cast<QWidget*>(oxa2col), static_cast<QWidget*>(oxaB4)})
@@ -137,7 +137,7 @@ void TUovoPan::ShowBoard() {
     Redraw();
 }
 
-bool TUovoPan::StartWordGame() {
+bool HiddenPanel::StartWordGame() {
     if (!word_.StartWithRandomWord(app_.dict, app_.random)) return false;
     mode_ = Mode::Word;
     HideGameControls();
@@ -155,14 +155,14 @@ bool TUovoPan::StartWordGame() {
     return true;
 }
 
-void TUovoPan::TornaVClick() {
+void HiddenPanel::TornaVClick() {
     mode_ = Mode::None;
     HideGameControls();
     hide();
     emit Closed();
 }
 
-void TUovoPan::Tick() {
+void HiddenPanel::Tick() {
     ++ticks_;
     if (BoardActive()) {
         board_.Tick();
@@ -173,7 +173,7 @@ void TUovoPan::Tick() {
     }
 }
 
-void TUovoPan::Redraw() {
+void HiddenPanel::Redraw() {
     if (BoardActive()) {
         if (canvas_.width() != SlidingBoard::kImageSide || canvas_.height() != SlidingBoard::kImageSide)
             canvas_ = QImage(SlidingBoard::kImageSide, SlidingBoard::kImageSide, QImage::Format_RGB32);
@@ -188,7 +188,7 @@ void TUovoPan::Redraw() {
     Egg->setPixmap(QPixmap::fromImage(canvas_));
 }
 
-void TUovoPan::oxaB16Click() {
+void HiddenPanel::oxaB16Click() {
     if (BoardActive()) {
         board_.SixteenNumbersClick();
         ShowBoard();
@@ -204,7 +204,7 @@ void TUovoPan::oxaB16Click() {
     }
 }
 
-void TUovoPan::MescolaButClick() {
+void HiddenPanel::MescolaButClick() {
     if (BoardActive()) {
         board_.Shuffle(app_.random);
         Redraw();
@@ -213,7 +213,7 @@ void TUovoPan::MescolaButClick() {
     }
 }
 
-void TUovoPan::LetterClick(int k) {
+void HiddenPanel::LetterClick(int k) {
     if (!WordActive()) return;
     const bool changed = k < 26 ? word_.PressLetter(static_cast<char>('A' + k)) : word_.PressBack();
     if (!changed) return;
@@ -221,7 +221,7 @@ void TUovoPan::LetterClick(int k) {
     Redraw();
 }
 
-void TUovoPan::Conferma() {
+void HiddenPanel::Conferma() {
     if (!WordActive() || !word_.CanConfirm()) return;
     MescolaBut->hide();
     word_.Confirm();
@@ -229,11 +229,11 @@ void TUovoPan::Conferma() {
     Redraw();
 }
 
-void TUovoPan::EggMouseDown(QPoint at) {
+void HiddenPanel::EggMouseDown(QPoint at) {
     if (BoardActive() && board_.Click(at.x(), at.y())) Redraw();
 }
 
-bool TUovoPan::eventFilter(QObject* watched, QEvent* event) {
+bool HiddenPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == covered_ && event->type() == QEvent::Resize && isVisible()) setGeometry(covered_->rect());
     if (watched == Egg && event->type() == QEvent::MouseButtonPress) {
         EggMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -242,7 +242,7 @@ bool TUovoPan::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TUovoPan::keyPressEvent(QKeyEvent* event) {
+void HiddenPanel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
         TornaVClick();

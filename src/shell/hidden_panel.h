@@ -1,8 +1,8 @@
 #pragma once
-// UovoPan, the hidden panel that covers the window's pages while one of the two
+// The hidden panel that covers the window's pages while one of the two
 // hidden games is played: the sliding board game Oxablock and the word game of
 // neri and bianchi. Both draw on the image Egg and are driven by clicks,
-// buttons, the keyboard and the window's timer PicTime.
+// buttons, the keyboard and the window's timer tickTimer.
 
 #include <QImage>
 #include <QWidget>
@@ -20,7 +20,7 @@ class App;
 
 namespace sillabor::shell {
 
-class TUovoPan : public QWidget {
+class HiddenPanel : public QWidget {
     Q_OBJECT
 
 public:
@@ -28,12 +28,12 @@ public:
 
     // Covers `covered` (the window's page area), and follows its size. Hidden
     // until a game starts.
-    TUovoPan(App& app, QWidget* covered);
+    HiddenPanel(App& app, QWidget* covered);
 
     bool BoardActive() const { return mode_ == Mode::Board; }
     bool WordActive() const { return mode_ == Mode::Word; }
     bool IsActive() const { return mode_ != Mode::None; }
-    // The PicTime interval the active game wants.
+    // The tickTimer interval the active game wants.
     int TickInterval() const { return WordActive() ? 300 : 100; }
 
     // From the "Parole" page's texts: the board game in four colours, or the
@@ -42,7 +42,7 @@ public:
     // while no search runs.
     void StartBoardGame();
     bool StartWordGame();
-    // A tick of PicTime while a game is active.
+    // A tick of tickTimer while a game is active.
     void Tick();
 
     const SlidingBoard& Board() const { return board_; }
@@ -61,7 +61,7 @@ public:
     QPushButton* TornaV;
 
 signals:
-    // "Esci": the panel is hidden and PicTime goes back to its own work.
+    // "Esci": the panel is hidden and tickTimer goes back to its own work.
     void Closed();
 
 protected:

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "shell/settings_keeper.h"
-#include "shell/thread_sort_form.h"
+#include "shell/main_window.h"
 #include "shell/window_start.h"
 
 int main(int argc, char* argv[]) {
@@ -19,17 +19,17 @@ int main(int argc, char* argv[]) {
     const WindowStart start = PrepareWindowStart(QApplication::arguments());
     if (start.exitCode) return *start.exitCode;
 
-    std::unique_ptr<TThreadSortForm> made;
+    std::unique_ptr<MainWindow> made;
     try {
-        made = std::make_unique<TThreadSortForm>(QFile::decodeName(start.folder.root.c_str()));
+        made = std::make_unique<MainWindow>(QFile::decodeName(start.folder.root.c_str()));
     } catch (const std::logic_error& fault) {
         // A page missing from the lists: a fault of this build, shown at every start.
         std::fprintf(stderr, "sillabor: %s\n", fault.what());
         return 1;
     }
-    TThreadSortForm& window = *made;
+    MainWindow& window = *made;
     QSettings settings("sillabor", "sillabor");
-    TSettingsKeeper keeper(settings, window);
+    SettingsKeeper keeper(settings, window);
     ShowFolderMessages(window, start.folder.messages);
     window.show();
     return app.exec();

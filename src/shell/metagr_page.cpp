@@ -12,8 +12,8 @@
 
 namespace sillabor::shell {
 
-TMetagrPage::TMetagrPage(App& app, LadderGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game) {
+MetagrPage::MetagrPage(App& app, LadderGame& game, QWidget* parent)
+    : GamePage(app, game, parent), game_(game) {
     const LadderRequest start;
     startWord = Named<QLineEdit>("startWord", this);
     endWord = Named<QLineEdit>("endWord", this);
@@ -62,15 +62,15 @@ TMetagrPage::TMetagrPage(App& app, LadderGame& game, QWidget* parent)
     binding_.Choice(minInterLength, &LadderRequest::minInterLength);
     binding_.ToWidgets(start);
 
-    connect(addRemove, &QCheckBox::toggled, this, &TMetagrPage::AddRemoveClick);
+    connect(addRemove, &QCheckBox::toggled, this, &MetagrPage::AddRemoveClick);
     AddRemoveClick();
 }
 
-QStringList TMetagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList MetagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TMetagrPage::AddRemoveClick() { minLengthBox_->setVisible(addRemove->isChecked()); }
+void MetagrPage::AddRemoveClick() { minLengthBox_->setVisible(addRemove->isChecked()); }
 
-bool TMetagrPage::PrepareSearch(int& game, int& option) {
+bool MetagrPage::PrepareSearch(int& game, int& option) {
     // The fields show their words as the search takes them.
     LadderRequest typed;
     binding_.ToRecord(typed);
@@ -82,7 +82,7 @@ bool TMetagrPage::PrepareSearch(int& game, int& option) {
     return true;
 }
 
-SearchJob TMetagrPage::JobFor(int /*game*/, int /*option*/) {
+SearchJob MetagrPage::JobFor(int /*game*/, int /*option*/) {
     LadderRequest request;
     binding_.ToRecord(request);
     return game_.Job(request);

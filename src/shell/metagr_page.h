@@ -15,11 +15,11 @@ class LadderGame;
 
 namespace sillabor::shell {
 
-class TMetagrPage : public TGamePage {
+class MetagrPage : public GamePage {
     Q_OBJECT
 
 public:
-    TMetagrPage(App& app, LadderGame& game, QWidget* parent = nullptr);
+    MetagrPage(App& app, LadderGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Trova"; }
     bool CanStart() const override { return true; }

@@ -11,8 +11,8 @@
 
 namespace sillabor::shell {
 
-TOutputArea::TOutputArea(QWidget* parent) : QPlainTextEdit(parent) {
-    setObjectName("RichE");
+OutputArea::OutputArea(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName("outputArea");
     setReadOnly(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -20,7 +20,7 @@ TOutputArea::TOutputArea(QWidget* parent) : QPlainTextEdit(parent) {
     setFont(DefaultFont());
 }
 
-QFont TOutputArea::DefaultFont() {
+QFont OutputArea::DefaultFont() {
     const QStringList families = QFontDatabase::families();
     QFont font;
     if (families.contains("Courier New"))
@@ -35,9 +35,9 @@ QFont TOutputArea::DefaultFont() {
     return font;
 }
 
-bool TOutputArea::OnWindowThread() const { return QThread::currentThread() == thread(); }
+bool OutputArea::OnWindowThread() const { return QThread::currentThread() == thread(); }
 
-void TOutputArea::WriteLine(std::string_view line) {
+void OutputArea::WriteLine(std::string_view line) {
     QString text = ToQString(line);
     text.append(QLatin1Char('\n'));
     bool moveNow = false;
@@ -56,7 +56,7 @@ void TOutputArea::WriteLine(std::string_view line) {
     if (moveNow) MovePending();
 }
 
-void TOutputArea::Refresh() {
+void OutputArea::Refresh() {
     if (OnWindowThread()) {
         MovePending();
         return;
@@ -65,7 +65,7 @@ void TOutputArea::Refresh() {
     PostMoveLocked();
 }
 
-void TOutputArea::Clear() {
+void OutputArea::Clear() {
     const bool here = OnWindowThread();
     {
         std::lock_guard lock(mutex_);
@@ -77,18 +77,18 @@ void TOutputArea::Clear() {
     if (here) clear();
 }
 
-void TOutputArea::PostMoveLocked() {
+void OutputArea::PostMoveLocked() {
     if (movePosted_) return;
     movePosted_ = true;
-    QMetaObject::invokeMethod(this, &TOutputArea::MovePending, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &OutputArea::MovePending, Qt::QueuedConnection);
 }
 
-qsizetype TOutputArea::PendingLength() const {
+qsizetype OutputArea::PendingLength() const {
     std::lock_guard lock(mutex_);
     return pending_.size();
 }
 
-void TOutputArea::MovePending() {
+void OutputArea::MovePending() {
     QString text;
     bool clearFirst = false;
     {
@@ -101,7 +101,7 @@ void TOutputArea::MovePending() {
     if (!text.isEmpty()) AppendAtEnd(text);
 }
 
-void TOutputArea::AppendAtEnd(const QString& text) {
+void OutputArea::AppendAtEnd(const QString& text) {
     const qsizetype shown = document()->characterCount() - 1;
     const qsizetype room = kMaxCharacters - shown;
     if (room <= 0) return;

@@ -1,5 +1,5 @@
 #pragma once
-// RichE, the output area every search prints into, and its pending text.
+// The output area every search prints into, and its pending text.
 //
 // Printing may happen on any thread: a printed line is only appended to the
 // pending text under a lock. The text moves into the widget on the window
@@ -14,14 +14,14 @@
 
 namespace sillabor::shell {
 
-class TOutputArea : public QPlainTextEdit, public LineSink {
+class OutputArea : public QPlainTextEdit, public LineSink {
     Q_OBJECT
 
 public:
     static constexpr int kMaxCharacters = 2097152;
     static constexpr int kMoveMark = 2000;
 
-    explicit TOutputArea(QWidget* parent = nullptr);
+    explicit OutputArea(QWidget* parent = nullptr);
 
     // LineSink: safe on any thread.
     void WriteLine(std::string_view line) override;

@@ -25,17 +25,17 @@
 
 namespace sillabor::shell {
 
-std::vector<TGamePage*> MakePages(App& app) {
+std::vector<GamePage*> MakePages(App& app) {
     return {
         new TAnagrPage(app, app.Get<AnagramGame>()),
         new TParolePage(app, app.Get<ParoleGame>()),
-        new TCercaPage(app, app.Get<CercaGame>()),
-        new TTrovaPage(app, app.Get<TrovaGame>()),
-        new TMetagrPage(app, app.Get<LadderGame>()),
+        new CercaPage(app, app.Get<CercaGame>()),
+        new TrovaPage(app, app.Get<TrovaGame>()),
+        new MetagrPage(app, app.Get<LadderGame>()),
         new TDecritPage(app, app.Get<CryptoGame>()),
-        new TCurioPage(app, app.Get<CurioGame>()),
+        new CurioPage(app, app.Get<CurioGame>()),
         new TCernPage(app, app.Get<SelectionGame>()),
-        new TDizioPage(app, app.Get<DizioGame>()),
+        new DizioPage(app, app.Get<DizioGame>()),
     };
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The pages of the window's Gioco, in tab order.
+// The pages of the window, in tab order.
 
 #include <vector>
 
@@ -9,9 +9,9 @@ class App;
 
 namespace sillabor::shell {
 
-class TGamePage;
+class GamePage;
 
 // One new page for each registered game, in tab order; the window takes ownership.
-std::vector<TGamePage*> MakePages(App& app);
+std::vector<GamePage*> MakePages(App& app);
 
 }  // namespace sillabor::shell

@@ -38,7 +38,7 @@ constexpr int kModeButtonWidth = 96;
 }  // namespace
 
 TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
-    : TGamePage(app, game, parent), game_(game), page_(game.filters.page) {
+    : GamePage(app, game, parent), game_(game), page_(game.filters.page) {
     SoloBx = Named<QCheckBox>("SoloBx", "Usa solo lettere:", this);
     SoloEd = NamedEdit("SoloEd", this, kSoloEdMaxLength);
     Label6 = Named<QLabel>("Label6", "Lung.", this);
@@ -66,7 +66,7 @@ TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
     ButClear->setToolTip("Ripristina la pagina");
 
     SpiegaPar = Named<QLabel>("SpiegaPar", QString(), this);
-    QFont tickerFont = TOutputArea::DefaultFont();
+    QFont tickerFont = OutputArea::DefaultFont();
     tickerFont.setBold(false);
     tickerFont.setPixelSize(12);
     SpiegaPar->setFont(tickerFont);
@@ -199,7 +199,7 @@ bool TParolePage::eventFilter(QObject* watched, QEvent* event) {
         emit HiddenGameRequested(watched == StaticGruppi ? kHiddenBoard : kHiddenWord);
         return true;
     }
-    return TGamePage::eventFilter(watched, event);
+    return GamePage::eventFilter(watched, event);
 }
 
 }  // namespace sillabor::shell

@@ -22,7 +22,7 @@ class ParoleGame;
 
 namespace sillabor::shell {
 
-class TParolePage : public TGamePage {
+class TParolePage : public GamePage {
     Q_OBJECT
 
 public:
@@ -35,7 +35,7 @@ public:
     QStringList HelpKeys() const override;
     void PageShown() override { ShowRecord(); }
     void SearchEnded() override { ShowRecord(); }
-    // PicTime, while no search runs: one step of the ticker.
+    // tickTimer, while no search runs: one step of the ticker.
     void IdleTick() override;
 
     QCheckBox* SoloBx;

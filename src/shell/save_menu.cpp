@@ -15,7 +15,7 @@ QAction* NamedAction(QMenu* menu, const char* name, const QString& text, bool ch
 
 }  // namespace
 
-TSaveMenu::TSaveMenu(AutosaveSettings& settings, QWidget* parent)
+SaveMenu::SaveMenu(AutosaveSettings& settings, QWidget* parent)
     : QMenu("Salvataggio automatico", parent), settings_(settings) {
     setObjectName("Salvataggioautomatico");
     SalvaSu = NamedAction(this, "SalvaSu", "Salva risultati in ", true);
@@ -40,17 +40,17 @@ TSaveMenu::TSaveMenu(AutosaveSettings& settings, QWidget* parent)
     connect(Nonsalvare1, &QAction::triggered, this, [this] { ChooseAll(kSaveNone); });
 }
 
-void TSaveMenu::ChoosePage(uint8_t mode) {
+void SaveMenu::ChoosePage(uint8_t mode) {
     settings_.SetMode(page_, mode);
     SetSaveMenu(page_);
 }
 
-void TSaveMenu::ChooseAll(uint8_t mode) {
+void SaveMenu::ChooseAll(uint8_t mode) {
     settings_.SetAll(mode);
     SetSaveMenu(page_);
 }
 
-void TSaveMenu::SetSaveMenu(int page) {
+void SaveMenu::SetSaveMenu(int page) {
     page_ = page;
     const uint8_t mode = settings_.Mode(page);
     menuAction()->setEnabled(mode != kSaveUnavailable);

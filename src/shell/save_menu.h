@@ -9,11 +9,11 @@ class QAction;
 
 namespace sillabor::shell {
 
-class TSaveMenu : public QMenu {
+class SaveMenu : public QMenu {
     Q_OBJECT
 
 public:
-    TSaveMenu(AutosaveSettings& settings, QWidget* parent = nullptr);
+    SaveMenu(AutosaveSettings& settings, QWidget* parent = nullptr);
 
     // Shows the choice of `page`: disabled when the page cannot save,
     // otherwise the page's file names and a check on its mode.

@@ -5,34 +5,34 @@
 #include <QTabWidget>
 
 #include "shell/save_menu.h"
-#include "shell/thread_sort_form.h"
+#include "shell/main_window.h"
 
 namespace sillabor::shell {
 
-TSettingsKeeper::TSettingsKeeper(QSettings& settings, TThreadSortForm& window)
+SettingsKeeper::SettingsKeeper(QSettings& settings, MainWindow& window)
     : store_(settings),
       window_(window),
-      output_(window.findChild<QWidget*>("RichE")),
-      gioco_(window.findChild<QTabWidget*>("Gioco")),
-      saveMenu_(window.findChild<TSaveMenu*>()) {
+      output_(window.findChild<QWidget*>("outputArea")),
+      gioco_(window.findChild<QTabWidget*>("pageTabs")),
+      saveMenu_(window.findChild<SaveMenu*>()) {
     Restore();
 
     output_->installEventFilter(this);
     window_.installEventFilter(this);
     geometrySettles_.setSingleShot(true);
     geometrySettles_.setInterval(500);
-    connect(&geometrySettles_, &QTimer::timeout, this, &TSettingsKeeper::WriteGeometry);
+    connect(&geometrySettles_, &QTimer::timeout, this, &SettingsKeeper::WriteGeometry);
     // Connected after the menu's own handlers, so the choice is already made.
     for (QAction* action : saveMenu_->findChildren<QAction*>())
         connect(action, &QAction::triggered, this, [this] { store_.SetAutosave(window_.autosave(), window_.PageCount()); });
     connect(gioco_, &QTabWidget::currentChanged, this, [this](int page) { store_.SetLastPage(page); });
 }
 
-TSettingsKeeper::~TSettingsKeeper() {
+SettingsKeeper::~SettingsKeeper() {
     if (geometrySettles_.isActive()) WriteGeometry();
 }
 
-void TSettingsKeeper::Restore() {
+void SettingsKeeper::Restore() {
     if (const std::optional<QFont> font = store_.OutputFont()) output_->setFont(*font);
     store_.ApplyAutosave(window_.autosave(), window_.PageCount());
     saveMenu_->SetSaveMenu(gioco_->currentIndex());
@@ -41,22 +41,22 @@ void TSettingsKeeper::Restore() {
     // The pages wait for the start-up load: switching page while it runs would
     // let a page read the dictionary being built.
     if (window_.IsBusy())
-        connect(&window_, &TThreadSortForm::SearchEnded, this, &TSettingsKeeper::RestorePage, Qt::SingleShotConnection);
+        connect(&window_, &MainWindow::SearchEnded, this, &SettingsKeeper::RestorePage, Qt::SingleShotConnection);
     else
         RestorePage();
 }
 
-void TSettingsKeeper::RestorePage() {
+void SettingsKeeper::RestorePage() {
     const std::optional<int> page = store_.LastPage(window_.PageCount());
     if (page && !window_.IsFatal()) gioco_->setCurrentIndex(*page);
 }
 
-void TSettingsKeeper::WriteGeometry() {
+void SettingsKeeper::WriteGeometry() {
     geometrySettles_.stop();
     store_.SetGeometry(window_.saveGeometry());
 }
 
-bool TSettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsKeeper::eventFilter(QObject* watched, QEvent* event) {
     if (watched == output_ && event->type() == QEvent::FontChange) {
         store_.SetOutputFont(output_->font());
     } else if (watched == &window_) {

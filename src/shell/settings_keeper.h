@@ -12,17 +12,17 @@ class QTabWidget;
 
 namespace sillabor::shell {
 
-class TSaveMenu;
-class TThreadSortForm;
+class SaveMenu;
+class MainWindow;
 
-class TSettingsKeeper : public QObject {
+class SettingsKeeper : public QObject {
     Q_OBJECT
 
 public:
     // Attach before the window is shown. The last page comes back once the
     // dictionary that loads at start is ready.
-    TSettingsKeeper(QSettings& settings, TThreadSortForm& window);
-    ~TSettingsKeeper() override;
+    SettingsKeeper(QSettings& settings, MainWindow& window);
+    ~SettingsKeeper() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,10 +33,10 @@ private:
     void WriteGeometry();
 
     TSettingsStore store_;
-    TThreadSortForm& window_;
+    MainWindow& window_;
     QWidget* output_;
     QTabWidget* gioco_;
-    TSaveMenu* saveMenu_;
+    SaveMenu* saveMenu_;
     // Moving or resizing sends a burst of events: the geometry is written once it settles.
     QTimer geometrySettles_;
 };

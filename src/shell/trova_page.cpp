@@ -31,7 +31,7 @@ QLineEdit* ShortField(const char* name, int maxLength, const QString& text, QWid
 
 }  // namespace
 
-TTrovaPage::TTrovaPage(App& app, TrovaGame& game, QWidget* parent) : TGamePage(app, game, parent), game_(game) {
+TrovaPage::TrovaPage(App& app, TrovaGame& game, QWidget* parent) : GamePage(app, game, parent), game_(game) {
     const TrovaRequest start;
 
     auto* items = new QFrame(this);
@@ -91,11 +91,11 @@ TTrovaPage::TTrovaPage(App& app, TrovaGame& game, QWidget* parent) : TGamePage(a
     connect(gameList, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) ApplyLook();
     });
-    connect(lettersAsked, &QCheckBox::toggled, this, &TTrovaPage::ApplyLook);
+    connect(lettersAsked, &QCheckBox::toggled, this, &TrovaPage::ApplyLook);
     ApplyLook();
 }
 
-void TTrovaPage::BuildLayout() {
+void TrovaPage::BuildLayout() {
     auto* lengths = new QHBoxLayout(lengthBox);
     lengths->setContentsMargins(6, 2, 6, 4);
     lengths->addWidget(new QLabel("Min", lengthBox));
@@ -137,11 +137,11 @@ void TTrovaPage::BuildLayout() {
     column->addLayout(buttons);
 }
 
-QList<QWidget*> TTrovaPage::TextFields() const { return {minLength, maxLength, letterFrom, letterTo}; }
+QList<QWidget*> TrovaPage::TextFields() const { return {minLength, maxLength, letterFrom, letterTo}; }
 
-QStringList TTrovaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList TrovaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-TrovaRequest TTrovaPage::Request(int game) const {
+TrovaRequest TrovaPage::Request(int game) const {
     TrovaRequest request;
     request.game = game;
     request.minLength = ParseLength(FromQString(minLength->text()));
@@ -153,7 +153,7 @@ TrovaRequest TTrovaPage::Request(int game) const {
     return request;
 }
 
-void TTrovaPage::ApplyLook() {
+void TrovaPage::ApplyLook() {
     const TrovaLook look = TrovaPageLook(gameList->checkedId(), lettersAsked->isChecked());
     alsoLast->setVisible(look.ancheFinaleVisible);
     letterFrom->setVisible(look.cambioDaVisible);
@@ -163,14 +163,14 @@ void TTrovaPage::ApplyLook() {
     lettersAsked->setText(look.tuttiCambiCaption);
 }
 
-bool TTrovaPage::PrepareSearch(int& game, int& option) {
+bool TrovaPage::PrepareSearch(int& game, int& option) {
     game = game_.Id();
     option = gameList->checkedId();
     return true;
 }
 
-SearchJob TTrovaPage::JobFor(int /*game*/, int option) { return game_.Job(Request(option)); }
+SearchJob TrovaPage::JobFor(int /*game*/, int option) { return game_.Job(Request(option)); }
 
-void TTrovaPage::ButtonGameClick(int option) { emit SearchRequested(game_.Id(), option); }
+void TrovaPage::ButtonGameClick(int option) { emit SearchRequested(game_.Id(), option); }
 
 }  // namespace sillabor::shell

@@ -18,11 +18,11 @@ class TrovaGame;
 
 namespace sillabor::shell {
 
-class TTrovaPage : public TGamePage {
+class TrovaPage : public GamePage {
     Q_OBJECT
 
 public:
-    TTrovaPage(App& app, TrovaGame& game, QWidget* parent = nullptr);
+    TrovaPage(App& app, TrovaGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Cerca"; }
     bool CanStart() const override { return true; }

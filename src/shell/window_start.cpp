@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/app.h"
-#include "shell/thread_sort_form.h"
+#include "shell/main_window.h"
 
 namespace sillabor::shell {
 
@@ -59,7 +59,7 @@ WindowStart PrepareWindowStart(const QStringList& arguments) {
     return {std::nullopt, ChooseWorkingFolder(InputsFromEnvironment(chosen))};
 }
 
-void ShowFolderMessages(TThreadSortForm& window, const std::vector<std::string>& messages) {
+void ShowFolderMessages(MainWindow& window, const std::vector<std::string>& messages) {
     if (messages.empty()) return;
     auto print = [&window, messages] {
         Output& out = window.app().out;
@@ -67,7 +67,7 @@ void ShowFolderMessages(TThreadSortForm& window, const std::vector<std::string>&
         out.RefreshOutput();
     };
     if (window.IsBusy())
-        QObject::connect(&window, &TThreadSortForm::SearchEnded, &window, print, Qt::SingleShotConnection);
+        QObject::connect(&window, &MainWindow::SearchEnded, &window, print, Qt::SingleShotConnection);
     else
         print();
 }

@@ -12,7 +12,7 @@
 
 namespace sillabor::shell {
 
-class TThreadSortForm;
+class MainWindow;
 
 // --help and --version, answered before any window system is needed (a
 // terminal without a display can ask them too). Returns the exit code when
@@ -31,6 +31,6 @@ WindowStart PrepareWindowStart(const QStringList& arguments);
 
 // Prints the working folder's messages in the output area once the start-up
 // load is over (the output is the search's while it runs).
-void ShowFolderMessages(TThreadSortForm& window, const std::vector<std::string>& messages);
+void ShowFolderMessages(MainWindow& window, const std::vector<std::string>& messages);
 
 }  // namespace sillabor::shell

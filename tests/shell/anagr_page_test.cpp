@@ -15,7 +15,7 @@
 #include "support/fixture_dictionary.h"
 
 using sillabor::shell::TAnagrPage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -26,7 +26,7 @@ const std::vector<std::string> kWords = {"arco", "orca", "roca", "mare", "rame",
 
 // The loaded window on the "Anagr" page.
 struct AnagrWindow : PageWindow<TAnagrPage> {
-    AnagrWindow() : PageWindow(0, kWords), start(window->findChild<QPushButton*>("StartBtn")) {}
+    AnagrWindow() : PageWindow(0, kWords), start(window->findChild<QPushButton*>("startButton")) {}
     QPushButton* start;
 };
 
@@ -87,7 +87,7 @@ private slots:
         p->Fissa->setText("zeta");
         QTest::keyClick(p->Frase, Qt::Key_Return);
         QVERIFY(!w.window->IsBusy());
-        w.window->StartBtnClick();
+        w.window->PressStart();
         QVERIFY(!w.window->IsBusy());
     }
 
@@ -169,7 +169,7 @@ private slots:
         AnagrWindow w;
         TAnagrPage* p = w.page;
         QPlainTextEdit* output = OutputOf(*w.window);
-        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
+        auto* gioco = w.window->findChild<QTabWidget*>("pageTabs");
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
         p->ACapo->click();
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::WidgetWidth);
@@ -191,7 +191,7 @@ private slots:
         AnagrWindow w;
         TAnagrPage* p = w.page;
         // The pattern is typed on the Parole page; its texts come back normalised.
-        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
+        auto* gioco = w.window->findChild<QTabWidget*>("pageTabs");
         gioco->setCurrentIndex(1);
         auto* pattern = w.window->findChild<QLineEdit*>("Pattern");
         pattern->setText("m*!");

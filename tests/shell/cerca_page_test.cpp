@@ -18,8 +18,8 @@
 #include "support/fixture_dictionary.h"
 
 using sillabor::App;
-using sillabor::shell::TCercaPage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::CercaPage;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -42,7 +42,7 @@ private slots:
     void optionsChangeThePageAndTheGridSettings() {
         TempFolder folder;
         App app(folder.path());
-        TCercaPage page(app, app.Get<sillabor::CercaGame>());
+        CercaPage page(app, app.Get<sillabor::CercaGame>());
         auto gridShown = [&] {
             return page.CheckDiag->isVisibleTo(&page) && page.CheckRiuso->isVisibleTo(&page) &&
                    page.RadioParo->button(0)->isVisibleTo(&page);
@@ -97,15 +97,15 @@ private slots:
     }
 
     void enterInLaBaseSearchesTheBaseAndOnlyAValidBaseStarts() {
-        PageWindow<TCercaPage> w(2, kRosaWords);
-        TThreadSortForm& window = *w.window;
-        TCercaPage* page = w.page;
+        PageWindow<CercaPage> w(2, kRosaWords);
+        MainWindow& window = *w.window;
+        CercaPage* page = w.page;
         std::atomic<int> runs{0};
         window.SetGameRunner([&runs](App& app, int game, int option) {
             ++runs;
             return sillabor::RunGame(app, game, option);
         });
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
 
         page->LaBase->setText(QString::fromUtf8("R\u00f3sa!"));
         QTest::keyClick(page->LaBase, Qt::Key_Return);
@@ -147,9 +147,9 @@ private slots:
     // "disponi" shows the arranged grid in LaBase when the search ends; the
     // next "Genera" solves that grid.
     void theArrangedGridReplacesTheBase() {
-        PageWindow<TCercaPage> w(2, kRosaWords);
-        TThreadSortForm& window = *w.window;
-        TCercaPage* page = w.page;
+        PageWindow<CercaPage> w(2, kRosaWords);
+        MainWindow& window = *w.window;
+        CercaPage* page = w.page;
         Choose(page->Categoria, 5);
         Choose(page->RadioParo, 1);
         page->LaBase->setText("rossa casa roma xyz");

@@ -15,7 +15,7 @@
 #include "shell/shell_test_support.h"
 
 using sillabor::shell::TCernPage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -38,8 +38,8 @@ class CernPageTest : public QObject {
 private slots:
     void typingShowsTheSelectionAndItsAnagramsAtOnce() {
         CernWindow w;
-        QVERIFY(w.window->findChild<QPushButton*>("StartBtn")->isHidden());
-        QVERIFY(w.window->findChild<QPushButton*>("EndBtn")->isHidden());
+        QVERIFY(w.window->findChild<QPushButton*>("startButton")->isHidden());
+        QVERIFY(w.window->findChild<QPushButton*>("stopButton")->isHidden());
         QCOMPARE(OutputOf(*w.window)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QVERIFY(w.page->cernGoal->isHidden());
 
@@ -92,7 +92,7 @@ private slots:
         w.page->cernGoal->setText("aemr");
         QCOMPARE(OutputLines(*w.window), QStringList{"mareee [mare rame] "});
 
-        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
+        QSignalSpy ended(w.window.get(), &MainWindow::SearchEnded);
         w.window->app().dict.DictionaryName = "Altro";
         w.window->RunSearch(w.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);

@@ -11,8 +11,8 @@
 #include "shell/shell_test_support.h"
 
 using sillabor::App;
-using sillabor::shell::TCurioPage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::CurioPage;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 class CurioPageTest : public QObject {
@@ -22,9 +22,9 @@ private slots:
     void eachButtonAsksForItsOwnReport() {
         TempFolder folder;
         App app(folder.path());
-        TCurioPage page(app, app.Get<sillabor::CurioGame>());
+        CurioPage page(app, app.Get<sillabor::CurioGame>());
         // Only the buttons ask for a report, each for its own.
-        QSignalSpy requested(&page, &TCurioPage::SearchRequested);
+        QSignalSpy requested(&page, &CurioPage::SearchRequested);
         page.CurioButtonClick();
         page.Buttons[4]->click();
         page.Buttons[11]->click();
@@ -34,10 +34,10 @@ private slots:
     }
 
     void aRunOfMicroShowsItsLinesAndCaptionsTheNextMode() {
-        PageWindow<TCurioPage> w(6, {"otto", "toto", "casa"});
-        TThreadSortForm& window = *w.window;
-        TCurioPage* page = w.page;
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        PageWindow<CurioPage> w(6, {"otto", "toto", "casa"});
+        MainWindow& window = *w.window;
+        CurioPage* page = w.page;
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
         QCOMPARE(page->Buttons[11]->text(), QString("micro 1"));
         QTest::mouseClick(page->Buttons[11], Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);

@@ -13,7 +13,7 @@
 #include "support/fixture_dictionary.h"
 
 using sillabor::shell::TDecritPage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -43,7 +43,7 @@ class DecritPageTest : public QObject {
 private slots:
     void decrittaModeSolvesOnCtrlEnter() {
         DecritWindow w;
-        auto* start = w.window->findChild<QPushButton*>("StartBtn");
+        auto* start = w.window->findChild<QPushButton*>("startButton");
         QCOMPARE(start->text(), QString("Decritta"));
         QVERIFY(w.page->HlpDecri->isVisibleTo(w.page));
         QVERIFY(!w.page->PanCri->isVisibleTo(w.page));
@@ -120,7 +120,7 @@ private slots:
 
         // The solver rewrites the field one word a line, without enciphering over its solutions.
         p->DecriMe->setPlainText("ab ba");
-        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(w.window->findChild<QPushButton*>("StartBtn"), Qt::LeftButton); }));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(w.window->findChild<QPushButton*>("startButton"), Qt::LeftButton); }));
         QCOMPARE(p->DecriMe->toPlainText(), QString("ab\nba"));
         QCOMPARE(OutputLines(*w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
         // The next edit enciphers again.

@@ -14,20 +14,20 @@
 
 using sillabor::App;
 using sillabor::shell::TParolePage;
-using sillabor::shell::TThreadSortForm;
-using sillabor::shell::TUovoPan;
+using sillabor::shell::MainWindow;
+using sillabor::shell::HiddenPanel;
 using namespace sillabor::test;
 
 namespace {
 
 // The Parole page of a shown window, and the hidden panel.
 struct HiddenWindow : PageWindow<TParolePage> {
-    TUovoPan* panel = nullptr;
+    HiddenPanel* panel = nullptr;
 
     explicit HiddenWindow(const std::vector<std::string>& words = {"rosa", "casa", "mare", "re"})
         : PageWindow(1, words) {
         window->show();
-        panel = window->findChild<TUovoPan*>("UovoPan");
+        panel = window->findChild<HiddenPanel*>("hiddenPanel");
     }
 };
 
@@ -113,8 +113,8 @@ private slots:
         HiddenWindow w;
         Gate gate;
         w.window->SetGameRunner(gate.HoldingRunner());
-        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
-        w.window->StartBtnClick();
+        QSignalSpy ended(w.window.get(), &MainWindow::SearchEnded);
+        w.window->PressStart();
         QVERIFY(w.window->IsBusy());
         QTest::mouseClick(w.page->StaticGruppi, Qt::LeftButton);
         QTest::mouseClick(w.page->Label6, Qt::LeftButton);

@@ -14,8 +14,8 @@
 
 using sillabor::App;
 using sillabor::LadderGame;
-using sillabor::shell::TMetagrPage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::MetagrPage;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 class MetagrPageTest : public QObject {
@@ -25,7 +25,7 @@ private slots:
     void theMinimumLengthIsShownOnlyWithAdditionsAndRemovals() {
         TempFolder folder;
         App app(folder.path());
-        TMetagrPage page(app, app.Get<LadderGame>());
+        MetagrPage page(app, app.Get<LadderGame>());
         QVERIFY(!page.minInterLength->isVisibleTo(&page));
         page.addRemove->setChecked(true);
         QVERIFY(page.minInterLength->isVisibleTo(&page));
@@ -34,10 +34,10 @@ private slots:
     }
 
     void enterWritesBackTheWordsAndPrintsTheLadder() {
-        PageWindow<TMetagrPage> w(4, {"cane", "care", "mare", "pane"});
-        TThreadSortForm& window = *w.window;
-        TMetagrPage* page = w.page;
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        PageWindow<MetagrPage> w(4, {"cane", "care", "mare", "pane"});
+        MainWindow& window = *w.window;
+        MetagrPage* page = w.page;
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
 
         page->startWord->setText(QString::fromUtf8("C\u00e0ne!"));
         page->endWord->setText(" MARE");

@@ -8,11 +8,11 @@
 #include "shell/output_area.h"
 
 using sillabor::Output;
-using sillabor::shell::TOutputArea;
+using sillabor::shell::OutputArea;
 
 namespace {
 
-QStringList Lines(const TOutputArea& area) {
+QStringList Lines(const OutputArea& area) {
     QString text = area.toPlainText();
     if (text.endsWith('\n')) text.chop(1);
     return text.isEmpty() ? QStringList() : text.split('\n');
@@ -25,7 +25,7 @@ class OutputAreaTest : public QObject {
 
 private slots:
     void concurrentPrintingLosesAndReordersNothing() {
-        TOutputArea area;
+        OutputArea area;
         Output out;
         out.SetSink(&area);
         constexpr int kThreads = 3;
@@ -65,7 +65,7 @@ private slots:
     }
 
     void windowThreadRefreshAndClearTakeEffectAtOnce() {
-        TOutputArea area;
+        OutputArea area;
         Output out;
         out.SetSink(&area);
         out.PrintLine("uno");
@@ -87,7 +87,7 @@ private slots:
     }
 
     void clearFromTheSearchThreadDropsOnlyWhatCameBefore() {
-        TOutputArea area;
+        OutputArea area;
         Output out;
         out.SetSink(&area);
         out.PrintLine("vecchio");
@@ -104,7 +104,7 @@ private slots:
     }
 
     void longTextMovesWithoutWaitingForATimer() {
-        TOutputArea area;
+        OutputArea area;
         Output out;
         out.SetSink(&area);
         std::thread search([&] {
@@ -115,13 +115,13 @@ private slots:
     }
 
     void areaStopsAtItsCharacterLimit() {
-        TOutputArea area;
+        OutputArea area;
         Output out;
         out.SetSink(&area);
         const std::string line(1023, 'x');  // 1024 characters with the line end
         for (int i = 0; i < 2100; ++i) out.PrintLine(line);
         out.RefreshOutput();
-        QCOMPARE(area.document()->characterCount() - 1, TOutputArea::kMaxCharacters);
+        QCOMPARE(area.document()->characterCount() - 1, OutputArea::kMaxCharacters);
         out.ClearOutput();
         out.PrintLine("ancora");
         out.RefreshOutput();

@@ -19,7 +19,7 @@
 using sillabor::ParolePage;
 using sillabor::App;
 using sillabor::shell::TParolePage;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -127,7 +127,7 @@ private slots:
 
     void showingThePageShowsWhatAnotherSearchNormalised() {
         ParoleWindow w;
-        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
+        auto* gioco = w.window->findChild<QTabWidget*>("pageTabs");
         w.page->Pattern->setText("ab");
         gioco->setCurrentIndex(0);
         // The anagram engine sets up the same filters, writing back into the record.
@@ -148,7 +148,7 @@ private slots:
         QTRY_COMPARE(ticker->text(), Ticker(3));
 
         // Another page shown: the ticker waits.
-        auto* gioco = w.window->findChild<QTabWidget*>("Gioco");
+        auto* gioco = w.window->findChild<QTabWidget*>("pageTabs");
         gioco->setCurrentIndex(0);
         QTest::qWait(400);
         QCOMPARE(ticker->text(), Ticker(3));
@@ -158,8 +158,8 @@ private slots:
         // A search running: the ticker waits.
         Gate gate;
         w.window->SetGameRunner(gate.HoldingRunner());
-        QSignalSpy ended(w.window.get(), &TThreadSortForm::SearchEnded);
-        w.window->StartBtnClick();
+        QSignalSpy ended(w.window.get(), &MainWindow::SearchEnded);
+        w.window->PressStart();
         QVERIFY(w.window->IsBusy());
         const QString during = ticker->text();
         QTest::qWait(500);

@@ -10,8 +10,8 @@
 #include "shell/settings_keeper.h"
 #include "shell/shell_test_support.h"
 
-using sillabor::shell::TSettingsKeeper;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::SettingsKeeper;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -19,8 +19,8 @@ namespace {
 // A window with its keeper, as the program starts them.
 struct Session {
     QSettings settings;
-    TThreadSortForm window;
-    TSettingsKeeper keeper;
+    MainWindow window;
+    SettingsKeeper keeper;
     Session(const TempFolder& folder)
         : settings(Root(folder) + "/sillabor.conf", QSettings::IniFormat), window(Root(folder)), keeper(settings, window) {}
 
@@ -34,7 +34,7 @@ struct Session {
 void WriteDefault(const TempFolder& folder) { WritePreparedDictionary(folder.path(), "Default", {"casa", "mare", "rame"}); }
 
 // Each page's automatic-saving choice.
-std::vector<int> Modes(TThreadSortForm& window) {
+std::vector<int> Modes(MainWindow& window) {
     std::vector<int> modes;
     for (int page = 0; page < window.PageCount(); ++page) modes.push_back(window.autosave().Mode(page));
     return modes;
@@ -60,21 +60,21 @@ private slots:
             first.window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&first.window));
             first.WaitIdle();
-            first.Named<QWidget>("RichE")->setFont(chosen);
-            first.Named<QTabWidget>("Gioco")->setCurrentIndex(2);
+            first.Named<QWidget>("outputArea")->setFont(chosen);
+            first.Named<QTabWidget>("pageTabs")->setCurrentIndex(2);
             first.Named<QAction>("Salva2")->trigger();   // every page: "Salva"
             first.Named<QAction>("AccodaA")->trigger();  // this page: "Accoda"
             first.window.resize(700, 520);
             first.window.close();
         }
         Session second(folder);
-        QCOMPARE(second.Named<QWidget>("RichE")->font().family(), chosen.family());
-        QCOMPARE(second.Named<QWidget>("RichE")->font().pointSize(), 15);
+        QCOMPARE(second.Named<QWidget>("outputArea")->font().family(), chosen.family());
+        QCOMPARE(second.Named<QWidget>("outputArea")->font().pointSize(), 15);
         QCOMPARE(Modes(second.window), chosenModes);
         QCOMPARE(second.window.size(), QSize(700, 520));
         // The last page comes back once the start-up load is over.
         second.WaitIdle();
-        QTRY_COMPARE(second.Named<QTabWidget>("Gioco")->currentIndex(), 2);
+        QTRY_COMPARE(second.Named<QTabWidget>("pageTabs")->currentIndex(), 2);
         QVERIFY(second.Named<QAction>("AccodaA")->isChecked());
     }
 
@@ -88,11 +88,11 @@ private slots:
             settings.setValue("finestra/pagina", 42);
         }
         Session session(folder);
-        TThreadSortForm fresh(Root(folder));
-        QCOMPARE(session.Named<QWidget>("RichE")->font(), sillabor::shell::TOutputArea::DefaultFont());
+        MainWindow fresh(Root(folder));
+        QCOMPARE(session.Named<QWidget>("outputArea")->font(), sillabor::shell::OutputArea::DefaultFont());
         QCOMPARE(Modes(session.window), Modes(fresh));
         session.WaitIdle();
-        QCOMPARE(session.Named<QTabWidget>("Gioco")->currentIndex(), 0);
+        QCOMPARE(session.Named<QTabWidget>("pageTabs")->currentIndex(), 0);
     }
 
     void aSavesFolderThatCannotBeUsedKeepsSavingDisabled() {

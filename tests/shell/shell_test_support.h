@@ -18,7 +18,7 @@
 
 #include "app/app.h"
 #include "shell/game_page.h"
-#include "shell/thread_sort_form.h"
+#include "shell/main_window.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor::test {
@@ -59,11 +59,11 @@ private:
 };
 
 // A page with one field whose "Genera" runs (game, option).
-class TFieldPage : public shell::TGamePage {
+class FieldPage : public shell::GamePage {
 public:
     // It stands in for the "Parole" page, with that page's save file.
-    TFieldPage(App& app, int game, int option)
-        : TGamePage(app, sillabor::GameInfo{"parole", "Parole", "FieldPage", "Parole.txt"}), game_(game), option_(option) {
+    FieldPage(App& app, int game, int option)
+        : GamePage(app, sillabor::GameInfo{"parole", "Parole", "FieldPage", "Parole.txt"}), game_(game), option_(option) {
         field = new QLineEdit(this);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(field);
@@ -87,8 +87,8 @@ private:
 
 // Runs `action` and waits for the search it starts to end; false on a timeout.
 template <typename Fn>
-bool SearchAndWait(shell::TThreadSortForm& window, Fn action) {
-    QSignalSpy ended(&window, &shell::TThreadSortForm::SearchEnded);
+bool SearchAndWait(shell::MainWindow& window, Fn action) {
+    QSignalSpy ended(&window, &shell::MainWindow::SearchEnded);
     action();
     return ended.count() == 1 || ended.wait(kLoadTimeout);
 }
@@ -98,26 +98,26 @@ bool SearchAndWait(shell::TThreadSortForm& window, Fn action) {
 template <typename Page>
 struct PageWindow {
     TempFolder folder;
-    std::unique_ptr<shell::TThreadSortForm> window;
+    std::unique_ptr<shell::MainWindow> window;
     Page* page = nullptr;
 
     PageWindow(int index, const std::vector<std::string>& words) {
         WritePreparedDictionary(folder.path(), "Default", words);
-        window = std::make_unique<shell::TThreadSortForm>(Root(folder));
+        window = std::make_unique<shell::MainWindow>(Root(folder));
         QTRY_VERIFY_WITH_TIMEOUT(!window->IsBusy(), kLoadTimeout);
         page = qobject_cast<Page*>(window->Page(index));
-        window->template findChild<QTabWidget*>("Gioco")->setCurrentIndex(index);
+        window->template findChild<QTabWidget*>("pageTabs")->setCurrentIndex(index);
     }
     App& app() { return window->app(); }
     template <typename Fn>
     bool Search(Fn action) { return SearchAndWait(*window, action); }
 };
 
-inline QPlainTextEdit* OutputOf(shell::TThreadSortForm& window) {
-    return window.findChild<QPlainTextEdit*>("RichE");
+inline QPlainTextEdit* OutputOf(shell::MainWindow& window) {
+    return window.findChild<QPlainTextEdit*>("outputArea");
 }
 
-inline QStringList OutputLines(shell::TThreadSortForm& window) {
+inline QStringList OutputLines(shell::MainWindow& window) {
     QString text = OutputOf(window)->toPlainText();
     if (text.endsWith('\n')) text.chop(1);
     return text.isEmpty() ? QStringList() : text.split('\n');

@@ -16,7 +16,7 @@
 #include "trova/trova_game.h"
 
 using sillabor::App;
-using sillabor::shell::TTrovaPage;
+using sillabor::shell::TrovaPage;
 using namespace sillabor::test;
 
 class TrovaPageTest : public QObject {
@@ -26,7 +26,7 @@ private slots:
     void theControlsFollowTheChosenGame() {
         TempFolder folder;
         App app(folder.path());
-        TTrovaPage page(app, app.Get<sillabor::TrovaGame>());
+        TrovaPage page(app, app.Get<sillabor::TrovaGame>());
         QVERIFY(page.gameList->button(1)->isChecked());
         QCOMPARE(page.gameList->button(6)->text(), QString("cambi d'antip."));
         QCOMPARE(page.minLength->text(), QString("3"));
@@ -50,9 +50,9 @@ private slots:
     }
 
     void enterSearchesTheChosenGameAndTheButtonsTheirOwn() {
-        PageWindow<TTrovaPage> w(3, {"cane", "pane", "cena", "arco", "cosa", "arsa"});
-        TTrovaPage* page = w.page;
-        QCOMPARE(w.window->findChild<QPushButton*>("StartBtn")->text(), QString("Cerca"));
+        PageWindow<TrovaPage> w(3, {"cane", "pane", "cena", "arco", "cosa", "arsa"});
+        TrovaPage* page = w.page;
+        QCOMPARE(w.window->findChild<QPushButton*>("startButton")->text(), QString("Cerca"));
         const QString separator(50, '-');
 
         page->lettersAsked->setChecked(true);
@@ -81,7 +81,7 @@ private slots:
             QVERIFY(w.window->IsBusy());
             QTRY_COMPARE(runs.load(), 1);
             page->padlocksButton->click();
-            w.window->StartBtnClick();
+            w.window->PressStart();
             gate.Open();
         }));
         QCOMPARE(runs.load(), 1);

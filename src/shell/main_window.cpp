@@ -1,4 +1,4 @@
-#include "shell/thread_sort_form.h"
+#include "shell/main_window.h"
 #include "shell/widget_helpers.h"
 
 #include <QAction>
@@ -46,9 +46,9 @@ std::filesystem::path PathOf(const QString& folder) { return std::filesystem::pa
 
 WindowPages::WindowPages() : makePages(MakePages) {}
 
-TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent, const WindowPages& pages)
+MainWindow::MainWindow(const QString& rootFolder, QWidget* parent, const WindowPages& pages)
     : QMainWindow(parent), app_(PathOf(rootFolder), pages.games), session_(app_) {
-    setObjectName("ThreadSortForm");
+    setObjectName("mainWindow");
     setWindowTitle("Sillabor 2.0");
     BuildWidgets(pages);
     BuildMenus();
@@ -61,21 +61,21 @@ TThreadSortForm::TThreadSortForm(const QString& rootFolder, QWidget* parent, con
         move(frame.topLeft());
     }
 
-    Clokka.setObjectName("Clokka");
-    Clokka.setInterval(320);
-    connect(&Clokka, &QTimer::timeout, this, [this] {
-        if (busy_) ClokkaTimer();
+    statusTimer.setObjectName("statusTimer");
+    statusTimer.setInterval(320);
+    connect(&statusTimer, &QTimer::timeout, this, [this] {
+        if (busy_) ShowSearchStatus();
     });
-    PicTime.setObjectName("PicTime");
-    PicTime.setInterval(150);
-    connect(&PicTime, &QTimer::timeout, this, &TThreadSortForm::PicTimeTimer);
+    tickTimer.setObjectName("tickTimer");
+    tickTimer.setInterval(150);
+    connect(&tickTimer, &QTimer::timeout, this, &MainWindow::Tick);
 
     StartUp();
-    Clokka.start();
-    PicTime.start();
+    statusTimer.start();
+    tickTimer.start();
 }
 
-TThreadSortForm::~TThreadSortForm() {
+MainWindow::~MainWindow() {
     // The search cannot outlive the application it runs on: ask it to stop and
     // let it end (a load or a build always runs to its end).
     if (searchThread_ != nullptr) {
@@ -87,7 +87,7 @@ TThreadSortForm::~TThreadSortForm() {
     app_.out.EndAutosave();
 }
 
-void TThreadSortForm::BuildWidgets(const WindowPages& list) {
+void MainWindow::BuildWidgets(const WindowPages& list) {
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(4, 4, 4, 0);
@@ -95,15 +95,15 @@ void TThreadSortForm::BuildWidgets(const WindowPages& list) {
     column->addLayout(top);
 
     auto* side = new QVBoxLayout;
-    Pic = new TBusyIndicator(central);
-    KeepRoomWhenHidden(Pic);
-    Pic->hide();
-    side->addWidget(Pic, 0, Qt::AlignHCenter);
-    StartBtn = Named<QPushButton>("StartBtn", "Genera", central);
-    EndBtn = Named<QPushButton>("EndBtn", "Stop !", central);
-    EndBtn->setToolTip("Interrope la ricerca corrente");
-    Aiuto = Named<QPushButton>("Aiuto", "?", central);
-    for (QPushButton* button : {StartBtn, EndBtn, Aiuto}) {
+    busyIndicator = new BusyIndicator(central);
+    KeepRoomWhenHidden(busyIndicator);
+    busyIndicator->hide();
+    side->addWidget(busyIndicator, 0, Qt::AlignHCenter);
+    startButton = Named<QPushButton>("startButton", "Genera", central);
+    stopButton = Named<QPushButton>("stopButton", "Stop !", central);
+    stopButton->setToolTip("Interrope la ricerca corrente");
+    helpButton = Named<QPushButton>("helpButton", "?", central);
+    for (QPushButton* button : {startButton, stopButton, helpButton}) {
         button->setFixedWidth(76);
         // "?" keeps its place when the page hides the other two.
         KeepRoomWhenHidden(button);
@@ -112,26 +112,26 @@ void TThreadSortForm::BuildWidgets(const WindowPages& list) {
     side->addStretch(1);
     top->addLayout(side);
 
-    Gioco = Named<QTabWidget>("Gioco", central);
-    Gioco->setFixedHeight(kGiocoHeight);
-    top->addWidget(Gioco, 1);
+    pageTabs = Named<QTabWidget>("pageTabs", central);
+    pageTabs->setFixedHeight(kGiocoHeight);
+    top->addWidget(pageTabs, 1);
 
-    const std::vector<TGamePage*> pages = list.makePages(app_);
+    const std::vector<GamePage*> pages = list.makePages(app_);
     std::vector<std::string> names;
-    for (TGamePage* page : pages) names.emplace_back(page->PageGame() != nullptr ? page->PageGame()->Info().name : "?");
+    for (GamePage* page : pages) names.emplace_back(page->PageGame() != nullptr ? page->PageGame()->Info().name : "?");
     const std::string problem = CheckPageList(app_.games, names, "sillabor");
     if (!problem.empty()) {
-        for (TGamePage* page : pages) delete page;
+        for (GamePage* page : pages) delete page;
         throw std::logic_error(problem);
     }
     pages_.resize(pages.size(), nullptr);
     for (size_t i = 0; i < pages.size(); ++i) InstallPage(static_cast<int>(i), pages[i]);
 
-    RichE = new TOutputArea(central);
-    column->addWidget(RichE, 1);
+    outputArea = new OutputArea(central);
+    column->addWidget(outputArea, 1);
     setCentralWidget(central);
-    UovoPan = new TUovoPan(app_, central);
-    connect(UovoPan, &TUovoPan::Closed, this, [this] { PicTime.setInterval(busy_ ? 200 : 150); });
+    hiddenPanel = new HiddenPanel(app_, central);
+    connect(hiddenPanel, &HiddenPanel::Closed, this, [this] { tickTimer.setInterval(busy_ ? 200 : 150); });
 
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
@@ -148,21 +148,21 @@ void TThreadSortForm::BuildWidgets(const WindowPages& list) {
     }
     panels_[2]->setText("v. 2.0 ");
 
-    connect(StartBtn, &QPushButton::clicked, this, &TThreadSortForm::StartBtnClick);
-    connect(EndBtn, &QPushButton::clicked, this, &TThreadSortForm::EndBtnClick);
-    connect(Aiuto, &QPushButton::clicked, this, &TThreadSortForm::AiutoClick);
-    connect(Gioco, &QTabWidget::currentChanged, this, &TThreadSortForm::GiocoChange);
+    connect(startButton, &QPushButton::clicked, this, &MainWindow::PressStart);
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::PressStop);
+    connect(helpButton, &QPushButton::clicked, this, &MainWindow::PressHelp);
+    connect(pageTabs, &QTabWidget::currentChanged, this, &MainWindow::PageChanged);
 }
 
-void TThreadSortForm::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("File");
     QAction* salva = file->addAction("&Salva");
-    salva->setObjectName("SalvaFile");
+    salva->setObjectName("saveToFile");
     salva->setToolTip("Salva in un file");
     salva->setStatusTip("Salva in un file");
     QAction* esci = file->addAction("&Esci");
-    esci->setObjectName("FileEsci");
-    connect(salva, &QAction::triggered, this, &TThreadSortForm::SalvaFileExecute);
+    esci->setObjectName("quit");
+    connect(salva, &QAction::triggered, this, &MainWindow::SaveOutputToFile);
     connect(esci, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu("Edit");
@@ -179,54 +179,54 @@ void TThreadSortForm::BuildMenus() {
         connect(action, &QAction::triggered, this, [this, slot] { EditAction(slot); });
     }
 
-    saveMenu_ = new TSaveMenu(saving_, this);
+    saveMenu_ = new SaveMenu(saving_, this);
     menuBar()->addMenu(saveMenu_);
     connect(saveMenu_->MostraSalv, &QAction::triggered, this, [this] { OpenFolder(app_.SavesDir()); });
-    connect(saveMenu_->HelpsuSalvataggio, &QAction::triggered, this, &TThreadSortForm::HelpsuSalvataggioClick);
+    connect(saveMenu_->HelpsuSalvataggio, &QAction::triggered, this, &MainWindow::ShowSavingHelp);
 
     QMenu* options = menuBar()->addMenu("Opzioni");
     QAction* font = options->addAction("Cambia Carattere");
     font->setObjectName("ChangeFont");
-    connect(font, &QAction::triggered, this, &TThreadSortForm::ChangeFont);
+    connect(font, &QAction::triggered, this, &MainWindow::ChangeFont);
 }
 
-void TThreadSortForm::InstallPage(int index, TGamePage* page) {
+void MainWindow::InstallPage(int index, GamePage* page) {
     pages_[static_cast<size_t>(index)] = page;
-    if (auto* dizio = qobject_cast<TDizioPage*>(page)) dizioPage_ = dizio;
+    if (auto* dizio = qobject_cast<DizioPage*>(page)) dizioPage_ = dizio;
     saving_.AddPage(index, page->Info().saveFileName);
-    Gioco->insertTab(index, page, page->Info().tabCaption);
-    connect(page, &TGamePage::SearchRequested, this, &TThreadSortForm::PageSearchRequested);
-    connect(page, &TGamePage::CanStartChanged, this, &TThreadSortForm::UpdateStartButton);
-    connect(page, &TGamePage::OutputWrapChanged, this, [this, page] {
-        if (Gioco->currentWidget() == page)
-            RichE->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    pageTabs->insertTab(index, page, page->Info().tabCaption);
+    connect(page, &GamePage::SearchRequested, this, &MainWindow::PageSearchRequested);
+    connect(page, &GamePage::CanStartChanged, this, &MainWindow::UpdateStartButton);
+    connect(page, &GamePage::OutputWrapChanged, this, [this, page] {
+        if (pageTabs->currentWidget() == page)
+            outputArea->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     });
-    connect(page, &TGamePage::ShowStatus, this, [this](const QString& text) { panels_[0]->setText(text); });
-    connect(page, &TGamePage::HiddenGameRequested, this, &TThreadSortForm::OpenHiddenGame);
+    connect(page, &GamePage::ShowStatus, this, [this](const QString& text) { panels_[0]->setText(text); });
+    connect(page, &GamePage::HiddenGameRequested, this, &MainWindow::OpenHiddenGame);
     for (QWidget* field : page->TextFields()) field->installEventFilter(this);
 }
 
-void TThreadSortForm::ReplacePage(int index, TGamePage* page) {
-    const int current = Gioco->currentIndex();
+void MainWindow::ReplacePage(int index, GamePage* page) {
+    const int current = pageTabs->currentIndex();
     {
-        const QSignalBlocker blocker(Gioco);
-        TGamePage* old = pages_[static_cast<size_t>(index)];
-        Gioco->removeTab(index);
+        const QSignalBlocker blocker(pageTabs);
+        GamePage* old = pages_[static_cast<size_t>(index)];
+        pageTabs->removeTab(index);
         if (old == dizioPage_) dizioPage_ = nullptr;
         delete old;
         InstallPage(index, page);
-        Gioco->setCurrentIndex(current);
+        pageTabs->setCurrentIndex(current);
     }
-    if (current == index && !busy_) GiocoChange(index);
+    if (current == index && !busy_) PageChanged(index);
 }
 
-void TThreadSortForm::StartUp() {
-    StartBtn->setEnabled(false);
-    EndBtn->setEnabled(false);
-    app_.out.SetSink(RichE);
+void MainWindow::StartUp() {
+    startButton->setEnabled(false);
+    stopButton->setEnabled(false);
+    app_.out.SetSink(outputArea);
     app_.host = this;
-    Gioco->setCurrentIndex(0);
-    GiocoChange(0);
+    pageTabs->setCurrentIndex(0);
+    PageChanged(0);
 
     GameContext ctx = app_.Context();
     const bool scanned = app_.Get<DizioGame>().Scan(ctx) == 0;
@@ -234,10 +234,10 @@ void TThreadSortForm::StartUp() {
     // Lines printed before the first load stay in the output area.
     if (scanned) RunSearch({app_.Get<DizioGame>().Id(), kDictionaryLoad, {}}, false);
     TestSavesFolder();
-    saveMenu_->SetSaveMenu(Gioco->currentIndex());
+    saveMenu_->SetSaveMenu(pageTabs->currentIndex());
 }
 
-void TThreadSortForm::TestSavesFolder() {
+void MainWindow::TestSavesFolder() {
     std::error_code ec;
     std::filesystem::create_directories(app_.SavesDir(), ec);
     const std::filesystem::path probe = app_.SavesDir() / "ttt__ttt";
@@ -253,38 +253,38 @@ void TThreadSortForm::TestSavesFolder() {
 }
 
 template <typename Fn>
-void TThreadSortForm::OnWindowThread(Fn&& fn) {
+void MainWindow::OnWindowThread(Fn&& fn) {
     if (QThread::currentThread() == thread())
         fn();
     else
         QMetaObject::invokeMethod(this, std::forward<Fn>(fn), Qt::QueuedConnection);
 }
 
-void TThreadSortForm::ShowDictionaryState(const std::string& text) {
+void MainWindow::ShowDictionaryState(const std::string& text) {
     OnWindowThread([this, state = ToQString(text)] { panels_[1]->setText(state); });
 }
 
-void TThreadSortForm::FatalStopped() {
+void MainWindow::FatalStopped() {
     OnWindowThread([this] { ShowFatalState(); });
 }
 
-void TThreadSortForm::ShowFatalState() {
+void MainWindow::ShowFatalState() {
     if (searchThread_ == nullptr) busy_ = false;
-    Gioco->setEnabled(false);
-    Gioco->hide();
-    StartBtn->setEnabled(false);
-    EndBtn->setEnabled(false);
+    pageTabs->setEnabled(false);
+    pageTabs->hide();
+    startButton->setEnabled(false);
+    stopButton->setEnabled(false);
 }
 
-void TThreadSortForm::RunSearch(int game, int option) { RunSearch({game, option, {}}, true); }
+void MainWindow::RunSearch(int game, int option) { RunSearch({game, option, {}}, true); }
 
-void TThreadSortForm::RunSearch(SearchJob job, bool clearOutput) {
+void MainWindow::RunSearch(SearchJob job, bool clearOutput) {
     if (searchThread_ != nullptr) return;  // one search at a time
-    StartBtn->setEnabled(false);
+    startButton->setEnabled(false);
     busy_ = true;
     // The page cannot change, nor its controls start anything, while the search runs.
-    Gioco->setEnabled(false);
-    const int page = Gioco->currentIndex();
+    pageTabs->setEnabled(false);
+    const int page = pageTabs->currentIndex();
     SearchStart start;
     start.clearOutput = clearOutput;
     const uint8_t mode = saving_.Mode(page);
@@ -295,11 +295,11 @@ void TThreadSortForm::RunSearch(SearchJob job, bool clearOutput) {
     session_.Begin(std::move(job), start);
 
     searchThread_ = new SearchThread(session_, this);
-    connect(searchThread_, &QThread::finished, this, &TThreadSortForm::SearchFinished, Qt::QueuedConnection);
+    connect(searchThread_, &QThread::finished, this, &MainWindow::SearchFinished, Qt::QueuedConnection);
     searchThread_->start();
 }
 
-void TThreadSortForm::StartBtnClick() {
+void MainWindow::PressStart() {
     if (busy_ || app_.IsFatal()) return;
     int game = 0;
     int option = 0;
@@ -307,24 +307,24 @@ void TThreadSortForm::StartBtnClick() {
     app_.out.RefreshOutput();
 }
 
-void TThreadSortForm::EndBtnClick() { session_.Stop(); }
+void MainWindow::PressStop() { session_.Stop(); }
 
-void TThreadSortForm::PageSearchRequested(int game, int option) {
+void MainWindow::PageSearchRequested(int game, int option) {
     if (busy_ || app_.IsFatal()) return;
-    auto* page = qobject_cast<TGamePage*>(sender());
+    auto* page = qobject_cast<GamePage*>(sender());
     RunSearch(page != nullptr ? page->JobFor(game, option) : SearchJob{game, option, {}}, true);
 }
 
-void TThreadSortForm::OpenHiddenGame(int game) {
-    if (busy_ || app_.IsFatal() || UovoPan->IsActive()) return;
-    if (game == TGamePage::kHiddenBoard)
-        UovoPan->StartBoardGame();
-    else if (!UovoPan->StartWordGame())
+void MainWindow::OpenHiddenGame(int game) {
+    if (busy_ || app_.IsFatal() || hiddenPanel->IsActive()) return;
+    if (game == GamePage::kHiddenBoard)
+        hiddenPanel->StartBoardGame();
+    else if (!hiddenPanel->StartWordGame())
         return;
-    PicTime.setInterval(UovoPan->TickInterval());
+    tickTimer.setInterval(hiddenPanel->TickInterval());
 }
 
-void TThreadSortForm::SearchFinished() {
+void MainWindow::SearchFinished() {
     if (searchThread_ == nullptr) return;
     searchThread_->wait();
     searchThread_->deleteLater();
@@ -334,15 +334,15 @@ void TThreadSortForm::SearchFinished() {
     const SearchEnd end = session_.Finish();
     panels_[0]->setText(ToQString(end.statusText));
     busy_ = false;
-    Gioco->setEnabled(true);
+    pageTabs->setEnabled(true);
     if (app_.IsFatal()) {
-        Gioco->setEnabled(false);
-        Gioco->hide();
-        StartBtn->hide();
-        EndBtn->hide();
-        Aiuto->hide();
+        pageTabs->setEnabled(false);
+        pageTabs->hide();
+        startButton->hide();
+        stopButton->hide();
+        helpButton->hide();
     } else {
-        EndBtn->setEnabled(true);
+        stopButton->setEnabled(true);
         UpdateStartButton();
         // Disabling the pages took the keyboard focus away: give it back to the page.
         if (QApplication::focusWidget() == nullptr) FocusFirstField();
@@ -350,79 +350,79 @@ void TThreadSortForm::SearchFinished() {
     emit SearchEnded();
 }
 
-void TThreadSortForm::FocusFirstField() {
+void MainWindow::FocusFirstField() {
     const QList<QWidget*> fields = CurrentPage()->TextFields();
     if (!fields.isEmpty()) fields.front()->setFocus();
 }
 
-TGamePage* TThreadSortForm::CurrentPage() const { return pages_[static_cast<size_t>(Gioco->currentIndex())]; }
+GamePage* MainWindow::CurrentPage() const { return pages_[static_cast<size_t>(pageTabs->currentIndex())]; }
 
-void TThreadSortForm::ClokkaTimer() { panels_[0]->setText(ToQString(session_.StatusText())); }
+void MainWindow::ShowSearchStatus() { panels_[0]->setText(ToQString(session_.StatusText())); }
 
-void TThreadSortForm::PicTimeTimer() {
-    if (UovoPan->IsActive()) {
+void MainWindow::Tick() {
+    if (hiddenPanel->IsActive()) {
         // A hidden game has the timer to itself.
-        PicTime.setInterval(UovoPan->TickInterval());
-        UovoPan->Tick();
+        tickTimer.setInterval(hiddenPanel->TickInterval());
+        hiddenPanel->Tick();
         return;
     }
-    PicTime.setInterval(busy_ ? 200 : 150);
+    tickTimer.setInterval(busy_ ? 200 : 150);
     if (!busy_) {
-        Pic->hide();
+        busyIndicator->hide();
         CurrentPage()->IdleTick();
         return;
     }
-    Pic->show();
-    RichE->MovePending();
-    Pic->Advance();
+    busyIndicator->show();
+    outputArea->MovePending();
+    busyIndicator->Advance();
 }
 
-void TThreadSortForm::GiocoChange(int index) {
+void MainWindow::PageChanged(int index) {
     if (index < 0 || index >= PageCount()) return;
     saveMenu_->SetSaveMenu(index);
-    TGamePage* page = pages_[static_cast<size_t>(index)];
+    GamePage* page = pages_[static_cast<size_t>(index)];
     page->PageShown();
-    RichE->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    outputArea->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     switch (page->StartButtonMode()) {
-        case TGamePage::StartButton::Hidden:
-            StartBtn->hide();
-            EndBtn->hide();
+        case GamePage::StartButton::Hidden:
+            startButton->hide();
+            stopButton->hide();
             break;
-        case TGamePage::StartButton::Shown:
-            EndBtn->show();
-            StartBtn->setText(page->StartCaption());
-            StartBtn->show();
+        case GamePage::StartButton::Shown:
+            stopButton->show();
+            startButton->setText(page->StartCaption());
+            startButton->show();
             break;
-        case TGamePage::StartButton::Unchanged:
-            EndBtn->show();
+        case GamePage::StartButton::Unchanged:
+            stopButton->show();
             break;
     }
     UpdateStartButton();
     FocusFirstField();
 }
 
-void TThreadSortForm::UpdateStartButton() {
-    StartBtn->setEnabled(!busy_ && !app_.IsFatal() && CurrentPage()->CanStart());
+void MainWindow::UpdateStartButton() {
+    startButton->setEnabled(!busy_ && !app_.IsFatal() && CurrentPage()->CanStart());
 }
 
-bool TThreadSortForm::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // EditPress: Enter in a page field acts as "Genera".
-            if (!busy_ && !StartBtn->isHidden() && StartBtn->isEnabled()) StartBtnClick();
+            // Enter in a page field acts as "Genera".
+            if (!busy_ && !startButton->isHidden() && startButton->isEnabled()) PressStart();
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TThreadSortForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     app_.state.StopRequested = true;
     event->accept();
 }
 
-void TThreadSortForm::AiutoClick() {
+void MainWindow::PressHelp() {
     if (busy_) return;
     app_.out.ClearOutput();
     for (const QString& key : CurrentPage()->HelpKeys()) PrintHelpSection(app_.out, app_.HelpFile(), key.toStdString());
@@ -431,33 +431,33 @@ void TThreadSortForm::AiutoClick() {
     app_.out.RefreshOutput();
 }
 
-void TThreadSortForm::HelpsuSalvataggioClick() {
+void MainWindow::ShowSavingHelp() {
     if (busy_) return;
     app_.out.ClearOutput();
     PrintHelpSection(app_.out, app_.HelpFile(), "SALVATAGGI");
     app_.out.RefreshOutput();
 }
 
-void TThreadSortForm::ChangeFont() {
-    if (DialogoFont == nullptr) {
-        DialogoFont = new QFontDialog(RichE->font(), this);
-        DialogoFont->setObjectName("DialogoFont");
-        connect(DialogoFont, &QFontDialog::currentFontChanged, RichE, &QWidget::setFont);
-        connect(DialogoFont, &QFontDialog::fontSelected, RichE, &QWidget::setFont);
+void MainWindow::ChangeFont() {
+    if (fontDialog == nullptr) {
+        fontDialog = new QFontDialog(outputArea->font(), this);
+        fontDialog->setObjectName("fontDialog");
+        connect(fontDialog, &QFontDialog::currentFontChanged, outputArea, &QWidget::setFont);
+        connect(fontDialog, &QFontDialog::fontSelected, outputArea, &QWidget::setFont);
     }
-    const QFont before = RichE->font();
-    DialogoFont->setCurrentFont(before);
-    disconnect(DialogoFont, &QDialog::rejected, nullptr, nullptr);
-    connect(DialogoFont, &QDialog::rejected, RichE, [this, before] { RichE->setFont(before); });
-    DialogoFont->open();
+    const QFont before = outputArea->font();
+    fontDialog->setCurrentFont(before);
+    disconnect(fontDialog, &QDialog::rejected, nullptr, nullptr);
+    connect(fontDialog, &QDialog::rejected, outputArea, [this, before] { outputArea->setFont(before); });
+    fontDialog->open();
 }
 
-void TThreadSortForm::SalvaFileExecute() {
+void MainWindow::SaveOutputToFile() {
     if (busy_) return;
-    if (auto saved = AskAndSaveText(this, RichE->toPlainText(), app_.root, saveFileName_)) saveFileName_ = *saved;
+    if (auto saved = AskAndSaveText(this, outputArea->toPlainText(), app_.root, saveFileName_)) saveFileName_ = *saved;
 }
 
-void TThreadSortForm::EditAction(const char* slot) {
+void MainWindow::EditAction(const char* slot) {
     QWidget* focused = QApplication::focusWidget();
     if (focused == nullptr) return;
     const QByteArray signature(slot);

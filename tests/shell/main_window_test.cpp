@@ -19,7 +19,7 @@
 #include "support/fixture_dictionary.h"
 
 using sillabor::App;
-using sillabor::shell::TThreadSortForm;
+using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
 namespace {
@@ -28,13 +28,13 @@ const std::vector<std::string> kWords = {"casa", "cane", "sacca", "arco", "orca"
 
 
 template <typename T>
-T* Named(TThreadSortForm& window, const char* name) {
+T* Named(MainWindow& window, const char* name) {
     return window.findChild<T*>(name);
 }
 
-QString Panel(TThreadSortForm& window, int i) { return Named<QLabel>(window, QString("Panel%1").arg(i).toLatin1())->text(); }
+QString Panel(MainWindow& window, int i) { return Named<QLabel>(window, QString("Panel%1").arg(i).toLatin1())->text(); }
 
-void WaitIdle(TThreadSortForm& window) { QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout); }
+void WaitIdle(MainWindow& window) { QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout); }
 
 QString WithDefault(const TempFolder& folder) {
     WritePreparedDictionary(folder.path(), "Default", kWords);
@@ -44,13 +44,13 @@ QString WithDefault(const TempFolder& folder) {
 // A window on a folder whose "Default" holds kWords, idle after the load.
 struct Loaded {
     TempFolder folder;
-    TThreadSortForm window{WithDefault(folder)};
+    MainWindow window{WithDefault(folder)};
     Loaded() { WaitIdle(window); }
     // Shows, in place of the "Parole" page, a page with one field.
-    TFieldPage* ShowFieldPage() {
-        auto* page = new TFieldPage(window.app(), window.app().Get<sillabor::ParoleGame>().Id(), 0);
+    FieldPage* ShowFieldPage() {
+        auto* page = new FieldPage(window.app(), window.app().Get<sillabor::ParoleGame>().Id(), 0);
         window.ReplacePage(1, page);
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(1);
+        Named<QTabWidget>(window, "pageTabs")->setCurrentIndex(1);
         return page;
     }
 };
@@ -66,9 +66,9 @@ public:
     }
 };
 
-class TStandInPage : public sillabor::shell::TGamePage {
+class TStandInPage : public sillabor::shell::GamePage {
 public:
-    TStandInPage(App& app, StandInGame& game) : TGamePage(app, game), game_(game) {}
+    TStandInPage(App& app, StandInGame& game) : GamePage(app, game), game_(game) {}
     bool CanStart() const override { return true; }
     bool PrepareSearch(int& game, int& option) override {
         game = game_.Id();
@@ -88,7 +88,7 @@ void WorkbenchAndStandIn(sillabor::GameRegistry& games) {
 
 }  // namespace
 
-class ThreadSortFormTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -96,17 +96,17 @@ private slots:
         TempFolder folder;
         WritePreparedDictionary(folder.path(), "Default", kWords);
         WritePreparedDictionary(folder.path(), "Altro", {"uno", "due", "tre", "quattro"});
-        TThreadSortForm window(Root(folder));
+        MainWindow window(Root(folder));
         QVERIFY(window.IsBusy());
-        QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
+        QVERIFY(!Named<QPushButton>(window, "stopButton")->isEnabled());
         WaitIdle(window);
 
         const QStringList lines = OutputLines(window);
         QVERIFY(lines.contains("Dizionario caricato e ordinato"));
         QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
         QVERIFY(Panel(window, 0).startsWith("Caricate "));
-        QVERIFY(Named<QTabWidget>(window, "Gioco")->isEnabled());
-        QVERIFY(Named<QPushButton>(window, "EndBtn")->isEnabled());
+        QVERIFY(Named<QTabWidget>(window, "pageTabs")->isEnabled());
+        QVERIFY(Named<QPushButton>(window, "stopButton")->isEnabled());
         QVERIFY(std::filesystem::is_directory(folder.path() / "Salvataggi"));
         QVERIFY(!std::filesystem::exists(folder.path() / "Salvataggi" / "ttt__ttt"));
         QComboBox* list = Named<QComboBox>(window, "DizBox");
@@ -115,27 +115,27 @@ private slots:
 
         // A page whose game exists offers "Genera" with its own caption; one
         // whose game is still to come keeps it disabled.
-        QPushButton* start = Named<QPushButton>(window, "StartBtn");
+        QPushButton* start = Named<QPushButton>(window, "startButton");
         QVERIFY(!start->isEnabled());
-        window.ReplacePage(1, new TFieldPage(window.app(), window.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad));
-        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        window.ReplacePage(1, new FieldPage(window.app(), window.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad));
+        auto* gioco = Named<QTabWidget>(window, "pageTabs");
         gioco->setCurrentIndex(1);
         QVERIFY(start->isEnabled());
         QCOMPARE(start->text(), QString("Prova"));
         gioco->setCurrentIndex(8);
         QVERIFY(start->isHidden());
-        QVERIFY(Named<QPushButton>(window, "EndBtn")->isHidden());
+        QVERIFY(Named<QPushButton>(window, "stopButton")->isHidden());
         gioco->setCurrentIndex(6);  // "Curio" leaves "Genera" as the previous page had it
         QVERIFY(start->isHidden());
-        QVERIFY(!Named<QPushButton>(window, "EndBtn")->isHidden());
+        QVERIFY(!Named<QPushButton>(window, "stopButton")->isHidden());
 
         // The "Dizio" page loads the dictionary chosen; "Agg.Lista" refreshes the list.
         gioco->setCurrentIndex(8);
         list->setCurrentText("Altro");
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
         Named<QPushButton>(window, "CaricaB")->click();
         QVERIFY(window.IsBusy());
-        QVERIFY(!Named<QTabWidget>(window, "Gioco")->isEnabled());
+        QVERIFY(!Named<QTabWidget>(window, "pageTabs")->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(Panel(window, 1), QString("Dizionario: Altro"));
         QCOMPARE(window.app().dict.WordCount, 5);
@@ -155,57 +155,57 @@ private slots:
         pages.games = WorkbenchAndStandIn;
         const auto workbench = pages.makePages;
         pages.makePages = [workbench](App& app) {
-            std::vector<sillabor::shell::TGamePage*> list = workbench(app);
+            std::vector<sillabor::shell::GamePage*> list = workbench(app);
             list.push_back(new TStandInPage(app, app.Get<StandInGame>()));
             return list;
         };
-        TThreadSortForm window(WithDefault(folder), nullptr, pages);
+        MainWindow window(WithDefault(folder), nullptr, pages);
         WaitIdle(window);
-        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        auto* gioco = Named<QTabWidget>(window, "pageTabs");
         QCOMPARE(gioco->count(), 10);
         QCOMPARE(gioco->tabText(9), QString("Prova"));
         gioco->setCurrentIndex(9);
-        QVERIFY(SearchAndWait(window, [&] { Named<QPushButton>(window, "StartBtn")->click(); }));
+        QVERIFY(SearchAndWait(window, [&] { Named<QPushButton>(window, "startButton")->click(); }));
         QCOMPARE(OutputLines(window), QStringList{"prova"});
 
         // Without its page the window does not start.
         pages.makePages = workbench;
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, TThreadSortForm(WithDefault(folder), nullptr, pages));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, MainWindow(WithDefault(folder), nullptr, pages));
     }
 
     void missingOrUnusableDefaultEndsInTheFatalState() {
         for (const bool present : {false, true}) {
             TempFolder folder;
             WritePreparedDictionary(folder.path(), present ? "Default" : "Altro", {"uno", "due"});
-            TThreadSortForm window(Root(folder));
+            MainWindow window(Root(folder));
             if (!present) QVERIFY(window.IsFatal() && !window.IsBusy());
             WaitIdle(window);
             QVERIFY(window.IsFatal());
             QCOMPARE(OutputLines(window).last(), QString("ERRORE FATALE : IMPOSSIBILE PROSEGUIRE !"));
             if (present) QCOMPARE(Panel(window, 1), QString("Dizionario: (FALLITO!)"));
-            QVERIFY(!Named<QPushButton>(window, "StartBtn")->isEnabled());
-            QVERIFY(!Named<QPushButton>(window, "EndBtn")->isEnabled());
-            QVERIFY(Named<QTabWidget>(window, "Gioco")->isHidden());
+            QVERIFY(!Named<QPushButton>(window, "startButton")->isEnabled());
+            QVERIFY(!Named<QPushButton>(window, "stopButton")->isEnabled());
+            QVERIFY(Named<QTabWidget>(window, "pageTabs")->isHidden());
             if (!present) continue;
-            for (const char* name : {"StartBtn", "EndBtn", "Aiuto"})
+            for (const char* name : {"startButton", "stopButton", "helpButton"})
                 QVERIFY2(window.findChild<QWidget*>(name)->isHidden(), name);
         }
     }
 
     void stopDuringALoadChangesNothing() {
         Loaded w;
-        TThreadSortForm& window = w.window;
+        MainWindow& window = w.window;
         Gate gate;
         window.SetGameRunner([&gate](App& app, int game, int option) {
             const int status = sillabor::RunGame(app, game, option);
             gate.Wait(app);  // still "running" when "Stop !" is pressed
             return status;
         });
-        Named<QTabWidget>(window, "Gioco")->setCurrentIndex(8);
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        Named<QTabWidget>(window, "pageTabs")->setCurrentIndex(8);
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
         Named<QPushButton>(window, "CaricaB")->click();
         QTRY_VERIFY(OutputLines(window).contains("Dizionario caricato e ordinato"));
-        window.EndBtnClick();
+        window.PressStop();
         gate.Open();
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(OutputLines(window).last(), QString("Per istruzioni: bottone <?>  o file <leggimi.txt>"));
@@ -215,7 +215,7 @@ private slots:
 
     void enterInAFieldStartsTheSearchOnlyWhenIdle() {
         Loaded w;
-        TThreadSortForm& window = w.window;
+        MainWindow& window = w.window;
         std::atomic<int> runs{0};
         Gate gate;
         window.SetGameRunner([&](App& app, int, int) {
@@ -223,15 +223,15 @@ private slots:
             gate.Wait(app);
             return 0;
         });
-        TFieldPage* page = w.ShowFieldPage();
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        FieldPage* page = w.ShowFieldPage();
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
 
         QTest::keyClick(page->field, Qt::Key_Return);
         QVERIFY(window.IsBusy());
         QTRY_COMPARE(runs.load(), 1);
         QTest::keyClick(page->field, Qt::Key_Enter);
         QTest::keyClick(page->field, Qt::Key_Return);
-        window.StartBtnClick();
+        window.PressStart();
         QCoreApplication::processEvents();
         QCOMPARE(runs.load(), 1);
         QCOMPARE(page->field->text(), QString());  // Enter never reaches the field
@@ -246,7 +246,7 @@ private slots:
 
     void savingSearchWritesExactlyItsLinesThenTheClosingLine() {
         Loaded w;
-        TThreadSortForm& window = w.window;
+        MainWindow& window = w.window;
         w.ShowFieldPage();
         Named<QAction>(window, "AccodaA")->trigger();
         QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
@@ -260,11 +260,11 @@ private slots:
             if (waitForStop) gate.Wait(app);
             return 0;
         });
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
         const std::filesystem::path file = w.folder.path() / "Salvataggi" / "Parole.txt";
         const std::string separator(50, '-');
 
-        window.StartBtnClick();
+        window.PressStart();
         QTRY_COMPARE(ended.count(), 1);
         const std::string firstRun = "uno\n" + separator + "\ncitt\xC3\xA0\n============================\n";
         QCOMPARE(ReadFile(file), firstRun);
@@ -274,9 +274,9 @@ private slots:
 
         // A stopped search keeps its partial lines, then the stop notice, then the closing line.
         waitForStop = true;
-        window.StartBtnClick();
+        window.PressStart();
         QTRY_VERIFY(OutputLines(window).contains("uno"));
-        window.EndBtnClick();
+        window.PressStop();
         QTRY_COMPARE(ended.count(), 2);
         QCOMPARE(OutputLines(window).first(),
                  QString("Accodo i risultati a Parole.txt (lungo %1 bytes)").arg(firstRun.size()));
@@ -287,7 +287,7 @@ private slots:
         Named<QAction>(window, "NonSalvare")->trigger();
         const std::string before = ReadFile(file);
         waitForStop = false;
-        window.StartBtnClick();
+        window.PressStart();
         QTRY_COMPARE(ended.count(), 3);
         QCOMPARE(ReadFile(file), before);
         QCOMPARE(OutputLines(window).first(), QString("uno"));
@@ -295,7 +295,7 @@ private slots:
 
     void longSearchShowsItsLinesWhileItRuns() {
         Loaded w;
-        TThreadSortForm& window = w.window;
+        MainWindow& window = w.window;
         w.ShowFieldPage();
         Gate gate;
         window.SetGameRunner([&gate](App& app, int, int) {
@@ -308,8 +308,8 @@ private slots:
             }
             return 0;
         });
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
-        window.StartBtnClick();
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
+        window.PressStart();
         // Shown while the search is still running, without any refresh of its own.
         QTRY_VERIFY(OutputLines(window).contains("riga 04999"));
         QVERIFY(window.IsBusy());
@@ -324,11 +324,11 @@ private slots:
 
     void fontDialogAppliesLiveAndCancelRestores() {
         Loaded w;
-        TThreadSortForm& window = w.window;
+        MainWindow& window = w.window;
         QPlainTextEdit* area = OutputOf(window);
         const QFont original = area->font();
         Named<QAction>(window, "ChangeFont")->trigger();
-        auto* dialog = Named<QFontDialog>(window, "DialogoFont");
+        auto* dialog = Named<QFontDialog>(window, "fontDialog");
         QFont bigger = original;
         bigger.setPointSize(20);
         dialog->setCurrentFont(bigger);
@@ -343,8 +343,8 @@ private slots:
 
     void saveMenuFollowsThePageAndItsAvailability() {
         Loaded w;
-        TThreadSortForm& window = w.window;
-        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        MainWindow& window = w.window;
+        auto* gioco = Named<QTabWidget>(window, "pageTabs");
         QMenu* menu = window.findChild<QMenu*>("Salvataggioautomatico");
         QCOMPARE(Named<QAction>(window, "SalvaSu")->text(), QString("Salva risultati in Anagrammi.txt"));
         QVERIFY(Named<QAction>(window, "NonSalvare")->isChecked());
@@ -364,7 +364,7 @@ private slots:
         TempFolder folder;
         WritePreparedDictionary(folder.path(), "Default", kWords);
         WriteFile(folder.path() / "Salvataggi", "not a folder");
-        TThreadSortForm window(Root(folder));
+        MainWindow window(Root(folder));
         WaitIdle(window);
         const QStringList lines = OutputLines(window);
         const qsizetype notice = lines.indexOf("Non posso usare/creare directory Salvataggi");
@@ -376,16 +376,16 @@ private slots:
 
     void faultsAreReportedAndTheWindowStaysUsable() {
         Loaded w;
-        TThreadSortForm& window = w.window;
+        MainWindow& window = w.window;
         w.ShowFieldPage();
-        auto* gioco = Named<QTabWidget>(window, "Gioco");
-        QSignalSpy ended(&window, &TThreadSortForm::SearchEnded);
+        auto* gioco = Named<QTabWidget>(window, "pageTabs");
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
         auto searchOnce = [&] {
             const int before = ended.count();
-            window.StartBtnClick();
+            window.PressStart();
             QTRY_COMPARE(ended.count(), before + 1);
             QVERIFY(!window.IsBusy() && !window.IsFatal());
-            QVERIFY(Named<QPushButton>(window, "StartBtn")->isEnabled());
+            QVERIFY(Named<QPushButton>(window, "startButton")->isEnabled());
         };
 
         // A search that throws ends normally with a notice.
@@ -435,8 +435,8 @@ private slots:
 
     void helpPrintsThePageSectionsThenTheCredit() {
         Loaded w;
-        TThreadSortForm& window = w.window;
-        window.AiutoClick();
+        MainWindow& window = w.window;
+        window.PressHelp();
         QStringList lines = OutputLines(window);
         QCOMPARE(lines.value(0), QString("Impossibile trovare il file di help (sillaboraiut.txt)"));
         QCOMPARE(lines.value(1), QString(50, '-'));
@@ -445,18 +445,18 @@ private slots:
         WriteFile(w.folder.path() / "sillaboraiut.txt",
                   "###CERCA0\nzeppe\n**#\n###SpiegaGiochi\ngiochi\n**#\n###DIZIO\ndizionari\n**#\n"
                   "###SALVATAGGI\nsalvare\n**#\n");
-        auto* gioco = Named<QTabWidget>(window, "Gioco");
+        auto* gioco = Named<QTabWidget>(window, "pageTabs");
         gioco->setCurrentIndex(2);
-        window.AiutoClick();
+        window.PressHelp();
         lines = OutputLines(window);
         QCOMPARE(lines.mid(0, 3), (QStringList{"zeppe", "giochi", QString(50, '-')}));
         gioco->setCurrentIndex(8);
-        window.AiutoClick();
+        window.PressHelp();
         QCOMPARE(OutputLines(window).first(), QString("dizionari"));
         Named<QAction>(window, "HelpsuSalvataggio")->trigger();
         QCOMPARE(OutputLines(window), QStringList{"salvare"});
     }
 };
 
-QTEST_MAIN(ThreadSortFormTest)
-#include "thread_sort_form_test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
