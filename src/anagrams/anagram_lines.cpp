@@ -94,7 +94,7 @@ void ComposeLine(AnagramRun& run, int p, int n, bool used, int64_t multiplicity)
     const size_t textMark = st.LineText.size();
     const size_t groupMark = st.groups.size();
     if (p == n) {
-        if (!used && st.FilterMode != 4) return;
+        if (!used && st.FilterMode != kFilterAtMostOneWord) return;
         if (st.CompactOutput) run.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
         PrintAnagramLine(run);
         return;
@@ -104,22 +104,22 @@ void ComposeLine(AnagramRun& run, int p, int n, bool used, int64_t multiplicity)
     const char* failing[128];
     int passingCount = 0, failingCount = 0;
     run.dict.ForEachWordOfClass(cls, [&](const char* word) {
-        if (st.FilterMode == 0 || run.filters.Passes(word, run.dict))
+        if (st.FilterMode == kFilterNone || run.filters.Passes(word, run.dict))
             passing[passingCount++] = word;
         else
             failing[failingCount++] = word;
     });
 
-    if (st.FilterMode == 0 || (st.FilterMode == 2 && used)) {
+    if (st.FilterMode == kFilterNone || (st.FilterMode == kFilterSomeWord && used)) {
         for (int i = 0; i < failingCount; ++i) passing[passingCount + i] = failing[i];
         AppendGroup(st, passing, passingCount + failingCount);
         ComposeLine(run, p + 1, n, true, multiplicity * (passingCount + failingCount));
     } else {
-        if (passingCount > 0 && (st.FilterMode == 1 || st.FilterMode == 2 || !used)) {
+        if (passingCount > 0 && (st.FilterMode == kFilterEveryWord || st.FilterMode == kFilterSomeWord || !used)) {
             AppendGroup(st, passing, passingCount);
             ComposeLine(run, p + 1, n, true, multiplicity * passingCount);
         }
-        if (failingCount > 0 && st.FilterMode != 1) {
+        if (failingCount > 0 && st.FilterMode != kFilterEveryWord) {
             st.LineText.resize(textMark);
             st.groups.resize(groupMark);
             AppendGroup(st, failing, failingCount);

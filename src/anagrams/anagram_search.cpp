@@ -158,7 +158,7 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
         }
         PackedLetters packed = Pack(cls.letters);
         if (len > kMaxPhraseLetters || !Fits(packed, remaining)) continue;
-        if (st_.FilterMode == 1) {
+        if (st_.FilterMode == kFilterEveryWord) {
             int passing = 0;
             d.ForEachWordOfClass(cls, [&](const char* w) { passing += run_.filters.Passes(w, run_.dict) ? 1 : 0; });
             if (passing == 0) continue;
@@ -400,8 +400,8 @@ int AnagramFinder::Run(int option) {
     st_.CompactOutput = page.Compatta;
     page.TotParoleLab = "in. 0";
 
-    st_.FilterMode = page.FiltraGram ? static_cast<uint8_t>(page.FiltraCome) : 0;
-    if (st_.FilterMode != 0 && !run_.filters.Setup(run_.out)) return 1;
+    st_.FilterMode = page.FiltraGram ? static_cast<uint8_t>(page.FiltraCome) : static_cast<uint8_t>(kFilterNone);
+    if (st_.FilterMode != kFilterNone && !run_.filters.Setup(run_.out)) return 1;
 
     const LetterCount phrase = ComputeLetterCount(page.Frase);
     const LetterCount fixed = ComputeLetterCount(page.Fissa);
@@ -435,7 +435,7 @@ int AnagramFinder::Run(int option) {
         if (option == kAnagramSearch && !st_.ShortPhrase && NoAnagramExists(remaining)) noAnagram = true;
         if (option == kAnagramSearch && (st_.Shuffle || !st_.ShortPhrase)) ShuffleCandidates();
     }
-    if (st_.FilterMode != 1) {
+    if (st_.FilterMode != kFilterEveryWord) {
         st_.CandidateWords = 0;
         for (int32_t i = 0; i < st_.CandidateCount; ++i)
             st_.CandidateWords += run_.dict.ClassScratch[i]->WordsInClass();

@@ -19,6 +19,7 @@ inline constexpr int kAnyNumberOfWords = 8;
 
 // How the "Parole" page's filters apply to an anagram (FiltraCome).
 enum AnagramFilterHow : int {
+    kFilterNone = 0,           // the filters are off
     kFilterEveryWord = 1,      // "a tutte le parole"
     kFilterSomeWord = 2,       // "ad almeno una parola"
     kFilterOneWord = 3,        // "ad una sola una parola"
@@ -57,7 +58,7 @@ inline constexpr int kAnagramMaxDepth = 20;
 inline constexpr int kMaxSavedHalves = 101;
 
 struct AnagramState {
-    uint8_t FilterMode = 0;
+    uint8_t FilterMode = kFilterNone;
     std::string SchemaText;
     int32_t SchemaLengths[8] = {};
     int32_t LengthRange[41][2] = {};

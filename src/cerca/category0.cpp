@@ -1,4 +1,5 @@
 #include "cerca/category0.h"
+#include "base/letter_case.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,7 +24,7 @@ bool PrintResult(CercaRun& run, const char* format, const char* first, const cha
     return run.state.FoundCount.fetch_add(1, std::memory_order_relaxed) > kResultCap;
 }
 
-void Mark(char* word, int position) { word[position] = static_cast<char>(word[position] - 32); }
+void Mark(char* word, int position) { word[position] = ToUpperAscii(word[position]); }
 
 // `word` with `position` marked, into `marked`.
 void CopyMarked(char* marked, const char* word, int length, int position) {

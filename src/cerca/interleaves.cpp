@@ -1,4 +1,5 @@
 #include "cerca/interleaves.h"
+#include "base/letter_case.h"
 
 #include <cstring>
 
@@ -75,7 +76,7 @@ private:
         }
         const char c = whole_[p];
         Append(a_, c);
-        marked_[p] = static_cast<char>(c - 32);
+        marked_[p] = ToUpperAscii(c);
         if (MayGrow(a_) && (mode_ == kSplitBase || CanHoldBase())) Step(p + 1);
         --a_.length;
         Append(b_, c);

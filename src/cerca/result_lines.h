@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/letter_case.h"
 #include "dictionary/dictionary.h"
 
 namespace sillabor {
@@ -21,7 +22,7 @@ inline constexpr int kMaxCompositionBase = kScratchLength - 2;
 // Marks letters [from, to) of a scratch copy: words hold only a-z, so a letter
 // is shown in upper case by subtracting 32 from its code.
 inline void MarkLetters(char* word, int from, int to) {
-    for (int i = from; i < to; ++i) word[i] = static_cast<char>(word[i] - 32);
+    for (int i = from; i < to; ++i) word[i] = ToUpperAscii(word[i]);
 }
 
 // `length` letters of `word` into `copy`, with [from, to) marked.

@@ -1,4 +1,5 @@
 #include "crypto/cipher_boxes.h"
+#include "base/letter_case.h"
 
 #include <string>
 #include <string_view>
@@ -52,7 +53,7 @@ CipherBoxes RandomBoxes(RandomSource& random, int kind) {
 }  // namespace
 
 char BoxLetter(char typed) {
-    if (typed >= 'a' && typed <= 'z') return static_cast<char>(typed - 32);
+    if (IsLowerAscii(typed)) return ToUpperAscii(typed);
     return (typed >= 'A' && typed <= 'Z') ? typed : '\0';
 }
 

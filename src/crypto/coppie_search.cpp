@@ -1,4 +1,5 @@
 #include "crypto/coppie_search.h"
+#include "base/letter_case.h"
 
 #include <cstdio>
 
@@ -9,7 +10,7 @@ int CoppieSearch(CryptoRun& run) {
     char image[kAlphabetSize];
     for (int i = 0; i < kAlphabetSize; ++i) {
         const char box = run.page.Boxes[static_cast<size_t>(i)];
-        image[i] = (box >= 'A' && box <= 'Z') ? static_cast<char>(box + 32) : '\0';
+        image[i] = IsUpperAscii(box) ? ToLowerAscii(box) : '\0';
     }
     const Dictionary& dict = run.dict;
     int32_t pairs = 0;

@@ -1,17 +1,18 @@
 #include "curio/curio_run.h"
+#include "base/letter_case.h"
 
 namespace sillabor {
 
 std::string Upper(std::string_view word) {
     std::string upper(word);
-    ShiftUpperAll(upper);
+    ToUpperLetters(upper);
     return upper;
 }
 
 std::string MarkLetters(std::string_view word, int first, int second) {
     std::string marked(word);
-    marked[static_cast<size_t>(first)] = static_cast<char>(marked[static_cast<size_t>(first)] - 32);
-    if (second >= 0) marked[static_cast<size_t>(second)] = static_cast<char>(marked[static_cast<size_t>(second)] - 32);
+    marked[static_cast<size_t>(first)] = ToUpperAscii(marked[static_cast<size_t>(first)]);
+    if (second >= 0) marked[static_cast<size_t>(second)] = ToUpperAscii(marked[static_cast<size_t>(second)]);
     return marked;
 }
 

@@ -1,4 +1,5 @@
 #include "curio/letter_set_reports.h"
+#include "base/letter_case.h"
 
 #include <algorithm>
 #include <bit>
@@ -89,7 +90,7 @@ void BiconsonantalReport(CurioRun& run) {
         for (size_t b = a + 1; b < kConsonantList.size(); ++b) {
             const Pair& pair = pairs[LetterIndex(kConsonantList[a])][LetterIndex(kConsonantList[b])];
             if (pair.count == 0) continue;
-            std::string line{static_cast<char>(kConsonantList[a] - 32), static_cast<char>(kConsonantList[b] - 32)};
+            std::string line{ToUpperAscii(kConsonantList[a]), ToUpperAscii(kConsonantList[b])};
             line += " :";
             for (int k = 0; k < pair.count; ++k) (line += ' ') += run.Word(pair.words[k]);
             run.out.PrintLine(line);

@@ -1,4 +1,5 @@
 #include "dictionary/character_map.h"
+#include "base/letter_case.h"
 
 #include "dictionary/build_options.h"
 #include "dictionary/letter_count.h"
@@ -14,7 +15,7 @@ CharacterMap MakeCharacterMap(int options) {
         if (c >= 'a' && c <= 'z')
             mapped = c;
         else if (c >= 'A' && c <= 'Z')
-            mapped = keepCapitals ? c : static_cast<char>(c + 32);
+            mapped = keepCapitals ? c : ToLowerAscii(c);
         map[code] = mapped;
     }
     if (options & kBuildSkipHyphenated) map['-'] = '-';

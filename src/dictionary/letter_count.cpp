@@ -43,7 +43,7 @@ struct LetterIndexTable {
     LetterIndexTable() {
         for (int i = 0; i < 256; ++i) {
             char c = kFold.map[i];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+            c = ToLowerAscii(c);
             index[i] = (c >= 'a' && c <= 'z') ? static_cast<int8_t>(c - 'a') : -1;
         }
     }
@@ -96,24 +96,14 @@ char FoldedAccent(char c) { return kFold.map[static_cast<unsigned char>(c)]; }
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
 void ToUpperLetters(char* s) {
     for (; *s; ++s)
-        if (*s >= 'a' && *s <= 'z') *s = static_cast<char>(*s - 32);
+        *s = ToUpperAscii(*s);
 }
 
 void ToUpperLetters(std::string& s) {
     for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-}
-
-void ShiftUpperAll(char* s) {
-    for (; *s; ++s) *s = static_cast<char>(*s - 32);
-}
-
-void ShiftUpperAll(std::string& s) {
-    for (char& c : s) c = static_cast<char>(c - 32);
+        c = ToUpperAscii(c);
 }
 
 char* NormalizeWord(char* destination, const char* source, bool lower, const char* keep) {
@@ -122,7 +112,7 @@ char* NormalizeWord(char* destination, const char* source, bool lower, const cha
     for (const char* in = destination; *in; ++in) {
         char c = FoldedAccent(*in);
         if (lower && c >= 'A' && c <= 'Z') {
-            *out++ = static_cast<char>(c + 32);
+            *out++ = ToLowerAscii(c);
         } else if (IsAsciiLetter(c)) {
             *out++ = c;
         } else if (keep && std::strchr(keep, c) != nullptr && c != '\0') {
@@ -140,7 +130,7 @@ std::string NormalizeWord(std::string_view source, bool lower, std::string_view 
         if (raw == '\0') break;
         char c = FoldedAccent(raw);
         if (lower && c >= 'A' && c <= 'Z') {
-            out.push_back(static_cast<char>(c + 32));
+            out.push_back(ToLowerAscii(c));
         } else if (IsAsciiLetter(c)) {
             out.push_back(c);
         } else if (keep.find(c) != std::string_view::npos) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/letter_case.h"
+
 namespace sillabor {
 
 // The letters of a word: how many in all, and how many of each of a..z.
@@ -33,12 +35,8 @@ void FoldAccent(char& c);
 char FoldedAccent(char c);
 
 bool IsAsciiLetter(char c);
-char ToLowerAscii(char c);
 void ToUpperLetters(char* s);
 void ToUpperLetters(std::string& s);
-// Subtracts 32 from every byte: only for dictionary words (a-z), to print them in capitals.
-void ShiftUpperAll(char* s);
-void ShiftUpperAll(std::string& s);
 
 // Folds accents, optionally lowers case, and keeps letters plus the bytes of `keep`.
 // The destination may be the source. Returns the destination.

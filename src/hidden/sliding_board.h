@@ -77,7 +77,6 @@ public:
     const std::array<BoardArrow, kArrows>& Arrows() const { return arrows_; }
     bool MoveAllowed() const { return moveAllowed_; }
     int FourColourPattern() const { return fourColourPattern_; }
-    int TwoColourPattern() const { return twoColourPattern_; }
 
 private:
     void UpdateArrows();

@@ -1,4 +1,5 @@
 #include "hidden/word_guess.h"
+#include "base/letter_case.h"
 
 #include <algorithm>
 
@@ -11,7 +12,6 @@ namespace {
 constexpr int kMaxWordLetters = 15;
 constexpr char kUsed = '\0';
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 }  // namespace
 
@@ -37,7 +37,7 @@ AttemptScore ScoreAttempt(std::string_view attempt, std::string_view word) {
 
 void WordGuess::Start(std::string_view word) {
     hidden_.assign(word.substr(0, kMaxWordLetters));
-    for (char& c : hidden_) c = Upper(c);
+    for (char& c : hidden_) c = ToUpperAscii(c);
     attempt_.assign(hidden_.size(), kNotTyped);
     row_ = 0;
     cursor_ = 0;
@@ -55,7 +55,7 @@ bool WordGuess::StartWithRandomWord(const Dictionary& dict, RandomSource& random
 }
 
 bool WordGuess::PressLetter(char letter) {
-    letter = Upper(letter);
+    letter = ToUpperAscii(letter);
     if (!TakesInput() || letter < 'A' || letter > 'Z' || cursor_ == Length()) return false;
     attempt_[static_cast<size_t>(cursor_++)] = letter;
     ShowAttemptInRow();

@@ -66,7 +66,6 @@ public:
     int WordWidth() const { return 14 * Length() + 10; }
     const std::string& HiddenWord() const { return hidden_; }
     const std::string& Attempt() const { return attempt_; }
-    int Cursor() const { return cursor_; }
     int CurrentRow() const { return row_; }
     const std::array<Row, kAttemptRows>& Rows() const { return rows_; }
     // The current row as drawn now: a blank at the cursor every other tick.

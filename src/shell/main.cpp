@@ -13,8 +13,8 @@ int main(int argc, char* argv[]) {
     using namespace sillabor::shell;
     if (const std::optional<int> answered = AnswerWithoutWindow(argc, argv)) return *answered;
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Sillabor 2.0");
-    QApplication::setApplicationDisplayName("Sillabor 2.0");
+    QApplication::setApplicationName("Sillabor " SILLABOR_VERSION);
+    QApplication::setApplicationDisplayName("Sillabor " SILLABOR_VERSION);
     QGuiApplication::setDesktopFileName("sillabor");
     const WindowStart start = PrepareWindowStart(QApplication::arguments());
     if (start.exitCode) return *start.exitCode;

@@ -38,7 +38,7 @@ namespace sillabor::shell {
 namespace {
 
 constexpr int kGiocoHeight = 209;
-constexpr const char* kCreditLine = "Sillabor 2.0 - dicembre 2026";
+constexpr const char* kCreditLine = "Sillabor " SILLABOR_VERSION " - dicembre 2026";
 
 std::filesystem::path PathOf(const QString& folder) { return std::filesystem::path(QFile::encodeName(folder).toStdString()); }
 
@@ -49,7 +49,7 @@ WindowPages::WindowPages() : makePages(MakePages) {}
 MainWindow::MainWindow(const QString& rootFolder, QWidget* parent, const WindowPages& pages)
     : QMainWindow(parent), app_(PathOf(rootFolder), pages.games), session_(app_) {
     setObjectName("mainWindow");
-    setWindowTitle("Sillabor 2.0");
+    setWindowTitle("Sillabor " SILLABOR_VERSION);
     BuildWidgets(pages);
     BuildMenus();
 
@@ -146,7 +146,7 @@ void MainWindow::BuildWidgets(const WindowPages& list) {
         panels_[i]->setFrameShadow(QFrame::Sunken);
         bar->addWidget(panels_[i]);
     }
-    panels_[2]->setText("v. 2.0 ");
+    panels_[2]->setText("v. " SILLABOR_VERSION " ");
 
     connect(startButton, &QPushButton::clicked, this, &MainWindow::PressStart);
     connect(stopButton, &QPushButton::clicked, this, &MainWindow::PressStop);

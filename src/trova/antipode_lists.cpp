@@ -39,7 +39,7 @@ void CambiAntipodo(TrovaRun& run) {
     if (p.AnyLetter)
         run.PrintTitle("Cambio di Antipodo (Lung. %d - %d)", p.MinLength, p.MaxLength);
     else
-        run.PrintTitle("Cambio di Antipodo [%c <-> %c] (Lung. %d - %d)", Upper(p.Letter1), Upper(p.Letter2),
+        run.PrintTitle("Cambio di Antipodo [%c <-> %c] (Lung. %d - %d)", ToUpperAscii(p.Letter1), ToUpperAscii(p.Letter2),
                        p.MinLength, p.MaxLength);
     char candidate[kTrovaWordRoom];
     run.trova.tails.Prepare(run.dict);
@@ -62,7 +62,7 @@ void CambiAntipodo(TrovaRun& run) {
         });
         for (char c = 'a'; c <= 'z' && firstLetters != 0; ++c) {
             if (c == w[0] || (!p.AnyLetter && c != p.Letter2) || (firstLetters & (1u << (c - 'a'))) == 0) continue;
-            run.PrintResult("%c-%s <-> %c-%s", Upper(w[0]), w + 1, Upper(c), candidate + 1);
+            run.PrintResult("%c-%s <-> %c-%s", ToUpperAscii(w[0]), w + 1, ToUpperAscii(c), candidate + 1);
         }
     }
 }

@@ -121,7 +121,7 @@ private:
         }
         const char letter = word_[next];
         p_.PartA[lengthA_++] = letter;
-        p_.Marked[next] = Upper(letter);
+        p_.Marked[next] = ToUpperAscii(letter);
         if (run_.dict.FindPrefix(p_.PartA, lengthA_) != 0 && !Place(next + 1)) return false;
         --lengthA_;
         p_.PartB[lengthB_++] = letter;
@@ -141,7 +141,7 @@ private:
             std::memcmp(p_.PartA, word_ + lengthB_, static_cast<size_t>(lengthA_)) == 0)
             return;
         char upperA[kTrovaWordRoom];
-        for (int i = 0; i <= lengthA_; ++i) upperA[i] = i < lengthA_ ? Upper(p_.PartA[i]) : '\0';
+        for (int i = 0; i <= lengthA_; ++i) upperA[i] = i < lengthA_ ? ToUpperAscii(p_.PartA[i]) : '\0';
         run_.PrintResult("%s + %s -> %s", p_.PartB, upperA, p_.Marked);
     }
 

@@ -46,10 +46,10 @@ void PrintLengthsTitle(TrovaRun& run, const char* game, bool twoLetters) {
     if (p.AnyLetter)
         run.PrintTitle("%s (lung. %d - %d)", game, p.MinLength, p.MaxLength);
     else if (twoLetters)
-        run.PrintTitle("%s  %c <-> %c (lung. %d - %d)", game, Upper(p.Letter1), Upper(p.Letter2), p.MinLength,
+        run.PrintTitle("%s  %c <-> %c (lung. %d - %d)", game, ToUpperAscii(p.Letter1), ToUpperAscii(p.Letter2), p.MinLength,
                        p.MaxLength);
     else
-        run.PrintTitle("%s  [%c] (lung. %d - %d)", game, Upper(p.Letter1), p.MinLength, p.MaxLength);
+        run.PrintTitle("%s  [%c] (lung. %d - %d)", game, ToUpperAscii(p.Letter1), p.MinLength, p.MaxLength);
 }
 
 }  // namespace
@@ -156,9 +156,9 @@ void BifrontiConScarto(TrovaRun& run, int mode) {
     char letters[16] = " ";
     if (!p.AnyLetter) {
         if (mode == kDropBoth)
-            std::snprintf(letters, sizeof letters, " [%c e %c] ", Upper(p.Letter1), Upper(p.Letter2));
+            std::snprintf(letters, sizeof letters, " [%c e %c] ", ToUpperAscii(p.Letter1), ToUpperAscii(p.Letter2));
         else
-            std::snprintf(letters, sizeof letters, " [%c] ", Upper(p.Letter1));
+            std::snprintf(letters, sizeof letters, " [%c] ", ToUpperAscii(p.Letter1));
     }
     const char* ends = mode == kDropInitial ? "iniziale" : mode == kDropFinal ? "finale" : "iniziale e finale";
     run.PrintTitle("Bifronti con scarto%s%s (lungh. %d - %d)", letters, ends, p.MinLength, p.MaxLength);

@@ -1,4 +1,5 @@
 #include "trova/trova_request.h"
+#include "base/letter_case.h"
 
 namespace sillabor {
 
@@ -44,8 +45,7 @@ int ParseLength(const std::string& text) {
 
 char TrovaLetter(const std::string& field) {
     if (field.empty()) return '\0';
-    const char c = field[0];
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return ToLowerAscii(field[0]);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "base/letter_case.h"
 #include "base/output.h"
 #include "base/random_source.h"
 #include "base/search_state.h"
@@ -15,8 +16,7 @@
 namespace sillabor {
 
 // A dictionary letter shown in capitals.
-inline char Upper(char letter) { return static_cast<char>(letter - 32); }
-inline void MarkAt(char* word, int position) { word[position] = Upper(word[position]); }
+inline void MarkAt(char* word, int position) { word[position] = ToUpperAscii(word[position]); }
 
 struct TrovaRun {
     const Dictionary& dict;

@@ -22,7 +22,6 @@ public:
     SlotRange Ending(const char* ending, int n) const;
     // The word at a position, spelt forwards and backwards.
     const char* Word(int32_t position) const { return forwardBase_ + (reversed_[position] - reversedText_.data()); }
-    const char* Reversed(int32_t position) const { return reversed_[position]; }
 
 private:
     uint32_t generation_ = 0;

@@ -39,10 +39,7 @@ TEST(NormalizeWord, FoldsLowersAndKeepsOnlyTheAllowedExtras) {
     EXPECT_STREQ(NormalizeWord(buffer, buffer, true, " "), "giu su");
 }
 
-TEST(CaseHelpers, ShiftAndUpperAffectOnlyWhatTheySay) {
-    std::string word = "casa";
-    ShiftUpperAll(word);
-    EXPECT_EQ(word, "CASA");
+TEST(CaseHelpers, UpperAffectsOnlyLetters) {
     std::string mixed = "a-b c\xE0";
     ToUpperLetters(mixed);
     EXPECT_EQ(mixed, "A-B C\xE0");
