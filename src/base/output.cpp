@@ -44,11 +44,6 @@ void Output::PrintLine(std::string_view text) {
     lastKind_ = 'x';
 }
 
-void Output::PrintLineBuffer() {
-    LineBuffer[kLineBufferSize - 1] = '\0';
-    PrintLine(std::string_view(LineBuffer, std::strlen(LineBuffer)));
-}
-
 void Output::PrintSeparator() {
     std::lock_guard lock(mutex_);
     if (lastKind_ == '-') return;

@@ -3,6 +3,8 @@
 // automatic-saving tee. Lines are Windows-1252 text without line ends (a line
 // break or a NUL inside one is printed as a blank).
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -28,15 +30,24 @@ inline constexpr std::string_view kSaveClosingLine = "==========================
 
 class Output {
 public:
+    // The longest line PrintFormatted makes, with its NUL.
     static constexpr size_t kLineBufferSize = 1024;
-    // A game formats one line here, then calls PrintLineBuffer.
-    char LineBuffer[kLineBufferSize] = {};
 
     void SetSink(LineSink* sink);
     LineSink* Sink() const { return sink_; }
 
     void PrintLine(std::string_view text);
-    void PrintLineBuffer();
+    // Formats one line as printf does, cut at kLineBufferSize - 1 bytes, and
+    // prints it. For the search thread: one search formats at a time.
+    template <typename... Args>
+    void PrintFormatted(const char* format, Args... args) {
+        if constexpr (sizeof...(Args) == 0) {
+            PrintLine(format);
+        } else {
+            std::snprintf(lineBuffer_, kLineBufferSize, format, args...);
+            PrintLine(std::string_view(lineBuffer_, std::strlen(lineBuffer_)));
+        }
+    }
     void PrintString(const std::string& text) { PrintLine(text); }
     // A line of 50 '-', never two in a row.
     void PrintSeparator();
@@ -57,6 +68,7 @@ private:
     // search goes on without saving.
     void ReportSaveFailureLocked();
 
+    char lineBuffer_[kLineBufferSize] = {};
     std::mutex mutex_;
     LineSink* sink_ = nullptr;
     char lastKind_ = 'x';

@@ -19,8 +19,7 @@ constexpr int kScratch = kMaxWordLength + 3;
 
 // Prints one result line and counts it; true when the generator must return.
 bool PrintResult(CercaRun& run, const char* format, const char* first, const char* second) {
-    std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, format, first, second);
-    run.out.PrintLineBuffer();
+    run.out.PrintFormatted(format, first, second);
     return run.state.FoundCount.fetch_add(1, std::memory_order_relaxed) > kResultCap;
 }
 

@@ -93,9 +93,8 @@ void Consonando(CercaRun& run) {
         for (int x = 0; x < s.f; ++x) marks += ",C";
         if (!marks.empty()) marks.erase(0, 1);
         const char* word = dict.WordText.get() + dict.Classes[top.entries[i].item].Offset();
-        std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "%2d %s%s %s", s.a, word,
+        run.out.PrintFormatted("%2d %s%s %s", s.a, word,
                       s.flag == 1 ? " [B] " : " ", marks.c_str());
-        run.out.PrintLineBuffer();
     }
 }
 

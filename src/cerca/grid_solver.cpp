@@ -108,8 +108,7 @@ int ChooseGridSide(CercaRun& run) {
     }
     if (n == 16) return 4;
     if (n < 25) {
-        std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "%d lettere ?!?!  Assumo tabella 4 x 4", n);
-        run.out.PrintLineBuffer();
+        run.out.PrintFormatted("%d lettere ?!?!  Assumo tabella 4 x 4", n);
         return 4;
     }
     return 5;
@@ -174,19 +173,16 @@ void SolveGrid(CercaRun& run, bool showTable) {
         return;
     }
     if (run.state.Stopping()) return;
-    std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "Ho trovato %d parole distinte di almeno 3 caratteri",
+    run.out.PrintFormatted("Ho trovato %d parole distinte di almeno 3 caratteri",
                   st.DistinctFound);
-    run.out.PrintLineBuffer();
     if (st.DistinctFound > st.KeepLimit) {
-        std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "Le %d parole piu' lunghe sono :", st.KeepLimit);
-        run.out.PrintLineBuffer();
+        run.out.PrintFormatted("Le %d parole piu' lunghe sono :", st.KeepLimit);
     }
     run.out.PrintSeparator();
     for (auto key = st.KeptWords.end(); key != st.KeptWords.begin();) {
         --key;
-        std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "[%2d] %s", *key / keyBase,
+        run.out.PrintFormatted("[%2d] %s", *key / keyBase,
                       run.dict.Words[*key % keyBase]);
-        run.out.PrintLineBuffer();
     }
 }
 

@@ -125,8 +125,7 @@ void ListIncludedWords(CercaRun& run) {
         if (jokers == 0)
             run.out.PrintLine(word);
         else {
-            std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "%s (+%d jolly)", word, jokers);
-            run.out.PrintLineBuffer();
+            run.out.PrintFormatted("%s (+%d jolly)", word, jokers);
         }
         return CountResult(run) + 1 < kResultCap;
     });

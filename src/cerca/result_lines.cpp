@@ -8,8 +8,7 @@
 namespace sillabor {
 
 void PrintComposition(Output& out, const char* first, const char* second, const char* whole) {
-    std::snprintf(out.LineBuffer, Output::kLineBufferSize, "%s + %s -> %s", first, second, whole);
-    out.PrintLineBuffer();
+    out.PrintFormatted("%s + %s -> %s", first, second, whole);
 }
 
 void PrintComposition(Output& out, const Marked& first, const Marked& second, const Marked& whole) {

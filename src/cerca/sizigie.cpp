@@ -185,12 +185,9 @@ void Sizigie(CercaRun& run) {
         for (size_t t = 0; t < stretches.size(); ++t) runs[t] = stretches[t].Longest(word, length);
         const int shown = top.entries[i].score / 100;
         if (typed.size() == 3)
-            std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "%2d %s [%d,%d,%d]", shown, word, runs[0],
-                          runs[1], runs[2]);
+            run.out.PrintFormatted("%2d %s [%d,%d,%d]", shown, word, runs[0], runs[1], runs[2]);
         else
-            std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "%2d %s [%d,%d]", shown, word, runs[0],
-                          runs[1]);
-        run.out.PrintLineBuffer();
+            run.out.PrintFormatted("%2d %s [%d,%d]", shown, word, runs[0], runs[1]);
     }
 }
 

@@ -28,8 +28,7 @@ int CoppieSearch(CryptoRun& run) {
             }
             enciphered[n] = '\0';
             if (dict.FindWord(enciphered) == 0) return;
-            std::snprintf(run.out.LineBuffer, Output::kLineBufferSize, "%s -> %s", word, enciphered);
-            run.out.PrintLineBuffer();
+            run.out.PrintFormatted("%s -> %s", word, enciphered);
             full = ++pairs > kMaxCoppie;
         });
     }

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 #include <numeric>
+#include <string>
 
 #include "crypto/cryptogram_reader.h"
 #include "dictionary/word_orders.h"
@@ -342,22 +343,20 @@ private:
     bool Report() {
         if (++s_.Solutions > kMaxSolutions) return false;
         run_.state.CountOne();
-        char* line = run_.out.LineBuffer;
-        size_t n = 0;
+        line_.clear();
         for (int32_t w = 0; w < s_.WordTotal; ++w) {
             const WordCandidates& c = s_.candidates[static_cast<size_t>(w)];
             const char* text = c.words[static_cast<size_t>(s_.ChosenWord[static_cast<size_t>(w)])];
             const auto length = static_cast<size_t>(s_.CryptoWords[static_cast<size_t>(w)].length);
-            std::memcpy(line + n, text, length);
-            n += length;
-            line[n++] = ' ';
+            line_.append(text, length).push_back(' ');
         }
-        line[n] = '\0';
-        run_.out.PrintLineBuffer();
+        run_.out.PrintLine(line_);
         return true;
     }
 
     CryptoRun& run_;
+    // The solution line being composed.
+    std::string line_;
     DecrittaState& s_;
 };
 

@@ -46,11 +46,10 @@ struct CurioRun {
         out.PrintLine(title);
         out.PrintSeparator();
     }
-    // Formats one line into the printer's LineBuffer and prints it.
+    // Formats one line as printf does and prints it.
     template <typename... Args>
     void PrintFormatted(const char* format, Args... args) {
-        std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
-        out.PrintLineBuffer();
+        out.PrintFormatted(format, args...);
     }
 };
 

@@ -131,8 +131,7 @@ bool Ladder::WalkBack(int32_t slot, int level) {
 }
 
 void Ladder::PrintStep(int level, const char* word) {
-    std::snprintf(run_.out.LineBuffer, Output::kLineBufferSize, "%2d %s", level, word);
-    run_.out.PrintLineBuffer();
+    run_.out.PrintFormatted("%2d %s", level, word);
 }
 
 bool Ladder::PrintChain() {

@@ -99,15 +99,15 @@ int ParoleSearch(GameContext& ctx, WordFilters& filters) {
     const bool showSecond = filter.SecondMode == kMustSatisfy && filter.SecondPattern.hasDerived;
 
     const Dictionary& dict = ctx.dict;
-    char* line = ctx.out.LineBuffer;
-    const size_t size = Output::kLineBufferSize;
     auto print = [&](const Found& found) {
-        int used = std::snprintf(line, size, "%s", found.word);
-        if (found.firstDerived != 0)
-            used += std::snprintf(line + used, size - used, " -> %s", dict.Words[found.firstDerived]);
-        if (found.secondDerived != 0)
-            std::snprintf(line + used, size - used, " -> %s", dict.Words[found.secondDerived]);
-        ctx.out.PrintLineBuffer();
+        if (found.firstDerived != 0 && found.secondDerived != 0)
+            ctx.out.PrintFormatted("%s -> %s -> %s", found.word, dict.Words[found.firstDerived],
+                                   dict.Words[found.secondDerived]);
+        else if (found.firstDerived != 0 || found.secondDerived != 0)
+            ctx.out.PrintFormatted("%s -> %s", found.word,
+                                   dict.Words[found.firstDerived != 0 ? found.firstDerived : found.secondDerived]);
+        else
+            ctx.out.PrintLine(found.word);
         return ctx.state.FoundCount.fetch_add(1, std::memory_order_relaxed) + 1 < kParoleLineLimit;
     };
     // Only a pattern that matched this very word has a derived word of it.

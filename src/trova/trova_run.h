@@ -34,24 +34,14 @@ struct TrovaRun {
 
     template <typename... Args>
     void PrintTitle(const char* format, Args... args) {
-        if constexpr (sizeof...(Args) == 0) {
-            std::snprintf(out.LineBuffer, Output::kLineBufferSize, "%s", format);
-        } else {
-            std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
-        }
-        out.PrintLineBuffer();
+        out.PrintFormatted(format, args...);
         out.PrintSeparator();
     }
 
     // Prints one result line and counts it.
     template <typename... Args>
     void PrintResult(const char* format, Args... args) {
-        if constexpr (sizeof...(Args) == 0) {
-            std::snprintf(out.LineBuffer, Output::kLineBufferSize, "%s", format);
-        } else {
-            std::snprintf(out.LineBuffer, Output::kLineBufferSize, format, args...);
-        }
-        out.PrintLineBuffer();
+        out.PrintFormatted(format, args...);
         state.CountOne();
     }
 

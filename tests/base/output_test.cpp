@@ -37,11 +37,12 @@ TEST_F(OutputTest, NoTwoSeparatorsInARowAndEachLineWhole) {
     out.PrintSeparator();
     out.PrintString("");
     out.PrintSeparator();
-    // A line break or NUL inside a line becomes a blank; the buffer ends at its NUL.
+    // A line break or NUL inside a line becomes a blank; a formatted line is cut at the buffer's size.
     out.PrintLine(std::string_view("Re\nma\r\0x", 8));
-    std::snprintf(out.LineBuffer, sizeof out.LineBuffer, "%s <-> %s", "roma", "amor");
-    out.PrintLineBuffer();
-    EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes, "Re ma  x", "roma <-> amor"}));
+    out.PrintFormatted("%s <-> %s", "roma", "amor");
+    out.PrintFormatted("%s", std::string(2000, 'a').c_str());
+    EXPECT_EQ(sink.Lines(), (Lines{kDashes, "uno", kDashes, "", kDashes, "Re ma  x", "roma <-> amor",
+                                   std::string(Output::kLineBufferSize - 1, 'a')}));
 }
 
 TEST_F(OutputTest, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) {

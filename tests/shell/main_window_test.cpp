@@ -301,8 +301,7 @@ private slots:
         window.SetGameRunner([&gate](App& app, int, int) {
             app.state.FoundCount = 0;
             for (int i = 0; i < 10000; ++i) {
-                std::snprintf(app.out.LineBuffer, sillabor::Output::kLineBufferSize, "riga %05d", i);
-                app.out.PrintLineBuffer();
+                app.out.PrintFormatted("riga %05d", i);
                 app.state.CountOne();
                 if (i == 4999) gate.Wait(app);
             }
