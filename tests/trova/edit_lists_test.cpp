@@ -15,6 +15,11 @@ const std::vector<std::string> kWords = {"rapa", "para", "cane", "pane", "cana",
 struct EditListsTest : ::testing::Test {
     test::TrovaFixture t;
     void SetUp() override { t.f.LoadDefault(kWords); }
+    // The length fields, as typed.
+    void Lengths(const std::string& min, const std::string& max) {
+        t.page().EdCrLuMin = min;
+        t.page().EdCrLuMax = max;
+    }
 };
 
 TEST_F(EditListsTest, WithLettersEachGameListsItsPairsInAlphabeticalOrder) {
@@ -63,17 +68,15 @@ TEST_F(EditListsTest, WithoutLettersPairsComeFromBothWordsOrFromTheLongerOne) {
 }
 
 TEST_F(EditListsTest, TheLengthRangeAndTheCapBetweenWords) {
-    t.page().EdCrLuMin = "5";
-    t.page().EdCrLuMax = "5";
+    Lengths("5", "5");
     t.Letters("f");
     EXPECT_EQ(t.Lines(kTrovaScarti).front(), "Scarti  [F] (lung. 5 - 5)");
     EXPECT_EQ(t.Found(), 2);
-    t.page().EdCrLuMin = "0";
-    t.page().EdCrLuMax = "0";
+    Lengths("0", "0");
     EXPECT_EQ(t.Results(kTrovaScarti), Lines{});
 
     // The cap is tested before each word: the word that reaches it prints all its lines.
-    t.page().EdCrLuMax = "40";
+    Lengths("0", "40");
     t.f.app->state.FoundCount = 9999;
     t.f.sink.Reset();
     ASSERT_EQ(t.f.RunAsIs(kGameTrova, kTrovaScarti), 0);
