@@ -14,8 +14,15 @@ work="$(mktemp -d)"
 trap 'git worktree remove --force "$work/src" >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 
 git worktree add --detach "$work/src" "$rev" >/dev/null 2>&1
-cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DSILLABOR_BUILD_SHELL=OFF -DSILLABOR_BUILD_TESTS=OFF >/dev/null
+# The reference is built as that revision builds itself: with its release
+# preset, or with the same flags by hand for a revision older than the presets.
+if [ -f "$work/src/CMakePresets.json" ]; then
+    (cd "$work/src" && cmake --preset release -B "$work/build" \
+                             -DSILLABOR_BUILD_SHELL=OFF -DSILLABOR_BUILD_TESTS=OFF >/dev/null)
+else
+    cmake -S "$work/src" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+          -DSILLABOR_BUILD_SHELL=OFF -DSILLABOR_BUILD_TESTS=OFF >/dev/null
+fi
 cmake --build "$work/build" --target sillabor-cli -j "$(nproc)" >/dev/null
 reference="$work/build/sillabor-cli"
 

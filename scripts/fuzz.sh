@@ -5,16 +5,18 @@
 # behaviour, a leak, a time-out or a broken invariant is a finding: its input
 # is copied into the corpus as a regression case (replayed by every later run
 # and by the tests) and the script exits 1 once every target has run.
-# Usage: scripts/fuzz.sh [SECONDS]   (SILLABOR_FUZZ_BUILD: build folder, default build-fuzz)
+# The build is the fuzz preset of CMakePresets.json, in build-fuzz/ (shared with
+# the asan-ubsan preset); with SILLABOR_CI=1, its ci- flavour.
+# Usage: scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-build=${SILLABOR_FUZZ_BUILD:-build-fuzz}
+preset="${SILLABOR_CI:+ci-}fuzz"
+build=build-fuzz
 
 scripts/install-deps.sh clang libclang-rt-14-dev
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-      -DSILLABOR_BUILD_FUZZ=ON -DSILLABOR_SANITIZE=address,undefined -DSILLABOR_BUILD_SHELL=OFF >/dev/null
-cmake --build "$build" --target sillabor_fuzz_targets -j "$(nproc)"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"
 
 # The targets write their files in a temporary folder: in memory when there is one.
 if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi

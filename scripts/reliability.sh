@@ -16,19 +16,19 @@ scripts/install-deps.sh clang libclang-rt-14-dev
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
 export TSAN_OPTIONS=halt_on_error=1:abort_on_error=1:second_deadlock_stack=1
-# Line tables are enough for the reports, and keep the builds short.
-flags=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
-       -DCMAKE_CXX_COMPILER=clang++ -DSILLABOR_BUILD_SHELL=OFF)
+# The presets of CMakePresets.json; with SILLABOR_CI=1 their ci- flavours, where
+# warnings are errors.
+flavour="${SILLABOR_CI:+ci-}"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-fuzz "${flags[@]}" -DSILLABOR_BUILD_FUZZ=ON -DSILLABOR_SANITIZE=address,undefined >/dev/null
-cmake --build build-fuzz -j "$(nproc)"
-ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)" -E '^stress$'
+cmake --preset "${flavour}asan-ubsan" >/dev/null
+cmake --build --preset "${flavour}asan-ubsan" -j "$(nproc)"
+ctest --preset "${flavour}asan-ubsan" -j "$(nproc)"
 
 echo "== Fuzzing, ${seconds} s a target"
-SILLABOR_FUZZ_BUILD=build-fuzz scripts/fuzz.sh "$seconds"
+scripts/fuzz.sh "$seconds"
 
 echo "== Start and stop stress under ThreadSanitizer"
-cmake -S . -B build-tsan "${flags[@]}" -DSILLABOR_SANITIZE=thread >/dev/null
-cmake --build build-tsan --target sillabor_stress -j "$(nproc)"
-ctest --test-dir build-tsan --output-on-failure -R '^stress$'
+cmake --preset "${flavour}tsan" >/dev/null
+cmake --build --preset "${flavour}tsan" -j "$(nproc)"
+ctest --preset "${flavour}tsan"

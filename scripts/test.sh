@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb desktop-file-utils appstream
 scripts/build.sh
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+ctest --preset "${SILLABOR_CI:+ci-}release" -j "$(nproc)"

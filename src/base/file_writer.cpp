@@ -28,7 +28,9 @@ bool AtomicFile::Open() {
         inPlace_ = file_ != nullptr;
         return inPlace_;
     }
-    std::string hiddenName = "." + destination_.filename().string() + "-XXXXXX";
+    std::string hiddenName = ".";
+    hiddenName += destination_.filename().string();
+    hiddenName += "-XXXXXX";
     std::string pattern = (destination_.parent_path() / hiddenName).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');

@@ -42,7 +42,7 @@ TEST_F(ParseCellsTest, SplitsLettersJokersAndGroupsSortingGroupsFirstWhenAsked) 
     state.Category = kCercaIncluded;
     EXPECT_EQ(Cells("a[qu]b[sch]c"), (Strings{"sch", "qu", "a", "b", "c"}));
     // At most 91 cells; the rest of the text is not read.
-    EXPECT_EQ(Cells(std::string(120, 'e') + "[ab").size(), 91u);
+    EXPECT_EQ(Cells(std::string(120, 'e').append("[ab")).size(), 91u);
     EXPECT_TRUE(sink.Lines().empty());
 }
 

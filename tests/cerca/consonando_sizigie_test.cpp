@@ -58,7 +58,7 @@ TEST_F(SizigieTest, RanksByTheSmallestRunThenByShortnessThenByOrder) {
 TEST_F(SizigieTest, RefusesOneWordOrTooLongABaseAndAStopListsNothing) {
     f.LoadDefault(kSizigieWords);
     EXPECT_EQ(Search(kCercaSizigie, "casa"), "Devi inserire 2 o 3 parole!|--|Fine Ricerca");
-    EXPECT_EQ(Search(kCercaSizigie, std::string(64, 'a') + " " + std::string(63, 'b')),
+    EXPECT_EQ(Search(kCercaSizigie, std::string(64, 'a').append(1, ' ').append(63, 'b')),
               "parole troppo lunghe!|--|Fine Ricerca");
     Cerca().BaseWord = "casa tetto";
     EXPECT_EQ(SearchStopped(kCercaSizigie), "Cerco Sizigie per casa + tetto |--|Fine Ricerca");

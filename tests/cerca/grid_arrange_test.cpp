@@ -80,8 +80,13 @@ TEST_F(GridArrangeTest, LaysTheLongestWordAlongAPathAndWritesTheGridBack) {
         for (int r = 0; r < 4; ++r) {
             std::string shown = rows[r];
             ToUpperLetters(shown);
-            EXPECT_EQ(lines[1 + 2 * r], "| " + std::string(1, shown[0]) + " | " + shown[1] + " | " + shown[2] +
-                                            " | " + shown[3] + " |");
+            std::string expected = "|";
+            for (char letter : shown) {
+                expected += ' ';
+                expected += letter;
+                expected += " |";
+            }
+            EXPECT_EQ(lines[1 + 2 * r], expected);
         }
         EXPECT_EQ(lines.back(), "Fine Ricerca");
         EXPECT_EQ(f.app->state.FoundCount, 100);

@@ -113,7 +113,7 @@ TEST_F(SolverTest, NoSolutionsWordsTooLongAndEmptyText) {
     f.LoadDefault({"casa", "rosa", "tu"});
     const Lines none = {"NESSUNA SOLUZIONE TROVATA !", "--"};
     EXPECT_EQ(Solve("abca"), none);
-    EXPECT_EQ(Solve(std::string(45, 'a') + " casa"), none);
+    EXPECT_EQ(Solve(std::string(45, 'a').append(" casa")), none);
     EXPECT_EQ(Solve(" ,; "), none);
     f.app->state.StopRequested = true;
     game().page.DecriMe = "casa";

@@ -60,7 +60,7 @@ std::vector<std::string> RandomWords() {
         words.insert(w);
     }
     for (const std::string& w : {std::string(23, 'a'), std::string(24, 'a'), std::string(24, 'b'), std::string(25, 'a'),
-                                 std::string(26, 'a'), std::string(24, 'a') + "b", "b" + std::string(24, 'a')})
+                                 std::string(26, 'a'), std::string(24, 'a').append(1, 'b'), std::string(1, 'b').append(24, 'a')})
         words.insert(w);
     return {words.begin(), words.end()};
 }
