@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    auto* page = qobject_cast<sillabor::shell::TCernPage*>(window.Page(7));
+    auto* page = qobject_cast<sillabor::shell::CernPage*>(window.Page(7));
     auto* output = window.findChild<QPlainTextEdit*>("outputArea");
     QElapsedTimer clock;
     clock.start();
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
 
     page->RadioCern->button(sillabor::kCernComplete)->click();
     const sillabor::bench::WorstCernBase worst =
-        sillabor::bench::FindWorstCernBase(window.app().dict, window.app().Get<sillabor::SelectionGame>().masks);
+        sillabor::bench::FindWorstCernBase(window.app().dict, window.app().Get<sillabor::CernGame>().masks);
     std::vector<double> handled, painted, cpuPainted;
     for (int r = 0; r < runs; ++r) {
         // From a base with few words, as when the heavy one is one keystroke away.

@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "dictionary/dictionary.h"
-#include "selection/cernita.h"
+#include "cern/cernita.h"
 
 namespace sillabor::bench {
 

@@ -21,7 +21,7 @@
 
 #include "app/run_game.h"
 #include "bench/bench_support.h"
-#include "crypto/crypto_game.h"
+#include "decrit/decrit_game.h"
 #include "dictionary/word_orders.h"
 
 using namespace sillabor;
@@ -134,10 +134,10 @@ Outcome Solve(App& app, const Cryptogram& c) {
     PlainSink sink(c.plain);
     LineSink* before = app.out.Sink();
     app.out.SetSink(&sink);
-    app.Get<CryptoGame>().page.DecriMe = c.text;
+    app.Get<DecritGame>().page.DecriMe = c.text;
     const double cpuStart = ThreadCpuMs();
     const auto start = std::chrono::steady_clock::now();
-    RunGame<CryptoGame>(app, kDecrittaSearch);
+    RunGame<DecritGame>(app, kDecrittaSearch);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     const double cpu = ThreadCpuMs() - cpuStart;
     app.out.SetSink(before);

@@ -6,27 +6,27 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_support.h"
-#include "ladder/ladder_search.h"
+#include "metagr/ladder_search.h"
 
 using namespace sillabor;
 
 namespace {
 
-const LadderRequest kFormicaPianeta{"formica", "pianeta", true, true, 1};
-const LadderRequest kRosaFiore{"rosa", "fiore", true, true, 1};
+const MetagrRequest kFormicaPianeta{"formica", "pianeta", true, true, 1};
+const MetagrRequest kRosaFiore{"rosa", "fiore", true, true, 1};
 
-void RunLadder(benchmark::State& state, App* app, bool freshIndex, const LadderRequest& page = kFormicaPianeta) {
+void RunLadder(benchmark::State& state, App* app, bool freshIndex, const MetagrRequest& page = kFormicaPianeta) {
     if (app == nullptr) {
         state.SkipWithError("the dictionary is missing: run bench/make-large-dictionary.sh");
         return;
     }
-    LadderState ladder;
+    MetagrState ladder;
     NeighbourIndex kept;
     kept.Prepare(app->dict);
     for (auto _ : state) {
         NeighbourIndex fresh;
         app->state.FoundCount = 0;
-        LadderRun run{app->dict, app->out, app->state, page, ladder, freshIndex ? fresh : kept};
+        MetagrRun run{app->dict, app->out, app->state, page, ladder, freshIndex ? fresh : kept};
         LadderSearch(run);
     }
     state.counters["chains"] = app->state.FoundCount.load();

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "anagrams/anagram_game.h"
+#include "anagr/anagr_game.h"
 #include "app/run_game.h"
 #include "bench/bench_support.h"
 #include "parole/parole_game.h"
@@ -21,7 +21,7 @@ void RunParole(benchmark::State& state, const char* pattern) {
         return;
     }
     for (auto _ : state) {
-        app->Get<ParoleGame>().filters.page = ParolePage{};
+        app->Get<ParoleGame>().filters.page = ParoleControls{};
         app->Get<ParoleGame>().filters.page.Pattern = pattern;
         RunGame<ParoleGame>(*app, 0);
     }
@@ -39,11 +39,11 @@ void BM_AnagramsMarcoPolo(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        app->Get<AnagramGame>().page = AnagramPage{};
-        app->Get<AnagramGame>().page.Frase = "marco polo";
-        app->Get<AnagramGame>().page.MaxWords = 3;
-        app->Get<AnagramGame>().page.resultLimitOverride = -1;
-        RunGame<AnagramGame>(*app, 0);
+        app->Get<AnagrGame>().page = AnagrControls{};
+        app->Get<AnagrGame>().page.Frase = "marco polo";
+        app->Get<AnagrGame>().page.MaxWords = 3;
+        app->Get<AnagrGame>().page.resultLimitOverride = -1;
+        RunGame<AnagrGame>(*app, 0);
     }
     state.counters["found"] = app->state.FoundCount.load();
 }

@@ -8,20 +8,20 @@
 
 #include "bench/bench_support.h"
 #include "bench/cern_worst_base.h"
-#include "selection/selection_game.h"
+#include "cern/cern_game.h"
 
 using namespace sillabor;
 using bench::LargeApp;
 
 namespace {
 
-SelectionGame* LoadedGame(benchmark::State& state, App*& app) {
+CernGame* LoadedGame(benchmark::State& state, App*& app) {
     app = LargeApp();
     if (app == nullptr) {
         state.SkipWithError("the large dictionary is missing: run bench/make-large-dictionary.sh");
         return nullptr;
     }
-    SelectionGame& game = app->Get<SelectionGame>();
+    CernGame& game = app->Get<CernGame>();
     game.PageShown(app->dict);
     return &game;
 }
@@ -39,12 +39,12 @@ void BM_CernMasksLarge(benchmark::State& state) {
 
 void BM_CernOnTheFlyLongBase(benchmark::State& state) {
     App* app = nullptr;
-    SelectionGame* game = LoadedGame(state, app);
+    CernGame* game = LoadedGame(state, app);
     if (game == nullptr) return;
     // The longest base the field takes.
     std::string base;
     while (base.size() < kCernInMaxLength) base += "la settimana enigmistica ";
-    game->page = CernPage{base.substr(0, kCernInMaxLength), "", kCernOnTheFly};
+    game->page = CernControls{base.substr(0, kCernInMaxLength), "", kCernOnTheFly};
     for (auto _ : state) {
         GameContext ctx = app->Context();
         benchmark::DoNotOptimize(game->BaseChanged(ctx));
@@ -53,10 +53,10 @@ void BM_CernOnTheFlyLongBase(benchmark::State& state) {
 
 void BM_CernCompletionWorstLarge(benchmark::State& state) {
     App* app = nullptr;
-    SelectionGame* game = LoadedGame(state, app);
+    CernGame* game = LoadedGame(state, app);
     if (game == nullptr) return;
     const bench::WorstCernBase worst = bench::FindWorstCernBase(app->dict, game->masks);
-    game->page = CernPage{worst.base, "", kCernComplete};
+    game->page = CernControls{worst.base, "", kCernComplete};
     for (auto _ : state) {
         GameContext ctx = app->Context();
         benchmark::DoNotOptimize(game->GoalChanged(ctx));

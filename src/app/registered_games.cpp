@@ -3,15 +3,15 @@
 
 #include <memory>
 
-#include "anagrams/anagram_game.h"
+#include "anagr/anagr_game.h"
 #include "app/app.h"
 #include "cerca/cerca_game.h"
-#include "crypto/crypto_game.h"
+#include "decrit/decrit_game.h"
 #include "curio/curio_game.h"
 #include "dizio/dizio_game.h"
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 #include "parole/parole_game.h"
-#include "selection/selection_game.h"
+#include "cern/cern_game.h"
 #include "trova/trova_game.h"
 
 namespace sillabor {
@@ -19,14 +19,14 @@ namespace sillabor {
 void RegisterGames(GameRegistry& games) {
     // The anagram search filters with the "Parole" page's patterns.
     auto parole = std::make_unique<ParoleGame>();
-    games.Register<AnagramGame>(parole->filters);
+    games.Register<AnagrGame>(parole->filters);
     games.Add(std::move(parole));
     games.Register<CercaGame>();
     games.Register<TrovaGame>();
-    games.Register<LadderGame>();
-    games.Register<CryptoGame>();
+    games.Register<MetagrGame>();
+    games.Register<DecritGame>();
     games.Register<CurioGame>();
-    games.Register<SelectionGame>();
+    games.Register<CernGame>();
     games.Register<DizioGame>();
 }
 

@@ -11,6 +11,10 @@
 
 namespace sillabor::cli {
 
+std::vector<TextField> CommonTextFields() {
+    return {{{"--seme", kTextField, "anagr", "roma"}, 0}};
+}
+
 namespace {
 
 constexpr double kLongestTimeLimit = 1e6;

@@ -2,14 +2,15 @@
 
 #include <CLI/CLI.hpp>
 
-#include "anagrams/anagram_game.h"
-#include "anagrams/anagram_page_rules.h"
-#include "anagrams/anagram_search.h"
+#include "anagr/anagr_game.h"
+#include "anagr/anagr_page_rules.h"
+#include "anagr/anagram_search.h"
 #include "base/text_encoding.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/parole_options.h"
 #include "parole/parole_game.h"
+#include "patterns/parole_page_record.h"
 
 namespace sillabor::cli {
 
@@ -32,7 +33,7 @@ struct AnagrOptions {
 };
 
 int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
-    AnagramPage page;
+    AnagrControls page;
     page.Frase = ExternalToCp1252(o.phrase).substr(0, kFraseMaxLength);
     CapPhrase(page.Frase);
     page.Fissa = ExternalToCp1252(o.fixed).substr(0, kFissaMaxLength);
@@ -54,7 +55,7 @@ int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
                       : o.filter == "massimo" ? kFilterAtMostOneWord
                                               : kFilterEveryWord;
     page.resultLimitOverride = o.limit == 0 ? -1 : o.limit;
-    AnagramPageView view = AnagramVisibility(page);
+    AnagrPageView view = AnagramVisibility(page);
     if (view.phraseLetters == 0) {
         ctx.UsageError("la frase non contiene lettere");
         return kExitUsage;
@@ -63,14 +64,23 @@ int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
         ctx.UsageError("la parte fissa deve stare nella frase senza usarne tutte le lettere");
         return kExitUsage;
     }
-    return ctx.RunPageCommand<AnagramGame>(o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
-                                           [&](AnagramGame& game) {
+    return ctx.RunPageCommand<AnagrGame>(o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
+                                           [&](AnagrGame& game) {
                                                game.page = page;
                                                FillParolePage(ctx.app().Get<ParoleGame>().filters.page, o.filters);
                                            });
 }
 
 }  // namespace
+
+std::vector<TextField> AnagrTextFields() {
+    return {
+        {{"anagr", kTextField}, kFraseMaxLength},
+        {{"anagr", "roma amor", "--fissa", kTextField}, kFissaMaxLength},
+        {{"anagr", "roma amor", "--schema", kTextField}, kSchemEdMaxLength},
+        {{"anagr", "roma amor", "--filtra", "una", "--pattern", kTextField}, kPatternMaxLength},
+    };
+}
 
 void AddAnagrCommand(CLI::App& app, CommandAction& action) {
     auto o = std::make_shared<AnagrOptions>();

@@ -61,6 +61,18 @@ int RunCerca(CliContext& ctx, const CercaOptions& options) {
 
 }  // namespace
 
+// The base of each category, with the category's own limit.
+std::vector<TextField> CercaTextFields() {
+    std::vector<TextField> fields;
+    for (int category = 0; category < kCercaCategoryItems; ++category) {
+        CercaControls controls;
+        controls.Categoria = category;
+        fields.push_back({{"cerca", "--categoria", std::to_string(category), kTextField},
+                          static_cast<size_t>(ManageCat(controls).baseMaxLength)});
+    }
+    return fields;
+}
+
 void AddCercaCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<CercaOptions>();
     CLI::App* cerca = app.add_subcommand("cerca", "Pagina Cerca: i giochi costruiti su una parola base");

@@ -7,7 +7,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/stream_sink.h"
-#include "selection/selection_game.h"
+#include "cern/cern_game.h"
 
 namespace sillabor::cli {
 
@@ -25,7 +25,7 @@ int RunCern(CliContext& ctx, const CernOptions& options) {
         ctx.PrintStatusLine();
         return loadCode;
     }
-    SelectionGame& game = app.Get<SelectionGame>();
+    CernGame& game = app.Get<CernGame>();
     game.page.cernIn = ExternalToCp1252(options.base, ' ');
     game.page.cernGoal = options.goal ? ExternalToCp1252(*options.goal, ' ') : std::string();
     game.page.RadioCern = options.goal ? kCernComplete : kCernOnTheFly;
@@ -48,6 +48,13 @@ int RunCern(CliContext& ctx, const CernOptions& options) {
 }
 
 }  // namespace
+
+std::vector<TextField> CernTextFields() {
+    return {
+        {{"cern", kTextField}, kCernInMaxLength},
+        {{"cern", "roma amor", "--goal", kTextField}, kCernGoalMaxLength},
+    };
+}
 
 void AddCernCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<CernOptions>();

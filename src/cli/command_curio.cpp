@@ -73,6 +73,13 @@ int RunCurio(CliContext& ctx, const CurioOptions& options) {
 
 }  // namespace
 
+std::vector<TextField> CurioTextFields() {
+    return {
+        {{"curio", kTextField}, 0},
+        {{"curio", "micro", "--micro-modo", kTextField}, 0},
+    };
+}
+
 void AddCurioCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<CurioOptions>();
     CLI::App* curio = app.add_subcommand("curio", "Pagina Curio: trenta curiosit\xC3\xA0 e statistiche del dizionario");

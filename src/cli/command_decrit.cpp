@@ -10,10 +10,10 @@
 #include "base/text_encoding.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
-#include "crypto/cipher_boxes.h"
-#include "crypto/cipher_text.h"
-#include "crypto/crypto_game.h"
-#include "crypto/cryptogram_reader.h"
+#include "decrit/cipher_boxes.h"
+#include "decrit/cipher_text.h"
+#include "decrit/decrit_game.h"
+#include "decrit/cryptogram_reader.h"
 
 namespace sillabor::cli {
 
@@ -83,7 +83,7 @@ bool ParseBoxes(CliContext& ctx, const std::string& typed, CipherBoxes& boxes) {
 }
 
 // The panel's buttons, pressed in the order given.
-bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, DecritPage& page) {
+bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, DecritControls& page) {
     for (const std::string& button : buttons) {
         if (button == "nulla") {
             page.Boxes = kIdentityBoxes;
@@ -106,9 +106,9 @@ bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, Decr
 int Solve(CliContext& ctx, const DecritOptions& o) {
     std::string external = o.text;
     if (!o.file.empty() && !ReadTextFile(ctx, o.file, external)) return kExitUsage;
-    DecritPage page;
+    DecritControls page;
     if (!FieldText(ctx, external, page.DecriMe)) return kExitUsage;
-    return ctx.RunPageCommand<CryptoGame>(kDecrittaSearch, [&](CryptoGame& game) {
+    return ctx.RunPageCommand<DecritGame>(kDecrittaSearch, [&](DecritGame& game) {
         // The field as the search rewrites it, one word a line, before the solutions.
         for (const std::string& word : SplitCryptogram(page.DecriMe).words)
             ctx.err << "# " << Cp1252ToUtf8(word) << '\n';
@@ -118,7 +118,7 @@ int Solve(CliContext& ctx, const DecritOptions& o) {
 }
 
 int Encipher(CliContext& ctx, const DecritOptions& o) {
-    DecritPage page;
+    DecritControls page;
     page.RadioCri = true;
     if (!FieldText(ctx, o.text, page.DecriMe) || !ParseBoxes(ctx, o.boxes, page.Boxes) ||
         !PressButtons(ctx, o.buttons, page))
@@ -133,10 +133,10 @@ int Encipher(CliContext& ctx, const DecritOptions& o) {
 }
 
 int Pairs(CliContext& ctx, const DecritOptions& o) {
-    DecritPage page;
+    DecritControls page;
     page.RadioCri = true;
     if (!ParseBoxes(ctx, o.boxes, page.Boxes) || !PressButtons(ctx, o.buttons, page)) return kExitUsage;
-    return ctx.RunPageCommand<CryptoGame>(kCoppieSearch, [&](CryptoGame& game) { game.page = page; });
+    return ctx.RunPageCommand<DecritGame>(kCoppieSearch, [&](DecritGame& game) { game.page = page; });
 }
 
 void AddBoxOptions(CLI::App& command, DecritOptions& o) {
@@ -153,6 +153,15 @@ void AddBoxOptions(CLI::App& command, DecritOptions& o) {
 }
 
 }  // namespace
+
+std::vector<TextField> DecritTextFields() {
+    return {
+        {{"decrit", "risolvi", kTextField}, kDecriMeMaxLength},
+        {{"decrit", "critta", kTextField, "--caselle", "qwertyuiopasdfghjklzxcvbnm", "--numeri2"}, kDecriMeMaxLength},
+        {{"decrit", "critta", "Roma", "--caselle", kTextField}, kAlphabetSize},
+        {{"decrit", "coppie", "--caselle", kTextField, "--bottone", "inverti"}, kAlphabetSize},
+    };
+}
 
 void AddDecritCommand(CLI::App& app, CommandAction& action) {
     auto o = std::make_shared<DecritOptions>();

@@ -60,6 +60,14 @@ int Export(CliContext& ctx, const DizioOptions& options) {
 
 }  // namespace
 
+std::vector<TextField> DizioTextFields() {
+    return {
+        {{"--dizionario", kTextField, "dizio", "carica"}, 0},
+        {{"--dizionario", kTextField, "dizio", "crea"}, 0},
+        {{"dizio", "esporta", "--ordine", kTextField}, 0},
+    };
+}
+
 void AddDizioCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<DizioOptions>();
     CLI::App* dizio = app.add_subcommand("dizio", "Pagina Dizio: elenca, carica, crea ed esporta i dizionari");

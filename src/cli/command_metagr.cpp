@@ -5,7 +5,7 @@
 #include "base/text_encoding.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 
 namespace sillabor::cli {
 
@@ -20,7 +20,7 @@ struct MetagrOptions {
 };
 
 int RunMetagr(CliContext& ctx, const MetagrOptions& options) {
-    LadderRequest request;
+    MetagrRequest request;
     request.startWord = ExternalToCp1252(options.da, ' ');
     request.endWord = ExternalToCp1252(options.a, ' ');
     // The page's fields take no more than this.
@@ -33,10 +33,17 @@ int RunMetagr(CliContext& ctx, const MetagrOptions& options) {
     request.addRemove = options.aggiuntaScarto;
     request.minInterLength = options.lungMin;
     request.rearrange = options.metanagramma;
-    return ctx.RunPageJob<LadderGame>([&request](LadderGame& game) { return game.Job(request); });
+    return ctx.RunPageJob<MetagrGame>([&request](MetagrGame& game) { return game.Job(request); });
 }
 
 }  // namespace
+
+std::vector<TextField> MetagrTextFields() {
+    return {
+        {{"metagr", kTextField, "mare"}, kLadderFieldMaxLength},
+        {{"metagr", "roma", kTextField, "--aggiunta-scarto", "--metanagramma"}, kLadderFieldMaxLength},
+    };
+}
 
 void AddMetagrCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<MetagrOptions>();

@@ -6,6 +6,7 @@
 #include "cli/cli_context.h"
 #include "cli/parole_options.h"
 #include "parole/parole_game.h"
+#include "patterns/parole_page_record.h"
 
 namespace sillabor::cli {
 
@@ -16,6 +17,18 @@ int RunParole(CliContext& ctx, const ParoleOptions& options) {
 }
 
 }  // namespace
+
+std::vector<TextField> ParoleTextFields() {
+    return {
+        {{"parole", "--pattern", kTextField}, kPatternMaxLength},
+        {{"parole", "--pattern2", kTextField, "--modo2", "non"}, kPatternMaxLength},
+        {{"parole", "--solo", kTextField}, kSoloEdMaxLength},
+        {{"parole", "--obbligati", kTextField}, 0},
+        {{"parole", "--proibiti", kTextField}, 0},
+        {{"parole", "--min", kTextField}, kLengthFieldMaxLength},
+        {{"parole", "--max", kTextField}, kLengthFieldMaxLength},
+    };
+}
 
 void AddParoleCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<ParoleOptions>();

@@ -70,6 +70,16 @@ int RunTrova(CliContext& ctx, const TrovaOptions& options) {
 
 }  // namespace
 
+std::vector<TextField> TrovaTextFields() {
+    return {
+        // The games of the list end by themselves; the page's fields hold 2 and 1 characters.
+        {{"trova", "scarti", "--min", kTextField}, 2},
+        {{"trova", "scarti", "--max", kTextField}, 2},
+        {{"trova", "metatesi", "--lettere", kTextField}, 1},
+        {{"trova", "cambi", "--lettere", "a", kTextField}, 1},
+    };
+}
+
 void AddTrovaCommand(CLI::App& app, CommandAction& action) {
     auto options = std::make_shared<TrovaOptions>();
     CLI::App* trova = app.add_subcommand("trova", "Pagina Trova: elenchi di giochi pescati in tutto il dizionario");

@@ -43,7 +43,7 @@ void AddParoleFilterOptions(CLI::App& command, ParoleOptions& options) {
     command.add_option("--max", options.max, "Lunghezza massima (vuota: 41)")->type_name("N");
 }
 
-void FillParolePage(ParolePage& page, const ParoleOptions& options) {
+void FillParolePage(ParoleControls& page, const ParoleOptions& options) {
     page.Pattern = ExternalToCp1252(options.pattern, ' ');
     page.Pattern2 = ExternalToCp1252(options.pattern2, ' ');
     page.BuSodd1 = ModeCaption(options.modo1);

@@ -9,7 +9,7 @@ class App;
 }
 
 namespace sillabor {
-struct ParolePage;
+struct ParoleControls;
 }
 
 namespace sillabor::cli {
@@ -32,6 +32,6 @@ struct ParoleOptions {
 void AddParoleFilterOptions(CLI::App& command, ParoleOptions& options);
 
 // The page's controls as the options give them (arguments are UTF-8).
-void FillParolePage(ParolePage& page, const ParoleOptions& options);
+void FillParolePage(ParoleControls& page, const ParoleOptions& options);
 
 }  // namespace sillabor::cli

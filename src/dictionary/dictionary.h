@@ -26,6 +26,11 @@ static_assert(sizeof(AnagramClass) == 32);
 
 inline constexpr int kMaxClassWords = 127;
 inline constexpr int kMaxWordLength = 39;  // words of 40 letters or more never enter a dictionary
+// The largest length a length field takes: one past the longest word, so that
+// as a maximum it bounds nothing.
+inline constexpr int kLengthFieldTop = kMaxWordLength + 1;
+// Tables indexed by a length, 0 to kLengthFieldTop.
+inline constexpr int kLengthSlots = kLengthFieldTop + 1;
 
 struct PairBound {
     int32_t lo;

@@ -36,9 +36,9 @@ void ShuffleArray(RandomSource& random, int32_t n, int32_t* values) {
 
 const char* RandomWordOfLength(const Dictionary& dict, RandomSource& random, int min, int max) {
     if (dict.WordCount < 3 || min > max) return nullptr;
-    int32_t lengths[40];
+    int32_t lengths[kLengthFieldTop];
     int32_t n = 0;
-    for (int len = min; len <= max && n < 40; ++len) lengths[n++] = len;
+    for (int len = min; len <= max && n < kLengthFieldTop; ++len) lengths[n++] = len;
     ShuffleArray(random, n, lengths);
     const int32_t last = dict.WordCount - 1;
     for (int32_t k = 0; k < n; ++k) {

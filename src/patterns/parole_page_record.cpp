@@ -10,7 +10,7 @@ std::string NextModeCaption(std::string_view caption) {
 
 std::string ToggledEOCaption(std::string_view caption) { return caption == "e" ? "o" : "e"; }
 
-void ClearParolePage(ParolePage& page) { page = ParolePage{}; }
+void ClearParolePage(ParoleControls& page) { page = ParoleControls{}; }
 
 std::string SpiegaParWindow(int offset) {
     const int length = static_cast<int>(kSpiegaParText.size());

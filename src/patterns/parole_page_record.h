@@ -19,7 +19,7 @@ inline constexpr int kLengthFieldMaxLength = 2;
 
 // The values of the page's controls. Setting up the filter writes the
 // normalised texts back into SoloEd, Pattern, Pattern2, EdObbligati and EdProibiti.
-struct ParolePage {
+struct ParoleControls {
     bool SoloBx = false;                         // "Usa solo lettere:"
     std::string SoloEd;                          // the letters, e.g. "2a c"
     std::string EdObbligati;                     // "Gruppi obbligati", separated by spaces
@@ -38,7 +38,7 @@ std::string NextModeCaption(std::string_view caption);
 // "e" <-> "o".
 std::string ToggledEOCaption(std::string_view caption);
 // "C": every control back to its default.
-void ClearParolePage(ParolePage& page);
+void ClearParolePage(ParoleControls& page);
 
 // The scrolling summary of the pattern syntax: 65 characters of the text from
 // `offset`, wrapping to its start.

@@ -93,7 +93,7 @@ bool PatternOutcome(CompiledPattern& pattern, uint8_t mode, const char* word, co
 
 }  // namespace
 
-bool SetupPatternFilter(PatternFilter& filter, ParolePage& page, Output& out) {
+bool SetupPatternFilter(PatternFilter& filter, ParoleControls& page, Output& out) {
     filter.firstMatched = filter.secondMatched = false;
     filter.OnlyLetters = page.SoloBx;
     ClearLetterCount(filter.AvailableLetters);

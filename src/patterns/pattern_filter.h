@@ -48,7 +48,7 @@ struct PatternFilter {
 
 // Reads the page into the filter, writing the normalised field texts back into
 // `page`. On the first error prints its lines and returns false.
-bool SetupPatternFilter(PatternFilter& filter, ParolePage& page, Output& out);
+bool SetupPatternFilter(PatternFilter& filter, ParoleControls& page, Output& out);
 
 // The per-word test, stopping at the first rejection.
 bool WordPassesFilter(PatternFilter& filter, const char* word, const Dictionary& dict);
@@ -56,7 +56,7 @@ bool WordPassesFilter(PatternFilter& filter, const char* word, const Dictionary&
 // The "Parole" page's filters: its controls and the filter set up from them,
 // shared by the page's own search and the anagram search that applies them.
 struct WordFilters {
-    ParolePage page;
+    ParoleControls page;
     PatternFilter filter;
 
     bool Setup(Output& out) { return SetupPatternFilter(filter, page, out); }

@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "anagrams/anagram_game.h"
-#include "anagrams/anagram_page_rules.h"
-#include "anagrams/anagram_search.h"
+#include "anagr/anagr_game.h"
+#include "anagr/anagr_page_rules.h"
+#include "anagr/anagram_search.h"
 #include "app/app.h"
 #include "shell/text_conversion.h"
 
@@ -41,7 +41,7 @@ QWidget* Captioned(const QString& caption, QWidget* list, QWidget* parent) {
 
 }  // namespace
 
-TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
+AnagrPage::AnagrPage(App& app, AnagrGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
     Frase = Named<QLineEdit>("Frase", this);
     Frase->setMaxLength(kFraseMaxLength);
@@ -50,7 +50,7 @@ TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
     Fissa->setMaxLength(kFissaMaxLength);
     NumFis = Named<QLabel>("NumFis", this);  // empty until the fixed part is edited
 
-    const AnagramPage start;
+    const AnagrControls start;
     MinWoLun = ValueList("MinWoLun", kOneToFive, start.MinWordLength, this);
     ParoMin = ValueList("ParoMin", kOneToFive, start.MinWords, this);
     ParoMax = ValueList("ParoMax", {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"X", kAnyNumberOfWords}}, start.MaxWords,
@@ -71,18 +71,18 @@ TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
     TotParoleLab = Named<QLabel>("TotParoleLab", ToQString(start.TotParoleLab), this);
     MostraIn = Named<QPushButton>("MostraIn", "Mostra in.", this);
 
-    binding_.Text(Frase, &AnagramPage::Frase);
-    binding_.Text(Fissa, &AnagramPage::Fissa);
-    binding_.Choice(MinWoLun, &AnagramPage::MinWordLength);
-    binding_.Choice(ParoMin, &AnagramPage::MinWords);
-    binding_.Choice(ParoMax, &AnagramPage::MaxWords);
-    binding_.Check(SchemaBx, &AnagramPage::SchemaBx);
-    binding_.Text(SchemEd, &AnagramPage::SchemEd);
-    binding_.Check(Mescola, &AnagramPage::Mescola);
-    binding_.Check(FiltraGram, &AnagramPage::FiltraGram);
-    binding_.Choice(FiltraCome, &AnagramPage::FiltraCome);
-    binding_.Check(ACapo, &AnagramPage::ACapo);
-    binding_.Check(Compatta, &AnagramPage::Compatta);
+    binding_.Text(Frase, &AnagrControls::Frase);
+    binding_.Text(Fissa, &AnagrControls::Fissa);
+    binding_.Choice(MinWoLun, &AnagrControls::MinWordLength);
+    binding_.Choice(ParoMin, &AnagrControls::MinWords);
+    binding_.Choice(ParoMax, &AnagrControls::MaxWords);
+    binding_.Check(SchemaBx, &AnagrControls::SchemaBx);
+    binding_.Text(SchemEd, &AnagrControls::SchemEd);
+    binding_.Check(Mescola, &AnagrControls::Mescola);
+    binding_.Check(FiltraGram, &AnagrControls::FiltraGram);
+    binding_.Choice(FiltraCome, &AnagrControls::FiltraCome);
+    binding_.Check(ACapo, &AnagrControls::ACapo);
+    binding_.Check(Compatta, &AnagrControls::Compatta);
 
     for (QWidget* widget : {static_cast<QWidget*>(NumLet), static_cast<QWidget*>(NumFis),
                             static_cast<QWidget*>(SchemaBx), static_cast<QWidget*>(SchemEd),
@@ -93,18 +93,18 @@ TAnagrPage::TAnagrPage(App& app, AnagramGame& game, QWidget* parent)
 
     BuildLayout();
 
-    connect(Frase, &QLineEdit::textChanged, this, &TAnagrPage::FraseChange);
-    connect(Fissa, &QLineEdit::textChanged, this, &TAnagrPage::FissaChange);
-    connect(SchemaBx, &QCheckBox::toggled, this, &TAnagrPage::SchemaBxClick);
-    connect(ParoMin, &QComboBox::currentIndexChanged, this, &TAnagrPage::ParoMinClick);
-    connect(ParoMax, &QComboBox::currentIndexChanged, this, &TAnagrPage::ParoMaxClick);
-    connect(FiltraGram, &QCheckBox::toggled, this, &TAnagrPage::FiltraGramClick);
-    connect(ACapo, &QCheckBox::toggled, this, &TAnagrPage::ACapoClick);
-    connect(Compatta, &QCheckBox::toggled, this, &TAnagrPage::ACapoClick);
-    connect(MostraIn, &QPushButton::clicked, this, &TAnagrPage::MostraInClick);
+    connect(Frase, &QLineEdit::textChanged, this, &AnagrPage::FraseChange);
+    connect(Fissa, &QLineEdit::textChanged, this, &AnagrPage::FissaChange);
+    connect(SchemaBx, &QCheckBox::toggled, this, &AnagrPage::SchemaBxClick);
+    connect(ParoMin, &QComboBox::currentIndexChanged, this, &AnagrPage::ParoMinClick);
+    connect(ParoMax, &QComboBox::currentIndexChanged, this, &AnagrPage::ParoMaxClick);
+    connect(FiltraGram, &QCheckBox::toggled, this, &AnagrPage::FiltraGramClick);
+    connect(ACapo, &QCheckBox::toggled, this, &AnagrPage::ACapoClick);
+    connect(Compatta, &QCheckBox::toggled, this, &AnagrPage::ACapoClick);
+    connect(MostraIn, &QPushButton::clicked, this, &AnagrPage::MostraInClick);
 }
 
-void TAnagrPage::BuildLayout() {
+void AnagrPage::BuildLayout() {
     // The page control leaves about 175 pixels: the two fields, the three
     // lists beside the options, and the filter row.
     auto* column = new QVBoxLayout(this);
@@ -161,23 +161,23 @@ void TAnagrPage::BuildLayout() {
     column->addStretch(1);
 }
 
-AnagramPage TAnagrPage::Values() const {
-    AnagramPage page;
+AnagrControls AnagrPage::Values() const {
+    AnagrControls page;
     binding_.ToRecord(page);
     page.TotParoleLab = FromQString(TotParoleLab->text());
     return page;
 }
 
-void TAnagrPage::StoreValues() {
+void AnagrPage::StoreValues() {
     const int64_t limit = game_.page.resultLimitOverride;
     game_.page = Values();
     game_.page.resultLimitOverride = limit;
     TotParoleLab->setText("in. 0");
 }
 
-bool TAnagrPage::CanStart() const { return AnagramVisibility(Values()).startEnabled; }
+bool AnagrPage::CanStart() const { return AnagramVisibility(Values()).startEnabled; }
 
-bool TAnagrPage::PrepareSearch(int& game, int& option) {
+bool AnagrPage::PrepareSearch(int& game, int& option) {
     if (!CanStart()) return false;
     StoreValues();
     game = game_.Id();
@@ -185,17 +185,17 @@ bool TAnagrPage::PrepareSearch(int& game, int& option) {
     return true;
 }
 
-QList<QWidget*> TAnagrPage::TextFields() const { return {Frase, Fissa, SchemEd}; }
+QList<QWidget*> AnagrPage::TextFields() const { return {Frase, Fissa, SchemEd}; }
 
-QStringList TAnagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList AnagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-bool TAnagrPage::WrapsOutput() const { return ACapo->isChecked(); }
+bool AnagrPage::WrapsOutput() const { return ACapo->isChecked(); }
 
-void TAnagrPage::PageShown() { ApplyVisibility(); }
+void AnagrPage::PageShown() { ApplyVisibility(); }
 
-void TAnagrPage::SearchEnded() { TotParoleLab->setText(ToQString(game_.page.TotParoleLab)); }
+void AnagrPage::SearchEnded() { TotParoleLab->setText(ToQString(game_.page.TotParoleLab)); }
 
-void TAnagrPage::FraseChange() {
+void AnagrPage::FraseChange() {
     const QString typed = Frase->text();
     std::string phrase = FromQString(typed);
     const size_t before = phrase.size();
@@ -215,13 +215,13 @@ void TAnagrPage::FraseChange() {
     ApplyVisibility();
 }
 
-void TAnagrPage::FissaChange() {
+void AnagrPage::FissaChange() {
     NumFis->setText(ToQString(FixedPartCaption(FromQString(Fissa->text()))));
     ApplyVisibility();
 }
 
-void TAnagrPage::ApplyVisibility() {
-    const AnagramPageView view = AnagramVisibility(Values());
+void AnagrPage::ApplyVisibility() {
+    const AnagrPageView view = AnagramVisibility(Values());
     NumLet->setVisible(view.showCounts);
     NumFis->setVisible(view.showCounts);
     paroMinBox_->setVisible(view.showWordCounts);
@@ -233,29 +233,29 @@ void TAnagrPage::ApplyVisibility() {
     emit CanStartChanged();
 }
 
-void TAnagrPage::SchemaBxClick() { ApplyVisibility(); }
+void AnagrPage::SchemaBxClick() { ApplyVisibility(); }
 
-void TAnagrPage::ParoMinClick() {
-    AnagramPage counts;
+void AnagrPage::ParoMinClick() {
+    AnagrControls counts;
     counts.MinWords = ValueOf(ParoMin);
     counts.MaxWords = ValueOf(ParoMax);
     ParoMinChanged(counts);
     ChooseValue(ParoMax, counts.MaxWords);
 }
 
-void TAnagrPage::ParoMaxClick() {
-    AnagramPage counts;
+void AnagrPage::ParoMaxClick() {
+    AnagrControls counts;
     counts.MinWords = ValueOf(ParoMin);
     counts.MaxWords = ValueOf(ParoMax);
     ParoMaxChanged(counts);
     ChooseValue(ParoMin, counts.MinWords);
 }
 
-void TAnagrPage::FiltraGramClick() { FiltraCome->setVisible(FiltraGram->isChecked()); }
+void AnagrPage::FiltraGramClick() { FiltraCome->setVisible(FiltraGram->isChecked()); }
 
-void TAnagrPage::ACapoClick() { emit OutputWrapChanged(); }
+void AnagrPage::ACapoClick() { emit OutputWrapChanged(); }
 
-void TAnagrPage::MostraInClick() {
+void AnagrPage::MostraInClick() {
     StoreValues();
     emit SearchRequested(game_.Id(), kAnagramShowCandidates);
 }

@@ -2,7 +2,7 @@
 // The "Anagr" page: anagrams of a phrase, less an optional fixed part printed
 // in front of every result.
 
-#include "anagrams/anagram_state.h"
+#include "anagr/anagr_state.h"
 #include "shell/game_page.h"
 #include "shell/widget_helpers.h"
 
@@ -13,16 +13,16 @@ class QLineEdit;
 class QPushButton;
 
 namespace sillabor {
-class AnagramGame;
+class AnagrGame;
 }
 
 namespace sillabor::shell {
 
-class TAnagrPage : public GamePage {
+class AnagrPage : public GamePage {
     Q_OBJECT
 
 public:
-    TAnagrPage(App& app, AnagramGame& game, QWidget* parent = nullptr);
+    AnagrPage(App& app, AnagrGame& game, QWidget* parent = nullptr);
 
     bool CanStart() const override;
     bool PrepareSearch(int& game, int& option) override;
@@ -33,7 +33,7 @@ public:
     void SearchEnded() override;
 
     // The controls as a record, as the search reads them.
-    AnagramPage Values() const;
+    AnagrControls Values() const;
 
     QLineEdit* Frase;
     QLabel* NumLet;
@@ -66,8 +66,8 @@ private:
     void ACapoClick();
     void MostraInClick();
 
-    AnagramGame& game_;
-    FieldBinding<AnagramPage> binding_;
+    AnagrGame& game_;
+    FieldBinding<AnagrControls> binding_;
     // The three lists with their captions.
     QWidget* minWoLunBox_;
     QWidget* paroMinBox_;

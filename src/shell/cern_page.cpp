@@ -23,7 +23,7 @@ QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent) {
 
 }  // namespace
 
-TCernPage::TCernPage(App& app, SelectionGame& game, QWidget* parent)
+CernPage::CernPage(App& app, CernGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
     cernIn = LimitedEdit("cernIn", kCernInMaxLength, this);
     cernOut = LimitedEdit("cernOut", kCernOutMaxLength, this);
@@ -65,39 +65,39 @@ TCernPage::TCernPage(App& app, SelectionGame& game, QWidget* parent)
     column->addLayout(grid);
     column->addStretch(1);
 
-    binding_.Text(cernIn, &CernPage::cernIn);
-    binding_.Text(cernGoal, &CernPage::cernGoal);
-    binding_.Choice(RadioCern, &CernPage::RadioCern);
+    binding_.Text(cernIn, &CernControls::cernIn);
+    binding_.Text(cernGoal, &CernControls::cernGoal);
+    binding_.Choice(RadioCern, &CernControls::RadioCern);
     binding_.ToWidgets(game_.page);
     const bool complete = game_.page.RadioCern == kCernComplete;
     cernGoalLab->setVisible(complete);
     cernGoal->setVisible(complete);
 
-    connect(cernIn, &QLineEdit::textChanged, this, &TCernPage::cernInChange);
-    connect(cernGoal, &QLineEdit::textChanged, this, &TCernPage::cernGoalChange);
-    connect(RadioCern, &QButtonGroup::idClicked, this, &TCernPage::RadioCernClick);
-    connect(CernCanc, &QPushButton::clicked, this, &TCernPage::CernCancClick);
+    connect(cernIn, &QLineEdit::textChanged, this, &CernPage::cernInChange);
+    connect(cernGoal, &QLineEdit::textChanged, this, &CernPage::cernGoalChange);
+    connect(RadioCern, &QButtonGroup::idClicked, this, &CernPage::RadioCernClick);
+    connect(CernCanc, &QPushButton::clicked, this, &CernPage::CernCancClick);
 }
 
-void TCernPage::PageShown() {
+void CernPage::PageShown() {
     game_.PageShown(app_.dict);
     app_.state.StatusMode = kStatusFoundMale;
     RadioCernClick();
 }
 
-void TCernPage::cernInChange() {
+void CernPage::cernInChange() {
     binding_.ToRecord(game_.page);
     GameContext ctx = app_.Context();
     Show(game_.BaseChanged(ctx));
 }
 
-void TCernPage::cernGoalChange() {
+void CernPage::cernGoalChange() {
     binding_.ToRecord(game_.page);
     GameContext ctx = app_.Context();
     Show(game_.GoalChanged(ctx));
 }
 
-void TCernPage::RadioCernClick() {
+void CernPage::RadioCernClick() {
     binding_.ToRecord(game_.page);
     const bool complete = game_.page.RadioCern == kCernComplete;
     cernGoalLab->setVisible(complete);
@@ -106,12 +106,12 @@ void TCernPage::RadioCernClick() {
     Show(game_.ModeChosen(ctx));
 }
 
-void TCernPage::CernCancClick() {
+void CernPage::CernCancClick() {
     cernIn->clear();
     if (game_.page.RadioCern == kCernComplete) cernGoal->clear();
 }
 
-void TCernPage::Show(const CernShown& shown) {
+void CernPage::Show(const CernShown& shown) {
     cernOut->setText(ToQString(shown.cernOut));
     if (shown.status) emit ShowStatus(ToQString(*shown.status));
 }

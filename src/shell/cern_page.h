@@ -3,7 +3,7 @@
 // handlers run the selection on the window thread at every change; the page
 // starts no search.
 
-#include "selection/selection_game.h"
+#include "cern/cern_game.h"
 #include "shell/game_page.h"
 #include "shell/widget_helpers.h"
 
@@ -14,11 +14,11 @@ class QPushButton;
 
 namespace sillabor::shell {
 
-class TCernPage : public GamePage {
+class CernPage : public GamePage {
     Q_OBJECT
 
 public:
-    TCernPage(App& app, SelectionGame& game, QWidget* parent = nullptr);
+    CernPage(App& app, CernGame& game, QWidget* parent = nullptr);
 
     // The page works on the window thread: no "Genera", no "Stop !".
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
@@ -43,8 +43,8 @@ private:
     void CernCancClick();
     void Show(const CernShown& shown);
 
-    SelectionGame& game_;
-    FieldBinding<CernPage> binding_;
+    CernGame& game_;
+    FieldBinding<CernControls> binding_;
 };
 
 }  // namespace sillabor::shell

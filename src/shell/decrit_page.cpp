@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 #include "app/app.h"
-#include "crypto/cipher_boxes.h"
-#include "crypto/crypto_game.h"
+#include "decrit/cipher_boxes.h"
+#include "decrit/decrit_game.h"
 #include "shell/output_area.h"
 #include "shell/text_conversion.h"
 
@@ -53,9 +53,9 @@ QString BoxText(char letter) { return letter == '\0' ? QString() : QString(QChar
 
 }  // namespace
 
-TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
+DecritPage::DecritPage(App& app, DecritGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
-    const DecritPage& start = game_.page;
+    const DecritControls& start = game_.page;
     RadioDecri = Named<QRadioButton>("RadioDecri", "Decritta", this);
     RadioCri = Named<QRadioButton>("RadioCri", "Critta", this);
     auto* modes = new QButtonGroup(this);
@@ -97,9 +97,9 @@ TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
     BuildPanel();
     BuildLayout();
 
-    connect(RadioCri, &QRadioButton::toggled, this, &TDecritPage::RadioDecriClick);
-    connect(DecriMe, &QPlainTextEdit::textChanged, this, &TDecritPage::DecriMeChange);
-    connect(CancBut, &QPushButton::clicked, this, &TDecritPage::CancButClick);
+    connect(RadioCri, &QRadioButton::toggled, this, &DecritPage::RadioDecriClick);
+    connect(DecriMe, &QPlainTextEdit::textChanged, this, &DecritPage::DecriMeChange);
+    connect(CancBut, &QPushButton::clicked, this, &DecritPage::CancButClick);
     connect(CriNulla, &QPushButton::clicked, this, [this] { SetBoxes(kIdentityBoxes); });
     connect(CriSpecchio, &QPushButton::clicked, this, [this] {
         ReadPage();
@@ -121,12 +121,12 @@ TDecritPage::TDecritPage(App& app, CryptoGame& game, QWidget* parent)
     });
     connect(BuNum1, &QPushButton::clicked, this, [this] { NumericClick(kNumeri1); });
     connect(BuNum2, &QPushButton::clicked, this, [this] { NumericClick(kNumeri2); });
-    connect(CriCoppie, &QPushButton::clicked, this, &TDecritPage::CoppieClick);
+    connect(CriCoppie, &QPushButton::clicked, this, &DecritPage::CoppieClick);
 
     RadioDecriClick();
 }
 
-void TDecritPage::BuildPanel() {
+void DecritPage::BuildPanel() {
     PanCri = Named<QWidget>("PanCri", this);
     PanCri->setFixedSize(kBoxLeft + kBoxStep * kAlphabetSize, kPanelHeight);
     QFont font = OutputArea::DefaultFont();
@@ -149,7 +149,7 @@ void TDecritPage::BuildPanel() {
     }
 }
 
-void TDecritPage::BuildLayout() {
+void DecritPage::BuildLayout() {
     // The text on the left, the mode and its help or buttons on the right; in
     // "Critta" mode the panel of boxes under them, with "C" at its right.
     auto* side = new QVBoxLayout;
@@ -180,8 +180,8 @@ void TDecritPage::BuildLayout() {
     grid_->addLayout(panelRow_, 1, 0, 1, 3);
 }
 
-void TDecritPage::ReadPage() {
-    DecritPage& page = game_.page;
+void DecritPage::ReadPage() {
+    DecritControls& page = game_.page;
     page.RadioCri = RadioCri->isChecked();
     page.DecriMe = FromQString(DecriMe->toPlainText());
     for (int i = 0; i < kAlphabetSize; ++i) {
@@ -190,21 +190,21 @@ void TDecritPage::ReadPage() {
     }
 }
 
-bool TDecritPage::PrepareSearch(int& game, int& option) {
+bool DecritPage::PrepareSearch(int& game, int& option) {
     ReadPage();
     game = game_.Id();
     option = kDecrittaSearch;
     return true;
 }
 
-QStringList TDecritPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList DecritPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TDecritPage::PageShown() {
+void DecritPage::PageShown() {
     RadioDecriClick();
     DecriMe->setFocus();
 }
 
-void TDecritPage::SearchEnded() {
+void DecritPage::SearchEnded() {
     if (game_.page.DecriMeRewritten) {
         // The solutions stay in the output area: the rewrite enciphers nothing.
         const QSignalBlocker blocker(DecriMe);
@@ -215,7 +215,7 @@ void TDecritPage::SearchEnded() {
     crittaBusy_ = false;
 }
 
-void TDecritPage::RadioDecriClick() {
+void DecritPage::RadioDecriClick() {
     const bool critta = RadioCri->isChecked();
     game_.page.RadioCri = critta;
     HlpDecri->setVisible(!critta);
@@ -231,7 +231,7 @@ void TDecritPage::RadioDecriClick() {
     if (critta) Encipher();
 }
 
-void TDecritPage::DecriMeChange() {
+void DecritPage::DecriMeChange() {
     const QString text = DecriMe->toPlainText();
     if (text.size() > kDecriMeMaxLength) {
         qsizetype keep = kDecriMeMaxLength;
@@ -243,13 +243,13 @@ void TDecritPage::DecriMeChange() {
     if (RadioCri->isChecked() && !crittaBusy_) Encipher();
 }
 
-void TDecritPage::CancButClick() {
+void DecritPage::CancButClick() {
     if (!isEnabled()) return;  // a search is running
     DecriMe->clear();
     if (RadioCri->isChecked()) app_.out.ClearOutput();
 }
 
-void TDecritPage::BoxEdited(int box) {
+void DecritPage::BoxEdited(int box) {
     const std::string typed = FromQString(Ed[box]->text());
     const char letter = typed.empty() ? '\0' : BoxLetter(typed[0]);
     Ed[box]->setText(BoxText(letter));
@@ -257,37 +257,37 @@ void TDecritPage::BoxEdited(int box) {
     if (!crittaBusy_) Encipher();
 }
 
-void TDecritPage::FocusBox(int box) {
+void DecritPage::FocusBox(int box) {
     Ed[box]->setFocus();
     Ed[box]->selectAll();
 }
 
-void TDecritPage::SetBoxes(const CipherBoxes& boxes) {
+void DecritPage::SetBoxes(const CipherBoxes& boxes) {
     crittaBusy_ = true;
     for (int i = 0; i < kAlphabetSize; ++i) Ed[i]->setText(BoxText(boxes[static_cast<size_t>(i)]));
     crittaBusy_ = false;
     Encipher();
 }
 
-void TDecritPage::Encipher() {
+void DecritPage::Encipher() {
     ReadPage();
     CriInv->setEnabled(IsPermutation(game_.page.Boxes));
     PrintEnciphered(app_.out, game_.page);
 }
 
-void TDecritPage::NumericClick(NumericForm form) {
+void DecritPage::NumericClick(NumericForm form) {
     ReadPage();
     PrintNumeric(app_.out, game_.page, form);
 }
 
-void TDecritPage::CoppieClick() {
+void DecritPage::CoppieClick() {
     ReadPage();
     if (app_.IsFatal()) return;  // no search starts then, and no end would clear the flag
     crittaBusy_ = true;
     emit SearchRequested(game_.Id(), kCoppieSearch);
 }
 
-bool TDecritPage::eventFilter(QObject* watched, QEvent* event) {
+bool DecritPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == DecriMe) {

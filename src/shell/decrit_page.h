@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "crypto/cipher_text.h"
-#include "crypto/crypto_state.h"
+#include "decrit/cipher_text.h"
+#include "decrit/decrit_state.h"
 #include "shell/game_page.h"
 
 class QGridLayout;
@@ -17,16 +17,16 @@ class QPushButton;
 class QRadioButton;
 
 namespace sillabor {
-class CryptoGame;
+class DecritGame;
 }
 
 namespace sillabor::shell {
 
-class TDecritPage : public GamePage {
+class DecritPage : public GamePage {
     Q_OBJECT
 
 public:
-    TDecritPage(App& app, CryptoGame& game, QWidget* parent = nullptr);
+    DecritPage(App& app, DecritGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Decritta"; }
     bool CanStart() const override { return true; }
@@ -74,7 +74,7 @@ private:
     void NumericClick(NumericForm form);
     void CoppieClick();
 
-    CryptoGame& game_;
+    DecritGame& game_;
     // Set while the boxes are rewritten and while "Coppie?" runs: no re-enciphering then.
     bool crittaBusy_ = false;
     QGridLayout* grid_ = nullptr;

@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 
 namespace sillabor::shell {
 
-MetagrPage::MetagrPage(App& app, LadderGame& game, QWidget* parent)
+MetagrPage::MetagrPage(App& app, MetagrGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
-    const LadderRequest start;
+    const MetagrRequest start;
     startWord = Named<QLineEdit>("startWord", this);
     endWord = Named<QLineEdit>("endWord", this);
     for (QLineEdit* field : {startWord, endWord}) {
@@ -55,11 +55,11 @@ MetagrPage::MetagrPage(App& app, LadderGame& game, QWidget* parent)
     column->addWidget(rearrange);
     column->addStretch(1);
 
-    binding_.Text(startWord, &LadderRequest::startWord);
-    binding_.Text(endWord, &LadderRequest::endWord);
-    binding_.Check(addRemove, &LadderRequest::addRemove);
-    binding_.Check(rearrange, &LadderRequest::rearrange);
-    binding_.Choice(minInterLength, &LadderRequest::minInterLength);
+    binding_.Text(startWord, &MetagrRequest::startWord);
+    binding_.Text(endWord, &MetagrRequest::endWord);
+    binding_.Check(addRemove, &MetagrRequest::addRemove);
+    binding_.Check(rearrange, &MetagrRequest::rearrange);
+    binding_.Choice(minInterLength, &MetagrRequest::minInterLength);
     binding_.ToWidgets(start);
 
     connect(addRemove, &QCheckBox::toggled, this, &MetagrPage::AddRemoveClick);
@@ -72,9 +72,9 @@ void MetagrPage::AddRemoveClick() { minLengthBox_->setVisible(addRemove->isCheck
 
 bool MetagrPage::PrepareSearch(int& game, int& option) {
     // The fields show their words as the search takes them.
-    LadderRequest typed;
+    MetagrRequest typed;
     binding_.ToRecord(typed);
-    const LadderRequest normalised = NormaliseLadderWords(typed);
+    const MetagrRequest normalised = NormaliseMetagrWords(typed);
     startWord->setText(ToQString(normalised.startWord));
     endWord->setText(ToQString(normalised.endWord));
     game = game_.Id();
@@ -83,7 +83,7 @@ bool MetagrPage::PrepareSearch(int& game, int& option) {
 }
 
 SearchJob MetagrPage::JobFor(int /*game*/, int /*option*/) {
-    LadderRequest request;
+    MetagrRequest request;
     binding_.ToRecord(request);
     return game_.Job(request);
 }

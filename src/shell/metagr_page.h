@@ -1,7 +1,7 @@
 #pragma once
 // The "Metagr" page: word ladders between two words.
 
-#include "ladder/ladder_state.h"
+#include "metagr/metagr_state.h"
 #include "shell/game_page.h"
 #include "shell/widget_helpers.h"
 
@@ -10,7 +10,7 @@ class QComboBox;
 class QLineEdit;
 
 namespace sillabor {
-class LadderGame;
+class MetagrGame;
 }
 
 namespace sillabor::shell {
@@ -19,7 +19,7 @@ class MetagrPage : public GamePage {
     Q_OBJECT
 
 public:
-    MetagrPage(App& app, LadderGame& game, QWidget* parent = nullptr);
+    MetagrPage(App& app, MetagrGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Trova"; }
     bool CanStart() const override { return true; }
@@ -40,8 +40,8 @@ private:
     // The minimum length is offered only with additions and removals.
     void AddRemoveClick();
 
-    LadderGame& game_;
-    FieldBinding<LadderRequest> binding_;
+    MetagrGame& game_;
+    FieldBinding<MetagrRequest> binding_;
     QWidget* minLengthBox_;
 };
 

@@ -3,15 +3,15 @@
 
 #include "shell/page_list.h"
 
-#include "anagrams/anagram_game.h"
+#include "anagr/anagr_game.h"
 #include "app/app.h"
 #include "cerca/cerca_game.h"
-#include "crypto/crypto_game.h"
+#include "decrit/decrit_game.h"
 #include "curio/curio_game.h"
 #include "dizio/dizio_game.h"
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 #include "parole/parole_game.h"
-#include "selection/selection_game.h"
+#include "cern/cern_game.h"
 #include "shell/anagr_page.h"
 #include "shell/cerca_page.h"
 #include "shell/cern_page.h"
@@ -27,14 +27,14 @@ namespace sillabor::shell {
 
 std::vector<GamePage*> MakePages(App& app) {
     return {
-        new TAnagrPage(app, app.Get<AnagramGame>()),
-        new TParolePage(app, app.Get<ParoleGame>()),
+        new AnagrPage(app, app.Get<AnagrGame>()),
+        new ParolePage(app, app.Get<ParoleGame>()),
         new CercaPage(app, app.Get<CercaGame>()),
         new TrovaPage(app, app.Get<TrovaGame>()),
-        new MetagrPage(app, app.Get<LadderGame>()),
-        new TDecritPage(app, app.Get<CryptoGame>()),
+        new MetagrPage(app, app.Get<MetagrGame>()),
+        new DecritPage(app, app.Get<DecritGame>()),
         new CurioPage(app, app.Get<CurioGame>()),
-        new TCernPage(app, app.Get<SelectionGame>()),
+        new CernPage(app, app.Get<CernGame>()),
         new DizioPage(app, app.Get<DizioGame>()),
     };
 }

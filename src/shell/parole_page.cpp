@@ -37,7 +37,7 @@ constexpr int kModeButtonWidth = 96;
 
 }  // namespace
 
-TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
+ParolePage::ParolePage(App& app, ParoleGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game), page_(game.filters.page) {
     SoloBx = Named<QCheckBox>("SoloBx", "Usa solo lettere:", this);
     SoloEd = NamedEdit("SoloEd", this, kSoloEdMaxLength);
@@ -117,80 +117,80 @@ TParolePage::TParolePage(App& app, ParoleGame& game, QWidget* parent)
     column->addWidget(SpiegaPar);
     column->addStretch(1);
 
-    binding_.Check(SoloBx, &ParolePage::SoloBx);
-    binding_.Text(SoloEd, &ParolePage::SoloEd);
-    binding_.Text(EdObbligati, &ParolePage::EdObbligati);
-    binding_.Text(EdProibiti, &ParolePage::EdProibiti);
-    binding_.Text(EdMiLun, &ParolePage::EdMiLun);
-    binding_.Text(EdMxLun, &ParolePage::EdMxLun);
-    binding_.Text(Pattern, &ParolePage::Pattern);
-    binding_.Text(Pattern2, &ParolePage::Pattern2);
-    binding_.Caption(BuSodd1, &ParolePage::BuSodd1);
-    binding_.Caption(BuSodd2, &ParolePage::BuSodd2);
-    binding_.Caption(EOBott, &ParolePage::EOBott);
+    binding_.Check(SoloBx, &ParoleControls::SoloBx);
+    binding_.Text(SoloEd, &ParoleControls::SoloEd);
+    binding_.Text(EdObbligati, &ParoleControls::EdObbligati);
+    binding_.Text(EdProibiti, &ParoleControls::EdProibiti);
+    binding_.Text(EdMiLun, &ParoleControls::EdMiLun);
+    binding_.Text(EdMxLun, &ParoleControls::EdMxLun);
+    binding_.Text(Pattern, &ParoleControls::Pattern);
+    binding_.Text(Pattern2, &ParoleControls::Pattern2);
+    binding_.Caption(BuSodd1, &ParoleControls::BuSodd1);
+    binding_.Caption(BuSodd2, &ParoleControls::BuSodd2);
+    binding_.Caption(EOBott, &ParoleControls::EOBott);
 
     // The record follows every edit.
     for (QLineEdit* edit : {SoloEd, EdObbligati, EdProibiti, EdMiLun, EdMxLun, Pattern, Pattern2})
-        connect(edit, &QLineEdit::textChanged, this, &TParolePage::ReadControls);
-    connect(SoloBx, &QCheckBox::toggled, this, &TParolePage::ReadControls);
+        connect(edit, &QLineEdit::textChanged, this, &ParolePage::ReadControls);
+    connect(SoloBx, &QCheckBox::toggled, this, &ParolePage::ReadControls);
     connect(BuSodd1, &QPushButton::clicked, this, [this] { BuSoddClick(BuSodd1); });
     connect(BuSodd2, &QPushButton::clicked, this, [this] { BuSoddClick(BuSodd2); });
-    connect(EOBott, &QPushButton::clicked, this, &TParolePage::EOBottClick);
-    connect(ButClear, &QPushButton::clicked, this, &TParolePage::ButClearClick);
+    connect(EOBott, &QPushButton::clicked, this, &ParolePage::EOBottClick);
+    connect(ButClear, &QPushButton::clicked, this, &ParolePage::ButClearClick);
 
     ShowRecord();
 }
 
-QList<QWidget*> TParolePage::TextFields() const {
+QList<QWidget*> ParolePage::TextFields() const {
     return {SoloEd, EdObbligati, EdProibiti, EdMiLun, EdMxLun, Pattern, Pattern2};
 }
 
-bool TParolePage::PrepareSearch(int& game, int& option) {
+bool ParolePage::PrepareSearch(int& game, int& option) {
     ReadControls();
     game = game_.Id();
     option = 0;
     return true;
 }
 
-void TParolePage::ReadControls() {
+void ParolePage::ReadControls() {
     if (showingRecord_) return;
     binding_.ToRecord(page_);
 }
 
-void TParolePage::ShowRecord() {
+void ParolePage::ShowRecord() {
     // Each setText would otherwise read the half-shown controls back.
     showingRecord_ = true;
     binding_.ToWidgets(page_);
     showingRecord_ = false;
 }
 
-QStringList TParolePage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList ParolePage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void TParolePage::BuSoddClick(QPushButton* button) {
+void ParolePage::BuSoddClick(QPushButton* button) {
     button->setText(ToQString(NextModeCaption(FromQString(button->text()))));
     ReadControls();
 }
 
-void TParolePage::EOBottClick() {
+void ParolePage::EOBottClick() {
     EOBott->setText(ToQString(ToggledEOCaption(FromQString(EOBott->text()))));
     ReadControls();
 }
 
-void TParolePage::ButClearClick() {
+void ParolePage::ButClearClick() {
     ClearParolePage(page_);
     ShowRecord();
     SpiegaPar->show();
 }
 
-void TParolePage::SpiegaParClick() { SpiegaPar->hide(); }
+void ParolePage::SpiegaParClick() { SpiegaPar->hide(); }
 
-void TParolePage::IdleTick() {
+void ParolePage::IdleTick() {
     if (SpiegaPar->isHidden()) return;
     SpiegaPar->setText(ToQString(SpiegaParWindow(spiegaOffset_)));
     spiegaOffset_ = NextSpiegaParOffset(spiegaOffset_);
 }
 
-bool TParolePage::eventFilter(QObject* watched, QEvent* event) {
+bool ParolePage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == SpiegaPar && event->type() == QEvent::MouseButtonPress) {
         SpiegaParClick();
         return true;

@@ -2,7 +2,7 @@
 // The "Parole" page: the dictionary words that pass a length range, a letter
 // budget, required and forbidden groups and two patterns joined by "e" or "o".
 //
-// The page keeps its ParolePage record equal to its controls at
+// The page keeps its ParoleControls record equal to its controls at
 // every edit, because the anagram engine applies the same filters from another
 // page; after a search it shows the record again, with the texts the filter
 // setup normalised.
@@ -22,11 +22,11 @@ class ParoleGame;
 
 namespace sillabor::shell {
 
-class TParolePage : public GamePage {
+class ParolePage : public GamePage {
     Q_OBJECT
 
 public:
-    TParolePage(App& app, ParoleGame& game, QWidget* parent = nullptr);
+    ParolePage(App& app, ParoleGame& game, QWidget* parent = nullptr);
 
     QString StartCaption() const override { return "Cerca"; }
     bool CanStart() const override { return true; }
@@ -68,8 +68,8 @@ private:
     void SpiegaParClick();
 
     ParoleGame& game_;
-    ParolePage& page_;
-    FieldBinding<ParolePage> binding_;
+    ParoleControls& page_;
+    FieldBinding<ParoleControls> binding_;
     int spiegaOffset_ = 0;
     bool showingRecord_ = false;
 };

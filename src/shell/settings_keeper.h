@@ -32,7 +32,7 @@ private:
     void RestorePage();
     void WriteGeometry();
 
-    TSettingsStore store_;
+    SettingsStore store_;
     MainWindow& window_;
     QWidget* output_;
     QTabWidget* gioco_;

@@ -14,21 +14,21 @@ constexpr const char* kPageKey = "finestra/pagina";
 
 }  // namespace
 
-void TSettingsStore::Write(const char* key, const QVariant& value) {
+void SettingsStore::Write(const char* key, const QVariant& value) {
     settings_.setValue(key, value);
     settings_.sync();
 }
 
-std::optional<QFont> TSettingsStore::OutputFont() const {
+std::optional<QFont> SettingsStore::OutputFont() const {
     const QString description = settings_.value(kFontKey).toString();
     QFont font;
     if (description.isEmpty() || !font.fromString(description)) return std::nullopt;
     return font;
 }
 
-void TSettingsStore::SetOutputFont(const QFont& font) { Write(kFontKey, font.toString()); }
+void SettingsStore::SetOutputFont(const QFont& font) { Write(kFontKey, font.toString()); }
 
-void TSettingsStore::ApplyAutosave(AutosaveSettings& autosave, int pageCount) const {
+void SettingsStore::ApplyAutosave(AutosaveSettings& autosave, int pageCount) const {
     const QStringList modes = settings_.value(kAutosaveKey).toString().split(',');
     for (int page = 0; page < pageCount && page < modes.size(); ++page) {
         bool ok = false;
@@ -37,23 +37,23 @@ void TSettingsStore::ApplyAutosave(AutosaveSettings& autosave, int pageCount) co
     }
 }
 
-void TSettingsStore::SetAutosave(const AutosaveSettings& autosave, int pageCount) {
+void SettingsStore::SetAutosave(const AutosaveSettings& autosave, int pageCount) {
     QStringList modes;
     for (int page = 0; page < pageCount; ++page) modes << QString::number(autosave.Mode(page));
     Write(kAutosaveKey, modes.join(','));
 }
 
-QByteArray TSettingsStore::Geometry() const { return settings_.value(kGeometryKey).toByteArray(); }
+QByteArray SettingsStore::Geometry() const { return settings_.value(kGeometryKey).toByteArray(); }
 
-void TSettingsStore::SetGeometry(const QByteArray& geometry) { Write(kGeometryKey, geometry); }
+void SettingsStore::SetGeometry(const QByteArray& geometry) { Write(kGeometryKey, geometry); }
 
-std::optional<int> TSettingsStore::LastPage(int pageCount) const {
+std::optional<int> SettingsStore::LastPage(int pageCount) const {
     bool ok = false;
     const int page = settings_.value(kPageKey).toInt(&ok);
     if (!ok || page < 0 || page >= pageCount) return std::nullopt;
     return page;
 }
 
-void TSettingsStore::SetLastPage(int page) { Write(kPageKey, page); }
+void SettingsStore::SetLastPage(int page) { Write(kPageKey, page); }
 
 }  // namespace sillabor::shell

@@ -14,9 +14,9 @@ class QSettings;
 
 namespace sillabor::shell {
 
-class TSettingsStore {
+class SettingsStore {
 public:
-    explicit TSettingsStore(QSettings& settings) : settings_(settings) {}
+    explicit SettingsStore(QSettings& settings) : settings_(settings) {}
 
     std::optional<QFont> OutputFont() const;
     void SetOutputFont(const QFont& font);

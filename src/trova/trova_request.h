@@ -19,7 +19,7 @@ bool IsTrovaSubOption(int option);
 bool IsTwoLetterGame(int option);
 
 // The longest words the length fields accept.
-inline constexpr int kTrovaLongestLength = 40;
+inline constexpr int kTrovaLongestLength = kLengthFieldTop;
 // What ParseLength gives for a field that holds no number.
 inline constexpr int kNotANumber = -666;
 

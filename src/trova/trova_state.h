@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dictionary/dictionary.h"
 #include "trova/word_anagrams.h"
 #include "trova/word_endings.h"
 #include "trova/word_hash.h"
@@ -36,13 +37,13 @@ enum TrovaSubOption : int {
 };
 
 inline constexpr int kMaxUsedWords = 2000;
-// Room for a word of up to 40 letters and its NUL.
-inline constexpr int kTrovaWordRoom = 41;
+// Room for a word as long as a length field allows, and its NUL.
+inline constexpr int kTrovaWordRoom = kLengthFieldTop + 1;
 
 // What the generators read, set by the last validated run.
 struct TrovaParams {
     int32_t MinLength = 3;
-    int32_t MaxLength = 40;
+    int32_t MaxLength = kLengthFieldTop;
     char Letter1 = 0;
     char Letter2 = 0;
     // Every letter qualifies (no letters asked for).

@@ -91,6 +91,8 @@ struct CliRun {
     std::string err;
 };
 
+std::vector<cli::TextField> ProvaTextFields() { return {{{"prova", cli::kTextField}, 0}}; }
+
 CliRun RunWith(const std::vector<std::string>& args, const cli::CliPages& pages) {
     std::ostringstream out, err;
     const int code = cli::RunCli(args, out, err, {}, pages);
@@ -102,7 +104,7 @@ TEST(PageList, AStandInPageNeedsOnlyItsGameAndOneLineInTheCommandList) {
     test::WritePreparedDictionary(folder.path(), "Default", {"casa", "rosa", "sera"});
     cli::CliPages pages;
     pages.games = WorkbenchAndStandIn;
-    pages.commands.push_back({"prova", AddProvaCommand});
+    pages.commands.push_back({"prova", AddProvaCommand, ProvaTextFields});
     const CliRun run = RunWith({"sillabor-cli", "--cartella", folder.path().string(), "prova", "7"}, pages);
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out, "prova 7 su 3 parole\n");
@@ -120,7 +122,7 @@ TEST(PageList, AStandInPageNeedsOnlyItsGameAndOneLineInTheCommandList) {
 
 TEST(PageList, ACommandWithoutItsGameOrAGameRegisteredTwiceStopsTheStart) {
     cli::CliPages pages;
-    pages.commands.push_back({"prova", AddProvaCommand});
+    pages.commands.push_back({"prova", AddProvaCommand, ProvaTextFields});
     EXPECT_EQ(RunWith({"sillabor-cli", "--version"}, pages).err,
               "sillabor-cli: elenco delle pagine errato: \"prova\" non e' un gioco registrato\n");
     pages.games = [](GameRegistry& games) {

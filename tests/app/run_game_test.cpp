@@ -47,7 +47,7 @@ TEST(RunGame, UnknownGamesAndOptionsRunNothing) {
     f.LoadDefault({"casa", "rosa", "sera"});
     EXPECT_EQ(RunGame(*f.app, -1, 0), kNoSuchSearch);
     EXPECT_EQ(RunGame(*f.app, 99, 0), kNoSuchSearch);
-    EXPECT_EQ(RunGame<AnagramGame>(*f.app, 7), kNoSuchSearch);
+    EXPECT_EQ(RunGame<AnagrGame>(*f.app, 7), kNoSuchSearch);
     EXPECT_TRUE(f.sink.Lines().empty());
 }
 

@@ -13,7 +13,7 @@
 
 #include "cli/cli_context.h"
 #include "curio/curio_game.h"
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor::cli {
@@ -241,7 +241,7 @@ TEST(Cli, ASearchTheGameLacksExitsWithTwo) {
     CliContext ctx(out, err);
     ctx.folder = w.dir();
     ctx.MakeApp();
-    EXPECT_EQ(ctx.RunPageCommand<LadderGame>(1), 2);
+    EXPECT_EQ(ctx.RunPageCommand<MetagrGame>(1), 2);
     EXPECT_EQ(ctx.RunPageSearch<CurioGame>(0), 2);
     EXPECT_EQ(out.str(), "");
 }

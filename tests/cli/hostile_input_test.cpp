@@ -5,9 +5,8 @@
 // with a usage message; on stdout whole lines of valid UTF-8; never a crash or
 // a hang.
 //
-// A new page command adds one row to Fields() for each of its text fields: its
-// arguments, with kText where the hostile text goes, and the field's length
-// limit (0 when it has none).
+// The fields are those the commands describe (PageCommand::textFields): a new
+// page command is covered as soon as it lists its own.
 
 #include <poll.h>
 #include <signal.h>
@@ -23,14 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "anagrams/anagram_state.h"
 #include "base/text_encoding.h"
-#include "cerca/manage_cat.h"
 #include "cli/cli_app.h"
-#include "crypto/crypto_state.h"
-#include "ladder/ladder_state.h"
-#include "patterns/parole_page_record.h"
-#include "selection/cern_page_record.h"
+#include "cli/cli_commands.h"
 #include "support/fixture_dictionary.h"
 
 namespace sillabor::cli {
@@ -38,56 +32,14 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-const std::string kText = "\x01TESTO\x01";
-
-struct Field {
-    Args args;
-    size_t maxLength;
-};
-
-size_t BaseLimit(int category) {
-    CercaControls controls;
-    controls.Categoria = category;
-    return static_cast<size_t>(ManageCat(controls).baseMaxLength);
-}
-
-Args Cerca(int category) { return {"cerca", "--categoria", std::to_string(category), kText}; }
-
-const std::vector<Field>& Fields() {
-    static const std::vector<Field> fields = {
-        {{"anagr", kText}, kFraseMaxLength},
-        {{"anagr", "roma amor", "--fissa", kText}, kFissaMaxLength},
-        {{"anagr", "roma amor", "--schema", kText}, kSchemEdMaxLength},
-        {{"anagr", "roma amor", "--filtra", "una", "--pattern", kText}, kPatternMaxLength},
-        {{"parole", "--pattern", kText}, kPatternMaxLength},
-        {{"parole", "--pattern2", kText, "--modo2", "non"}, kPatternMaxLength},
-        {{"parole", "--solo", kText}, kSoloEdMaxLength},
-        {{"parole", "--obbligati", kText}, 0},
-        {{"parole", "--proibiti", kText}, 0},
-        {{"parole", "--min", kText}, kLengthFieldMaxLength},
-        {{"parole", "--max", kText}, kLengthFieldMaxLength},
-        {Cerca(0), BaseLimit(0)}, {Cerca(1), BaseLimit(1)}, {Cerca(2), BaseLimit(2)}, {Cerca(3), BaseLimit(3)},
-        {Cerca(4), BaseLimit(4)}, {Cerca(5), BaseLimit(5)}, {Cerca(6), BaseLimit(6)}, {Cerca(7), BaseLimit(7)},
-        {{"metagr", kText, "mare"}, kLadderFieldMaxLength},
-        {{"metagr", "roma", kText, "--aggiunta-scarto", "--metanagramma"}, kLadderFieldMaxLength},
-        {{"cern", kText}, kCernInMaxLength},
-        {{"cern", "roma amor", "--goal", kText}, kCernGoalMaxLength},
-        // The games of the list end by themselves; the page's fields hold 2 and 1 characters.
-        {{"trova", "scarti", "--min", kText}, 2},
-        {{"trova", "scarti", "--max", kText}, 2},
-        {{"trova", "metatesi", "--lettere", kText}, 1},
-        {{"trova", "cambi", "--lettere", "a", kText}, 1},
-        {{"decrit", "risolvi", kText}, kDecriMeMaxLength},
-        {{"decrit", "critta", kText, "--caselle", "qwertyuiopasdfghjklzxcvbnm", "--numeri2"}, kDecriMeMaxLength},
-        {{"decrit", "critta", "Roma", "--caselle", kText}, kAlphabetSize},
-        {{"decrit", "coppie", "--caselle", kText, "--bottone", "inverti"}, kAlphabetSize},
-        {{"curio", kText}, 0},
-        {{"curio", "micro", "--micro-modo", kText}, 0},
-        {{"--dizionario", kText, "dizio", "carica"}, 0},
-        {{"--dizionario", kText, "dizio", "crea"}, 0},
-        {{"dizio", "esporta", "--ordine", kText}, 0},
-        {{"--seme", kText, "anagr", "roma"}, 0},
-    };
+// Every command's text fields, as the commands describe them.
+std::vector<TextField> Fields() {
+    std::vector<TextField> fields = CommonTextFields();
+    for (const PageCommand& command : PageCommands()) {
+        const std::vector<TextField> own = command.textFields();
+        EXPECT_FALSE(own.empty()) << command.game << " describes no text field";
+        fields.insert(fields.end(), own.begin(), own.end());
+    }
     return fields;
 }
 
@@ -198,12 +150,12 @@ TEST(HostileInput, EveryPageCommandEndsWithAMessageOrAResult) {
     test::WritePreparedDictionary(folder.path(), "Default",
                                   {"roma", "amor", "mora", "mare", "rame", "casa", "cane", "amare", "a", "e"});
     int cases = 0;
-    for (const Field& field : Fields()) {
+    for (const TextField& field : Fields()) {
         for (const Hostile& hostile : kHostile) {
             const std::string text = hostile.make(field.maxLength);
             if (text.empty() && std::strcmp(hostile.name, "empty") != 0) continue;
             Args args = {"sillabor-cli", "--cartella", folder.path().string()};
-            for (const std::string& arg : field.args) args.push_back(arg == kText ? text : arg);
+            for (const std::string& arg : field.args) args.push_back(arg == kTextField ? text : arg);
             const std::string what = std::string(hostile.name) + ":" + Shown(args);
             ++cases;
 

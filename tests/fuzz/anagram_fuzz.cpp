@@ -14,9 +14,9 @@
 #include <cstring>
 #include <thread>
 
-#include "anagrams/anagram_game.h"
-#include "anagrams/anagram_page_rules.h"
-#include "anagrams/anagram_search.h"
+#include "anagr/anagr_game.h"
+#include "anagr/anagr_page_rules.h"
+#include "anagr/anagram_search.h"
 #include "app/run_game.h"
 #include "fuzz_support.h"
 
@@ -50,7 +50,7 @@ private:
 
 // The letters of a result line: the first word of each group, after the
 // wrapping mark and the fixed part.
-LetterCount LettersOfLine(std::string_view line, const AnagramPage& page) {
+LetterCount LettersOfLine(std::string_view line, const AnagrControls& page) {
     if (page.ACapo) {
         Require(line.substr(0, 2) == "- ", "a wrapped line without its mark", line);
         line.remove_prefix(2);
@@ -89,8 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0], counts = data[1];
     const std::vector<std::string> f = Fields(data + 2, size - 2, 3);
 
-    AnagramPage& page = app.Get<AnagramGame>().page;
-    page = AnagramPage{};
+    AnagrControls& page = app.Get<AnagrGame>().page;
+    page = AnagrControls{};
     page.Fissa = f[0].substr(0, kFissaMaxLength);
     page.SchemEd = f[1].substr(0, kSchemEdMaxLength);
     page.Frase = f[2].substr(0, kFraseMaxLength);
@@ -107,13 +107,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     page.MaxWords = (counts / 25) % 5 == 4 ? kAnyNumberOfWords : 1 + (counts / 25) % 5;
     ParoMinChanged(page);
     page.resultLimitOverride = 300;
-    const AnagramPageView view = AnagramVisibility(page);
+    const AnagrPageView view = AnagramVisibility(page);
     if (!view.startEnabled) return 0;  // "Genera" is disabled
     const int option = (choices & 4) != 0 ? kAnagramShowCandidates : kAnagramSearch;
 
     Sink().Reset();
     if (view.longPhrase) stop.PressAfter(std::chrono::milliseconds(30));
-    const int status = RunGame<AnagramGame>(app, option);
+    const int status = RunGame<AnagrGame>(app, option);
     stop.Release();
     app.state.StopRequested = false;
 
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LetterCount rest = phrase;
     rest.total = static_cast<int16_t>(phrase.total - fixed.total);
     for (int i = 0; i < 26; ++i) rest.counts[i] = static_cast<uint8_t>(phrase.counts[i] - fixed.counts[i]);
-    AnagramPage shown = page;
+    AnagrControls shown = page;
     if (option == kAnagramShowCandidates) shown.Fissa.clear();
     for (const std::string& line : Sink().Lines()) {
         const LetterCount used = LettersOfLine(line, shown);

@@ -15,7 +15,7 @@
 
 #include "fuzz_support.h"
 #include "dictionary/letter_count.h"
-#include "selection/selection_game.h"
+#include "cern/cern_game.h"
 
 using namespace sillabor;
 using namespace sillabor::fuzz;
@@ -53,7 +53,7 @@ void CheckSelection(const std::string& base, const std::string& selection) {
     Require(selection == expected, "a selection that is not the letters of odd count", selection);
 }
 
-void CheckCompletion(const CernPage& page, const CernShown& shown, const std::vector<std::string>& lines,
+void CheckCompletion(const CernControls& page, const CernShown& shown, const std::vector<std::string>& lines,
                      int32_t found) {
     const std::array<int, 26> base = Tallies(page.cernIn), goal = Tallies(page.cernGoal);
     if (std::any_of(goal.begin(), goal.end(), [](int n) { return n > 1; }))
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     App& app = LoadedApp();
     if (size == 0) return 0;
     const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
-    SelectionGame& game = app.Get<SelectionGame>();
+    CernGame& game = app.Get<CernGame>();
     game.page.cernIn = f[0].substr(0, kCernInMaxLength);
     game.page.cernGoal = f[1].substr(0, kCernGoalMaxLength);
     game.page.RadioCern = (data[0] & 1) != 0 ? kCernComplete : kCernOnTheFly;

@@ -14,9 +14,9 @@
 #include <set>
 
 #include "app/run_game.h"
-#include "crypto/cipher_boxes.h"
-#include "crypto/cipher_text.h"
-#include "crypto/crypto_game.h"
+#include "decrit/cipher_boxes.h"
+#include "decrit/cipher_text.h"
+#include "decrit/decrit_game.h"
 #include "dictionary/letter_count.h"
 #include "fuzz_support.h"
 
@@ -148,7 +148,7 @@ void CheckSolutions(const std::string& typed, int status, const Lines& lines) {
     Require(all.size() > kMaxSolutions ? printed.size() == kMaxSolutions : printed == all, "solutions missing");
 }
 
-void CheckEnciphered(const DecritPage& page, const Lines& printed) {
+void CheckEnciphered(const DecritControls& page, const Lines& printed) {
     const Lines plain = FieldLines(page.DecriMe);
     Require(printed.size() == plain.size(), "enciphered lines lost or added");
     for (size_t k = 0; k < plain.size(); ++k) {
@@ -172,7 +172,7 @@ void CheckPairs(App& app, const CipherBoxes& boxes) {
         if (const std::string image = EncipherLine(word, boxes); InDictionary(image))
             pairs.insert(word + " -> " + image);
     Sink().Reset();
-    Require(RunGame<CryptoGame>(app, kCoppieSearch) == 0, "Coppie? failed");
+    Require(RunGame<DecritGame>(app, kCoppieSearch) == 0, "Coppie? failed");
     const Lines& lines = Sink().Lines();
     Require(lines.size() == pairs.size() && std::set<std::string>(lines.begin(), lines.end()) == pairs,
             "the pairs are not those of the boxes");
@@ -184,8 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     App& app = LoadedApp();
     if (size == 0) return 0;
     const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
-    DecritPage& page = app.Get<CryptoGame>().page;
-    page = DecritPage{};
+    DecritControls& page = app.Get<DecritGame>().page;
+    page = DecritControls{};
     page.DecriMe = f[1].substr(0, kDecriMeMaxLength);
     for (size_t i = 0; i < f[0].size(); ++i) {
         if (i < kAlphabetSize) {
@@ -210,6 +210,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string typed = page.DecriMe;
     Sink().Reset();
-    CheckSolutions(typed, RunGame<CryptoGame>(app, kDecrittaSearch), Sink().Lines());
+    CheckSolutions(typed, RunGame<DecritGame>(app, kDecrittaSearch), Sink().Lines());
     return 0;
 }

@@ -13,7 +13,7 @@
 #include "app/run_game.h"
 #include "dictionary/letter_count.h"
 #include "fuzz_support.h"
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 
 using namespace sillabor;
 using namespace sillabor::fuzz;
@@ -28,7 +28,7 @@ bool OneLetterMore(const std::string& longer, const std::string& shorter) {
     return false;
 }
 
-bool OneMove(const std::string& a, const std::string& b, const LadderRequest& page) {
+bool OneMove(const std::string& a, const std::string& b, const MetagrRequest& page) {
     if (page.rearrange && a.size() == b.size() &&
         CompareLetterCounts(ComputeLetterCount(a), ComputeLetterCount(b)) == 0)
         return true;
@@ -40,7 +40,7 @@ bool OneMove(const std::string& a, const std::string& b, const LadderRequest& pa
 }
 
 // The lines " 1 word", " 2 word", ... up to a line of two blanks.
-void CheckChains(const std::vector<std::string>& lines, const LadderRequest& page) {
+void CheckChains(const std::vector<std::string>& lines, const MetagrRequest& page) {
     const Dictionary& dict = LoadedApp().dict;
     std::vector<std::string> chain;
     for (const std::string& line : lines) {
@@ -71,16 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0];
     const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
 
-    LadderRequest typed;
+    MetagrRequest typed;
     typed.startWord = f[0].substr(0, kLadderFieldMaxLength);
     typed.endWord = f[1].substr(0, kLadderFieldMaxLength);
     typed.addRemove = (choices & 1) != 0;
     typed.rearrange = (choices & 2) != 0;
     typed.minInterLength = 1 + ((choices >> 2) & 7) % kMinInterLengthItems;
-    const LadderRequest page = NormaliseLadderWords(typed);
+    const MetagrRequest page = NormaliseMetagrWords(typed);
 
     Sink().Reset();
-    const int status = RunGame(app, app.Get<LadderGame>().Job(typed));
+    const int status = RunGame(app, app.Get<MetagrGame>().Job(typed));
     const std::vector<std::string>& lines = Sink().Lines();
     Require(status == 0 || status == 1, "the search returned neither success nor failure");
     Require(!lines.empty(), "the search printed nothing");

@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0];
     const std::vector<std::string> f = Fields(data + 1, size - 1, 7);
 
-    ParolePage& page = app.Get<ParoleGame>().filters.page;
-    page = ParolePage{};
+    ParoleControls& page = app.Get<ParoleGame>().filters.page;
+    page = ParoleControls{};
     page.EdMiLun = f[0].substr(0, kLengthFieldMaxLength);
     page.EdMxLun = f[1].substr(0, kLengthFieldMaxLength);
     page.SoloBx = (choices & 1) != 0;

@@ -32,7 +32,7 @@ Lines Closed(Lines lines) {
 class ParoleSearchTest : public ::testing::Test {
 protected:
     // Runs the page as "Genera" does: game 2, option 8.
-    Lines Run(const ParolePage& page) {
+    Lines Run(const ParoleControls& page) {
         f.app->Get<ParoleGame>().filters.page = page;
         f.sink.Reset();
         status = RunGame<ParoleGame>(*f.app, 0);
@@ -46,7 +46,7 @@ protected:
 // One page and the lines it prints before the closing ones.
 struct PageCase {
     const std::vector<std::string>* words;
-    ParolePage page;
+    ParoleControls page;
     Lines lines;
     int status = 0;
 };
@@ -151,7 +151,7 @@ TEST_F(ParoleSearchTest, FieldsKeepTheirNormalisedTexts) {
     f.LoadDefault(kModes);
     Run({.SoloBx = true, .SoloEd = "2\xC0 c!", .EdObbligati = "  CA  ", .EdProibiti = "\xC8O; x",
          .Pattern = "\xE7?s\xC0 $%", .Pattern2 = "\"*\""});
-    const ParolePage& record = f.app->Get<ParoleGame>().filters.page;
+    const ParoleControls& record = f.app->Get<ParoleGame>().filters.page;
     EXPECT_EQ(record.SoloEd, "2ac");
     EXPECT_EQ(record.EdObbligati, "  ca  ");
     EXPECT_EQ(record.EdProibiti, "eo x");
@@ -162,7 +162,7 @@ TEST_F(ParoleSearchTest, FieldsKeepTheirNormalisedTexts) {
 TEST_F(ParoleSearchTest, ShortCircuitsLeaveTheOtherPatternUntried) {
     f.LoadDefault({"roma", "amor", "ro"});
     App& app = *f.app;
-    ParolePage page{.Pattern = "x*", .Pattern2 = "|*|, e |1", .BuSodd2 = "soddisfa"};
+    ParoleControls page{.Pattern = "x*", .Pattern2 = "|*|, e |1", .BuSodd2 = "soddisfa"};
     PatternFilter& filter = app.Get<ParoleGame>().filters.filter;
     ASSERT_TRUE(SetupPatternFilter(filter, page, app.out));
     constexpr int32_t kUntried = -77;  // a match always rewrites the derived slot
@@ -188,7 +188,7 @@ TEST_F(ParoleSearchTest, StopsAfter10001Lines) {
         for (char b = 'a'; b <= 'z'; ++b)
             for (char c = 'a'; c <= 'z' && words.size() < 10005; ++c) words.push_back({a, b, c});
     f.LoadDefault(words);
-    Lines lines = Run(ParolePage{});
+    Lines lines = Run(ParoleControls{});
     ASSERT_EQ(lines.size(), 10001u + 2u);
     EXPECT_EQ(lines[10000], words[10000]);
     EXPECT_EQ(f.app->state.FoundCount, 10001);

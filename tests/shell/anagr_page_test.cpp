@@ -14,7 +14,7 @@
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
 
-using sillabor::shell::TAnagrPage;
+using sillabor::shell::AnagrPage;
 using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
@@ -25,7 +25,7 @@ const std::vector<std::string> kWords = {"arco", "orca", "roca", "mare", "rame",
                                          "ma",   "re",   "ore",  "come", "ecco"};
 
 // The loaded window on the "Anagr" page.
-struct AnagrWindow : PageWindow<TAnagrPage> {
+struct AnagrWindow : PageWindow<AnagrPage> {
     AnagrWindow() : PageWindow(0, kWords), start(window->findChild<QPushButton*>("startButton")) {}
     QPushButton* start;
 };
@@ -40,7 +40,7 @@ class AnagrPageTest : public QObject {
 private slots:
     void phraseKeepsAtMost52LettersAndCountsShowBesideTheFields() {
         AnagrWindow w;
-        TAnagrPage* p = w.page;
+        AnagrPage* p = w.page;
         QCOMPARE(p->NumFis->text(), QString());  // empty until the fixed part is edited
 
         // Spaces and punctuation are not counted and still go in; letters typed
@@ -65,7 +65,7 @@ private slots:
 
     void generaNeedsAFixedPartThatFitsAndLeavesLetters() {
         AnagrWindow w;
-        TAnagrPage* p = w.page;
+        AnagrPage* p = w.page;
         QVERIFY(!w.start->isEnabled());  // empty phrase
         QTest::keyClicks(p->Frase, "arco ma re");
         QVERIFY(w.start->isEnabled());
@@ -93,7 +93,7 @@ private slots:
 
     void controlsFollowTheSchemaLengthFilterAndWordCountRules() {
         AnagrWindow w;
-        TAnagrPage* p = w.page;
+        AnagrPage* p = w.page;
         // Which of SchemaBx, SchemEd, Mescola, MinWoLun, ParoMin, ParoMax and FiltraCome show, as 1 and 0.
         auto shown = [p] {
             QString bits;
@@ -132,7 +132,7 @@ private slots:
 
     void enterInThePhraseFindsTheAnagramsWithThePageValues() {
         AnagrWindow w;
-        TAnagrPage* p = w.page;
+        AnagrPage* p = w.page;
         QTest::keyClicks(p->Frase, "Arco, ma re!");
         QVERIFY(w.Search([&] { QTest::keyClick(p->Frase, Qt::Key_Return); }));
         QCOMPARE(OutputLines(*w.window), (QStringList{"[arco orca roca] [mare rame] ", "[arco orca roca] ma re "}));
@@ -167,7 +167,7 @@ private slots:
 
     void aCapoWrapsTheOutputAndMarksEveryResult() {
         AnagrWindow w;
-        TAnagrPage* p = w.page;
+        AnagrPage* p = w.page;
         QPlainTextEdit* output = OutputOf(*w.window);
         auto* gioco = w.window->findChild<QTabWidget*>("pageTabs");
         QCOMPARE(output->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -189,7 +189,7 @@ private slots:
 
     void filterChoiceAppliesTheParoleFiltersNormalised() {
         AnagrWindow w;
-        TAnagrPage* p = w.page;
+        AnagrPage* p = w.page;
         // The pattern is typed on the Parole page; its texts come back normalised.
         auto* gioco = w.window->findChild<QTabWidget*>("pageTabs");
         gioco->setCurrentIndex(1);

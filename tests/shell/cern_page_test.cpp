@@ -14,7 +14,7 @@
 #include "shell/cern_page.h"
 #include "shell/shell_test_support.h"
 
-using sillabor::shell::TCernPage;
+using sillabor::shell::CernPage;
 using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
@@ -22,7 +22,7 @@ namespace {
 
 const std::vector<std::string> kWords = {"rosa", "orsa", "raso", "mare", "rame", "mareee", "casa"};
 
-struct CernWindow : PageWindow<TCernPage> {
+struct CernWindow : PageWindow<CernPage> {
     CernWindow() : PageWindow(7, kWords) {
         WritePreparedDictionary(folder.path(), "Altro", {"remo", "more", "orme", "uno", "due"});
     }

@@ -12,7 +12,7 @@
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
 
-using sillabor::shell::TDecritPage;
+using sillabor::shell::DecritPage;
 using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
@@ -22,14 +22,14 @@ const QString kSeparator(50, '-');
 
 // The loaded window on the page; the letter boxes pass the keyboard focus on,
 // so the window must be active.
-struct DecritWindow : PageWindow<TDecritPage> {
+struct DecritWindow : PageWindow<DecritPage> {
     DecritWindow() : PageWindow(5, {"io", "oi", "hal", "ibm", "casa"}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
 };
 
-QString Boxes(TDecritPage* page) {
+QString Boxes(DecritPage* page) {
     QString letters;
     for (QLineEdit* box : page->Ed) letters += box->text().isEmpty() ? QString("-") : box->text();
     return letters;
@@ -60,7 +60,7 @@ private slots:
 
     void crittaEnciphersAtEveryChangeOfTheTextOrOfABox() {
         DecritWindow w;
-        TDecritPage* p = w.page;
+        DecritPage* p = w.page;
         p->DecriMe->setPlainText("Casa\nio!");
         p->RadioCri->setChecked(true);
         QVERIFY(p->PanCri->isVisibleTo(p));
@@ -112,7 +112,7 @@ private slots:
 
     void searchesFromCrittaModeKeepTheirResults() {
         DecritWindow w;
-        TDecritPage* p = w.page;
+        DecritPage* p = w.page;
         p->RadioCri->setChecked(true);
         QTest::mouseClick(p->CriRuota, Qt::LeftButton);
         QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(p->CriCoppie, Qt::LeftButton); }));

@@ -13,7 +13,7 @@
 #include "shell/shell_test_support.h"
 
 using sillabor::App;
-using sillabor::shell::TParolePage;
+using sillabor::shell::ParolePage;
 using sillabor::shell::MainWindow;
 using sillabor::shell::HiddenPanel;
 using namespace sillabor::test;
@@ -21,7 +21,7 @@ using namespace sillabor::test;
 namespace {
 
 // The Parole page of a shown window, and the hidden panel.
-struct HiddenWindow : PageWindow<TParolePage> {
+struct HiddenWindow : PageWindow<ParolePage> {
     HiddenPanel* panel = nullptr;
 
     explicit HiddenWindow(const std::vector<std::string>& words = {"rosa", "casa", "mare", "re"})

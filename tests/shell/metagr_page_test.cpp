@@ -8,12 +8,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 #include "shell/metagr_page.h"
 #include "shell/shell_test_support.h"
 
 using sillabor::App;
-using sillabor::LadderGame;
+using sillabor::MetagrGame;
 using sillabor::shell::MetagrPage;
 using sillabor::shell::MainWindow;
 using namespace sillabor::test;
@@ -25,7 +25,7 @@ private slots:
     void theMinimumLengthIsShownOnlyWithAdditionsAndRemovals() {
         TempFolder folder;
         App app(folder.path());
-        MetagrPage page(app, app.Get<LadderGame>());
+        MetagrPage page(app, app.Get<MetagrGame>());
         QVERIFY(!page.minInterLength->isVisibleTo(&page));
         page.addRemove->setChecked(true);
         QVERIFY(page.minInterLength->isVisibleTo(&page));
@@ -47,7 +47,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(page->startWord->text(), QString("cane"));
         QCOMPARE(page->endWord->text(), QString("mare"));
-        QCOMPARE(window.app().Get<LadderGame>().state.moves.MinInterLength, 6);
+        QCOMPARE(window.app().Get<MetagrGame>().state.moves.MinInterLength, 6);
         QCOMPARE(OutputLines(window), (QStringList{" 1 cane", " 2 care", " 3 mare", "  ",
                                                    QString(50, '-'), "F I N E"}));
     }

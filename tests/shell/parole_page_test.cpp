@@ -16,9 +16,9 @@
 #include "shell/text_conversion.h"
 #include "support/fixture_dictionary.h"
 
-using sillabor::ParolePage;
+using sillabor::ParoleControls;
 using sillabor::App;
-using sillabor::shell::TParolePage;
+using sillabor::shell::ParolePage;
 using sillabor::shell::MainWindow;
 using namespace sillabor::test;
 
@@ -29,7 +29,7 @@ const QString kSeparator(50, '-');
 
 
 // A window on the Parole page, idle after loading the words.
-struct ParoleWindow : PageWindow<TParolePage> {
+struct ParoleWindow : PageWindow<ParolePage> {
     ParoleWindow() : PageWindow(1, kWords) {}
 };
 
@@ -44,8 +44,8 @@ private slots:
     void buttonsCycleToggleAndClearKeepTheRecordInStep() {
         TempFolder folder;
         App app(folder.path());
-        TParolePage page(app, app.Get<sillabor::ParoleGame>());
-        const ParolePage& record = app.Get<sillabor::ParoleGame>().filters.page;
+        ParolePage page(app, app.Get<sillabor::ParoleGame>());
+        const ParoleControls& record = app.Get<sillabor::ParoleGame>().filters.page;
         const QStringList cycle{"non soddisfa", "..ignora..", "soddisfa", "non soddisfa"};
         for (const QString& caption : cycle) {
             page.BuSodd1->click();

@@ -19,13 +19,13 @@
 #include <thread>
 #include <vector>
 
-#include "anagrams/anagram_game.h"
-#include "anagrams/anagram_search.h"
+#include "anagr/anagr_game.h"
+#include "anagr/anagram_search.h"
 #include "app/search_session.h"
 #include "cerca/cerca_game.h"
 #include "dictionary/dictionary_loader.h"
 #include "dizio/dizio_game.h"
-#include "ladder/ladder_game.h"
+#include "metagr/metagr_game.h"
 #include "parole/parole_game.h"
 #include "support/fixture_dictionary.h"
 
@@ -121,16 +121,16 @@ protected:
     SearchJob Prepare(const Search& search, std::mt19937& random) {
         App& app = *f.app;
         if (Is(search, "anagr")) {
-            AnagramPage& page = app.Get<AnagramGame>().page;
-            page = AnagramPage{};
+            AnagrControls& page = app.Get<AnagrGame>().page;
+            page = AnagrControls{};
             page.Frase = std::strcmp(search.name, "anagrams of a long phrase") == 0
                              ? "la vispa teresa avea tra l'erbetta al volo sorpresa"
                              : "marco polo";
             page.Mescola = random() % 2 == 0;
             page.resultLimitOverride = 300;
         } else if (Is(search, "parole")) {
-            ParolePage& page = app.Get<ParoleGame>().filters.page;
-            page = ParolePage{};
+            ParoleControls& page = app.Get<ParoleGame>().filters.page;
+            page = ParoleControls{};
             if (std::strcmp(search.name, "a pattern") == 0) page.Pattern = "1221*";
         } else if (Is(search, "cerca")) {
             CercaState& cerca = app.Get<CercaGame>().state;
@@ -138,7 +138,7 @@ protected:
             cerca.JokerCount = 0;
         } else if (Is(search, "metagr")) {
             const bool addRemove = random() % 2 == 0;
-            return app.Get<LadderGame>().Job({"cane", "pote", addRemove, random() % 2 == 0, 3});
+            return app.Get<MetagrGame>().Job({"cane", "pote", addRemove, random() % 2 == 0, 3});
         }
         return {app.games.FindByName(search.game)->Id(), search.option, {}};
     }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "anagrams/anagram_game.h"
+#include "anagr/anagr_game.h"
 #include "app/app.h"
 #include "game/search_job.h"
 #include "cerca/cerca_game.h"

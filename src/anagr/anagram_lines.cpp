@@ -1,0 +1,164 @@
+#include "anagr/anagram_lines.h"
+
+#include "anagr/anagr_run.h"
+
+namespace sillabor {
+
+namespace {
+
+using Group = AnagrState::Group;
+
+int64_t ProductOfWordCounts(const AnagrRun& run, const int32_t* positions, int n) {
+    int64_t product = 1;
+    for (int i = 0; i < n; ++i) product *= run.dict.ClassScratch[positions[i]]->WordsInClass();
+    return product;
+}
+
+// Two positions with equal schema lengths must not hold increasing candidates,
+// so that each set of words comes out once per schema.
+bool RepeatsAnEarlierSchemaChoice(const AnagrState& st, int n) {
+    for (int j = 0; j < n; ++j)
+        for (int k = j + 1; k < n; ++k)
+            if (st.SchemaLengths[j] == st.SchemaLengths[k] && st.Chosen[k] > st.Chosen[j]) return true;
+    return false;
+}
+
+void AppendGroup(AnagrState& st, const char* const* words, int count) {
+    Group& g = st.groups.emplace_back();
+    g.count = count;
+    if (count == 1) {
+        st.LineText += words[0];
+        st.LineText += ' ';
+        g.words[0] = words[0];
+        return;
+    }
+    st.LineText += '[';
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) st.LineText += ' ';
+        st.LineText += words[i];
+        g.words[i] = words[i];
+    }
+    st.LineText += "] ";
+}
+
+// The front of every line: "- " when lines wrap, then the fixed part and a space.
+void StartLine(const AnagrState& st, std::string& line) {
+    line.clear();
+    if (st.WrapLines) line += "- ";
+    if (!st.FixedText.empty()) {
+        line += st.FixedText;
+        line += ' ';
+    }
+}
+
+// Prints every choice of one word per group, the first group varying slowest.
+// Returns false once the expansion must stop.
+bool ExpandGroups(AnagrRun& run, size_t group, std::string& line) {
+    AnagrState& st = run.anagramState;
+    if (group == st.groups.size()) {
+        const bool overLimit = run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
+        run.out.PrintLine(line);
+        run.state.CountOne();
+        return !overLimit;
+    }
+    const Group& g = st.groups[group];
+    const size_t mark = line.size();
+    for (int i = 0; i < g.count; ++i) {
+        if (run.state.Stopping()) return false;
+        line.resize(mark);
+        line += g.words[i];
+        line += ' ';
+        if (!ExpandGroups(run, group + 1, line)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void PrintAnagramLine(AnagrRun& run) {
+    AnagrState& st = run.anagramState;
+    StartLine(st, st.expanded);
+    bool hasGroups = false;
+    for (const Group& g : st.groups) hasGroups |= g.count > 1;
+    if (!st.CompactOutput && hasGroups) {
+        ExpandGroups(run, 0, st.expanded);
+        return;
+    }
+    st.expanded += st.LineText;
+    run.out.PrintLine(st.expanded);
+    if (!st.CompactOutput) run.state.CountOne();
+}
+
+void ComposeLine(AnagrRun& run, int p, int n, bool used, int64_t multiplicity) {
+    AnagrState& st = run.anagramState;
+    const size_t textMark = st.LineText.size();
+    const size_t groupMark = st.groups.size();
+    if (p == n) {
+        if (!used && st.FilterMode != kFilterAtMostOneWord) return;
+        if (st.CompactOutput) run.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
+        PrintAnagramLine(run);
+        return;
+    }
+    const AnagramClass& cls = *run.dict.ClassScratch[st.Chosen[p]];
+    const char* passing[128];
+    const char* failing[128];
+    int passingCount = 0, failingCount = 0;
+    run.dict.ForEachWordOfClass(cls, [&](const char* word) {
+        if (st.FilterMode == kFilterNone || run.filters.Passes(word, run.dict))
+            passing[passingCount++] = word;
+        else
+            failing[failingCount++] = word;
+    });
+
+    if (st.FilterMode == kFilterNone || (st.FilterMode == kFilterSomeWord && used)) {
+        for (int i = 0; i < failingCount; ++i) passing[passingCount + i] = failing[i];
+        AppendGroup(st, passing, passingCount + failingCount);
+        ComposeLine(run, p + 1, n, true, multiplicity * (passingCount + failingCount));
+    } else {
+        if (passingCount > 0 && (st.FilterMode == kFilterEveryWord || st.FilterMode == kFilterSomeWord || !used)) {
+            AppendGroup(st, passing, passingCount);
+            ComposeLine(run, p + 1, n, true, multiplicity * passingCount);
+        }
+        if (failingCount > 0 && st.FilterMode != kFilterEveryWord) {
+            st.LineText.resize(textMark);
+            st.groups.resize(groupMark);
+            AppendGroup(st, failing, failingCount);
+            ComposeLine(run, p + 1, n, used, multiplicity * failingCount);
+        }
+    }
+    st.LineText.resize(textMark);
+    st.groups.resize(groupMark);
+}
+
+bool EmitCombination(AnagrRun& run, int n) {
+    AnagrState& st = run.anagramState;
+    if (st.SchemaMode && RepeatsAnEarlierSchemaChoice(st, n)) return false;
+    if (st.ShortPhrase) {
+        st.LineText.clear();
+        st.groups.clear();
+        ComposeLine(run, 0, n, false, 1);
+        return run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
+    }
+    if (st.HalfPhase == 1) {
+        st.ComboCount += ProductOfWordCounts(run, st.Chosen, n);
+        if (st.SavedCount < kMaxSavedHalves) {
+            for (int i = 0; i < n; ++i) st.SavedHalves[st.SavedCount][i] = st.Chosen[i];
+            st.SavedLengths[st.SavedCount] = n;
+            ++st.SavedCount;
+        }
+        return st.ComboCount > st.HalfComboLimit;
+    }
+    st.ComboCount += ProductOfWordCounts(run, st.Chosen, n);
+    for (int s = 0; s < st.SavedCount; ++s) {
+        const int total = n + st.SavedLengths[s];
+        if (total > kAnagramMaxDepth * 2) continue;
+        for (int i = 0; i < st.SavedLengths[s]; ++i) st.Chosen[n + i] = st.SavedHalves[s][i];
+        st.LineText.clear();
+        st.groups.clear();
+        ComposeLine(run, 0, total, false, 1);
+        if (run.state.FoundCount.load(std::memory_order_relaxed) >= st.ResultLimit) return true;
+    }
+    return st.ComboCount > st.HalfComboLimit;
+}
+
+}  // namespace sillabor
