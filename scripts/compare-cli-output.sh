@@ -4,6 +4,7 @@
 # print: standard output byte for byte, the exit code, and standard error
 # without its timing. For refactorings that must not change behaviour.
 # Usage: scripts/compare-cli-output.sh [REVISION, default HEAD] [current build folder, default build]
+# REVISION may also be a sillabor-cli already built from the reference revision.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rev="${1:-HEAD}"
@@ -13,6 +14,9 @@ current="$(realpath "${2:-build}")/sillabor-cli"
 work="$(mktemp -d)"
 trap 'git worktree remove --force "$work/src" >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 
+if [ -f "$rev" ] && [ -x "$rev" ]; then
+    reference="$(realpath "$rev")"
+else
 git worktree add --detach "$work/src" "$rev" >/dev/null 2>&1
 # The reference is built as that revision builds itself: with its release
 # preset, or with the same flags by hand for a revision older than the presets.
@@ -25,6 +29,7 @@ else
 fi
 cmake --build "$work/build" --target sillabor-cli -j "$(nproc)" >/dev/null
 reference="$work/build/sillabor-cli"
+fi
 
 # The commands, one per line, as arguments after the global options.
 commands="$work/commands.txt"
