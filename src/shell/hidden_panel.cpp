@@ -19,11 +19,11 @@ namespace {
 constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 28;
 // Where the word game's letter panel sits, right of the grid.
-constexpr QPoint kPanAt(340, 160);
+constexpr QPoint kLetterPadAt(340, 160);
 constexpr QRect kBoardImage(122, 84, SlidingBoard::kImageSide, SlidingBoard::kImageSide);
 constexpr QPoint kWordImageAt(132, 8);
 
-const char* const kSpiegamio =
+const char* const kWordGameRules =
     "Indovina la parola. Un 'nero' indica una lettera giusta al posto giusto. Un 'bianco' indica una lettera "
     "giusta al posto sbagliato. Numero tentativi = illimitato, ma dopo un po' i nuovi coprono i vecchi.";
 
@@ -49,59 +49,59 @@ HiddenPanel::HiddenPanel(App& app, QWidget* covered) : QWidget(covered), app_(ap
     setFocusPolicy(Qt::StrongFocus);
     covered_->installEventFilter(this);
 
-    Egg = Named<QLabel>("Egg", this);
-    Egg->installEventFilter(this);
-    TornaV = PanelButton("TornaV", "Esci", QPoint(20, 20), this);
+    drawing = Named<QLabel>("drawing", this);
+    drawing->installEventFilter(this);
+    exitButton = PanelButton("exitButton", "Esci", QPoint(20, 20), this);
 
-    StaticOxa1 = Named<QLabel>("StaticOxa1", " Oxablock ", this);
-    QFont title = StaticOxa1->font();
+    boardTitle = Named<QLabel>("boardTitle", " Oxablock ", this);
+    QFont title = boardTitle->font();
     title.setBold(true);
     title.setPixelSize(22);
-    StaticOxa1->setFont(title);
-    StaticOxa1->setAlignment(Qt::AlignCenter);
-    StaticOxa1->setGeometry(kBoardImage.left(), 16, kBoardImage.width(), 30);
-    StaticOxa2 = Named<QLabel>("StaticOxa2", "rompicapo a blocchi scorrevoli", this);
-    StaticOxa2->setAlignment(Qt::AlignCenter);
-    StaticOxa2->setGeometry(kBoardImage.left(), 48, kBoardImage.width(), 20);
+    boardTitle->setFont(title);
+    boardTitle->setAlignment(Qt::AlignCenter);
+    boardTitle->setGeometry(kBoardImage.left(), 16, kBoardImage.width(), 30);
+    boardSubtitle = Named<QLabel>("boardSubtitle", "rompicapo a blocchi scorrevoli", this);
+    boardSubtitle->setAlignment(Qt::AlignCenter);
+    boardSubtitle->setGeometry(kBoardImage.left(), 48, kBoardImage.width(), 20);
 
-    oxa2col = PanelButton("oxa2col", "2 colori", QPoint(20, 84), this);
-    oxaB4 = PanelButton("oxaB4", "4 colori", QPoint(20, 132), this);
-    oxaB16 = PanelButton("oxaB16", "16 numeri", QPoint(20, 180), this);
-    MescolaBut = PanelButton("MescolaBut", "Mescola", QPoint(20, 228), this);
+    twoColoursButton = PanelButton("twoColoursButton", "2 colori", QPoint(20, 84), this);
+    fourColoursButton = PanelButton("fourColoursButton", "4 colori", QPoint(20, 132), this);
+    numbersButton = PanelButton("numbersButton", "16 numeri", QPoint(20, 180), this);
+    shuffleButton = PanelButton("shuffleButton", "Mescola", QPoint(20, 228), this);
 
-    Spiegamio = Named<QLabel>("Spiegamio", kSpiegamio, this);
-    Spiegamio->setWordWrap(true);
-    Spiegamio->setGeometry(310, 8, 290, 100);
+    wordGameRules = Named<QLabel>("wordGameRules", kWordGameRules, this);
+    wordGameRules->setWordWrap(true);
+    wordGameRules->setGeometry(310, 8, 290, 100);
 
-    Pan = Named<QWidget>("Pan", this);
-    Pan->setGeometry(QRect(kPanAt, QSize(232, 88)));
+    letterPad = Named<QWidget>("letterPad", this);
+    letterPad->setGeometry(QRect(kLetterPadAt, QSize(232, 88)));
     for (int k = 0; k < kLetterButtons; ++k) {
         const QString caption = k < 26 ? QString(QChar('A' + k)) : QString("<<");
-        auto* button = Named<QPushButton>(qPrintable(QString("Bo_%1").arg(k)), caption, Pan);
+        auto* button = Named<QPushButton>(qPrintable(QString("letter%1").arg(k)), caption, letterPad);
         button->setGeometry(24 * (k % 9) + 10, 24 * (k / 9) + 10, 20, 20);
-        button->setFont(oxa2col->font());
+        button->setFont(twoColoursButton->font());
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, k] { LetterClick(k); });
-        Bo[static_cast<size_t>(k)] = button;
+        letterButtons[static_cast<size_t>(k)] = button;
     }
 
-    connect(TornaV, &QPushButton::clicked, this, &HiddenPanel::TornaVClick);
-    connect(oxaB4, &QPushButton::clicked, this, [this] {
+    connect(exitButton, &QPushButton::clicked, this, &HiddenPanel::ExitClick);
+    connect(fourColoursButton, &QPushButton::clicked, this, [this] {
         board_.FourColoursClick();
         ShowBoard();
     });
-    connect(oxa2col, &QPushButton::clicked, this, [this] {
+    connect(twoColoursButton, &QPushButton::clicked, this, [this] {
         board_.TwoColoursClick();
         ShowBoard();
     });
-    connect(oxaB16, &QPushButton::clicked, this, &HiddenPanel::oxaB16Click);
-    connect(MescolaBut, &QPushButton::clicked, this, &HiddenPanel::MescolaButClick);
+    connect(numbersButton, &QPushButton::clicked, this, &HiddenPanel::NumbersClick);
+    connect(shuffleButton, &QPushButton::clicked, this, &HiddenPanel::ShuffleClick);
 
     HideGameControls();
     hide();
 }
 
-void HiddenPanel::ShowOver() {
+void HiddenPanel::CoverWindow() {
     setGeometry(covered_->rect());
     show();
     raise();
@@ -109,31 +109,31 @@ void HiddenPanel::ShowOver() {
 }
 
 void HiddenPanel::HideGameControls() {
-    for (QWidget* control : {static_cast<QWidget*>(Pan), static_cast<QWidget*>(Spiegamio),
-                             static_cast<QWidget*>(StaticOxa2), static_cast<QWidget*>(StaticOxa1),
-                             static_cast<QWidget*>(oxa2col), static_cast<QWidget*>(oxaB4),
-                             static_cast<QWidget*>(oxaB16), static_cast<QWidget*>(MescolaBut)})
+    for (QWidget* control : {static_cast<QWidget*>(letterPad), static_cast<QWidget*>(wordGameRules),
+                             static_cast<QWidget*>(boardSubtitle), static_cast<QWidget*>(boardTitle),
+                             static_cast<QWidget*>(twoColoursButton), static_cast<QWidget*>(fourColoursButton),
+                             static_cast<QWidget*>(numbersButton), static_cast<QWidget*>(shuffleButton)})
         control->hide();
 }
 
 void HiddenPanel::StartBoardGame() {
     mode_ = Mode::Board;
     board_.NewBoard(kBoardFourColours * 256);
-    ShowOver();
+    CoverWindow();
     ShowBoard();
 }
 
 void HiddenPanel::ShowBoard() {
-    Egg->setGeometry(kBoardImage);
-    for (QWidget* control : {static_cast<QWidget*>(StaticOxa2), static_cast<QWidget*>(StaticOxa1),
-                             static_cast<QWidget*>(oxa2col), static_cast<QWidget*>(oxaB4)})
+    drawing->setGeometry(kBoardImage);
+    for (QWidget* control : {static_cast<QWidget*>(boardSubtitle), static_cast<QWidget*>(boardTitle),
+                             static_cast<QWidget*>(twoColoursButton), static_cast<QWidget*>(fourColoursButton)})
         control->show();
-    MescolaBut->move(20, 228);
-    MescolaBut->setText("Mescola");
-    MescolaBut->show();
-    oxaB16->move(20, 180);
-    oxaB16->setText("16 numeri");
-    oxaB16->show();
+    shuffleButton->move(20, 228);
+    shuffleButton->setText("Mescola");
+    shuffleButton->show();
+    numbersButton->move(20, 180);
+    numbersButton->setText("16 numeri");
+    numbersButton->show();
     Redraw();
 }
 
@@ -141,21 +141,21 @@ bool HiddenPanel::StartWordGame() {
     if (!word_.StartWithRandomWord(app_.dict, app_.random)) return false;
     mode_ = Mode::Word;
     HideGameControls();
-    ShowOver();
-    Egg->setGeometry(QRect(kWordImageAt, WordGridSize(word_)));
-    Pan->show();
+    CoverWindow();
+    drawing->setGeometry(QRect(kWordImageAt, WordGridSize(word_)));
+    letterPad->show();
     // "Conferma" waits above the letters until the attempt is complete.
-    MescolaBut->setText("Conferma");
-    MescolaBut->move(Pan->geometry().center().x() - kButtonWidth / 2, Pan->y() - 30 - 4);
-    oxaB16->setText("Cos'era?");
-    oxaB16->move(Pan->geometry().center().x() - kButtonWidth / 2, Pan->geometry().bottom() + 12);
-    oxaB16->show();
-    Spiegamio->show();
+    shuffleButton->setText("Conferma");
+    shuffleButton->move(letterPad->geometry().center().x() - kButtonWidth / 2, letterPad->y() - 30 - 4);
+    numbersButton->setText("Cos'era?");
+    numbersButton->move(letterPad->geometry().center().x() - kButtonWidth / 2, letterPad->geometry().bottom() + 12);
+    numbersButton->show();
+    wordGameRules->show();
     Redraw();
     return true;
 }
 
-void HiddenPanel::TornaVClick() {
+void HiddenPanel::ExitClick() {
     mode_ = Mode::None;
     HideGameControls();
     hide();
@@ -185,26 +185,26 @@ void HiddenPanel::Redraw() {
     } else {
         return;
     }
-    Egg->setPixmap(QPixmap::fromImage(canvas_));
+    drawing->setPixmap(QPixmap::fromImage(canvas_));
 }
 
-void HiddenPanel::oxaB16Click() {
+void HiddenPanel::NumbersClick() {
     if (BoardActive()) {
         board_.SixteenNumbersClick();
         ShowBoard();
     } else if (WordActive() && word_.TakesInput()) {
         // "Cos'era?"
         word_.Reveal();
-        MescolaBut->hide();
-        oxaB16->setText("Ancora");
+        shuffleButton->hide();
+        numbersButton->setText("Ancora");
         Redraw();
     } else if (WordActive()) {
         // "Ancora": a new word at once; with none left, the game closes.
-        if (!StartWordGame()) TornaVClick();
+        if (!StartWordGame()) ExitClick();
     }
 }
 
-void HiddenPanel::MescolaButClick() {
+void HiddenPanel::ShuffleClick() {
     if (BoardActive()) {
         board_.Shuffle(app_.random);
         Redraw();
@@ -217,26 +217,26 @@ void HiddenPanel::LetterClick(int k) {
     if (!WordActive()) return;
     const bool changed = k < 26 ? word_.PressLetter(static_cast<char>('A' + k)) : word_.PressBack();
     if (!changed) return;
-    MescolaBut->setVisible(word_.CanConfirm());
+    shuffleButton->setVisible(word_.CanConfirm());
     Redraw();
 }
 
 void HiddenPanel::Conferma() {
     if (!WordActive() || !word_.CanConfirm()) return;
-    MescolaBut->hide();
+    shuffleButton->hide();
     word_.Confirm();
-    if (!word_.TakesInput()) oxaB16->setText("Ancora");
+    if (!word_.TakesInput()) numbersButton->setText("Ancora");
     Redraw();
 }
 
-void HiddenPanel::EggMouseDown(QPoint at) {
+void HiddenPanel::DrawingClicked(QPoint at) {
     if (BoardActive() && board_.Click(at.x(), at.y())) Redraw();
 }
 
 bool HiddenPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == covered_ && event->type() == QEvent::Resize && isVisible()) setGeometry(covered_->rect());
-    if (watched == Egg && event->type() == QEvent::MouseButtonPress) {
-        EggMouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (watched == drawing && event->type() == QEvent::MouseButtonPress) {
+        DrawingClicked(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -245,7 +245,7 @@ bool HiddenPanel::eventFilter(QObject* watched, QEvent* event) {
 void HiddenPanel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
-        TornaVClick();
+        ExitClick();
     } else if (WordActive() && key >= Qt::Key_A && key <= Qt::Key_Z) {
         LetterClick(key - Qt::Key_A);
     } else if (WordActive() && key == Qt::Key_Backspace) {

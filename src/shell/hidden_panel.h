@@ -1,7 +1,7 @@
 #pragma once
 // The hidden panel that covers the window's pages while one of the two
 // hidden games is played: the sliding board game Oxablock and the word game of
-// neri and bianchi. Both draw on the image Egg and are driven by clicks,
+// neri and bianchi. Both draw on the image drawing and are driven by clicks,
 // buttons, the keyboard and the window's timer tickTimer.
 
 #include <QImage>
@@ -48,17 +48,17 @@ public:
     const SlidingBoard& Board() const { return board_; }
     const WordGuess& Word() const { return word_; }
 
-    QLabel* Egg;
-    QWidget* Pan;
-    std::array<QPushButton*, kLetterButtons> Bo{};
-    QLabel* Spiegamio;
-    QLabel* StaticOxa1;
-    QLabel* StaticOxa2;
-    QPushButton* oxa2col;
-    QPushButton* oxaB4;
-    QPushButton* oxaB16;
-    QPushButton* MescolaBut;
-    QPushButton* TornaV;
+    QLabel* drawing;
+    QWidget* letterPad;
+    std::array<QPushButton*, kLetterButtons> letterButtons{};
+    QLabel* wordGameRules;
+    QLabel* boardTitle;
+    QLabel* boardSubtitle;
+    QPushButton* twoColoursButton;
+    QPushButton* fourColoursButton;
+    QPushButton* numbersButton;
+    QPushButton* shuffleButton;
+    QPushButton* exitButton;
 
 signals:
     // "Esci": the panel is hidden and tickTimer goes back to its own work.
@@ -71,16 +71,16 @@ protected:
 private:
     enum class Mode { None, Board, Word };
 
-    void ShowOver();
+    void CoverWindow();
     void HideGameControls();
     void ShowBoard();
     void Redraw();
-    void TornaVClick();
-    void oxaB16Click();
-    void MescolaButClick();
+    void ExitClick();
+    void NumbersClick();
+    void ShuffleClick();
     void LetterClick(int k);
     void Conferma();
-    void EggMouseDown(QPoint at);
+    void DrawingClicked(QPoint at);
 
     App& app_;
     QWidget* covered_;

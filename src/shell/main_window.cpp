@@ -181,8 +181,8 @@ void MainWindow::BuildMenus() {
 
     saveMenu_ = new SaveMenu(saving_, this);
     menuBar()->addMenu(saveMenu_);
-    connect(saveMenu_->MostraSalv, &QAction::triggered, this, [this] { OpenFolder(app_.SavesDir()); });
-    connect(saveMenu_->HelpsuSalvataggio, &QAction::triggered, this, &MainWindow::ShowSavingHelp);
+    connect(saveMenu_->openSavesFolder, &QAction::triggered, this, [this] { OpenFolder(app_.SavesDir()); });
+    connect(saveMenu_->savingHelp, &QAction::triggered, this, &MainWindow::ShowSavingHelp);
 
     QMenu* options = menuBar()->addMenu("Opzioni");
     QAction* font = options->addAction("Cambia Carattere");

@@ -17,27 +17,27 @@ QAction* NamedAction(QMenu* menu, const char* name, const QString& text, bool ch
 
 SaveMenu::SaveMenu(AutosaveSettings& settings, QWidget* parent)
     : QMenu("Salvataggio automatico", parent), settings_(settings) {
-    setObjectName("Salvataggioautomatico");
-    SalvaSu = NamedAction(this, "SalvaSu", "Salva risultati in ", true);
-    AccodaA = NamedAction(this, "AccodaA", "Accoda risultati a ", true);
-    NonSalvare = NamedAction(this, "NonSalvare", "Non salvare", true);
+    setObjectName("autosaveMenu");
+    savePage = NamedAction(this, "savePage", "Salva risultati in ", true);
+    appendPage = NamedAction(this, "appendPage", "Accoda risultati a ", true);
+    noSavePage = NamedAction(this, "noSavePage", "Non salvare", true);
     addSeparator();
     QMenu* all = addMenu("Setta tutti i flag a ");
-    all->setObjectName("Settatuttiiflaga1");
-    Salva2 = NamedAction(all, "Salva2", "Salva", false);
-    Accoda1 = NamedAction(all, "Accoda1", "Accoda", false);
-    Nonsalvare1 = NamedAction(all, "Nonsalvare1", "Non salvare", false);
+    all->setObjectName("allPagesMenu");
+    saveAll = NamedAction(all, "saveAll", "Salva", false);
+    appendAll = NamedAction(all, "appendAll", "Accoda", false);
+    noSaveAll = NamedAction(all, "noSaveAll", "Non salvare", false);
     addSeparator();
-    MostraSalv = NamedAction(this, "MostraSalv", "Apri dir. salvataggi", false);
+    openSavesFolder = NamedAction(this, "openSavesFolder", "Apri dir. salvataggi", false);
     addSeparator();
-    HelpsuSalvataggio = NamedAction(this, "HelpsuSalvataggio", "Help su Salvataggio", false);
+    savingHelp = NamedAction(this, "savingHelp", "Help su Salvataggio", false);
 
-    connect(SalvaSu, &QAction::triggered, this, [this] { ChoosePage(kSaveWrite); });
-    connect(AccodaA, &QAction::triggered, this, [this] { ChoosePage(kSaveAppend); });
-    connect(NonSalvare, &QAction::triggered, this, [this] { ChoosePage(kSaveNone); });
-    connect(Salva2, &QAction::triggered, this, [this] { ChooseAll(kSaveWrite); });
-    connect(Accoda1, &QAction::triggered, this, [this] { ChooseAll(kSaveAppend); });
-    connect(Nonsalvare1, &QAction::triggered, this, [this] { ChooseAll(kSaveNone); });
+    connect(savePage, &QAction::triggered, this, [this] { ChoosePage(kSaveWrite); });
+    connect(appendPage, &QAction::triggered, this, [this] { ChoosePage(kSaveAppend); });
+    connect(noSavePage, &QAction::triggered, this, [this] { ChoosePage(kSaveNone); });
+    connect(saveAll, &QAction::triggered, this, [this] { ChooseAll(kSaveWrite); });
+    connect(appendAll, &QAction::triggered, this, [this] { ChooseAll(kSaveAppend); });
+    connect(noSaveAll, &QAction::triggered, this, [this] { ChooseAll(kSaveNone); });
 }
 
 void SaveMenu::ChoosePage(uint8_t mode) {
@@ -56,11 +56,11 @@ void SaveMenu::SetSaveMenu(int page) {
     menuAction()->setEnabled(mode != kSaveUnavailable);
     if (mode == kSaveUnavailable) return;
     const QString name = QString::fromStdString(settings_.FileName(page));
-    SalvaSu->setText("Salva risultati in " + name);
-    AccodaA->setText("Accoda risultati a " + name);
-    SalvaSu->setChecked(mode == kSaveWrite);
-    AccodaA->setChecked(mode == kSaveAppend);
-    NonSalvare->setChecked(mode == kSaveNone);
+    savePage->setText("Salva risultati in " + name);
+    appendPage->setText("Accoda risultati a " + name);
+    savePage->setChecked(mode == kSaveWrite);
+    appendPage->setChecked(mode == kSaveAppend);
+    noSavePage->setChecked(mode == kSaveNone);
 }
 
 }  // namespace sillabor::shell

@@ -19,14 +19,14 @@ public:
     // otherwise the page's file names and a check on its mode.
     void SetSaveMenu(int page);
 
-    QAction* SalvaSu;
-    QAction* AccodaA;
-    QAction* NonSalvare;
-    QAction* Salva2;
-    QAction* Accoda1;
-    QAction* Nonsalvare1;
-    QAction* MostraSalv;
-    QAction* HelpsuSalvataggio;
+    QAction* savePage;
+    QAction* appendPage;
+    QAction* noSavePage;
+    QAction* saveAll;
+    QAction* appendAll;
+    QAction* noSaveAll;
+    QAction* openSavesFolder;
+    QAction* savingHelp;
 
 private:
     void ChoosePage(uint8_t mode);

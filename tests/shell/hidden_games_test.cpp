@@ -44,23 +44,23 @@ private slots:
         QVERIFY(w.panel->BoardActive());
         QVERIFY(w.panel->isVisible());
         QCOMPARE(w.panel->geometry(), w.panel->parentWidget()->rect());
-        QVERIFY(w.panel->Pan->isHidden());
-        QCOMPARE(w.panel->oxaB16->text(), QString("16 numeri"));
+        QVERIFY(w.panel->letterPad->isHidden());
+        QCOMPARE(w.panel->numbersButton->text(), QString("16 numeri"));
         QCOMPARE(w.panel->Board().Cell(3, 0), 0);
 
         // The timer lets one move through; a click on the arrow of row 3 shifts it left.
         QTRY_VERIFY(w.panel->Board().MoveAllowed());
-        QTest::mouseClick(w.panel->Egg, Qt::LeftButton, {}, QPoint(230, 135));
+        QTest::mouseClick(w.panel->drawing, Qt::LeftButton, {}, QPoint(230, 135));
         QCOMPARE(w.panel->Board().Cell(3, 0), sillabor::kBlockCell);
         QCOMPARE(w.panel->Board().Cell(3, 7), 0);
 
-        w.panel->oxaB4->click();
+        w.panel->fourColoursButton->click();
         QCOMPARE(w.panel->Board().Cell(3, 0), 0);
         QCOMPARE(w.panel->Board().FourColourPattern(), 2);
-        w.panel->MescolaBut->click();
+        w.panel->shuffleButton->click();
         QCOMPARE(w.panel->Board().Cell(1, 1), sillabor::kBlockCell);
 
-        w.panel->TornaV->click();
+        w.panel->exitButton->click();
         QVERIFY(w.panel->isHidden());
         QVERIFY(!w.panel->IsActive());
         // The ticker has the timer back.
@@ -72,21 +72,21 @@ private slots:
         HiddenWindow w;
         QTest::mouseClick(w.page->Label6, Qt::LeftButton);
         QVERIFY(w.panel->WordActive());
-        QVERIFY(w.panel->Pan->isVisible());
-        QVERIFY(w.panel->Spiegamio->isVisible());
-        QCOMPARE(w.panel->oxaB16->text(), QString("Cos'era?"));
-        QVERIFY(w.panel->MescolaBut->isHidden());
+        QVERIFY(w.panel->letterPad->isVisible());
+        QVERIFY(w.panel->wordGameRules->isVisible());
+        QCOMPARE(w.panel->numbersButton->text(), QString("Cos'era?"));
+        QVERIFY(w.panel->shuffleButton->isHidden());
         const QString word = QString::fromStdString(w.panel->Word().HiddenWord());
         QCOMPARE(word.size(), 4);
 
         // A wrong attempt, typed with the letter buttons and one "<<".
-        auto press = [&](QChar letter) { w.panel->Bo[static_cast<size_t>(letter.unicode() - 'A')]->click(); };
+        auto press = [&](QChar letter) { w.panel->letterButtons[static_cast<size_t>(letter.unicode() - 'A')]->click(); };
         for (QChar c : QString("ZZZX")) press(c);
-        w.panel->Bo[26]->click();
+        w.panel->letterButtons[26]->click();
         press('Z');
-        QVERIFY(w.panel->MescolaBut->isVisible());
-        QCOMPARE(w.panel->MescolaBut->text(), QString("Conferma"));
-        w.panel->MescolaBut->click();
+        QVERIFY(w.panel->shuffleButton->isVisible());
+        QCOMPARE(w.panel->shuffleButton->text(), QString("Conferma"));
+        w.panel->shuffleButton->click();
         QCOMPARE(w.panel->Word().Rows()[0].score.neri, 0);
         QCOMPARE(w.panel->Word().CurrentRow(), 1);
 
@@ -95,15 +95,15 @@ private slots:
         QTest::keyClicks(w.panel, word.mid(1).toLower());
         QTest::keyClick(w.panel, Qt::Key_Return);
         QCOMPARE(w.panel->Word().State(), sillabor::WordGuess::Phase::Solved);
-        QCOMPARE(w.panel->oxaB16->text(), QString("Ancora"));
+        QCOMPARE(w.panel->numbersButton->text(), QString("Ancora"));
         press('A');
         QCOMPARE(QString::fromStdString(w.panel->Word().Attempt()), word);
 
         // "Ancora": a new word at once; "Cos'era?" shows it.
-        w.panel->oxaB16->click();
+        w.panel->numbersButton->click();
         QVERIFY(w.panel->WordActive());
         QCOMPARE(w.panel->Word().CurrentRow(), 0);
-        w.panel->oxaB16->click();
+        w.panel->numbersButton->click();
         QCOMPARE(w.panel->Word().State(), sillabor::WordGuess::Phase::Revealed);
         QTest::keyClick(w.panel, Qt::Key_Escape);
         QVERIFY(w.panel->isHidden());

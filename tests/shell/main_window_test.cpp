@@ -248,8 +248,8 @@ private slots:
         Loaded w;
         MainWindow& window = w.window;
         w.ShowFieldPage();
-        Named<QAction>(window, "AccodaA")->trigger();
-        QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
+        Named<QAction>(window, "appendPage")->trigger();
+        QVERIFY(Named<QAction>(window, "appendPage")->isChecked());
 
         Gate gate;
         bool waitForStop = false;
@@ -284,7 +284,7 @@ private slots:
                                      "\nRICERCA INTERROTTA\n============================\n");
 
         // "Non salvare" writes nothing more.
-        Named<QAction>(window, "NonSalvare")->trigger();
+        Named<QAction>(window, "noSavePage")->trigger();
         const std::string before = ReadFile(file);
         waitForStop = false;
         window.PressStart();
@@ -344,16 +344,16 @@ private slots:
         Loaded w;
         MainWindow& window = w.window;
         auto* gioco = Named<QTabWidget>(window, "pageTabs");
-        QMenu* menu = window.findChild<QMenu*>("Salvataggioautomatico");
-        QCOMPARE(Named<QAction>(window, "SalvaSu")->text(), QString("Salva risultati in Anagrammi.txt"));
-        QVERIFY(Named<QAction>(window, "NonSalvare")->isChecked());
-        Named<QAction>(window, "Accoda1")->trigger();
+        QMenu* menu = window.findChild<QMenu*>("autosaveMenu");
+        QCOMPARE(Named<QAction>(window, "savePage")->text(), QString("Salva risultati in Anagrammi.txt"));
+        QVERIFY(Named<QAction>(window, "noSavePage")->isChecked());
+        Named<QAction>(window, "appendAll")->trigger();
         std::vector<int> modes;
         for (int page = 0; page < window.PageCount(); ++page) modes.push_back(window.autosave().Mode(page));
         QCOMPARE(modes, (std::vector<int>{1, 1, 1, 1, 1, 3, 1, 3, 3}));
         gioco->setCurrentIndex(4);
-        QCOMPARE(Named<QAction>(window, "AccodaA")->text(), QString("Accoda risultati a Metagr.txt"));
-        QVERIFY(Named<QAction>(window, "AccodaA")->isChecked());
+        QCOMPARE(Named<QAction>(window, "appendPage")->text(), QString("Accoda risultati a Metagr.txt"));
+        QVERIFY(Named<QAction>(window, "appendPage")->isChecked());
         QVERIFY(menu->menuAction()->isEnabled());
         gioco->setCurrentIndex(5);
         QVERIFY(!menu->menuAction()->isEnabled());
@@ -370,7 +370,7 @@ private slots:
         QVERIFY(notice >= 0);
         QCOMPARE(lines.value(notice + 1), QString("disabilitato il salvataggio automatico"));
         for (int page = 0; page < window.PageCount(); ++page) QCOMPARE(int(window.autosave().Mode(page)), 3);
-        QVERIFY(!window.findChild<QMenu*>("Salvataggioautomatico")->menuAction()->isEnabled());
+        QVERIFY(!window.findChild<QMenu*>("autosaveMenu")->menuAction()->isEnabled());
     }
 
     void faultsAreReportedAndTheWindowStaysUsable() {
@@ -392,7 +392,7 @@ private slots:
         searchOnce();
         QCOMPARE(OutputLines(window), QStringList{"Errore interno, ricerca interrotta"});
 
-        Named<QAction>(window, "SalvaSu")->trigger();
+        Named<QAction>(window, "savePage")->trigger();
         window.SetGameRunner([](App& app, int, int) {
             for (int i = 0; i < 3000; ++i) app.out.PrintLine("riga " + std::to_string(i));
             return 0;
@@ -452,7 +452,7 @@ private slots:
         gioco->setCurrentIndex(8);
         window.PressHelp();
         QCOMPARE(OutputLines(window).first(), QString("dizionari"));
-        Named<QAction>(window, "HelpsuSalvataggio")->trigger();
+        Named<QAction>(window, "savingHelp")->trigger();
         QCOMPARE(OutputLines(window), QStringList{"salvare"});
     }
 };

@@ -62,8 +62,8 @@ private slots:
             first.WaitIdle();
             first.Named<QWidget>("outputArea")->setFont(chosen);
             first.Named<QTabWidget>("pageTabs")->setCurrentIndex(2);
-            first.Named<QAction>("Salva2")->trigger();   // every page: "Salva"
-            first.Named<QAction>("AccodaA")->trigger();  // this page: "Accoda"
+            first.Named<QAction>("saveAll")->trigger();   // every page: "Salva"
+            first.Named<QAction>("appendPage")->trigger();  // this page: "Accoda"
             first.window.resize(700, 520);
             first.window.close();
         }
@@ -75,7 +75,7 @@ private slots:
         // The last page comes back once the start-up load is over.
         second.WaitIdle();
         QTRY_COMPARE(second.Named<QTabWidget>("pageTabs")->currentIndex(), 2);
-        QVERIFY(second.Named<QAction>("AccodaA")->isChecked());
+        QVERIFY(second.Named<QAction>("appendPage")->isChecked());
     }
 
     void unreadableValuesKeepTheDefaults() {
