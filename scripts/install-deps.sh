@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev libgtest-dev libgmock-dev
-          fonts-liberation "$@")
+          qt6-translations-l10n fonts-liberation "$@")
 
 missing=()
 for p in "${packages[@]}"; do

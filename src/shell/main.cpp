@@ -5,8 +5,9 @@
 #include <memory>
 #include <stdexcept>
 
-#include "shell/settings_keeper.h"
 #include "shell/main_window.h"
+#include "shell/settings_keeper.h"
+#include "shell/toolkit_language.h"
 #include "shell/window_start.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Sillabor " SILLABOR_VERSION);
     QApplication::setApplicationDisplayName("Sillabor " SILLABOR_VERSION);
     QGuiApplication::setDesktopFileName("sillabor");
+    InstallItalianToolkitTexts(app);
     const WindowStart start = PrepareWindowStart(QApplication::arguments());
     if (start.exitCode) return *start.exitCode;
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QThread>
@@ -31,6 +33,7 @@
 #include "shell/save_file.h"
 #include "shell/save_menu.h"
 #include "shell/search_thread.h"
+#include "shell/status_panel.h"
 #include "shell/text_conversion.h"
 
 namespace sillabor::shell {
@@ -138,19 +141,24 @@ void MainWindow::BuildWidgets(const WindowPages& list) {
     const int widths[3] = {200, 250, 100};
     const Qt::Alignment aligns[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     for (int i = 0; i < 3; ++i) {
-        panels_[i] = new QLabel(bar);
+        panels_[i] = new StatusPanel(widths[i], aligns[i], bar);
         panels_[i]->setObjectName(QString("Panel%1").arg(i));
-        panels_[i]->setFixedWidth(widths[i]);
-        panels_[i]->setAlignment(aligns[i] | Qt::AlignVCenter);
-        panels_[i]->setFrameShape(QFrame::Panel);
-        panels_[i]->setFrameShadow(QFrame::Sunken);
         bar->addWidget(panels_[i]);
     }
-    panels_[2]->setText("v. " SILLABOR_VERSION " ");
+    ShowInPanel(2, "v. " SILLABOR_VERSION " ");
 
     connect(startButton, &QPushButton::clicked, this, &MainWindow::PressStart);
     connect(stopButton, &QPushButton::clicked, this, &MainWindow::PressStop);
     connect(helpButton, &QPushButton::clicked, this, &MainWindow::PressHelp);
+    // Esc stops a running search, F1 prints the page's help, wherever the focus is.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (busy_ && stopButton->isVisible() && stopButton->isEnabled()) stopButton->click();
+    });
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] {
+        if (!busy_ && helpButton->isVisible() && helpButton->isEnabled()) helpButton->click();
+    });
     connect(pageTabs, &QTabWidget::currentChanged, this, &MainWindow::PageChanged);
 }
 
@@ -181,7 +189,7 @@ void MainWindow::BuildMenus() {
 
     saveMenu_ = new SaveMenu(saving_, this);
     menuBar()->addMenu(saveMenu_);
-    connect(saveMenu_->openSavesFolder, &QAction::triggered, this, [this] { OpenFolder(app_.SavesDir()); });
+    connect(saveMenu_->openSavesFolder, &QAction::triggered, this, [this] { OpenFolderOrSay(app_.SavesDir()); });
     connect(saveMenu_->savingHelp, &QAction::triggered, this, &MainWindow::ShowSavingHelp);
 
     QMenu* options = menuBar()->addMenu("Opzioni");
@@ -201,7 +209,7 @@ void MainWindow::InstallPage(int index, GamePage* page) {
         if (pageTabs->currentWidget() == page)
             outputArea->setLineWrapMode(page->WrapsOutput() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     });
-    connect(page, &GamePage::ShowStatus, this, [this](const QString& text) { panels_[0]->setText(text); });
+    connect(page, &GamePage::ShowStatus, this, [this](const QString& text) { ShowInPanel(0, text); });
     connect(page, &GamePage::HiddenGameRequested, this, &MainWindow::OpenHiddenGame);
     for (QWidget* field : page->TextFields()) field->installEventFilter(this);
 }
@@ -261,7 +269,7 @@ void MainWindow::OnWindowThread(Fn&& fn) {
 }
 
 void MainWindow::ShowDictionaryState(const std::string& text) {
-    OnWindowThread([this, state = ToQString(text)] { panels_[1]->setText(state); });
+    OnWindowThread([this, state = ToQString(text)] { ShowInPanel(1, state); });
 }
 
 void MainWindow::FatalStopped() {
@@ -280,6 +288,8 @@ void MainWindow::RunSearch(int game, int option) { RunSearch({game, option, {}},
 
 void MainWindow::RunSearch(SearchJob job, bool clearOutput) {
     if (searchThread_ != nullptr) return;  // one search at a time
+    // Before the page is disabled, which moves the focus away.
+    focusBeforeSearch_ = QApplication::focusWidget();
     startButton->setEnabled(false);
     busy_ = true;
     // The page cannot change, nor its controls start anything, while the search runs.
@@ -332,7 +342,7 @@ void MainWindow::SearchFinished() {
 
     CurrentPage()->SearchEnded();
     const SearchEnd end = session_.Finish();
-    panels_[0]->setText(ToQString(end.statusText));
+    ShowInPanel(0, ToQString(end.statusText));
     busy_ = false;
     pageTabs->setEnabled(true);
     if (app_.IsFatal()) {
@@ -344,8 +354,11 @@ void MainWindow::SearchFinished() {
     } else {
         stopButton->setEnabled(true);
         UpdateStartButton();
-        // Disabling the pages took the keyboard focus away: give it back to the page.
-        if (QApplication::focusWidget() == nullptr) FocusFirstField();
+        // Disabling the pages took the keyboard focus away: give it back where it was.
+        if (focusBeforeSearch_ != nullptr && focusBeforeSearch_->isVisible() && focusBeforeSearch_->isEnabled())
+            focusBeforeSearch_->setFocus();
+        else if (QApplication::focusWidget() == nullptr)
+            FocusFirstField();
     }
     emit SearchEnded();
 }
@@ -357,7 +370,16 @@ void MainWindow::FocusFirstField() {
 
 GamePage* MainWindow::CurrentPage() const { return pages_[static_cast<size_t>(pageTabs->currentIndex())]; }
 
-void MainWindow::ShowSearchStatus() { panels_[0]->setText(ToQString(session_.StatusText())); }
+void MainWindow::ShowSearchStatus() { ShowInPanel(0, ToQString(session_.StatusText())); }
+
+void MainWindow::ShowInPanel(int panel, const QString& text) {
+    panels_[static_cast<size_t>(panel)]->Show(text);
+}
+
+void MainWindow::OpenFolderOrSay(const std::filesystem::path& folder) {
+    if (!OpenFolder(folder))
+        ShowInPanel(0, "Impossibile aprire la cartella " + QDir::toNativeSeparators(QFile::decodeName(folder.c_str())));
+}
 
 void MainWindow::Tick() {
     if (hiddenPanel->IsActive()) {

@@ -4,6 +4,7 @@
 // search thread (RunSearch, SearchThread, SearchFinished).
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -27,6 +28,7 @@ class DizioPage;
 class GamePage;
 class OutputArea;
 class SaveMenu;
+class StatusPanel;
 class HiddenPanel;
 
 // What the window is made of: the games, and the function that makes one page
@@ -100,6 +102,11 @@ private:
     // Puts the keyboard focus in the shown page's first text field, if it has one.
     void FocusFirstField();
     void ShowFatalState();
+    // Shows `text` in status panel `panel`; the whole text is also its tooltip,
+    // for a panel too narrow to show it all.
+    void ShowInPanel(int panel, const QString& text);
+    // Opens `folder` in the desktop's file manager, or says in the status bar that it cannot.
+    void OpenFolderOrSay(const std::filesystem::path& folder);
     void ChangeFont();
     void SaveOutputToFile();
     void EditAction(const char* slot);
@@ -116,7 +123,7 @@ private:
     BusyIndicator* busyIndicator = nullptr;
     OutputArea* outputArea = nullptr;
     HiddenPanel* hiddenPanel = nullptr;
-    std::array<QLabel*, 3> panels_{};
+    std::array<StatusPanel*, 3> panels_{};
     SaveMenu* saveMenu_ = nullptr;
     QFontDialog* fontDialog = nullptr;
     QTimer statusTimer;
@@ -124,7 +131,9 @@ private:
 
     bool busy_ = false;
     SearchThread* searchThread_ = nullptr;
-    QString saveFileName_ = "untitled.txt";
+    QString saveFileName_ = "Salvataggi/risultati.txt";
+    // The control that had the keyboard focus when the running search started.
+    QPointer<QWidget> focusBeforeSearch_;
 };
 
 }  // namespace sillabor::shell

@@ -31,7 +31,7 @@ std::optional<QString> AskAndSaveText(QWidget* parent, const QString& text, cons
     QFileDialog dialog(parent, "Salva come");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
-    dialog.setNameFilters({"Text files (*.txt)", "All files (*)"});
+    dialog.setNameFilters({"File di testo (*.txt)", "Tutti i file (*)"});
     dialog.setDirectory(start.absolutePath());
     dialog.selectFile(start.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

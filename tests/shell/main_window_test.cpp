@@ -1,6 +1,7 @@
 // The window's search cycle: start-up load, fatal state, stop, Enter, saving, help.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QLabel>
@@ -242,6 +243,55 @@ private slots:
         QTest::keyClick(page->field, Qt::Key_Return);
         QTRY_COMPARE(ended.count(), 2);
         QCOMPARE(runs.load(), 2);
+    }
+
+    void escStopsASearchF1PrintsTheHelpAndTheFocusComesBack() {
+        Loaded w;
+        MainWindow& window = w.window;
+        FieldPage* page = w.ShowFieldPage();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Gate gate;
+        window.SetGameRunner(gate.HoldingRunner());
+        QSignalSpy ended(&window, &MainWindow::SearchEnded);
+
+        // Focus on the page's second control: the search gives it back there.
+        page->box->setFocus();
+        window.PressStart();
+        QVERIFY(window.IsBusy());
+        QTest::keyClick(&window, Qt::Key_F1);  // no help while a search runs
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTRY_COMPARE(ended.count(), 1);
+        QVERIFY(OutputLines(window).contains("RICERCA INTERROTTA"));
+        QCOMPARE(QApplication::focusWidget(), page->box);
+
+        // Idle, Esc does nothing and F1 prints the page's help.
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.app().state.StopRequested);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QCOMPARE(OutputLines(window).value(0), QString("Impossibile trovare il file di help (sillaboraiut.txt)"));
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void aStatusPanelShowsItsWholeText() {
+        Loaded w;
+        MainWindow& window = w.window;
+        FieldPage* page = w.ShowFieldPage();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* panel = Named<QLabel>(window, "Panel0");
+        // Wider than the panel's 200 pixels: the panel grows to show it.
+        QString text = "Raccolta info al 100% in 0.02 sec";
+        while (panel->fontMetrics().horizontalAdvance(text) <= 210) text += "0";
+        emit page->ShowStatus(text);
+        QCOMPARE(panel->toolTip(), text);
+        QTRY_VERIFY(panel->contentsRect().width() >= panel->fontMetrics().horizontalAdvance(text));
+        // Wider than the window: the panel keeps its text whole as its tooltip.
+        const QString longer = text + QString(" e ancora").repeated(20);
+        emit page->ShowStatus(longer);
+        QCOMPARE(panel->text(), longer);
+        QCOMPARE(panel->toolTip(), longer);
     }
 
     void savingSearchWritesExactlyItsLinesThenTheClosingLine() {

@@ -2,6 +2,7 @@
 // Helpers shared by the window's tests: a gate a stand-in search waits on, a
 // page with one field, a loaded window on one page, and the window's widgets.
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -65,8 +66,10 @@ public:
     FieldPage(App& app, int game, int option)
         : GamePage(app, sillabor::GameInfo{"parole", "Parole", "FieldPage", "Parole.txt"}), game_(game), option_(option) {
         field = new QLineEdit(this);
+        box = new QCheckBox("Prova", this);
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(field);
+        layout->addWidget(box);
     }
     QString StartCaption() const override { return "Prova"; }
     bool CanStart() const override { return true; }
@@ -79,6 +82,7 @@ public:
     QStringList HelpKeys() const override { return {"PAROLE"}; }
 
     QLineEdit* field;
+    QCheckBox* box;
 
 private:
     int game_;
