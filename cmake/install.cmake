@@ -23,3 +23,4 @@ endforeach()
 install(FILES ${SILLABOR_DESKTOP_DATA}/man/sillabor.1 ${SILLABOR_DESKTOP_DATA}/man/sillabor-cli.1
         DESTINATION share/man/man1)
 install(FILES ${SILLABOR_DESKTOP_DATA}/copyright DESTINATION share/doc/sillabor)
+install(FILES ${SILLABOR_DESKTOP_DATA}/completion/sillabor-cli DESTINATION share/bash-completion/completions)

@@ -8,6 +8,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/cli_folder.h"
+#include "cli/shown_argument.h"
 
 namespace sillabor::cli {
 
@@ -53,6 +54,31 @@ std::string Detail(const std::string& what) {
 
 std::string FirstWord(const std::string& what) { return what.substr(0, what.find(' ')); }
 
+// The values a check allows, as the parser's message names them: " (valori
+// ammessi: a, b, c)" for a set, " (da 0 a 7)" for a small range of integers;
+// "" for anything else.
+std::string AllowedValues(const std::string& what) {
+    const size_t set = what.find(" not in {");
+    if (set != std::string::npos && what.back() == '}') {
+        std::string values = what.substr(set + 9, what.size() - set - 10);
+        for (size_t comma = values.find(','); comma != std::string::npos; comma = values.find(',', comma + 2))
+            values.insert(comma + 1, " ");
+        return " (valori ammessi: " + values + ")";
+    }
+    const size_t range = what.find(" not in range ");
+    if (range != std::string::npos) {
+        const std::string bounds = what.substr(range + 14);
+        const size_t to = bounds.find(" to ");
+        const std::string low = bounds.substr(0, to);
+        const std::string high = to == std::string::npos ? "" : bounds.substr(to + 4);
+        auto smallInteger = [](const std::string& text) {
+            return !text.empty() && text.size() <= 6 && text.find_first_not_of("-0123456789") == std::string::npos;
+        };
+        if (smallInteger(low) && smallInteger(high)) return " (da " + low + " a " + high + ")";
+    }
+    return "";
+}
+
 std::string ItalianParseError(const CLI::ParseError& e) {
     const std::string name = e.get_name();
     const std::string what = e.what();
@@ -61,11 +87,32 @@ std::string ItalianParseError(const CLI::ParseError& e) {
         if (what.find("ubcommand") != std::string::npos) return "manca il comando";
         return "manca un argomento obbligatorio: " + FirstWord(what);
     }
+    const std::string unconverted = "Could not convert: ";
+    if (name == "ConversionError" && what.rfind(unconverted, 0) == 0)
+        return "valore non valido: " + what.substr(unconverted.size(), what.find(" = ") - unconverted.size());
     if (name == "ConversionError" || name == "ValidationError")
-        return "valore non valido: " + what.substr(0, what.find(':'));
+        return "valore non valido: " + what.substr(0, what.find(':')) + AllowedValues(what);
     if (name == "ArgumentMismatch") return "numero di valori errato per " + FirstWord(what);
     if (name == "ExcludesError") return "opzioni incompatibili: " + what;
     return "uso non valido (" + what + ")";
+}
+
+// The first argument that is neither an option nor the value of a global
+// option: where the command should be. "" when there is none.
+std::string CommandWord(const std::vector<std::string>& args) {
+    static const char* const kTakeValues[] = {"--cartella", "--dizionario", "--seme", "--tempo-max"};
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.empty() || arg[0] != '-') return arg;
+        if (std::find(std::begin(kTakeValues), std::end(kTakeValues), arg) != std::end(kTakeValues)) ++i;
+    }
+    return "";
+}
+
+std::string CommandNames(const std::vector<PageCommand>& commands) {
+    std::string names;
+    for (const PageCommand& command : commands) names += (names.empty() ? "" : ", ") + std::string(command.game);
+    return names;
 }
 
 }  // namespace
@@ -156,7 +203,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << app.help();
             return kExitOk;
         }
-        ctx.UsageError(ItalianParseError(e));
+        std::string message = ItalianParseError(e);
+        if (e.get_name() == "RequiredError" && message == "manca il comando") {
+            const std::string word = CommandWord(args);
+            message = word.empty() ? message + " (comandi: " + CommandNames(pages.commands) + ")"
+                                   : "comando sconosciuto: " + ShownArgument(word) + " (comandi: " + CommandNames(pages.commands) + ")";
+        }
+        ctx.UsageError(message);
         err << "Usa --help per l'elenco delle opzioni.\n";
         return kExitUsage;
     }

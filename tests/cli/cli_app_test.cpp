@@ -232,6 +232,36 @@ TEST(Cli, BadUsageExitsWithTwoAndAnItalianMessage) {
     EXPECT_NE(w.Run({"curio", "ca\x1b[31m"}).err.find("report sconosciuto: (7 caratteri)"), std::string::npos);
 }
 
+TEST(Cli, UsageMessagesNameTheUnknownCommandAndTheValuesAllowed) {
+    const std::string commands = " (comandi: anagr, cerca, cern, curio, decrit, dizio, metagr, parole, trova)";
+    const struct {
+        Args args;
+        std::string firstLine;
+    } cases[] = {
+        {{}, "manca il comando" + commands},
+        {{"--seme", "3"}, "manca il comando" + commands},
+        {{"boh"}, "comando sconosciuto: boh" + commands},
+        {{"--cartella", "/tmp", "--seme", "3", "boh", "mare"}, "comando sconosciuto: boh" + commands},
+        {{"ca\x1b[31m"}, "comando sconosciuto: (7 caratteri)" + commands},
+        {{"cerca", "--categoria", "8", "mare"}, "valore non valido: --categoria (da 0 a 7)"},
+        {{"cerca", "--griglia", "tutto", "mare"}, "valore non valido: --griglia (valori ammessi: risolvi, disponi, entrambi)"},
+        {{"trova", "boh"},
+         "valore non valido: GIOCO (valori ammessi: scambi, cambi, antipodi-iniziali, antipodi-finali, metatesi, "
+         "scarti, cambi-antipodo, bifronti-iniziale, bifronti-finale, bifronti-entrambe, sciarade, "
+         "sciarade-incatenate, anagrammi, intarsi, lucchetti, cerniere)"},
+        {{"decrit", "coppie", "--bottone", "gira"},
+         "valore non valido: --bottone (valori ammessi: nulla, specchio, ruota, inverti, caso)"},
+        // A range too wide to be worth saying, and a value that is not a number.
+        {{"anagr", "roma", "--limite", "x"}, "valore non valido: --limite"},
+        {{"--seme", "x", "anagr", "roma"}, "valore non valido: --seme"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = RunCliWith(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "sillabor-cli: " + c.firstLine);
+    }
+}
+
 // Every command checks its choices before a search runs, so no command line
 // reaches a search that its game lacks; should a command and its game drift
 // apart, the page's command still ends as a bad choice does: exit 2.
