@@ -42,6 +42,10 @@ public:
     std::string DictionaryName = "Default";
     // The name of the dictionary in memory, "" when none is.
     std::string LoadedName;
+    // A prepared file just built whose folder could not store it: the next
+    // load of that dictionary reads it from here. Clear() keeps it.
+    std::string UnsavedName;
+    std::vector<char> UnsavedPrepared;
 
     // Byte 0 is '`', byte 1 a NUL, then the words grouped by class.
     LargeText WordText;

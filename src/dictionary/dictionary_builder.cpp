@@ -184,8 +184,18 @@ int Build::Run() {
 
     job_.out.PrintLine("Salvataggio del dizionario " + name_);
     std::string prepared = std::string(kPreparedPrefix) + name_;
-    if (!WritePreparedFile(runs.front(), folder_ / prepared))
+    std::vector<char> file;
+    if (!MakePreparedFile(runs.front(), file))
         return Fail("Errore: impossibile scrivere il file Dizionari/" + name_ + "/" + prepared);
+    if (!WriteFileAtomically(folder_ / prepared, std::string_view(file.data(), file.size()))) {
+        // The words are all there: the dictionary is used from memory, and
+        // built again at the next start.
+        job_.out.PrintLine("Attenzione: impossibile scrivere il file Dizionari/" + name_ + "/" + prepared);
+        job_.out.PrintLine("Il dizionario " + name_ + " resta solo in memoria, fino alla chiusura");
+        job_.dict.UnsavedName = name_;
+        job_.dict.UnsavedPrepared = std::move(file);
+        return 0;
+    }
     for (const fs::path& old : oldPrepared_)
         if (old.filename() != prepared) fs::remove(old, ec);
     job_.out.PrintLine("Fatto!");
@@ -195,6 +205,12 @@ int Build::Run() {
 }  // namespace
 
 bool WritePreparedFile(const fs::path& run, const fs::path& target) {
+    std::vector<char> file;
+    // A failure never leaves a truncated prepared file.
+    return MakePreparedFile(run, file) && WriteFileAtomically(target, std::string_view(file.data(), file.size()));
+}
+
+bool MakePreparedFile(const fs::path& run, std::vector<char>& file) {
     std::string words;
     if (ReadFile(run, SIZE_MAX, words) != ReadResult::kOk) return false;
 
@@ -246,7 +262,7 @@ bool WritePreparedFile(const fs::path& run, const fs::path& target) {
         }
     }
 
-    std::vector<char> file(12 + textLength);
+    file.assign(12 + textLength, 0);
     PutInt32(file, 0, static_cast<int32_t>(order.size()));
     PutInt32(file, 4, classCount);
     PutInt32(file, 8, static_cast<int32_t>(textLength));
@@ -256,9 +272,7 @@ bool WritePreparedFile(const fs::path& run, const fs::path& target) {
         std::memcpy(text, record + 1 + length, length + 1);
         text += length + 1;
     }
-
-    // A failure never leaves a truncated prepared file.
-    return WriteFileAtomically(target, std::string_view(file.data(), file.size()));
+    return true;
 }
 
 int BuildDictionary(const DictionaryJob& job, const std::string& name) {

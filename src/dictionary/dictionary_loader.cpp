@@ -185,7 +185,12 @@ int LoadDictionary(const DictionaryJob& job) {
         job.events.ShowDictionaryState("Dizionario: " + job.dict.LoadedName);
         return 1;
     }
-    if (!std::filesystem::exists(path, ec)) {
+    // A build whose folder could not store its prepared file left it in memory.
+    std::vector<char> unsaved;
+    if (job.dict.UnsavedName == name) unsaved = std::move(job.dict.UnsavedPrepared);
+    job.dict.UnsavedName.clear();
+    job.dict.UnsavedPrepared = {};
+    if (unsaved.empty() && !std::filesystem::exists(path, ec)) {
         job.out.PrintLine("Attendere: creazione del dizionario");
         if (BuildDictionary(job, name) != 0) {
             if (job.events.IsFatal()) {
@@ -193,6 +198,11 @@ int LoadDictionary(const DictionaryJob& job) {
                 return 1;
             }
             return FallBackOrFail(job, "", "");
+        }
+        if (job.dict.UnsavedName == name) {
+            unsaved = std::move(job.dict.UnsavedPrepared);
+            job.dict.UnsavedName.clear();
+            job.dict.UnsavedPrepared = {};
         }
         if (job.state.StatusMode != kStatusLoading) {
             job.state.StatusMode = kStatusLoading;
@@ -204,7 +214,8 @@ int LoadDictionary(const DictionaryJob& job) {
     PreparedFileReader file;
     PreparedHeader header;
     uint64_t fileSize = 0;
-    if (!file.Open(path) || !file.ReadHeader(header, fileSize)) {
+    const bool opened = unsaved.empty() ? file.Open(path) : file.OpenBytes(unsaved);
+    if (!opened || !file.ReadHeader(header, fileSize)) {
         job.dict.Clear();
         std::string line = "Errore: impossibile leggere il file " + std::string(kPreparedPrefix) + name;
         return FallBackOrFail(job, line, line);

@@ -33,6 +33,12 @@ bool PreparedFileReader::Open(const std::filesystem::path& path) {
     return file_ != nullptr;
 }
 
+bool PreparedFileReader::OpenBytes(const std::vector<char>& bytes) {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = bytes.empty() ? nullptr : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
+    return file_ != nullptr;
+}
+
 bool PreparedFileReader::ReadHeader(PreparedHeader& header, uint64_t& fileSize) {
     if (file_ == nullptr || std::fseek(file_, 0, SEEK_END) != 0) return false;
     long size = std::ftell(file_);

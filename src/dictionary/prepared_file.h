@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace sillabor {
 
@@ -33,6 +34,8 @@ public:
 
     // False when the file cannot be opened.
     bool Open(const std::filesystem::path& path);
+    // Reads a prepared file held in memory; `bytes` must outlive the reader.
+    bool OpenBytes(const std::vector<char>& bytes);
     // Reads the header; false when the file is shorter than it. `fileSize`
     // receives the file's size.
     bool ReadHeader(PreparedHeader& header, uint64_t& fileSize);
