@@ -6,12 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <variant>
 
 #include "app/run_game.h"
 #include "bench/bench_support.h"
-#include "cerca/base_word.h"
 #include "cerca/cerca_game.h"
-#include "cerca/manage_cat.h"
 
 using namespace sillabor;
 
@@ -23,16 +22,18 @@ App* Dictionary(benchmark::State& state, bool large) {
     return app;
 }
 
-// Fills the page as the window would and checks the base.
+// Checks the request as the window would and gives it to the game's state,
+// where RunGame searches it.
 bool Prepare(App& app, int category, const std::string& base, int gridMode = kGridSolve, bool diagonals = true) {
-    CercaState& cerca = app.Get<CercaGame>().state;
-    cerca.page = CercaControls{};
-    cerca.page.Categoria = category;
-    cerca.page.LaBase = base;
-    cerca.page.RadioParo = gridMode;
-    cerca.page.CheckDiag = diagonals;
-    ApplyGridOptions(ManageCat(cerca.page), cerca);
-    return NormaliseBase(cerca, app.out) == kBaseReady;
+    CercaRequest request;
+    request.category = static_cast<CercaCategory>(category);
+    request.base = base;
+    request.gridMode = static_cast<CercaGridMode>(gridMode);
+    request.diagonals = diagonals;
+    const Checked<CercaRequest> checked = CheckCercaRequest(request);
+    if (!std::holds_alternative<CercaRequest>(checked)) return false;
+    app.Get<CercaGame>().state.Start(std::get<CercaRequest>(checked));
+    return true;
 }
 
 void RunCategory(benchmark::State& state, bool large, int category, const std::string& base) {

@@ -70,18 +70,18 @@ int main(int argc, char** argv) {
                 Milliseconds(clock), ThreadCpuMilliseconds() - cpu);
     QApplication::processEvents();
 
-    page->RadioCern->button(sillabor::kCernComplete)->click();
+    page->modeGroup->button(sillabor::kCernComplete)->click();
     const sillabor::bench::WorstCernBase worst =
         sillabor::bench::FindWorstCernBase(window.app().dict, window.app().Get<sillabor::CernGame>().masks);
     std::vector<double> handled, painted, cpuPainted;
     for (int r = 0; r < runs; ++r) {
         // From a base with few words, as when the heavy one is one keystroke away.
-        page->cernIn->setText("qz");
+        page->baseField->setText("qz");
         window.repaint();
         QApplication::processEvents();
         clock.restart();
         cpu = ThreadCpuMilliseconds();
-        page->cernIn->setText(QString::fromLatin1(worst.base));
+        page->baseField->setText(QString::fromLatin1(worst.base));
         handled.push_back(Milliseconds(clock));
         // The whole window, an upper bound of what the keystroke repaints.
         window.repaint();

@@ -43,11 +43,11 @@ void BM_CernOnTheFlyLongBase(benchmark::State& state) {
     if (game == nullptr) return;
     // The longest base the field takes.
     std::string base;
-    while (base.size() < kCernInMaxLength) base += "la settimana enigmistica ";
-    game->page = CernControls{base.substr(0, kCernInMaxLength), "", kCernOnTheFly};
+    while (base.size() < kCernBaseMaxLength) base += "la settimana enigmistica ";
+    const CernRequest request{base.substr(0, kCernBaseMaxLength), "", kCernOnTheFly};
     for (auto _ : state) {
         GameContext ctx = app->Context();
-        benchmark::DoNotOptimize(game->BaseChanged(ctx));
+        benchmark::DoNotOptimize(game->BaseChanged(ctx, request));
     }
 }
 
@@ -56,10 +56,10 @@ void BM_CernCompletionWorstLarge(benchmark::State& state) {
     CernGame* game = LoadedGame(state, app);
     if (game == nullptr) return;
     const bench::WorstCernBase worst = bench::FindWorstCernBase(app->dict, game->masks);
-    game->page = CernControls{worst.base, "", kCernComplete};
+    const CernRequest request{worst.base, "", kCernComplete};
     for (auto _ : state) {
         GameContext ctx = app->Context();
-        benchmark::DoNotOptimize(game->GoalChanged(ctx));
+        benchmark::DoNotOptimize(game->GoalChanged(ctx, request));
     }
     state.SetLabel("base \"" + worst.base + "\"");
     state.counters["words"] = app->state.FoundCount.load();

@@ -1,8 +1,5 @@
 #include "cerca/base_word.h"
 
-#include <utility>
-
-#include "base/output.h"
 #include "dictionary/letter_count.h"
 
 namespace sillabor {
@@ -29,28 +26,6 @@ NormalisedBase NormaliseBaseText(std::string_view typed, int category) {
         }
     }
     return result;
-}
-
-int NormaliseBase(CercaState& state, Output& out) {
-    const int c = state.page.Categoria;
-    NormalisedBase base = NormaliseBaseText(state.page.LaBase, c);
-    state.JokerCount = base.jokers;
-
-    const char* refusal = nullptr;
-    if (base.jokers > 2)
-        refusal = "Sono ammessi al massimo due Jolly ";
-    else if (base.jokers > 0 && c == kCercaGrid && (state.ReuseLetters || state.GridMode != kGridSolve))
-        refusal = "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili";
-    else if (base.jokers > 0 && c != kCercaIncluded && c != kCercaGrid && c != kCercaConsonando)
-        refusal = "I Jolly (*) non sono ammessi in questa ricerca";
-    if (refusal != nullptr) {
-        out.PrintLine(refusal);
-        out.RefreshOutput();
-        return kBaseRefused;
-    }
-    if (base.text.empty()) return kBaseEmpty;
-    state.BaseWord = std::move(base.text);
-    return kBaseReady;
 }
 
 }  // namespace sillabor

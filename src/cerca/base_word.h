@@ -5,11 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "cerca/cerca_state.h"
+#include "cerca/cerca_request.h"
 
 namespace sillabor {
-
-class Output;
 
 // The typed text reduced to what a category searches.
 struct NormalisedBase {
@@ -21,16 +19,5 @@ struct NormalisedBase {
 // '[' and ']' (categories 4 and 5), '*' (category 5), and single blanks
 // between words (category 7).
 NormalisedBase NormaliseBaseText(std::string_view typed, int category);
-
-enum NormaliseStatus : int {
-    kBaseReady = 0,    // BaseWord holds the base; start the search
-    kBaseRefused = 1,  // a message was printed; no search
-    kBaseEmpty = 2,    // nothing left of the text; no search and no message
-};
-
-// Reads LaBase and Categoria from the record's controls, sets JokerCount and,
-// when the base can be searched, BaseWord. A refusal prints its message and
-// shows it at once. Uses the grid options last stored by ApplyGridOptions.
-int NormaliseBase(CercaState& state, Output& out);
 
 }  // namespace sillabor

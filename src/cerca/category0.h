@@ -6,7 +6,7 @@ namespace sillabor {
 
 struct CercaRun;
 
-// Each lists its results for the record's BaseWord (letters a-z) with the
+// Each lists its results for the state's BaseWord (letters a-z) with the
 // letters that make the game visible in upper case. They share one cap: after
 // the count of the search has passed 5000, a generator returns after its
 // first line.

@@ -12,7 +12,7 @@ namespace sillabor {
 
 class Output;
 
-// Splits `text` into the record's Cells: every letter or '*' outside brackets
+// Splits `text` into the state's Cells: every letter or '*' outside brackets
 // is a cell, every "[...]" group of 1 to 6 characters is one. At most 91 cells
 // are read. For the included words, and for the grid when it is arranged, the
 // cells come sorted by decreasing length. Returns the cell count, or -1 after

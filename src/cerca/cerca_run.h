@@ -1,12 +1,13 @@
 #pragma once
-// What one search of the "Cerca" page works on: the shared services and the
-// page's record.
+// What one search of the "Cerca" page works on: the shared services, the
+// game's state, and what the search gives back to the page.
 
 #include "base/output.h"
 #include "base/random_source.h"
 #include "base/search_state.h"
 #include "base/top_table.h"
 #include "cerca/cerca_indexes.h"
+#include "cerca/cerca_request.h"
 #include "cerca/cerca_state.h"
 #include "dictionary/dictionary.h"
 
@@ -20,6 +21,7 @@ struct CercaRun {
     TopTable& top;
     CercaState& cerca;
     CercaIndexes& indexes;
+    CercaResult& result;
 };
 
 }  // namespace sillabor

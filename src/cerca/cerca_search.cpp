@@ -41,7 +41,6 @@ void SearchGrid(CercaRun& run) {
 
 void CercaSearch(CercaRun& run, int category) {
     run.cerca.Category = category;
-    run.cerca.BaseArranged = false;
     switch (category) {
         case kCercaEdits:
             SearchEdits(run);

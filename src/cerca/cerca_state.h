@@ -1,41 +1,17 @@
 #pragma once
-// The "Cerca" page's record: the values of its controls, the parameters of the
-// search built from them, and the working storage its categories share.
+// What a search of the "Cerca" page works on: the checked request's base and
+// options, and the working storage its categories share.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "cerca/cerca_request.h"
 #include "cerca/kept_words.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/letter_count.h"
 
 namespace sillabor {
-
-// The categories of the page (items of Categoria).
-enum CercaCategory : int {
-    kCercaEdits = 0,        // zeppe, scarti, (s)cambi, metatesi, anagrammi
-    kCercaCharades = 1,     // sciarade, sciarade incatenate
-    kCercaInterleaves = 2,  // intarsi, incastri e sciarade alterne
-    kCercaPadlocks = 3,     // lucchetti e cerniere
-    kCercaIncluded = 4,     // parole incluse +
-    kCercaGrid = 5,         // paroliere
-    kCercaConsonando = 6,
-    kCercaSizigie = 7,
-    kCercaCategoryItems = 8,  // items of Categoria
-};
-
-// RadioParo: what the letter grid category does.
-enum GridModes : int32_t { kGridSolve = 0, kGridArrange = 1, kGridArrangeThenSolve = 2 };
-
-// The controls of the page as the window (or the command line) reads them.
-struct CercaControls {
-    int Categoria = kCercaEdits;  // index of the selected item
-    std::string LaBase;           // the typed base, Windows-1252
-    bool CheckDiag = true;        // "Anche diag."
-    bool CheckRiuso = false;      // "Riuso lettere"
-    int RadioParo = kGridSolve;   // "risolvi", "disponi", "disp. & ris."
-};
 
 inline constexpr int kMaxCells = 91;
 inline constexpr int kMaxCellLength = 6;
@@ -45,7 +21,9 @@ inline constexpr int kMaxGridSide = 5;
 inline constexpr int kMaxGridCells = kMaxGridSide * kMaxGridSide;
 
 struct CercaState {
-    CercaControls page;
+    // Takes the base and the options of a checked request for the search
+    // that starts.
+    void Start(const CercaRequest& accepted);
 
     // The category searched, 0..7.
     int32_t Category = kCercaEdits;
@@ -54,7 +32,7 @@ struct CercaState {
     std::string BaseWord;
     // The '*' typed in the base, 0..2 when a search runs.
     int32_t JokerCount = 0;
-    // Options of the grid category; only ManageCat's values change them.
+    // Options of the grid category, as the check left them.
     bool UseDiagonals = true;
     bool ReuseLetters = false;
     int32_t GridMode = kGridSolve;
@@ -88,9 +66,7 @@ struct CercaState {
     int32_t DistinctFound = 0;
     // Which slots the grid walk has met, one bit each, for DistinctFound.
     std::vector<uint64_t> FoundSlots;
-    // Arranging: set when the arranged grid has replaced BaseWord and the
-    // page's LaBase; the score of a trial layout; the grid cell of each entry.
-    bool BaseArranged = false;
+    // Arranging: the score of a trial layout; the grid cell of each entry.
     int32_t LayoutScore = 0;
     int32_t LayoutPath[kMaxGridCells] = {};
 };

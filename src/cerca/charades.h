@@ -7,7 +7,7 @@ namespace sillabor {
 
 struct CercaRun;
 
-// Each prints "%s + %s -> %s" lines for the record's BaseWord (letters a-z).
+// Each prints "%s + %s -> %s" lines for the state's BaseWord (letters a-z).
 // The base cut into two words of two letters or more.
 void Split(CercaRun& run);
 // The base followed by a word, and a word followed by the base, making a word.

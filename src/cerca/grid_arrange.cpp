@@ -139,7 +139,7 @@ private:
         return false;
     }
 
-    // The arranged grid as the page's text, row by row; the table printed.
+    // The arranged grid as the base field's text, row by row; the table printed.
     void WriteBack() {
         std::string text;
         for (int c = 0; c < cells_; ++c) {
@@ -149,8 +149,7 @@ private:
             else
                 text += st_.Cells[c];
         }
-        st_.page.LaBase = text;
-        st_.BaseArranged = true;
+        run_.result.arrangedBase = text;
         st_.BaseWord = NormalizeWord(text, true, "[]");
         PrintGrid(run_.out, st_, n_);
     }

@@ -6,7 +6,7 @@ namespace sillabor {
 class Output;
 struct CercaState;
 
-// Prints cells 0 to n*n - 1 of the record, n to a row, right-aligned in
+// Prints cells 0 to n*n - 1 of the state, n to a row, right-aligned in
 // columns as wide as the longest cell, in capitals, between rules.
 void PrintGrid(Output& out, const CercaState& state, int n);
 

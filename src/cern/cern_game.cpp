@@ -2,27 +2,30 @@
 
 namespace sillabor {
 
-CernShown CernGame::BaseChanged(GameContext& ctx) {
-    CernShown shown{SelectionOf(page.cernIn), std::nullopt};
-    if (page.RadioCern == kCernComplete) {
-        shown.status = Complete(ctx);
+CernResult CernGame::BaseChanged(GameContext& ctx, const CernRequest& request) {
+    CernResult result{SelectionOf(request.base), std::nullopt};
+    if (request.mode == kCernComplete) {
+        result.status = Complete(ctx, request);
     } else {
-        PrintSelectionWords(ctx.dict, ctx.out, shown.cernOut);
-        shown.status = std::string();
+        PrintSelectionWords(ctx.dict, ctx.out, result.selection);
+        result.status = std::string();
     }
-    return shown;
+    return result;
 }
 
-CernShown CernGame::GoalChanged(GameContext& ctx) { return {SelectionOf(page.cernIn), Complete(ctx)}; }
-
-CernShown CernGame::ModeChosen(GameContext& ctx) {
-    return page.RadioCern == kCernComplete ? GoalChanged(ctx) : BaseChanged(ctx);
+CernResult CernGame::GoalChanged(GameContext& ctx, const CernRequest& request) {
+    return {SelectionOf(request.base), Complete(ctx, request)};
 }
 
-std::optional<std::string> CernGame::Complete(GameContext& ctx) {
-    // A handler may come before the page was ever shown on this dictionary.
+CernResult CernGame::ModeChosen(GameContext& ctx, const CernRequest& request) {
+    return request.mode == kCernComplete ? GoalChanged(ctx, request) : BaseChanged(ctx, request);
+}
+
+std::optional<std::string> CernGame::Complete(GameContext& ctx, const CernRequest& request) {
+    // A change may come before the page was ever shown on this dictionary.
     masks.Update(ctx.dict);
-    const CompletionResult result = CompleteSelection(ctx.dict, masks, ctx.out, ctx.state, page.cernIn, page.cernGoal);
+    const CompletionResult result =
+        CompleteSelection(ctx.dict, masks, ctx.out, ctx.state, request.base, request.goal);
     if (result.refused) return std::nullopt;
     return StatusText(kStatusFoundMale, result.found, result.elapsedMs, 0, 0);
 }

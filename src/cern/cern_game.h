@@ -1,23 +1,16 @@
 #pragma once
-// The "Cern" page's game. It starts no search: its handlers run on the window
+// The "Cern" page's game. It starts no search: the page asks it on the window
 // thread at every keystroke, so Run knows no option; the game still describes
-// the page and its help, and owns the page's record and parity masks.
+// the page and its help, and owns the parity masks.
 
 #include <optional>
 #include <string>
 
-#include "game/game.h"
-#include "cern/cern_controls.h"
+#include "cern/cern_request.h"
 #include "cern/cernita.h"
+#include "game/game.h"
 
 namespace sillabor {
-
-// What the page shows after a handler: the selection, and the text for the
-// first status-bar panel (none: leave the panel as it is).
-struct CernShown {
-    std::string cernOut;
-    std::optional<std::string> status;
-};
 
 class CernGame : public Game {
 public:
@@ -27,19 +20,18 @@ public:
 
     // The page is shown: the masks are brought up to date with the dictionary.
     void PageShown(const Dictionary& dict) { masks.Update(dict); }
-    // cernInChange: the selection of the base; in the first mode the words of
-    // its anagram class, in the second the completion.
-    CernShown BaseChanged(GameContext& ctx);
-    // cernGoalChange: the completion.
-    CernShown GoalChanged(GameContext& ctx);
-    // RadioCernClick: what the chosen mode shows for the page as it is.
-    CernShown ModeChosen(GameContext& ctx);
+    // The base has changed: its selection; in the first mode the words of its
+    // anagram class, in the second the completion.
+    CernResult BaseChanged(GameContext& ctx, const CernRequest& request);
+    // The goal has changed: the completion.
+    CernResult GoalChanged(GameContext& ctx, const CernRequest& request);
+    // A mode has been chosen: what it shows for the request.
+    CernResult ModeChosen(GameContext& ctx, const CernRequest& request);
 
-    CernControls page;
     CernMasks masks;
 
 private:
-    std::optional<std::string> Complete(GameContext& ctx);
+    std::optional<std::string> Complete(GameContext& ctx, const CernRequest& request);
 };
 
 }  // namespace sillabor

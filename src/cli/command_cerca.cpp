@@ -3,9 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "base/text_encoding.h"
-#include "cerca/base_word.h"
 #include "cerca/cerca_game.h"
-#include "cerca/manage_cat.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 
@@ -21,42 +19,41 @@ struct CercaOptions {
     std::string griglia = "risolvi";
 };
 
-int GridModeOf(const std::string& griglia) {
+CercaGridMode GridModeOf(const std::string& griglia) {
     if (griglia == "disponi") return kGridArrange;
     if (griglia == "entrambi") return kGridArrangeThenSolve;
     return kGridSolve;
 }
 
 int RunCerca(CliContext& ctx, const CercaOptions& options) {
-    App& app = ctx.app();
-    CercaState& cerca = app.Get<CercaGame>().state;
-    CercaControls& page = cerca.page;
-    page.Categoria = options.categoria;
-    page.LaBase = ExternalToCp1252(options.base, ' ');
-    page.CheckDiag = !options.noDiag;
-    page.CheckRiuso = options.riuso;
-    page.RadioParo = GridModeOf(options.griglia);
-    const CercaLayout layout = ManageCat(page);
-    ApplyGridOptions(layout, cerca);
-    // The window's LaBase takes no more than this: the searches rely on it.
-    if (page.LaBase.size() > static_cast<size_t>(layout.baseMaxLength)) {
-        ctx.UsageError("BASE: al massimo " + std::to_string(layout.baseMaxLength) +
-                       " caratteri per questa categoria");
+    CercaRequest request;
+    request.category = static_cast<CercaCategory>(options.categoria);
+    request.base = ExternalToCp1252(options.base, ' ');
+    request.diagonals = !options.noDiag;
+    request.reuseLetters = options.riuso;
+    request.gridMode = GridModeOf(options.griglia);
+    // The window's base field takes no more than this: the searches rely on it.
+    const int limit = CercaPageLook(request).baseMaxLength;
+    if (request.base.size() > static_cast<size_t>(limit)) {
+        ctx.UsageError("BASE: al massimo " + std::to_string(limit) + " caratteri per questa categoria");
         return kExitUsage;
     }
 
-    switch (NormaliseBase(cerca, app.out)) {
-        case kBaseRefused:
-            ctx.out.flush();
-            return kExitError;
-        case kBaseEmpty:
+    // The page refuses a base before any search starts: before the load.
+    const Checked<CercaRequest> checked = CheckCercaRequest(request);
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        if (refusal->lines.empty()) {
             ctx.UsageError("nella base non resta nulla da cercare");
             return kExitError;
-        default:
-            break;
+        }
+        Output& out = ctx.app().out;
+        for (const std::string& line : refusal->lines) out.PrintLine(line);
+        out.RefreshOutput();
+        ctx.out.flush();
+        return kExitError;
     }
 
-    return ctx.RunPageCommand<CercaGame>(options.categoria);
+    return ctx.RunPageJob<CercaGame>([&request](CercaGame& game) { return game.Job(request); });
 }
 
 }  // namespace
@@ -65,10 +62,10 @@ int RunCerca(CliContext& ctx, const CercaOptions& options) {
 std::vector<TextField> CercaTextFields() {
     std::vector<TextField> fields;
     for (int category = 0; category < kCercaCategoryItems; ++category) {
-        CercaControls controls;
-        controls.Categoria = category;
+        CercaRequest request;
+        request.category = static_cast<CercaCategory>(category);
         fields.push_back({{"cerca", "--categoria", std::to_string(category), kTextField},
-                          static_cast<size_t>(ManageCat(controls).baseMaxLength)});
+                          static_cast<size_t>(CercaPageLook(request).baseMaxLength)});
     }
     return fields;
 }

@@ -26,9 +26,10 @@ int RunCern(CliContext& ctx, const CernOptions& options) {
         return loadCode;
     }
     CernGame& game = app.Get<CernGame>();
-    game.page.cernIn = ExternalToCp1252(options.base, ' ');
-    game.page.cernGoal = options.goal ? ExternalToCp1252(*options.goal, ' ') : std::string();
-    game.page.RadioCern = options.goal ? kCernComplete : kCernOnTheFly;
+    CernRequest request;
+    request.base = ExternalToCp1252(options.base, ' ');
+    request.goal = options.goal ? ExternalToCp1252(*options.goal, ' ') : std::string();
+    request.mode = options.goal ? kCernComplete : kCernOnTheFly;
 
     // The page's lines are the result: they go to stdout, as after "Genera".
     StreamSink results(ctx.out);
@@ -36,22 +37,22 @@ int RunCern(CliContext& ctx, const CernOptions& options) {
     app.out.SetSink(&results);
     GameContext gameCtx = app.Context();
     game.PageShown(app.dict);
-    if (!options.goal) app.out.PrintLine("cernOut: " + SelectionOf(game.page.cernIn));
-    const CernShown shown = game.ModeChosen(gameCtx);
+    if (!options.goal) app.out.PrintLine("cernOut: " + SelectionOf(request.base));
+    const CernResult result = game.ModeChosen(gameCtx, request);
     app.out.SetSink(before);
     ctx.out.flush();
 
     // The window shows the completion's count in the status bar.
-    if (options.goal && shown.status) ctx.err << *shown.status << '\n';
+    if (options.goal && result.status) ctx.err << *result.status << '\n';
     if (loadCode != kExitOk) return loadCode;
-    return options.goal && !shown.status ? kExitError : kExitOk;
+    return options.goal && !result.status ? kExitError : kExitOk;
 }
 
 }  // namespace
 
 std::vector<TextField> CernTextFields() {
     return {
-        {{"cern", kTextField}, kCernInMaxLength},
+        {{"cern", kTextField}, kCernBaseMaxLength},
         {{"cern", "roma amor", "--goal", kTextField}, kCernGoalMaxLength},
     };
 }

@@ -1,5 +1,4 @@
 #include "shell/cerca_page.h"
-#include "shell/widget_helpers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,129 +11,134 @@
 #include <QVBoxLayout>
 
 #include "app/app.h"
-#include "cerca/base_word.h"
 #include "cerca/cerca_game.h"
-#include "cerca/manage_cat.h"
 
 namespace sillabor::shell {
 
 namespace {
 
-// LaBase as laid out, until ManageCat sets the category's limit.
+// The base field as laid out, until the look sets the category's limit.
 constexpr int kLaidOutBaseLength = 24;
-constexpr int kCategoriaRows = 4;
+constexpr int kCategoryRows = 4;
 
 }  // namespace
 
 CercaPage::CercaPage(App& app, CercaGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
-    const CercaControls& start = game_.state.page;
+    const CercaRequest start;
 
     // The categories in two columns.
     auto* categories = new QFrame(this);
-    categories->setObjectName("Categoria");
+    categories->setObjectName("categories");
     categories->setFrameShape(QFrame::StyledPanel);
     auto* categoryGrid = new QGridLayout(categories);
     categoryGrid->setContentsMargins(6, 3, 6, 3);
     categoryGrid->setVerticalSpacing(0);
-    Categoria = new QButtonGroup(categories);
+    categoryGroup = new QButtonGroup(categories);
     for (int c = 0; c < kCercaCategoryItems; ++c) {
-        auto* item = new QRadioButton(ToQString(kCategoriaItems[c]), categories);
-        item->setObjectName(QString("Categoria%1").arg(c));
-        Categoria->addButton(item, c);
-        categoryGrid->addWidget(item, c % kCategoriaRows, c / kCategoriaRows);
+        auto* item = new QRadioButton(ToQString(kCercaCategoryCaptions[c]), categories);
+        item->setObjectName(QString("category%1").arg(c));
+        categoryGroup->addButton(item, c);
+        categoryGrid->addWidget(item, c % kCategoryRows, c / kCategoryRows);
     }
-    Categoria->button(start.Categoria)->setChecked(true);
+    categoryGroup->button(start.category)->setChecked(true);
 
-    LaBase = Named<QLineEdit>("LaBase", this);
-    LaBase->setMaxLength(kLaidOutBaseLength);
-    LaBase->setText(ToQString(start.LaBase));
+    baseField = Named<QLineEdit>("baseField", this);
+    baseField->setMaxLength(kLaidOutBaseLength);
 
-    SpiegaBase = Named<QLabel>("SpiegaBase", this);
-    SpiegaBase->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    baseHint = Named<QLabel>("baseHint", this);
+    baseHint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     gridOptions_ = new QWidget(this);
-    CheckDiag = Named<QCheckBox>("CheckDiag", "Anche diag.", gridOptions_);
-    CheckDiag->setChecked(start.CheckDiag);
-    CheckRiuso = Named<QCheckBox>("CheckRiuso", "Riuso lettere", gridOptions_);
-    CheckRiuso->setChecked(start.CheckRiuso);
-    auto* paro = new QFrame(gridOptions_);
-    paro->setObjectName("RadioParo");
-    paro->setFrameShape(QFrame::StyledPanel);
-    RadioParo = new QButtonGroup(paro);
-    auto* paroRow = new QHBoxLayout(paro);
-    paroRow->setContentsMargins(6, 0, 6, 0);
-    const char* modes[] = {"risolvi", "disponi", "disp. && ris."};
+    diagonalsBox = Named<QCheckBox>("diagonalsBox", "Anche diag.", gridOptions_);
+    diagonalsBox->setChecked(start.diagonals);
+    reuseBox = Named<QCheckBox>("reuseBox", "Riuso lettere", gridOptions_);
+    reuseBox->setChecked(start.reuseLetters);
+    auto* modes = new QFrame(gridOptions_);
+    modes->setObjectName("gridModes");
+    modes->setFrameShape(QFrame::StyledPanel);
+    gridModeGroup = new QButtonGroup(modes);
+    auto* modeRow = new QHBoxLayout(modes);
+    modeRow->setContentsMargins(6, 0, 6, 0);
+    const char* captions[] = {"risolvi", "disponi", "disp. && ris."};
     for (int i = 0; i < 3; ++i) {
-        auto* mode = new QRadioButton(modes[i], paro);
-        RadioParo->addButton(mode, i);
-        paroRow->addWidget(mode);
+        auto* mode = new QRadioButton(captions[i], modes);
+        gridModeGroup->addButton(mode, i);
+        modeRow->addWidget(mode);
     }
-    RadioParo->button(start.RadioParo)->setChecked(true);
+    gridModeGroup->button(start.gridMode)->setChecked(true);
     auto* optionsRow = new QHBoxLayout(gridOptions_);
     optionsRow->setContentsMargins(0, 0, 0, 0);
-    optionsRow->addWidget(CheckDiag);
-    optionsRow->addWidget(CheckRiuso);
+    optionsRow->addWidget(diagonalsBox);
+    optionsRow->addWidget(reuseBox);
     optionsRow->addStretch(1);
-    optionsRow->addWidget(paro);
+    optionsRow->addWidget(modes);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 4);
     column->setSpacing(4);
     column->addWidget(categories);
-    column->addWidget(LaBase);
-    column->addWidget(SpiegaBase);
+    column->addWidget(baseField);
+    column->addWidget(baseHint);
     column->addWidget(gridOptions_);
     column->addStretch(1);
 
-    binding_.Choice(Categoria, &CercaControls::Categoria);
-    binding_.Text(LaBase, &CercaControls::LaBase);
-    binding_.Check(CheckDiag, &CercaControls::CheckDiag);
-    binding_.Check(CheckRiuso, &CercaControls::CheckRiuso);
-    binding_.Choice(RadioParo, &CercaControls::RadioParo);
-
-    connect(Categoria, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked) ManageCat();
+    connect(categoryGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) UpdateLook();
     });
-    connect(RadioParo, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked) ManageCat();
+    connect(gridModeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) UpdateLook();
     });
-    connect(CheckDiag, &QCheckBox::toggled, this, &CercaPage::ManageCat);
-    connect(CheckRiuso, &QCheckBox::toggled, this, &CercaPage::ManageCat);
+    connect(diagonalsBox, &QCheckBox::toggled, this, &CercaPage::UpdateLook);
+    connect(reuseBox, &QCheckBox::toggled, this, &CercaPage::UpdateLook);
 
-    ManageCat();
+    UpdateLook();
 }
 
-QList<QWidget*> CercaPage::TextFields() const { return {LaBase}; }
+QList<QWidget*> CercaPage::TextFields() const { return {baseField}; }
 
-QStringList CercaPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+QStringList CercaPage::HelpKeys() const { return ToQStringList(CercaHelpKeys(categoryGroup->checkedId())); }
 
-void CercaPage::ReadControls() {
-    binding_.ToRecord(game_.state.page);
+CercaRequest CercaPage::Request() const {
+    CercaRequest request;
+    request.category = static_cast<CercaCategory>(categoryGroup->checkedId());
+    request.base = FromQString(baseField->text());
+    request.diagonals = diagonalsBox->isChecked();
+    request.reuseLetters = reuseBox->isChecked();
+    request.gridMode = static_cast<CercaGridMode>(gridModeGroup->checkedId());
+    return request;
 }
 
-void CercaPage::ManageCat() {
-    ReadControls();
-    const CercaLayout layout = sillabor::ManageCat(game_.state.page);
-    gridOptions_->setVisible(layout.gridOptionsVisible);
-    CheckRiuso->setEnabled(layout.riusoEnabled);
-    LaBase->setMaxLength(layout.baseMaxLength);
-    SpiegaBase->setText(ToQString(layout.hint));
-    ApplyGridOptions(layout, game_.state);
+void CercaPage::UpdateLook() {
+    const CercaLook look = CercaPageLook(Request());
+    gridOptions_->setVisible(look.gridOptionsVisible);
+    reuseBox->setEnabled(look.reuseEnabled);
+    baseField->setMaxLength(look.baseMaxLength);
+    baseHint->setText(ToQString(look.hint));
 }
 
-// The grid's arrangement writes the arranged grid back into the base.
 void CercaPage::SearchEnded() {
-    if (game_.state.BaseArranged) LaBase->setText(ToQString(game_.state.page.LaBase));
+    const std::shared_ptr<CercaResult> result = std::move(result_);
+    if (result && result->arrangedBase) baseField->setText(ToQString(*result->arrangedBase));
 }
 
 bool CercaPage::PrepareSearch(int& game, int& option) {
-    ReadControls();
-    const int category = game_.state.page.Categoria;
-    if (NormaliseBase(game_.state, app_.out) != kBaseReady) return false;
+    const CercaRequest request = Request();
+    const Checked<CercaRequest> checked = CheckCercaRequest(request);
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        // The message shows at once, under the results already there.
+        for (const std::string& line : refusal->lines) app_.out.PrintLine(line);
+        if (!refusal->lines.empty()) app_.out.RefreshOutput();
+        return false;
+    }
     game = game_.Id();
-    option = category;
+    option = request.category;
     return true;
+}
+
+SearchJob CercaPage::JobFor(int /*game*/, int /*option*/) {
+    result_ = std::make_shared<CercaResult>();
+    return game_.Job(Request(), result_);
 }
 
 }  // namespace sillabor::shell

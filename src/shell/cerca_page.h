@@ -1,7 +1,9 @@
 #pragma once
 // The "Cerca" page: the games built around one base word.
 
-#include "cerca/cerca_state.h"
+#include <memory>
+
+#include "cerca/cerca_request.h"
 #include "shell/game_page.h"
 #include "shell/widget_helpers.h"
 
@@ -25,29 +27,34 @@ public:
 
     QString StartCaption() const override { return "Trova"; }
     bool CanStart() const override { return true; }
-    // Normalises and checks the base: a refusal prints its message and starts
-    // nothing, an empty base starts nothing silently.
+    // Checks the base: a refusal prints its message and starts nothing, an
+    // empty base starts nothing silently. JobFor hands the request to the
+    // game's check and search.
     bool PrepareSearch(int& game, int& option) override;
+    SearchJob JobFor(int game, int option) override;
     QList<QWidget*> TextFields() const override;
+    // An arranged grid replaces the base.
     void SearchEnded() override;
     QStringList HelpKeys() const override;
 
-    QButtonGroup* Categoria;
-    QLineEdit* LaBase;
-    QCheckBox* CheckDiag;
-    QCheckBox* CheckRiuso;
-    QButtonGroup* RadioParo;
-    QLabel* SpiegaBase;
+    // The request as the controls hold it.
+    CercaRequest Request() const;
+
+    QButtonGroup* categoryGroup;
+    QLineEdit* baseField;
+    QCheckBox* diagonalsBox;
+    QCheckBox* reuseBox;
+    QButtonGroup* gridModeGroup;
+    QLabel* baseHint;
 
 private:
-    // Controls -> the record's CercaControls.
-    void ReadControls();
-    // The page's look and the grid options for the chosen category and options.
-    void ManageCat();
+    // The page's look for the chosen category and grid options.
+    void UpdateLook();
 
     CercaGame& game_;
-    FieldBinding<CercaControls> binding_;
-    QWidget* gridOptions_;  // CheckDiag, CheckRiuso and RadioParo
+    QWidget* gridOptions_;  // diagonals, reuse and the grid modes
+    // What the running search gives back; read once it has ended.
+    std::shared_ptr<CercaResult> result_;
 };
 
 }  // namespace sillabor::shell

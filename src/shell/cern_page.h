@@ -1,7 +1,7 @@
 #pragma once
-// The "Cern" page: words chosen from a set of letters as the user types. Its
-// handlers run the selection on the window thread at every change; the page
-// starts no search.
+// The "Cern" page: words chosen from a set of letters as the user types. It
+// asks the game on the window thread at every change; the page starts no
+// search.
 
 #include "cern/cern_game.h"
 #include "shell/game_page.h"
@@ -24,27 +24,30 @@ public:
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
     QStringList HelpKeys() const override { return ToQStringList(game_.HelpKeys()); }
     bool WrapsOutput() const override { return true; }
-    QList<QWidget*> TextFields() const override { return {cernIn, cernGoal}; }
+    QList<QWidget*> TextFields() const override { return {baseField, goalField}; }
     // Brings the parity masks up to date with the dictionary, selects the
     // "Trovati" status and shows what the chosen mode gives.
     void PageShown() override;
 
-    QLineEdit* cernIn;
-    QLineEdit* cernOut;
-    QButtonGroup* RadioCern;
-    QLabel* cernGoalLab;
-    QLineEdit* cernGoal;
-    QPushButton* CernCanc;
+    // The request as the controls hold it.
+    CernRequest Request() const;
+
+    QLineEdit* baseField;
+    QLineEdit* selectionField;
+    QButtonGroup* modeGroup;
+    QLabel* goalLabel;
+    QLineEdit* goalField;
+    QPushButton* clearButton;
 
 private:
-    void cernInChange();
-    void cernGoalChange();
-    void RadioCernClick();
-    void CernCancClick();
-    void Show(const CernShown& shown);
+    void BaseEdited();
+    void GoalEdited();
+    void ModeClicked();
+    // Empties the base, and the goal in the second mode.
+    void ClearClicked();
+    void Show(const CernResult& result);
 
     CernGame& game_;
-    FieldBinding<CernControls> binding_;
 };
 
 }  // namespace sillabor::shell

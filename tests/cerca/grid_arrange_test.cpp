@@ -1,5 +1,5 @@
 // Arranging the letters of a grid: the word laid along a path, the layout
-// written back, its replay from the same seed, and the solving that follows.
+// given back, its replay from the same seed, and the solving that follows.
 
 #include "cerca/grid_arrange.h"
 
@@ -15,16 +15,16 @@ using Strings = std::vector<std::string>;
 
 struct GridArrangeTest : test::CercaTest {
     // Arranges the typed grid with a fixed seed; returns the printed lines.
-    Strings Arrange(const std::string& typed, int mode = kGridArrange, uint32_t seed = 7, bool diag = true) {
+    Strings Arrange(const std::string& typed, CercaGridMode mode = kGridArrange, uint32_t seed = 7, bool diag = true) {
         Type(kCercaGrid, typed, mode, diag);
         f.app->random.SeedFrom(seed);
         Run(kCercaGrid, typed);
         return Lines();
     }
-    // The rows of LaBase, split at the blanks.
+    // The rows of the arranged base, split at the blanks.
     Strings Rows() const {
         Strings rows;
-        std::string text = f.app->Get<CercaGame>().state.page.LaBase + " ";
+        std::string text = result->arrangedBase.value_or("") + " ";
         for (size_t at = 0, end; (end = text.find(' ', at)) != std::string::npos; at = end + 1)
             rows.push_back(text.substr(at, end - at));
         return rows;
@@ -62,7 +62,7 @@ bool SpellsAlongAPath(const CercaState& st, const std::string& word, bool diagon
     return false;
 }
 
-TEST_F(GridArrangeTest, LaysTheLongestWordAlongAPathAndWritesTheGridBack) {
+TEST_F(GridArrangeTest, LaysTheLongestWordAlongAPathAndGivesTheGridBack) {
     f.LoadDefault(kWords);
     for (bool diagonals : {true, false}) {
         const Strings lines = Arrange("casaletomarinepo", kGridArrange, 7, diagonals);
@@ -97,14 +97,15 @@ TEST_F(GridArrangeTest, LaysTheLongestWordAlongAPathAndWritesTheGridBack) {
 TEST_F(GridArrangeTest, TheSameSeedReplaysTheLayoutAndSolvingListsItsWords) {
     f.LoadDefault(kWords);
     const Strings first = Arrange("casaletomarinepo", kGridArrange, 11);
-    const std::string layout = Cerca().page.LaBase;
+    ASSERT_TRUE(result->arrangedBase);
+    const std::string layout = *result->arrangedBase;
     EXPECT_EQ(Arrange("casaletomarinepo", kGridArrange, 11), first);
-    EXPECT_EQ(Cerca().page.LaBase, layout);
+    EXPECT_EQ(result->arrangedBase, layout);
 
     // "disp. & ris.": the arrangement, a line of one blank, then the words of
     // the arranged grid, exactly as solving it afterwards lists them.
     const Strings both = Arrange("casaletomarinepo", kGridArrangeThenSolve, 11);
-    EXPECT_EQ(Cerca().page.LaBase, layout);
+    EXPECT_EQ(result->arrangedBase, layout);
     EXPECT_EQ(Cerca().GridMode, kGridArrangeThenSolve);
     ASSERT_GT(both.size(), 12u);
     EXPECT_EQ(both[9], " ");
@@ -124,20 +125,20 @@ TEST_F(GridArrangeTest, TheWordIsSpelledByTheCellsThatGoIntoTheGrid) {
     EXPECT_EQ(lines[0], "20 lettere ?!?!  Assumo tabella 4 x 4");
     EXPECT_EQ(Sorted(Cerca().BaseWord), Sorted("casaetomarinepoa"));
     EXPECT_STREQ(f.app->dict.Words[Cerca().FittedWord], "casa");
-    EXPECT_TRUE(SpellsAlongAPath(Cerca(), "casa", true)) << Cerca().page.LaBase;
+    EXPECT_TRUE(SpellsAlongAPath(Cerca(), "casa", true)) << Rows()[0];
 }
 
 TEST_F(GridArrangeTest, GroupsStayOneCellAndCellsSpellingNothingChangeNothing) {
     f.LoadDefault({"quota", "tuo", "casa", "mare"});
     Arrange("[qu]otaxxxxxxxxxxxx");
-    const std::string text = Cerca().page.LaBase;
+    const std::string text = result->arrangedBase.value_or("");
     EXPECT_NE(text.find("[qu]"), std::string::npos) << text;
     EXPECT_EQ(Rows().size(), 4u);
     EXPECT_TRUE(SpellsAlongAPath(Cerca(), "quota", true)) << text;
 
     EXPECT_EQ(Arrange("zzzzzzzzzzzzzzzz"),
               (Strings{"Con queste lettere non riesco a trovare nulla", std::string(kSeparatorLine), "Fine Ricerca"}));
-    EXPECT_EQ(Cerca().page.LaBase, "zzzzzzzzzzzzzzzz");  // as typed: nothing written back
+    EXPECT_FALSE(result->arrangedBase);  // the base field keeps what was typed
     EXPECT_EQ(Cerca().BaseWord, "zzzzzzzzzzzzzzzz");
 }
 

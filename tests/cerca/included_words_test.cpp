@@ -54,9 +54,10 @@ TEST_F(IncludedWordsTest, BracketErrorsEndTheCategoryAndTheCapEndsTheList) {
 TEST_F(IncludedWordsTest, TheFittingFormFindsTheFirstWordAndItsGroups) {
     f.LoadDefault(kWords);
     CercaGame& game = f.app->Get<CercaGame>();
-    CercaRun run{f.app->dict, f.app->out, f.app->state, f.app->random, f.app->top, game.state, game.indexes};
-    Type(kCercaGrid, "", kGridArrange);
+    CercaResult result;
+    CercaRun run{f.app->dict, f.app->out, f.app->state, f.app->random, f.app->top, game.state, game.indexes, result};
     Cerca().Category = kCercaGrid;
+    Cerca().GridMode = kGridArrange;
     Cerca().BaseWord = "tao[qu]ss";
     ASSERT_TRUE(FitIncludedWord(run, kMaxCells));
     EXPECT_STREQ(f.app->dict.Words[Cerca().FittedWord], "quota");

@@ -1,4 +1,4 @@
-// The "Cern" page's handlers on tiny dictionaries: the one line of the
+// The "Cern" page's changes on tiny dictionaries: the one line of the
 // selection's anagrams, the completion's groups, lines and count, the
 // double-letter goal, and masks that follow a new load. The fuzz target
 // checks the selection of any base against its own count of the letters.
@@ -22,35 +22,31 @@ using Lines = std::vector<std::string>;
 class CernitaTest : public ::testing::Test {
 protected:
     CernGame& game() { return f.app->Get<CernGame>(); }
-    // A handler as the page runs it: the lines it leaves in the output area.
-    Lines Handle(CernShown (CernGame::*handler)(GameContext&)) {
+    // A change as the page passes it on: the lines it leaves in the output area.
+    Lines Handle(CernResult (CernGame::*change)(GameContext&, const CernRequest&), const CernRequest& request) {
         f.sink.Reset();
         GameContext ctx = f.app->Context();
-        shown = (game().*handler)(ctx);
+        shown = (game().*change)(ctx, request);
         return f.sink.Lines();
     }
     Lines Complete(const std::string& base, const std::string& goal) {
-        game().page = CernControls{base, goal, kCernComplete};
-        return Handle(&CernGame::GoalChanged);
+        return Handle(&CernGame::GoalChanged, {base, goal, kCernComplete});
     }
 
     test::Fixture f;
-    CernShown shown;
+    CernResult shown;
 };
 
 TEST_F(CernitaTest, OnTheFlyShowsTheSelectionsAnagramsOnOneLine) {
     f.LoadDefault({"rosa", "orsa", "raso", "roma", "casa"});
-    game().page.cernIn = "Rosa tt";
-    EXPECT_EQ(Handle(&CernGame::BaseChanged), Lines{"orsa raso rosa "});
-    EXPECT_EQ(shown.cernOut, "rosa");
+    EXPECT_EQ(Handle(&CernGame::BaseChanged, {"Rosa tt", "", kCernOnTheFly}), Lines{"orsa raso rosa "});
+    EXPECT_EQ(shown.selection, "rosa");
     EXPECT_EQ(shown.status, std::string());  // the status panel is emptied
     EXPECT_GT(f.sink.Clears(), 0);
 
     // No class, or nothing left: one empty line.
-    for (const char* base : {"rosx", "Roma amor"}) {
-        game().page.cernIn = base;
-        EXPECT_EQ(Handle(&CernGame::BaseChanged), Lines{""}) << base;
-    }
+    for (const char* base : {"rosx", "Roma amor"})
+        EXPECT_EQ(Handle(&CernGame::BaseChanged, {base, "", kCernOnTheFly}), Lines{""}) << base;
 }
 
 TEST_F(CernitaTest, CompletionGroupsClassesAndCountsTheirWords) {
@@ -60,12 +56,10 @@ TEST_F(CernitaTest, CompletionGroupsClassesAndCountsTheirWords) {
     EXPECT_EQ(f.app->state.FoundCount, 3);
     ASSERT_TRUE(shown.status.has_value());
     EXPECT_EQ(shown.status->rfind("Trovati 3 in ", 0), 0u) << *shown.status;
-    EXPECT_EQ(shown.cernOut, "mar");
+    EXPECT_EQ(shown.selection, "mar");
 
     // In the second mode a change of the base completes as well.
-    game().page.cernIn = "casa";
-    game().page.cernGoal = "";
-    EXPECT_EQ(Handle(&CernGame::BaseChanged), Lines{"casa "});
+    EXPECT_EQ(Handle(&CernGame::BaseChanged, {"casa", "", kCernComplete}), Lines{"casa "});
 
     // Nothing matches: an empty line, and a count of 0.
     EXPECT_EQ(Complete("mare", "z"), Lines{""});
@@ -79,8 +73,7 @@ TEST_F(CernitaTest, AClassLongerThanTheLineBufferStaysWhole) {
     for (int i = 0; i < 60; ++i, std::next_permutation(word.begin(), word.end())) words.push_back(word);
     words.push_back("casa");
     f.LoadDefault(words);
-    game().page.cernIn = "tsrqponmlkjihgfedcba";
-    const Lines onTheFly = Handle(&CernGame::BaseChanged);
+    const Lines onTheFly = Handle(&CernGame::BaseChanged, {"tsrqponmlkjihgfedcba", "", kCernOnTheFly});
     ASSERT_EQ(onTheFly.size(), 1u);
     EXPECT_EQ(onTheFly[0].size(), 60u * 21);
     const Lines completed = Complete("", "abcdefghijklmnopqrst");

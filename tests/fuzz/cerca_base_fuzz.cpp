@@ -12,7 +12,6 @@
 #include "cerca/cells.h"
 #include "cerca/cerca_game.h"
 #include "cerca/cerca_search.h"
-#include "cerca/manage_cat.h"
 #include "fuzz_support.h"
 
 using namespace sillabor;
@@ -27,9 +26,9 @@ bool AllowedInBase(char c, int category) {
     return c == ' ' && category == kCercaSizigie;
 }
 
-void CheckCells(CercaState& cerca) {
+void CheckCells(CercaState& cerca, const CercaRequest& accepted) {
     Sink().Reset();
-    cerca.Category = cerca.page.Categoria;
+    cerca.Start(accepted);
     const int n = ParseCells(cerca, LoadedApp().out, cerca.BaseWord);
     if (n < 0) {
         Require(!Sink().Lines().empty(), "refused cells printed no message");
@@ -50,40 +49,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     App& app = LoadedApp();
     if (size == 0) return 0;
     const uint8_t choices = data[0];
-    CercaState& cerca = app.Get<CercaGame>().state;
-    CercaControls& page = cerca.page;
-    page.Categoria = choices & 7;
-    page.CheckDiag = (choices & 8) == 0;
-    page.CheckRiuso = (choices & 0x10) != 0;
-    page.RadioParo = ((choices >> 5) & 3) % 3;
-    const CercaLayout layout = ManageCat(page);
-    ApplyGridOptions(layout, cerca);
-    page.LaBase.assign(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (page.LaBase.size() > static_cast<size_t>(layout.baseMaxLength)) page.LaBase.resize(layout.baseMaxLength);
+    CercaGame& game = app.Get<CercaGame>();
+    CercaRequest request;
+    request.category = static_cast<CercaCategory>(choices & 7);
+    request.diagonals = (choices & 8) == 0;
+    request.reuseLetters = (choices & 0x10) != 0;
+    request.gridMode = static_cast<CercaGridMode>(((choices >> 5) & 3) % 3);
+    request.base.assign(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const size_t limit = static_cast<size_t>(CercaPageLook(request).baseMaxLength);
+    if (request.base.size() > limit) request.base.resize(limit);
 
-    Sink().Reset();
-    cerca.BaseWord.clear();
-    const int status = NormaliseBase(cerca, app.out);
-    switch (status) {
-        case kBaseRefused:
-            Require(!Sink().Lines().empty(), "a refused base printed no message");
-            return 0;
-        case kBaseEmpty:
-            return 0;
-        case kBaseReady:
-            break;
-        default:
-            Fail("NormaliseBase returned an unknown status");
+    const Checked<CercaRequest> checked = CheckCercaRequest(request);
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        Require(!refusal->lines.empty() || NormaliseBaseText(request.base, request.category).text.empty(),
+                "a base refused without a message");
+        return 0;
     }
-    Require(!cerca.BaseWord.empty() && cerca.BaseWord.size() <= 511, "a base of a bad length");
-    Require(cerca.JokerCount >= 0 && cerca.JokerCount <= 2, "more jokers than allowed");
-    for (char c : cerca.BaseWord)
-        Require(AllowedInBase(c, page.Categoria), "a base character the category does not keep", cerca.BaseWord);
-    CheckCells(cerca);
+    const CercaRequest& accepted = std::get<CercaRequest>(checked);
+    Require(!accepted.base.empty() && accepted.base.size() <= 511, "a base of a bad length");
+    Require(accepted.jokers >= 0 && accepted.jokers <= 2, "more jokers than allowed");
+    for (char c : accepted.base)
+        Require(AllowedInBase(c, accepted.category), "a base character the category does not keep", accepted.base);
+    CheckCells(game.state, accepted);
 
-    if (!CercaCategoryBuilt(page.Categoria)) return 0;
+    if (!CercaCategoryBuilt(accepted.category)) return 0;
     Sink().Reset();
-    const int searched = RunGame<CercaGame>(app, page.Categoria);
+    const int searched = RunGame(app, game.Job(request));
     Require(searched == 0 || searched == 1, "the search returned neither success nor failure");
     Require(!Sink().Lines().empty() && Sink().Lines().back() == "Fine Ricerca",
             "the search did not close with Fine Ricerca");

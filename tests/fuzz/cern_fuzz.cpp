@@ -1,5 +1,5 @@
 // The "Cern" page's base and goal as typed (cut to the fields' lengths), in
-// either mode, through the page's handler on the tiny dictionary. The
+// either mode, through the game as the page asks it, on the tiny dictionary. The
 // selection holds each letter of odd count once, in order of first
 // occurrence; "cernita on-the-fly" lists exactly the anagrams of the
 // selection; "completa la cernita" refuses a goal with a double letter and
@@ -53,9 +53,9 @@ void CheckSelection(const std::string& base, const std::string& selection) {
     Require(selection == expected, "a selection that is not the letters of odd count", selection);
 }
 
-void CheckCompletion(const CernControls& page, const CernShown& shown, const std::vector<std::string>& lines,
+void CheckCompletion(const CernRequest& request, const CernResult& shown, const std::vector<std::string>& lines,
                      int32_t found) {
-    const std::array<int, 26> base = Tallies(page.cernIn), goal = Tallies(page.cernGoal);
+    const std::array<int, 26> base = Tallies(request.base), goal = Tallies(request.goal);
     if (std::any_of(goal.begin(), goal.end(), [](int n) { return n > 1; }))
         return Require(lines == std::vector<std::string>{std::string(kDoubleGoalMessage)} && !shown.status,
                        "a double goal not refused");
@@ -95,22 +95,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
     CernGame& game = app.Get<CernGame>();
-    game.page.cernIn = f[0].substr(0, kCernInMaxLength);
-    game.page.cernGoal = f[1].substr(0, kCernGoalMaxLength);
-    game.page.RadioCern = (data[0] & 1) != 0 ? kCernComplete : kCernOnTheFly;
+    CernRequest request;
+    request.base = f[0].substr(0, kCernBaseMaxLength);
+    request.goal = f[1].substr(0, kCernGoalMaxLength);
+    request.mode = (data[0] & 1) != 0 ? kCernComplete : kCernOnTheFly;
 
     Sink().Reset();
     game.PageShown(app.dict);
     GameContext ctx = app.Context();
-    const CernShown shown = game.ModeChosen(ctx);
+    const CernResult shown = game.ModeChosen(ctx, request);
     const std::vector<std::string>& lines = Sink().Lines();
-    CheckSelection(game.page.cernIn, shown.cernOut);
-    if (game.page.RadioCern == kCernComplete) {
-        CheckCompletion(game.page, shown, lines, app.state.FoundCount.load());
+    CheckSelection(request.base, shown.selection);
+    if (request.mode == kCernComplete) {
+        CheckCompletion(request, shown, lines, app.state.FoundCount.load());
         return 0;
     }
     std::string expected;
-    for (const std::string& w : AnagramsOf(shown.cernOut)) expected += w + ' ';
+    for (const std::string& w : AnagramsOf(shown.selection)) expected += w + ' ';
     Require(lines == std::vector<std::string>{expected}, "the words shown are not the selection's anagrams", expected);
     return 0;
 }

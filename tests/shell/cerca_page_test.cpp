@@ -1,5 +1,5 @@
 // The "Cerca" page in the window: its categories, how its options change the
-// page, Enter in LaBase, and the bases that start nothing.
+// page, Enter in the base field, and the bases that start nothing.
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,9 +10,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-#include <atomic>
 
-#include "app/run_game.h"
 #include "shell/cerca_page.h"
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
@@ -39,20 +37,20 @@ class CercaPageTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void optionsChangeThePageAndTheGridSettings() {
+    void optionsChangeThePageAndTheRequest() {
         TempFolder folder;
         App app(folder.path());
         CercaPage page(app, app.Get<sillabor::CercaGame>());
         auto gridShown = [&] {
-            return page.CheckDiag->isVisibleTo(&page) && page.CheckRiuso->isVisibleTo(&page) &&
-                   page.RadioParo->button(0)->isVisibleTo(&page);
+            return page.diagonalsBox->isVisibleTo(&page) && page.reuseBox->isVisibleTo(&page) &&
+                   page.gridModeGroup->button(0)->isVisibleTo(&page);
         };
         // Captions through the text conversion: the registered sign, and "&&" to show one ampersand.
-        QCOMPARE(page.Categoria->button(5)->text(), QString::fromUtf8("paroliere®"));
-        QCOMPARE(page.RadioParo->button(2)->text(), QString("disp. && ris."));
+        QCOMPARE(page.categoryGroup->button(5)->text(), QString::fromUtf8("paroliere®"));
+        QCOMPARE(page.gridModeGroup->button(2)->text(), QString("disp. && ris."));
         // The look the window gives the page when it is created.
-        QCOMPARE(page.LaBase->maxLength(), 80);
-        QCOMPARE(page.SpiegaBase->text(), QString());
+        QCOMPARE(page.baseField->maxLength(), 80);
+        QCOMPARE(page.baseHint->text(), QString());
         QVERIFY(!gridShown());
 
         struct Look {
@@ -65,50 +63,43 @@ private slots:
                                  Look{6, "Jolly = asterisco (max 2)", 80, false},
                                  Look{7, "inserisci due o tre parole separate da spazi", 80, false},
                                  Look{1, "", 80, false}, Look{0, "", 80, false}}) {
-            Choose(page.Categoria, look.category);
-            QCOMPARE(page.SpiegaBase->text(), look.hint);
-            QCOMPARE(page.LaBase->maxLength(), look.maxLength);
+            Choose(page.categoryGroup, look.category);
+            QCOMPARE(page.baseHint->text(), look.hint);
+            QCOMPARE(page.baseField->maxLength(), look.maxLength);
             QCOMPARE(gridShown(), look.grid);
             QCOMPARE(page.HelpKeys().first(), QString("CERCA%1").arg(look.category));
         }
 
-        // The grid: reuse changes the hint; "disponi" greys out reuse and ignores its tick.
-        Choose(page.Categoria, 5);
-        page.CheckRiuso->setChecked(true);
-        QVERIFY(app.Get<sillabor::CercaGame>().state.ReuseLetters);
-        QCOMPARE(page.SpiegaBase->text(), kGroups);
-        Choose(page.RadioParo, 1);
-        QVERIFY(!page.CheckRiuso->isEnabled());
-        QVERIFY(page.CheckRiuso->isChecked());
-        QVERIFY(!app.Get<sillabor::CercaGame>().state.ReuseLetters);
-        QCOMPARE(app.Get<sillabor::CercaGame>().state.GridMode, 1);
-        QCOMPARE(page.SpiegaBase->text(), kGroups);
-        page.CheckDiag->setChecked(false);
-        QVERIFY(!app.Get<sillabor::CercaGame>().state.UseDiagonals);
-        Choose(page.RadioParo, 0);
-        QVERIFY(page.CheckRiuso->isEnabled());
-        QVERIFY(app.Get<sillabor::CercaGame>().state.ReuseLetters);
-        QCOMPARE(app.Get<sillabor::CercaGame>().state.GridMode, 0);
+        // The grid: reuse changes the hint; "disponi" greys out reuse and keeps its tick.
+        Choose(page.categoryGroup, 5);
+        page.reuseBox->setChecked(true);
+        QCOMPARE(page.baseHint->text(), kGroups);
+        Choose(page.gridModeGroup, 1);
+        QVERIFY(!page.reuseBox->isEnabled());
+        QVERIFY(page.reuseBox->isChecked());
+        QCOMPARE(page.baseHint->text(), kGroups);
+        page.diagonalsBox->setChecked(false);
+        const sillabor::CercaRequest request = page.Request();
+        QCOMPARE(request.category, sillabor::kCercaGrid);
+        QCOMPARE(request.gridMode, sillabor::kGridArrange);
+        QVERIFY(request.reuseLetters && !request.diagonals);
+        Choose(page.gridModeGroup, 0);
+        QVERIFY(page.reuseBox->isEnabled());
 
         // A shorter limit cuts a longer base.
-        page.LaBase->setText(QString(120, 'a'));
-        Choose(page.Categoria, 0);
-        QCOMPARE(page.LaBase->text().size(), 80);
+        page.baseField->setText(QString(120, 'a'));
+        Choose(page.categoryGroup, 0);
+        QCOMPARE(page.baseField->text().size(), 80);
     }
 
-    void enterInLaBaseSearchesTheBaseAndOnlyAValidBaseStarts() {
+    void enterInTheBaseSearchesItAndOnlyAValidBaseStarts() {
         PageWindow<CercaPage> w(2, kRosaWords);
         MainWindow& window = *w.window;
         CercaPage* page = w.page;
-        std::atomic<int> runs{0};
-        window.SetGameRunner([&runs](App& app, int game, int option) {
-            ++runs;
-            return sillabor::RunGame(app, game, option);
-        });
         QSignalSpy ended(&window, &MainWindow::SearchEnded);
 
-        page->LaBase->setText(QString::fromUtf8("R\u00f3sa!"));
-        QTest::keyClick(page->LaBase, Qt::Key_Return);
+        page->baseField->setText(QString::fromUtf8("R\u00f3sa!"));
+        QTest::keyClick(page->baseField, Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         // The lines themselves are the edit search's own (its tests check them all).
         const QStringList results = OutputLines(window);
@@ -130,41 +121,40 @@ private slots:
                                  Refusal{"a*b*c*", 0, false, "Sono ammessi al massimo due Jolly "},
                                  Refusal{"ab*", 5, true, "I Jolly e le opzioni <Riuso> o <Disponi> sono incompatibili"},
                                  Refusal{"'!? 12 ,.", 0, false, ""}}) {
-            Choose(page->Categoria, r.category);
-            page->CheckRiuso->setChecked(r.reuse);
-            page->LaBase->setText(r.typed);
-            QTest::keyClick(page->LaBase, Qt::Key_Return);
+            Choose(page->categoryGroup, r.category);
+            page->reuseBox->setChecked(r.reuse);
+            page->baseField->setText(r.typed);
+            QTest::keyClick(page->baseField, Qt::Key_Return);
             QVERIFY(!window.IsBusy());
             if (!r.message.isEmpty()) expected << r.message;
             QCOMPARE(OutputLines(window), expected);
         }
         QCoreApplication::processEvents();
-        QCOMPARE(runs.load(), 1);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(window.app().Get<sillabor::CercaGame>().state.BaseWord, std::string("rosa"));
     }
 
-    // "disponi" shows the arranged grid in LaBase when the search ends; the
-    // next "Genera" solves that grid.
+    // "disponi" shows the arranged grid in the base field when the search
+    // ends; the next "Genera" solves that grid.
     void theArrangedGridReplacesTheBase() {
         PageWindow<CercaPage> w(2, kRosaWords);
         MainWindow& window = *w.window;
         CercaPage* page = w.page;
-        Choose(page->Categoria, 5);
-        Choose(page->RadioParo, 1);
-        page->LaBase->setText("rossa casa roma xyz");
-        QVERIFY(w.Search([&] { QTest::keyClick(page->LaBase, Qt::Key_Return); }));
-        const QStringList rows = page->LaBase->text().split(' ');
+        Choose(page->categoryGroup, 5);
+        Choose(page->gridModeGroup, 1);
+        page->baseField->setText("rossa casa roma xyz");
+        QVERIFY(w.Search([&] { QTest::keyClick(page->baseField, Qt::Key_Return); }));
+        const QStringList rows = page->baseField->text().split(' ');
         QCOMPARE(rows.size(), 4);
         for (const QString& row : rows) QCOMPARE(row.size(), 4);
         // The table's first row shows the first four cells.
         QString firstRow = OutputLines(window).at(1);
         QCOMPARE(firstRow.remove(' ').remove('|'), rows.first().toUpper());
 
-        Choose(page->RadioParo, 0);
-        QVERIFY(w.Search([&] { QTest::keyClick(page->LaBase, Qt::Key_Return); }));
+        Choose(page->gridModeGroup, 0);
+        QVERIFY(w.Search([&] { QTest::keyClick(page->baseField, Qt::Key_Return); }));
         QVERIFY(OutputLines(window).contains("[ 5] rossa"));
-        QCOMPARE(page->LaBase->text(), rows.join(' '));
+        QCOMPARE(page->baseField->text(), rows.join(' '));
     }
 };
 

@@ -27,7 +27,7 @@ struct CernWindow : PageWindow<CernPage> {
         WritePreparedDictionary(folder.path(), "Altro", {"remo", "more", "orme", "uno", "due"});
     }
     QString Status() { return window->findChild<QLabel*>("Panel0")->text(); }
-    void ChooseMode(int mode) { page->RadioCern->button(mode)->click(); }
+    void ChooseMode(int mode) { page->modeGroup->button(mode)->click(); }
 };
 
 }  // namespace
@@ -41,62 +41,62 @@ private slots:
         QVERIFY(w.window->findChild<QPushButton*>("startButton")->isHidden());
         QVERIFY(w.window->findChild<QPushButton*>("stopButton")->isHidden());
         QCOMPARE(OutputOf(*w.window)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QVERIFY(w.page->cernGoal->isHidden());
+        QVERIFY(w.page->goalField->isHidden());
 
-        QTest::keyClicks(w.page->cernIn, "Ros");
-        QCOMPARE(w.page->cernOut->text(), QString("ros"));
+        QTest::keyClicks(w.page->baseField, "Ros");
+        QCOMPARE(w.page->selectionField->text(), QString("ros"));
         QCOMPARE(OutputOf(*w.window)->toPlainText(), QString("\n"));  // one empty line
-        w.page->cernIn->insert(QString::fromUtf8("à tt"));
-        QCOMPARE(w.page->cernOut->text(), QString("rosa"));
+        w.page->baseField->insert(QString::fromUtf8("à tt"));
+        QCOMPARE(w.page->selectionField->text(), QString("rosa"));
         QCOMPARE(OutputLines(*w.window), QStringList{"orsa raso rosa "});
         QCOMPARE(w.Status(), QString());
         // Enter starts nothing on this page.
-        QTest::keyClick(w.page->cernIn, Qt::Key_Return);
+        QTest::keyClick(w.page->baseField, Qt::Key_Return);
         QVERIFY(!w.window->IsBusy());
 
         // The fields keep their limits.
-        w.page->cernIn->setText(QString(250, 'a'));
-        QCOMPARE(w.page->cernIn->text().size(), 198);
-        QCOMPARE(w.page->cernOut->text(), QString());
+        w.page->baseField->setText(QString(250, 'a'));
+        QCOMPARE(w.page->baseField->text().size(), 198);
+        QCOMPARE(w.page->selectionField->text(), QString());
     }
 
     void theSecondModeCompletesTowardsTheGoal() {
         CernWindow w;
-        w.page->cernIn->setText("mar");
+        w.page->baseField->setText("mar");
         w.ChooseMode(sillabor::kCernComplete);
-        QVERIFY(!w.page->cernGoal->isHidden());
-        QVERIFY(!w.page->cernGoalLab->isHidden());
+        QVERIFY(!w.page->goalField->isHidden());
+        QVERIFY(!w.page->goalLabel->isHidden());
         QCOMPARE(OutputOf(*w.window)->toPlainText(), QString("\n"));
 
-        QTest::keyClicks(w.page->cernGoal, "e");
+        QTest::keyClicks(w.page->goalField, "e");
         QCOMPARE(OutputLines(*w.window), QStringList{"mareee [mare rame] "});
         QVERIFY2(w.Status().startsWith("Trovati 3 in "), qPrintable(w.Status()));
 
         // "Cancella" empties both fields in this mode.
-        w.page->CernCanc->click();
-        QCOMPARE(w.page->cernIn->text(), QString());
-        QCOMPARE(w.page->cernGoal->text(), QString());
-        QCOMPARE(w.page->cernOut->text(), QString());
+        w.page->clearButton->click();
+        QCOMPARE(w.page->baseField->text(), QString());
+        QCOMPARE(w.page->goalField->text(), QString());
+        QCOMPARE(w.page->selectionField->text(), QString());
 
         // Back to the first mode: the goal hides and the selection's words show.
-        w.page->cernIn->setText("casao");
+        w.page->baseField->setText("casao");
         w.ChooseMode(sillabor::kCernOnTheFly);
-        QVERIFY(w.page->cernGoal->isHidden());
-        QCOMPARE(w.page->cernOut->text(), QString("cso"));
+        QVERIFY(w.page->goalField->isHidden());
+        QCOMPARE(w.page->selectionField->text(), QString("cso"));
         QCOMPARE(w.Status(), QString());
     }
 
     void theCompletionFollowsANewDictionary() {
         CernWindow w;
         w.ChooseMode(sillabor::kCernComplete);
-        w.page->cernGoal->setText("aemr");
+        w.page->goalField->setText("aemr");
         QCOMPARE(OutputLines(*w.window), QStringList{"mareee [mare rame] "});
 
         QSignalSpy ended(w.window.get(), &MainWindow::SearchEnded);
         w.window->app().dict.DictionaryName = "Altro";
         w.window->RunSearch(w.app().Get<sillabor::DizioGame>().Id(), sillabor::kDictionaryLoad);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
-        w.page->cernGoal->setText("emor");
+        w.page->goalField->setText("emor");
         QCOMPARE(OutputLines(*w.window), QStringList{"[more orme remo] "});
     }
 };
