@@ -32,7 +32,7 @@ constexpr uint32_t kSetSeed = 20261206;
 constexpr int kSetSize = 36;
 
 struct Cryptogram {
-    std::string text;   // as typed in DecriMe
+    std::string text;   // as typed in the page's text
     std::string plain;  // the sentence's solution line
     const char* notation;
     int words;
@@ -134,10 +134,9 @@ Outcome Solve(App& app, const Cryptogram& c) {
     PlainSink sink(c.plain);
     LineSink* before = app.out.Sink();
     app.out.SetSink(&sink);
-    app.Get<DecritGame>().page.DecriMe = c.text;
     const double cpuStart = ThreadCpuMs();
     const auto start = std::chrono::steady_clock::now();
-    RunGame<DecritGame>(app, kDecrittaSearch);
+    RunGame(app, app.Get<DecritGame>().Job({kDecrittaSearch, c.text}, nullptr));
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     const double cpu = ThreadCpuMs() - cpuStart;
     app.out.SetSink(before);

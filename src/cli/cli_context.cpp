@@ -48,8 +48,9 @@ int CliContext::LoadChosenDictionary(bool linesAreResult) {
     sink_.SetStream(linesAreResult ? out : err);
     GameContext game = w.Context();
     if (w.Get<DizioGame>().Scan(game) != 0) return kExitError;
-    w.dict.DictionaryName = dictionary;
-    const SearchEnd end = RunShowingProgress({w.Get<DizioGame>().Id(), kDictionaryLoad, {}}, !linesAreResult, false);
+    DizioRequest request;
+    request.dictionary = dictionary;
+    const SearchEnd end = RunShowingProgress(w.Get<DizioGame>().Job(request), !linesAreResult, false);
     out.flush();
     if (w.IsFatal()) return kExitError;
     return end.status == 0 ? kExitOk : kExitError;

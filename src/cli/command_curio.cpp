@@ -62,13 +62,13 @@ int RunCurio(CliContext& ctx, const CurioOptions& options) {
         ctx.UsageError("il modo di " + options.report + " e --micro-modo non coincidono");
         return kExitUsage;
     }
-    return ctx.RunPageCommand<CurioGame>(code, [&](CurioGame& game) {
-        CurioState& state = game.state;
-        if (options.microMode)
-            state.SetNextMicroMode(*options.microMode);
-        else if (microNumber != 0)
-            state.SetNextMicroMode(microNumber - 1);
-    });
+    CurioRequest request;
+    request.report = code;
+    if (options.microMode)
+        request.microMode = *options.microMode;
+    else if (microNumber != 0)
+        request.microMode = microNumber - 1;
+    return ctx.RunPageJob<CurioGame>([&request](CurioGame& game) { return game.Job(request, nullptr); });
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ bool FieldText(CliContext& ctx, const std::string& external, std::string& field)
     field.clear();
     for (char c : ExternalToCp1252(external))
         if (c != '\r') field.push_back(c);
-    if (field.size() > static_cast<size_t>(kDecriMeMaxLength)) {
-        ctx.UsageError("il testo supera i " + std::to_string(kDecriMeMaxLength) + " caratteri");
+    if (field.size() > static_cast<size_t>(kCryptogramMaxLength)) {
+        ctx.UsageError("il testo supera i " + std::to_string(kCryptogramMaxLength) + " caratteri");
         return false;
     }
     return true;
@@ -52,8 +52,8 @@ bool ReadTextFile(CliContext& ctx, const std::string& path, std::string& text) {
         return false;
     }
     // Four bytes a character at most in UTF-8, two for a line break as "\r\n".
-    if (size > static_cast<uintmax_t>(kDecriMeMaxLength) * 4) {
-        ctx.UsageError("il testo supera i " + std::to_string(kDecriMeMaxLength) + " caratteri");
+    if (size > static_cast<uintmax_t>(kCryptogramMaxLength) * 4) {
+        ctx.UsageError("il testo supera i " + std::to_string(kCryptogramMaxLength) + " caratteri");
         return false;
     }
     std::ostringstream read;
@@ -83,18 +83,19 @@ bool ParseBoxes(CliContext& ctx, const std::string& typed, CipherBoxes& boxes) {
 }
 
 // The panel's buttons, pressed in the order given.
-bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, DecritControls& page) {
+bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, CipherBoxes& boxes) {
+    int randomKind = 0;
     for (const std::string& button : buttons) {
         if (button == "nulla") {
-            page.Boxes = kIdentityBoxes;
+            boxes = kIdentityBoxes;
         } else if (button == "specchio") {
-            page.Boxes = MirrorBoxes(page.Boxes);
+            boxes = MirrorBoxes(boxes);
         } else if (button == "ruota") {
-            page.Boxes = RotateBoxes(page.Boxes);
+            boxes = RotateBoxes(boxes);
         } else if (button == "caso") {
-            PressRandom(page, ctx.app().random);
-        } else if (IsPermutation(page.Boxes)) {
-            page.Boxes = InvertBoxes(page.Boxes);
+            boxes = PressRandom(randomKind, ctx.app().random);
+        } else if (IsPermutation(boxes)) {
+            boxes = InvertBoxes(boxes);
         } else {
             ctx.UsageError("inverti: ogni lettera deve stare in una sola casella, e nessuna casella vuota");
             return false;
@@ -106,37 +107,37 @@ bool PressButtons(CliContext& ctx, const std::vector<std::string>& buttons, Decr
 int Solve(CliContext& ctx, const DecritOptions& o) {
     std::string external = o.text;
     if (!o.file.empty() && !ReadTextFile(ctx, o.file, external)) return kExitUsage;
-    DecritControls page;
-    if (!FieldText(ctx, external, page.DecriMe)) return kExitUsage;
-    return ctx.RunPageCommand<DecritGame>(kDecrittaSearch, [&](DecritGame& game) {
-        // The field as the search rewrites it, one word a line, before the solutions.
-        for (const std::string& word : SplitCryptogram(page.DecriMe).words)
+    DecritRequest request;
+    request.search = kDecrittaSearch;
+    if (!FieldText(ctx, external, request.cryptogram)) return kExitUsage;
+    return ctx.RunPageJob<DecritGame>([&](DecritGame& game) {
+        // The text as the solver reads it, one word a line, before the solutions.
+        for (const std::string& word : SplitCryptogram(request.cryptogram).words)
             ctx.err << "# " << Cp1252ToUtf8(word) << '\n';
         ctx.err.flush();
-        game.page = page;
+        return game.Job(request, nullptr);
     });
 }
 
 int Encipher(CliContext& ctx, const DecritOptions& o) {
-    DecritControls page;
-    page.RadioCri = true;
-    if (!FieldText(ctx, o.text, page.DecriMe) || !ParseBoxes(ctx, o.boxes, page.Boxes) ||
-        !PressButtons(ctx, o.buttons, page))
+    std::string text;
+    CipherBoxes boxes = kIdentityBoxes;
+    if (!FieldText(ctx, o.text, text) || !ParseBoxes(ctx, o.boxes, boxes) || !PressButtons(ctx, o.buttons, boxes))
         return kExitUsage;
     Output& out = ctx.app().out;
     if (o.numeri1 || o.numeri2)
-        PrintNumeric(out, page, o.numeri1 ? kNumeri1 : kNumeri2);
+        PrintNumeric(out, text, boxes, o.numeri1 ? kNumeri1 : kNumeri2);
     else
-        PrintEnciphered(out, page);
+        PrintEnciphered(out, text, boxes);
     ctx.out.flush();
     return kExitOk;
 }
 
 int Pairs(CliContext& ctx, const DecritOptions& o) {
-    DecritControls page;
-    page.RadioCri = true;
-    if (!ParseBoxes(ctx, o.boxes, page.Boxes) || !PressButtons(ctx, o.buttons, page)) return kExitUsage;
-    return ctx.RunPageCommand<DecritGame>(kCoppieSearch, [&](DecritGame& game) { game.page = page; });
+    DecritRequest request;
+    request.search = kCoppieSearch;
+    if (!ParseBoxes(ctx, o.boxes, request.boxes) || !PressButtons(ctx, o.buttons, request.boxes)) return kExitUsage;
+    return ctx.RunPageJob<DecritGame>([&request](DecritGame& game) { return game.Job(request, nullptr); });
 }
 
 void AddBoxOptions(CLI::App& command, DecritOptions& o) {
@@ -156,8 +157,8 @@ void AddBoxOptions(CLI::App& command, DecritOptions& o) {
 
 std::vector<TextField> DecritTextFields() {
     return {
-        {{"decrit", "risolvi", kTextField}, kDecriMeMaxLength},
-        {{"decrit", "critta", kTextField, "--caselle", "qwertyuiopasdfghjklzxcvbnm", "--numeri2"}, kDecriMeMaxLength},
+        {{"decrit", "risolvi", kTextField}, kCryptogramMaxLength},
+        {{"decrit", "critta", kTextField, "--caselle", "qwertyuiopasdfghjklzxcvbnm", "--numeri2"}, kCryptogramMaxLength},
         {{"decrit", "critta", "Roma", "--caselle", kTextField}, kAlphabetSize},
         {{"decrit", "coppie", "--caselle", kTextField, "--bottone", "inverti"}, kAlphabetSize},
     };

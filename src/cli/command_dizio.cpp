@@ -37,11 +37,13 @@ int Build(CliContext& ctx, const DizioOptions& options) {
     GameContext game = app.Context();
     ctx.out.flush();
     if (dizio.Scan(game) != 0) return kExitError;
-    app.dict.DictionaryName = ctx.dictionary;
-    dizio.buildOptions = (options.skipCapitalised ? kBuildSkipCapitalised : 0) |
-                      (options.skipBeforeApostrophe ? kBuildSkipBeforeApostrophe : 0) |
-                      (options.skipHyphenated ? kBuildSkipHyphenated : 0);
-    return ctx.RunPageSearch<DizioGame>(kDictionaryBuildAndLoad);
+    DizioRequest request;
+    request.action = kDictionaryBuildAndLoad;
+    request.dictionary = ctx.dictionary;
+    request.skipCapitalised = options.skipCapitalised;
+    request.skipBeforeApostrophe = options.skipBeforeApostrophe;
+    request.skipHyphenated = options.skipHyphenated;
+    return ctx.RunPageSearch(dizio.Job(request));
 }
 
 int Export(CliContext& ctx, const DizioOptions& options) {
@@ -51,10 +53,12 @@ int Export(CliContext& ctx, const DizioOptions& options) {
         ctx.PrintStatusLine();
         return code;
     }
-    app.Get<DizioGame>().exportOrder = options.order == "lungh" ? kExportByLength
-                     : options.order == "rime" ? kExportRhymes
-                                               : kExportAlphabetical;
-    int exportCode = ctx.RunPageSearch<DizioGame>(kDictionaryExport);
+    DizioRequest request;
+    request.action = kDictionaryExport;
+    request.exportOrder = options.order == "lungh" ? kExportByLength
+                          : options.order == "rime" ? kExportRhymes
+                                                    : kExportAlphabetical;
+    int exportCode = ctx.RunPageSearch(app.Get<DizioGame>().Job(request));
     return code != kExitOk ? code : exportCode;
 }
 

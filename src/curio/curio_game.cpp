@@ -92,4 +92,13 @@ int CurioGame::Run(GameContext& ctx, int option) {
     return 0;
 }
 
+SearchJob CurioGame::Job(const CurioRequest& request, std::shared_ptr<CurioResult> result) {
+    return {Id(), request.report, [this, request, result = std::move(result)](GameContext& ctx) {
+                if (request.report == kCurioMicro && request.microMode) state.SetNextMicroMode(*request.microMode);
+                const int status = Run(ctx, request.report);
+                if (result) result->microCaption = state.MicroCaption();
+                return status;
+            }};
+}
+
 }  // namespace sillabor

@@ -2,8 +2,12 @@
 // The "Curio" page's game: thirty curiosities and statistics of the dictionary,
 // each started by its own button; the option is the report's code.
 
+#include <memory>
+
+#include "curio/curio_request.h"
 #include "curio/curio_state.h"
 #include "game/game.h"
+#include "game/search_job.h"
 
 namespace sillabor {
 
@@ -15,6 +19,8 @@ public:
     bool NeedsByteOrder(int option) const override;
     // Runs report `option` (1..30).
     int Run(GameContext& ctx, int option) override;
+    // The search of a request; the run leaves the "micro" button's next caption in `result`.
+    SearchJob Job(const CurioRequest& request, std::shared_ptr<CurioResult> result);
 
     CurioState state;
 };

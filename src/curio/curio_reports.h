@@ -47,7 +47,8 @@ struct CurioButton {
     int code;
 };
 
-// Button k is named "But_k"; the "micro" button's caption changes with its mode.
+// The page's buttons in order, with the report each starts; the "micro"
+// button's caption changes with its mode.
 inline constexpr CurioButton kCurioButtons[kCurioReportCount] = {
     {"crescenti", kCurioIncreasing},        {"ripetizioni", kCurioRepeats},
     {"monocons.", kCurioMonoconsonantal},   {"conteggi", kCurioCounts},

@@ -3,9 +3,9 @@
 namespace sillabor {
 
 void CurioState::SetNextMicroMode(int mode) {
-    MicroMode = (mode + kMicroModes - 1) % kMicroModes;
+    microMode = (mode + kMicroModes - 1) % kMicroModes;
 }
 
-std::string CurioState::MicroCaption() const { return "micro " + std::to_string((MicroMode + 1) % kMicroModes + 1); }
+std::string CurioState::MicroCaption() const { return "micro " + std::to_string((microMode + 1) % kMicroModes + 1); }
 
 }  // namespace sillabor

@@ -11,7 +11,7 @@ inline constexpr int kMicroModes = 5;
 
 struct CurioState {
     // The mode the last "micro" run used, 0..4; -1 before the first run.
-    int32_t MicroMode = -1;
+    int32_t microMode = -1;
     // Makes the next "micro" run use `mode` (0..4).
     void SetNextMicroMode(int mode);
     // The caption of the "micro" button: the number of the mode the next run uses.

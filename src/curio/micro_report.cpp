@@ -138,8 +138,8 @@ private:
 
 void MicroReport(CurioRun& run) {
     CurioState& curio = run.curio;
-    curio.MicroMode = (curio.MicroMode + 1) % kMicroModes;
-    const int mode = curio.MicroMode;
+    curio.microMode = (curio.microMode + 1) % kMicroModes;
+    const int mode = curio.microMode;
 
     run.out.PrintString("Microenigmistica (" + std::to_string(mode + 1) + ") Parole che costituiscono un mini-gioco");
     run.out.PrintLine(kLegends[mode]);

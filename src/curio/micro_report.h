@@ -9,7 +9,7 @@
 
 namespace sillabor {
 
-// Moves the mode on, updates the button's caption, and reports on every class.
+// Moves the mode on and reports on every class.
 void MicroReport(CurioRun& run);
 
 }  // namespace sillabor

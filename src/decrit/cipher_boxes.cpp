@@ -85,10 +85,11 @@ CipherBoxes InvertBoxes(const CipherBoxes& boxes) {
     return inverse;
 }
 
-void PressRandom(DecritControls& page, RandomSource& random) {
-    page.RandomKind = 1 - page.RandomKind;
-    page.CriRandCaption = "A caso " + std::to_string(page.RandomKind + 1);
-    page.Boxes = RandomBoxes(random, page.RandomKind);
+CipherBoxes PressRandom(int& lastKind, RandomSource& random) {
+    lastKind = 1 - lastKind;
+    return RandomBoxes(random, lastKind);
 }
+
+std::string RandomCaption(int kind) { return "A caso " + std::to_string(kind + 1); }
 
 }  // namespace sillabor

@@ -2,6 +2,8 @@
 // The maker's substitution panel: what a typed box keeps, and the buttons
 // that fill the 26 boxes.
 
+#include <string>
+
 #include "decrit/decrit_state.h"
 
 namespace sillabor {
@@ -20,9 +22,12 @@ bool IsPermutation(const CipherBoxes& boxes);
 // "Inverti": the inverse substitution; boxes that are no permutation stay as they are.
 CipherBoxes InvertBoxes(const CipherBoxes& boxes);
 
-// "A Caso": alternates the two random substitutions, starting with the one
-// that sends vowels to vowels and the six rare letters XYWHJK among
-// themselves, and sets the button's caption to the next press's number.
-void PressRandom(DecritControls& page, RandomSource& random);
+// "A Caso": the two random substitutions in turn, starting with the one that
+// sends vowels to vowels and the six rare letters XYWHJK among themselves.
+// `lastKind` is the kind the last press made (0 before the first press) and
+// becomes this press's.
+CipherBoxes PressRandom(int& lastKind, RandomSource& random);
+// The caption of "A Caso" after a press of `kind`: the next press's number.
+std::string RandomCaption(int kind);
 
 }  // namespace sillabor

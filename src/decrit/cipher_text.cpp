@@ -75,14 +75,14 @@ void PrintAfresh(Output& out, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void PrintEnciphered(Output& out, const DecritControls& page) {
-    std::vector<std::string> lines = FieldLines(page.DecriMe);
-    for (std::string& line : lines) line = EncipherLine(line, page.Boxes);
+void PrintEnciphered(Output& out, std::string_view text, const CipherBoxes& boxes) {
+    std::vector<std::string> lines = FieldLines(text);
+    for (std::string& line : lines) line = EncipherLine(line, boxes);
     PrintAfresh(out, lines);
 }
 
-void PrintNumeric(Output& out, const DecritControls& page, NumericForm form) {
-    PrintAfresh(out, NumericLines(FieldLines(page.DecriMe), form == kNumeri2 ? &page.Boxes : nullptr));
+void PrintNumeric(Output& out, std::string_view text, const CipherBoxes& boxes, NumericForm form) {
+    PrintAfresh(out, NumericLines(FieldLines(text), form == kNumeri2 ? &boxes : nullptr));
 }
 
 }  // namespace sillabor

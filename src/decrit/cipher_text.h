@@ -1,5 +1,5 @@
 #pragma once
-// The maker's output: the text of DecriMe enciphered through the boxes, or
+// The maker's output: the page's text enciphered through the boxes, or
 // written as a numeric cryptogram.
 
 #include <string>
@@ -27,11 +27,11 @@ std::string EncipherLine(std::string_view line, const CipherBoxes& boxes);
 // for an empty box ("Numeri 2").
 std::vector<std::string> NumericLines(const std::vector<std::string>& lines, const CipherBoxes* boxes);
 
-// The output area emptied and filled with the page's text enciphered.
-void PrintEnciphered(Output& out, const DecritControls& page);
+// The output area emptied and filled with the text enciphered.
+void PrintEnciphered(Output& out, std::string_view text, const CipherBoxes& boxes);
 
 enum NumericForm : int { kNumeri1 = 1, kNumeri2 = 2 };
-// The output area emptied and filled with the numeric cryptogram of the page's text.
-void PrintNumeric(Output& out, const DecritControls& page, NumericForm form);
+// The output area emptied and filled with the numeric cryptogram of the text.
+void PrintNumeric(Output& out, std::string_view text, const CipherBoxes& boxes, NumericForm form);
 
 }  // namespace sillabor

@@ -5,17 +5,17 @@
 
 namespace sillabor {
 
-int CoppieSearch(DecritRun& run) {
+int CoppieSearch(DecritRun& run, const CipherBoxes& boxes) {
     run.state.StatusMode = kStatusInfoClasses;
     char image[kAlphabetSize];
     for (int i = 0; i < kAlphabetSize; ++i) {
-        const char box = run.page.Boxes[static_cast<size_t>(i)];
+        const char box = boxes[static_cast<size_t>(i)];
         image[i] = IsUpperAscii(box) ? ToLowerAscii(box) : '\0';
     }
     const Dictionary& dict = run.dict;
     int32_t pairs = 0;
     bool full = false;
-    char enciphered[kLengthBuckets + 1];
+    char enciphered[kLengthSlots + 1];
     for (int32_t c = 0; c < dict.ClassCount && !full && !run.state.Stopping(); ++c) {
         run.state.FoundCount = c;
         dict.ForEachWordOfClass(dict.Classes[c], [&](const char* word) {
@@ -23,7 +23,7 @@ int CoppieSearch(DecritRun& run) {
             size_t n = 0;
             for (; word[n] != '\0'; ++n) {
                 const auto letter = static_cast<unsigned>(static_cast<unsigned char>(word[n]) - 'a');
-                if (n >= kLengthBuckets || letter >= kAlphabetSize || image[letter] == '\0') return;
+                if (n >= kLengthSlots || letter >= kAlphabetSize || image[letter] == '\0') return;
                 enciphered[n] = image[letter];
             }
             enciphered[n] = '\0';

@@ -8,6 +8,6 @@ namespace sillabor {
 
 // Prints "word -> image" for each such word, class by class, and ends after
 // the pair that passes kMaxCoppie. Needs the word array in byte order.
-int CoppieSearch(DecritRun& run);
+int CoppieSearch(DecritRun& run, const CipherBoxes& boxes);
 
 }  // namespace sillabor

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/output.h"
 #include "dictionary/letter_count.h"
 
 namespace sillabor {
@@ -29,16 +28,17 @@ bool ReplaceAll(std::string& text, std::string_view from) {
     return changed;
 }
 
-void PrintError(Output& out, std::initializer_list<const char*> lines) {
-    out.PrintLine("Errore :");
-    for (const char* line : lines) out.PrintLine(line);
+Refusal Error(std::initializer_list<const char*> lines) {
+    Refusal refusal{{"Errore :"}};
+    refusal.lines.insert(refusal.lines.end(), lines.begin(), lines.end());
+    return refusal;
 }
 
 }  // namespace
 
-CryptogramText SplitCryptogram(std::string_view decriMe) {
+CryptogramText SplitCryptogram(std::string_view typed) {
     CryptogramText result;
-    std::string text(decriMe);
+    std::string text(typed);
     result.numeric = std::any_of(text.begin(), text.end(), IsDigit);
     for (char& c : text) {
         if (c == '\n') {
@@ -78,28 +78,25 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return joined;
 }
 
-int ReadCryptogram(const CryptogramText& text, DecritState& state, Output& out) {
-    state.StartAssignment = Assignment{};
-    state.WordTotal = static_cast<int32_t>(text.words.size());
-    if (state.WordTotal > kMaxCryptoWords) {
-        out.PrintLine("Al massimo " + std::to_string(kMaxCryptoWords) + " parole!");
-        return 1;
-    }
-    state.CryptoWords.resize(text.words.size());
+std::optional<Refusal> ReadCryptogram(const CryptogramText& text, std::vector<CryptoWord>& words, Assignment& start) {
+    start = Assignment{};
+    if (text.words.size() > static_cast<size_t>(kMaxCryptoWords))
+        return Refusal{{"Al massimo " + std::to_string(kMaxCryptoWords) + " parole!"}};
+    words.resize(text.words.size());
     if (!text.numeric) {
         for (size_t w = 0; w < text.words.size(); ++w) {
-            std::vector<uint8_t>& symbols = state.CryptoWords[w].symbols;
+            std::vector<uint8_t>& symbols = words[w].symbols;
             symbols.clear();
             for (char c : text.words[w]) symbols.push_back(c == '*' ? kJoker : static_cast<uint8_t>(c - 'a'));
-            state.CryptoWords[w].length = static_cast<int32_t>(symbols.size());
+            words[w].length = static_cast<int32_t>(symbols.size());
         }
-        return 0;
+        return std::nullopt;
     }
 
     bool numberUsed[kAlphabetSize] = {};
     bool letterUsed[kAlphabetSize] = {};
     for (size_t w = 0; w < text.words.size(); ++w) {
-        std::vector<uint8_t>& symbols = state.CryptoWords[w].symbols;
+        std::vector<uint8_t>& symbols = words[w].symbols;
         symbols.clear();
         int number = -1;  // none being read
         auto endNumber = [&] {
@@ -117,10 +114,7 @@ int ReadCryptogram(const CryptogramText& text, DecritState& state, Output& out) 
                 number = std::min((number < 0 ? 0 : number) * 10 + (c - '0'), kNumberCap);
                 continue;
             }
-            if (!endNumber()) {
-                PrintError(out, {"Puoi usare solo i numeri da 1 a 26!"});
-                return 1;
-            }
+            if (!endNumber()) return Error({"Puoi usare solo i numeri da 1 a 26!"});
             if (IsLower(c)) {
                 letterUsed[c - 'a'] = true;
                 symbols.push_back(static_cast<uint8_t>(kKnownLetter + (c - 'a')));
@@ -128,14 +122,11 @@ int ReadCryptogram(const CryptogramText& text, DecritState& state, Output& out) 
                 symbols.push_back(kJoker);
             }
         }
-        state.CryptoWords[w].length = static_cast<int32_t>(symbols.size());
+        words[w].length = static_cast<int32_t>(symbols.size());
     }
     const auto distinct = std::count(std::begin(numberUsed), std::end(numberUsed), true) +
                           std::count(std::begin(letterUsed), std::end(letterUsed), true);
-    if (distinct > kAlphabetSize) {
-        PrintError(out, {"Al massimo, tra lettere e numeri, si possono", "usare 26 simboli !"});
-        return 1;
-    }
+    if (distinct > kAlphabetSize) return Error({"Al massimo, tra lettere e numeri, si possono", "usare 26 simboli !"});
 
     // Each known letter takes the lowest code that no number and no earlier
     // known letter uses: two known letters never share a symbol.
@@ -148,13 +139,13 @@ int ReadCryptogram(const CryptogramText& text, DecritState& state, Output& out) 
         if (code == kAlphabetSize) continue;  // cannot happen within 26 symbols
         codeTaken[code] = true;
         codeOfLetter[letter] = static_cast<uint8_t>(code);
-        state.StartAssignment.SymbolLetter[code] = static_cast<char>('a' + letter);
-        state.StartAssignment.UsedLetters |= 1u << letter;
+        start.SymbolLetter[code] = static_cast<char>('a' + letter);
+        start.UsedLetters |= 1u << letter;
     }
-    for (CryptoWord& word : state.CryptoWords)
+    for (CryptoWord& word : words)
         for (uint8_t& symbol : word.symbols)
             if (symbol >= kKnownLetter) symbol = codeOfLetter[symbol - kKnownLetter];
-    return 0;
+    return std::nullopt;
 }
 
 }  // namespace sillabor

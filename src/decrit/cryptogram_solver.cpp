@@ -1,6 +1,7 @@
 #include "decrit/cryptogram_solver.h"
 
 #include <algorithm>
+#include <cassert>
 #include <bit>
 #include <cstring>
 #include <numeric>
@@ -39,7 +40,7 @@ bool FillLengthBuckets(const Dictionary& dict, DecritState& s) {
         const size_t length = std::strlen(dict.Words[slot]);
         if (length < previous) return false;
         previous = length;
-        if (length >= kLengthBuckets) continue;
+        if (length >= kLengthSlots) continue;
         if (s.LengthBucket[length][1] == 0) s.LengthBucket[length][0] = slot;
         s.LengthBucket[length][1] = slot + 1;
     }
@@ -160,7 +161,7 @@ void CollectCandidates(const Dictionary& dict, DecritState& s, const SearchState
         c.symbols.clear();
     }
     std::vector<int32_t> sameLength;
-    for (int32_t length = 1; length < kLengthBuckets && !state.Stopping(); ++length) {
+    for (int32_t length = 1; length < kLengthSlots && !state.Stopping(); ++length) {
         sameLength.clear();
         for (int32_t w = 0; w < s.WordTotal; ++w)
             if (s.CryptoWords[static_cast<size_t>(w)].length == length) sameLength.push_back(w);
@@ -362,7 +363,7 @@ private:
 
 }  // namespace
 
-int DecrittaSearch(DecritRun& run) {
+int DecrittaSearch(DecritRun& run, const Checked<DecritRequest>& checked) {
     DecritState& s = run.crypto;
     s.StartAssignment = Assignment{};
     PrepareLengthOrder(run.dict, s);
@@ -370,10 +371,14 @@ int DecrittaSearch(DecritRun& run) {
     s.WordTotal = 0;
     run.state.FoundCount = 0;
 
-    const CryptogramText text = SplitCryptogram(run.page.DecriMe);
-    run.page.DecriMe = JoinLines(text.words);
-    run.page.DecriMeRewritten = true;
-    if (ReadCryptogram(text, s, run.out) != 0) return 1;
+    if (const auto* refusal = std::get_if<Refusal>(&checked)) {
+        for (const std::string& line : refusal->lines) run.out.PrintLine(line);
+        return 1;
+    }
+    const CryptogramText text = SplitCryptogram(std::get<DecritRequest>(checked).cryptogram);
+    [[maybe_unused]] const bool refused = ReadCryptogram(text, s.CryptoWords, s.StartAssignment).has_value();
+    assert(!refused);  // the check read it already
+    s.WordTotal = static_cast<int32_t>(text.words.size());
 
     const auto words = static_cast<size_t>(s.WordTotal);
     s.candidates.resize(words);

@@ -5,17 +5,30 @@
 
 namespace sillabor {
 
-std::vector<std::string> DecritGame::HelpKeys() const { return {page.RadioCri ? "CRITTA" : "DECRITTA"}; }
-
 int DecritGame::Run(GameContext& ctx, int option) {
-    DecritRun run{ctx.dict, ctx.out, ctx.state, page, state};
-    switch (option) {
+    DecritRequest request;
+    request.search = option;
+    return Job(request, nullptr).run(ctx);
+}
+
+SearchJob DecritGame::Job(const DecritRequest& request, std::shared_ptr<DecritResult> result) {
+    switch (request.search) {
         case kDecrittaSearch:
-            return DecrittaSearch(run);
+            return {Id(), kDecrittaSearch,
+                    [this, checked = CheckDecritRequest(request), shown = CryptogramLines(request.cryptogram),
+                     result = std::move(result)](GameContext& ctx) {
+                        // The page shows the text as the solver read it, even when it refused it.
+                        if (result) result->cryptogram = shown;
+                        DecritRun run{ctx.dict, ctx.out, ctx.state, state};
+                        return DecrittaSearch(run, checked);
+                    }};
         case kCoppieSearch:
-            return CoppieSearch(run);
+            return {Id(), kCoppieSearch, [this, boxes = request.boxes](GameContext& ctx) {
+                        DecritRun run{ctx.dict, ctx.out, ctx.state, state};
+                        return CoppieSearch(run, boxes);
+                    }};
         default:
-            return kNoSuchSearch;
+            return {Id(), request.search, [](GameContext&) { return kNoSuchSearch; }};
     }
 }
 

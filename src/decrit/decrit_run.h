@@ -1,6 +1,6 @@
 #pragma once
-// What one search of the "Decrit" page works on: the shared services, the
-// page's record and the solver's state.
+// What one search of the "Decrit" page works on: the shared services and the
+// solver's state.
 
 #include "base/output.h"
 #include "base/search_state.h"
@@ -13,7 +13,6 @@ struct DecritRun {
     Dictionary& dict;
     Output& out;
     SearchState& state;
-    DecritControls& page;
     DecritState& crypto;
 };
 

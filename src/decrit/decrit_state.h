@@ -1,21 +1,24 @@
 #pragma once
-// The "Decrit" page's record (the values of its controls) and the working
-// state of the cryptogram solver.
+// The "Decrit" page's searches and limits, the maker's substitution, and the
+// working state of the cryptogram solver.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "dictionary/dictionary.h"
+
 namespace sillabor {
 
 // The searches of the page.
 enum CryptoOption : int {
-    kDecrittaSearch = 0,  // "Decritta": solve the cryptogram of DecriMe
+    kDecrittaSearch = 0,  // "Decritta": solve the cryptogram of the page's text
     kCoppieSearch = 1,    // "Coppie?": words whose enciphered form is a word too
 };
 
-inline constexpr int kDecriMeMaxLength = 1020;
+// The most characters the page's text holds.
+inline constexpr int kCryptogramMaxLength = 1020;
 inline constexpr int kMaxCryptoWords = 20;
 inline constexpr int kMaxSolutions = 1000;
 inline constexpr int kMaxCoppie = 5000;
@@ -27,21 +30,6 @@ using CipherBoxes = std::array<char, kAlphabetSize>;
 
 inline constexpr CipherBoxes kIdentityBoxes = {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L', 'M',
                                                'N', 'O', 'P', 'Q', 'R', 'S', 'T', 'U', 'V', 'W', 'X', 'Y', 'Z'};
-
-// The controls of the page as values.
-struct DecritControls {
-    bool RadioCri = false;  // the "Critta" mode (the maker); "Decritta" otherwise
-    // The text, Windows-1252, lines separated by '\n'; at most kDecriMeMaxLength characters.
-    std::string DecriMe;
-    CipherBoxes Boxes = kIdentityBoxes;
-    // Which random substitution "A Caso" made last (0 at start: the next is
-    // the one that keeps vowels vowels), and the button's caption.
-    int RandomKind = 0;
-    std::string CriRandCaption = "A Caso 1";
-
-    // Set by the solver when it has rewritten DecriMe one cryptogram word a line.
-    bool DecriMeRewritten = false;
-};
 
 // Symbol codes of a cryptogram word: 0..25 for a letter of the alphabetic
 // notation (letter - 'a') or a number n of the numeric one (n - 1).
@@ -75,8 +63,6 @@ struct WordCandidates {
     std::vector<SymbolIndex> symbols;  // one per distinct symbol of the word
 };
 
-inline constexpr int kLengthBuckets = 41;
-
 struct DecritState {
     std::vector<CryptoWord> CryptoWords;  // in the cryptogram's order
     int32_t WordTotal = 0;
@@ -85,7 +71,7 @@ struct DecritState {
     std::vector<int32_t> ChosenWord;
     Assignment StartAssignment;
     // For each length, the first and the past-the-end slot of its words.
-    int32_t LengthBucket[kLengthBuckets][2] = {};
+    int32_t LengthBucket[kLengthSlots][2] = {};
 
     // The word array as the last search left it in length order, so that the
     // next finds its buckets standing.
@@ -96,7 +82,7 @@ struct DecritState {
     } leftInLengthOrder;
     // The letters (0..25) of each length's words, packed in bucket order when a
     // search first needs them; valid while the buckets stand.
-    std::vector<uint8_t> BucketLetters[kLengthBuckets];
+    std::vector<uint8_t> BucketLetters[kLengthSlots];
 
     std::vector<WordCandidates> candidates;  // one per cryptogram word
     bool SymbolInUse[kAlphabetSize] = {};

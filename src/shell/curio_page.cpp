@@ -27,29 +27,39 @@ CurioPage::CurioPage(App& app, CurioGame& game, QWidget* parent)
     grid->setVerticalSpacing(9);
     int width = kButtonWidth;
     for (int k = 0; k < kCurioReportCount; ++k) {
-        const QByteArray name = "But_" + QByteArray::number(k);
+        const QByteArray name = "reportButton" + QByteArray::number(k);
         QPushButton* button = Named<QPushButton>(name.constData(), QString(kCurioButtons[k].caption), this);
         button->setAutoDefault(false);
         width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + 12);
-        connect(button, &QPushButton::clicked, this, &CurioPage::CurioButtonClick);
+        connect(button, &QPushButton::clicked, this, &CurioPage::ReportButtonClick);
         grid->addWidget(button, k / kColumns, k % kColumns);
-        Buttons[static_cast<size_t>(k)] = button;
+        reportButtons[static_cast<size_t>(k)] = button;
     }
     // As wide as the widest caption needs, and never narrower than 76 pixels.
-    for (QPushButton* button : Buttons) button->setFixedSize(width, kButtonHeight);
+    for (QPushButton* button : reportButtons) button->setFixedSize(width, kButtonHeight);
     grid->setColumnStretch(kColumns, 1);
     grid->setRowStretch(kCurioReportCount / kColumns, 1);
-    Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption()));
+    reportButtons[kMicroButton]->setText(ToQString(game_.state.MicroCaption()));
 }
 
 QStringList CurioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void CurioPage::CurioButtonClick() {
-    const auto found = std::find(Buttons.begin(), Buttons.end(), sender());
-    if (found == Buttons.end()) return;
-    emit SearchRequested(game_.Id(), kCurioButtons[found - Buttons.begin()].code);
+void CurioPage::ReportButtonClick() {
+    const auto found = std::find(reportButtons.begin(), reportButtons.end(), sender());
+    if (found == reportButtons.end()) return;
+    emit SearchRequested(game_.Id(), kCurioButtons[found - reportButtons.begin()].code);
 }
 
-void CurioPage::SearchEnded() { Buttons[kMicroButton]->setText(ToQString(game_.state.MicroCaption())); }
+SearchJob CurioPage::JobFor(int /*game*/, int option) {
+    CurioRequest request;
+    request.report = option;
+    result_ = std::make_shared<CurioResult>();
+    return game_.Job(request, result_);
+}
+
+void CurioPage::SearchEnded() {
+    if (result_ && !result_->microCaption.empty()) reportButtons[kMicroButton]->setText(ToQString(result_->microCaption));
+    result_.reset();
+}
 
 }  // namespace sillabor::shell

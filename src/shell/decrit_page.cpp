@@ -55,26 +55,24 @@ QString BoxText(char letter) { return letter == '\0' ? QString() : QString(QChar
 
 DecritPage::DecritPage(App& app, DecritGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
-    const DecritControls& start = game_.page;
-    RadioDecri = Named<QRadioButton>("RadioDecri", "Decritta", this);
-    RadioCri = Named<QRadioButton>("RadioCri", "Critta", this);
+    solveMode = Named<QRadioButton>("solveMode", "Decritta", this);
+    makeMode = Named<QRadioButton>("makeMode", "Critta", this);
     auto* modes = new QButtonGroup(this);
-    modes->addButton(RadioDecri);
-    modes->addButton(RadioCri);
-    (start.RadioCri ? RadioCri : RadioDecri)->setChecked(true);
+    modes->addButton(solveMode);
+    modes->addButton(makeMode);
+    solveMode->setChecked(true);
 
-    DecriMe = Named<QPlainTextEdit>("DecriMe", this);
-    DecriMe->setPlainText(ToQString(start.DecriMe));
-    DecriMe->setTabChangesFocus(true);
-    DecriMe->installEventFilter(this);
-    CancBut = Named<QPushButton>("CancBut", "C", this);
-    CancBut->setFixedWidth(CancBut->fontMetrics().horizontalAdvance("C") + 14);
-    HlpDecri = Named<QLabel>("HlpDecri", kHelpText, this);
-    HlpDecri->setWordWrap(true);
-    HlpDecri->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    cryptogramField = Named<QPlainTextEdit>("cryptogramField", this);
+    cryptogramField->setTabChangesFocus(true);
+    cryptogramField->installEventFilter(this);
+    clearButton = Named<QPushButton>("clearButton", "C", this);
+    clearButton->setFixedWidth(clearButton->fontMetrics().horizontalAdvance("C") + 14);
+    solverHelp = Named<QLabel>("solverHelp", kHelpText, this);
+    solverHelp->setWordWrap(true);
+    solverHelp->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
-    crittaButtons_ = new QWidget(this);
-    auto* buttons = new QGridLayout(crittaButtons_);
+    makerButtons_ = new QWidget(this);
+    auto* buttons = new QGridLayout(makerButtons_);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(2);
     struct PanelButton {
@@ -82,70 +80,63 @@ DecritPage::DecritPage(App& app, DecritGame& game, QWidget* parent)
         const char* name;
         const char* caption;
     };
-    const PanelButton panelButtons[] = {{&CriNulla, "CriNulla", "A = A"},       {&CriSpecchio, "CriSpecchio", "Specchio"},
-                                {&CriRand, "CriRand", "A Caso 1"},      {&CriRuota, "CriRuota", "Ruota"},
-                                {&CriInv, "CriInv", "Inverti"},         {&CriCoppie, "CriCoppie", "Coppie?"},
-                                {&BuNum1, "BuNum1", "Numeri 1"},        {&BuNum2, "BuNum2", "Numeri 2"}};
+    const PanelButton panelButtons[] = {{&identityButton, "identityButton", "A = A"},
+                                        {&mirrorButton, "mirrorButton", "Specchio"},
+                                        {&randomButton, "randomButton", "A Caso 1"},
+                                        {&rotateButton, "rotateButton", "Ruota"},
+                                        {&invertButton, "invertButton", "Inverti"},
+                                        {&pairsButton, "pairsButton", "Coppie?"},
+                                        {&numbers1Button, "numbers1Button", "Numeri 1"},
+                                        {&numbers2Button, "numbers2Button", "Numeri 2"}};
     int at = 0;
     for (const PanelButton& entry : panelButtons) {
-        *entry.button = Named<QPushButton>(entry.name, entry.caption, crittaButtons_);
+        *entry.button = Named<QPushButton>(entry.name, entry.caption, makerButtons_);
         buttons->addWidget(*entry.button, at / 3, at % 3);
         ++at;
     }
-    CriRand->setText(ToQString(start.CriRandCaption));
 
     BuildPanel();
     BuildLayout();
 
-    connect(RadioCri, &QRadioButton::toggled, this, &DecritPage::RadioDecriClick);
-    connect(DecriMe, &QPlainTextEdit::textChanged, this, &DecritPage::DecriMeChange);
-    connect(CancBut, &QPushButton::clicked, this, &DecritPage::CancButClick);
-    connect(CriNulla, &QPushButton::clicked, this, [this] { SetBoxes(kIdentityBoxes); });
-    connect(CriSpecchio, &QPushButton::clicked, this, [this] {
-        ReadPage();
-        SetBoxes(MirrorBoxes(game_.page.Boxes));
+    connect(makeMode, &QRadioButton::toggled, this, &DecritPage::ApplyMode);
+    connect(cryptogramField, &QPlainTextEdit::textChanged, this, &DecritPage::TextChanged);
+    connect(clearButton, &QPushButton::clicked, this, &DecritPage::ClearClick);
+    connect(identityButton, &QPushButton::clicked, this, [this] { SetBoxes(kIdentityBoxes); });
+    connect(mirrorButton, &QPushButton::clicked, this, [this] { SetBoxes(MirrorBoxes(Boxes())); });
+    connect(rotateButton, &QPushButton::clicked, this, [this] { SetBoxes(RotateBoxes(Boxes())); });
+    connect(invertButton, &QPushButton::clicked, this, [this] { SetBoxes(InvertBoxes(Boxes())); });
+    connect(randomButton, &QPushButton::clicked, this, [this] {
+        const CipherBoxes boxes = PressRandom(randomKind_, app_.random);
+        randomButton->setText(ToQString(RandomCaption(randomKind_)));
+        SetBoxes(boxes);
     });
-    connect(CriRuota, &QPushButton::clicked, this, [this] {
-        ReadPage();
-        SetBoxes(RotateBoxes(game_.page.Boxes));
-    });
-    connect(CriInv, &QPushButton::clicked, this, [this] {
-        ReadPage();
-        SetBoxes(InvertBoxes(game_.page.Boxes));
-    });
-    connect(CriRand, &QPushButton::clicked, this, [this] {
-        ReadPage();
-        PressRandom(game_.page, app_.random);
-        CriRand->setText(ToQString(game_.page.CriRandCaption));
-        SetBoxes(game_.page.Boxes);
-    });
-    connect(BuNum1, &QPushButton::clicked, this, [this] { NumericClick(kNumeri1); });
-    connect(BuNum2, &QPushButton::clicked, this, [this] { NumericClick(kNumeri2); });
-    connect(CriCoppie, &QPushButton::clicked, this, &DecritPage::CoppieClick);
+    connect(numbers1Button, &QPushButton::clicked, this, [this] { NumericClick(kNumeri1); });
+    connect(numbers2Button, &QPushButton::clicked, this, [this] { NumericClick(kNumeri2); });
+    connect(pairsButton, &QPushButton::clicked, this, &DecritPage::PairsClick);
 
-    RadioDecriClick();
+    ApplyMode();
 }
 
 void DecritPage::BuildPanel() {
-    PanCri = Named<QWidget>("PanCri", this);
-    PanCri->setFixedSize(kBoxLeft + kBoxStep * kAlphabetSize, kPanelHeight);
+    boxPanel = Named<QWidget>("boxPanel", this);
+    boxPanel->setFixedSize(kBoxLeft + kBoxStep * kAlphabetSize, kPanelHeight);
     QFont font = OutputArea::DefaultFont();
     font.setPointSize(10);
-    auto* from = new QLabel("Da:", PanCri);
+    auto* from = new QLabel("Da:", boxPanel);
     from->setGeometry(0, kPlainRowTop, kBoxLeft - 2, kBoxHeight);
-    auto* to = new QLabel("a:", PanCri);
+    auto* to = new QLabel("a:", boxPanel);
     to->setGeometry(0, kImageRowTop, kBoxLeft - 2, kBoxHeight);
     for (int i = 0; i < kAlphabetSize; ++i) {
         const int left = kBoxLeft + kBoxStep * i;
-        St[i] = LetterBox(QString("St_%1").arg(i), font, PanCri, left, kPlainRowTop);
-        St[i]->setText(QString(QChar('A' + i)));
-        St[i]->setReadOnly(true);
-        St[i]->setFocusPolicy(Qt::ClickFocus);
-        St[i]->installEventFilter(this);
-        Ed[i] = LetterBox(QString("Ed_%1").arg(i), font, PanCri, left, kImageRowTop);
-        Ed[i]->setText(BoxText(game_.page.Boxes[static_cast<size_t>(i)]));
-        Ed[i]->installEventFilter(this);
-        connect(Ed[i], &QLineEdit::textEdited, this, [this, i] { BoxEdited(i); });
+        plainBoxes[i] = LetterBox(QString("plainBox%1").arg(i), font, boxPanel, left, kPlainRowTop);
+        plainBoxes[i]->setText(QString(QChar('A' + i)));
+        plainBoxes[i]->setReadOnly(true);
+        plainBoxes[i]->setFocusPolicy(Qt::ClickFocus);
+        plainBoxes[i]->installEventFilter(this);
+        imageBoxes[i] = LetterBox(QString("imageBox%1").arg(i), font, boxPanel, left, kImageRowTop);
+        imageBoxes[i]->setText(BoxText(kIdentityBoxes[static_cast<size_t>(i)]));
+        imageBoxes[i]->installEventFilter(this);
+        connect(imageBoxes[i], &QLineEdit::textEdited, this, [this, i] { BoxEdited(i); });
     }
 }
 
@@ -155,142 +146,148 @@ void DecritPage::BuildLayout() {
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
     auto* modeRow = new QHBoxLayout;
-    modeRow->addWidget(RadioDecri);
-    modeRow->addWidget(RadioCri);
+    modeRow->addWidget(solveMode);
+    modeRow->addWidget(makeMode);
     modeRow->addStretch(1);
     side->addLayout(modeRow);
-    side->addWidget(HlpDecri, 1);
-    side->addWidget(crittaButtons_);
+    side->addWidget(solverHelp, 1);
+    side->addWidget(makerButtons_);
     side->addStretch(0);
-    const int sideWidth = CriSpecchio->sizeHint().width() * 3 + 8;
+    const int sideWidth = mirrorButton->sizeHint().width() * 3 + 8;
 
     grid_ = new QGridLayout(this);
     grid_->setContentsMargins(6, 6, 6, 4);
     grid_->setHorizontalSpacing(6);
     grid_->setVerticalSpacing(4);
-    grid_->addWidget(DecriMe, 0, 1);
+    grid_->addWidget(cryptogramField, 0, 1);
     grid_->addLayout(side, 0, 2);
     grid_->setColumnMinimumWidth(2, sideWidth);
     grid_->setColumnStretch(1, 1);
-    HlpDecri->setFixedWidth(sideWidth);
+    solverHelp->setFixedWidth(sideWidth);
     panelRow_ = new QHBoxLayout;
     panelRow_->setSpacing(11);
-    panelRow_->addWidget(PanCri);
+    panelRow_->addWidget(boxPanel);
     panelRow_->addStretch(1);
     grid_->addLayout(panelRow_, 1, 0, 1, 3);
 }
 
-void DecritPage::ReadPage() {
-    DecritControls& page = game_.page;
-    page.RadioCri = RadioCri->isChecked();
-    page.DecriMe = FromQString(DecriMe->toPlainText());
+std::string DecritPage::Text() const { return FromQString(cryptogramField->toPlainText()); }
+
+CipherBoxes DecritPage::Boxes() const {
+    CipherBoxes boxes;
     for (int i = 0; i < kAlphabetSize; ++i) {
-        const std::string typed = FromQString(Ed[i]->text());
-        page.Boxes[static_cast<size_t>(i)] = typed.empty() ? '\0' : BoxLetter(typed[0]);
+        const std::string typed = FromQString(imageBoxes[i]->text());
+        boxes[static_cast<size_t>(i)] = typed.empty() ? '\0' : BoxLetter(typed[0]);
     }
+    return boxes;
 }
 
 bool DecritPage::PrepareSearch(int& game, int& option) {
-    ReadPage();
     game = game_.Id();
     option = kDecrittaSearch;
     return true;
 }
 
-QStringList DecritPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
+SearchJob DecritPage::JobFor(int /*game*/, int option) {
+    DecritRequest request;
+    request.search = option;
+    request.cryptogram = Text();
+    request.boxes = Boxes();
+    result_ = std::make_shared<DecritResult>();
+    return game_.Job(request, result_);
+}
+
+QStringList DecritPage::HelpKeys() const {
+    return ToQStringList(makeMode->isChecked() ? game_.MakerHelpKeys() : game_.HelpKeys());
+}
 
 void DecritPage::PageShown() {
-    RadioDecriClick();
-    DecriMe->setFocus();
+    ApplyMode();
+    cryptogramField->setFocus();
 }
 
 void DecritPage::SearchEnded() {
-    if (game_.page.DecriMeRewritten) {
+    if (result_ && result_->cryptogram) {
         // The solutions stay in the output area: the rewrite enciphers nothing.
-        const QSignalBlocker blocker(DecriMe);
-        DecriMe->setPlainText(ToQString(game_.page.DecriMe));
-        DecriMe->moveCursor(QTextCursor::End);
-        game_.page.DecriMeRewritten = false;
+        const QSignalBlocker blocker(cryptogramField);
+        cryptogramField->setPlainText(ToQString(*result_->cryptogram));
+        cryptogramField->moveCursor(QTextCursor::End);
     }
-    crittaBusy_ = false;
+    result_.reset();
+    makerBusy_ = false;
 }
 
-void DecritPage::RadioDecriClick() {
-    const bool critta = RadioCri->isChecked();
-    game_.page.RadioCri = critta;
-    HlpDecri->setVisible(!critta);
-    crittaButtons_->setVisible(critta);
-    PanCri->setVisible(critta);
+void DecritPage::ApplyMode() {
+    const bool maker = makeMode->isChecked();
+    solverHelp->setVisible(!maker);
+    makerButtons_->setVisible(maker);
+    boxPanel->setVisible(maker);
     // "C" sits left of the text for the solver, right of the boxes for the maker.
-    grid_->removeWidget(CancBut);
-    panelRow_->removeWidget(CancBut);
-    if (critta)
-        panelRow_->insertWidget(1, CancBut, 0, Qt::AlignTop);
+    grid_->removeWidget(clearButton);
+    panelRow_->removeWidget(clearButton);
+    if (maker)
+        panelRow_->insertWidget(1, clearButton, 0, Qt::AlignTop);
     else
-        grid_->addWidget(CancBut, 0, 0, Qt::AlignTop);
-    if (critta) Encipher();
+        grid_->addWidget(clearButton, 0, 0, Qt::AlignTop);
+    if (maker) Encipher();
 }
 
-void DecritPage::DecriMeChange() {
-    const QString text = DecriMe->toPlainText();
-    if (text.size() > kDecriMeMaxLength) {
-        qsizetype keep = kDecriMeMaxLength;
+void DecritPage::TextChanged() {
+    const QString text = cryptogramField->toPlainText();
+    if (text.size() > kCryptogramMaxLength) {
+        qsizetype keep = kCryptogramMaxLength;
         if (text.at(keep - 1).isHighSurrogate()) --keep;
-        const QSignalBlocker blocker(DecriMe);
-        DecriMe->setPlainText(text.left(keep));
-        DecriMe->moveCursor(QTextCursor::End);
+        const QSignalBlocker blocker(cryptogramField);
+        cryptogramField->setPlainText(text.left(keep));
+        cryptogramField->moveCursor(QTextCursor::End);
     }
-    if (RadioCri->isChecked() && !crittaBusy_) Encipher();
+    if (makeMode->isChecked() && !makerBusy_) Encipher();
 }
 
-void DecritPage::CancButClick() {
+void DecritPage::ClearClick() {
     if (!isEnabled()) return;  // a search is running
-    DecriMe->clear();
-    if (RadioCri->isChecked()) app_.out.ClearOutput();
+    cryptogramField->clear();
+    if (makeMode->isChecked()) app_.out.ClearOutput();
 }
 
 void DecritPage::BoxEdited(int box) {
-    const std::string typed = FromQString(Ed[box]->text());
+    const std::string typed = FromQString(imageBoxes[box]->text());
     const char letter = typed.empty() ? '\0' : BoxLetter(typed[0]);
-    Ed[box]->setText(BoxText(letter));
+    imageBoxes[box]->setText(BoxText(letter));
     FocusBox((box + 1) % kAlphabetSize);
-    if (!crittaBusy_) Encipher();
+    if (!makerBusy_) Encipher();
 }
 
 void DecritPage::FocusBox(int box) {
-    Ed[box]->setFocus();
-    Ed[box]->selectAll();
+    imageBoxes[box]->setFocus();
+    imageBoxes[box]->selectAll();
 }
 
 void DecritPage::SetBoxes(const CipherBoxes& boxes) {
-    crittaBusy_ = true;
-    for (int i = 0; i < kAlphabetSize; ++i) Ed[i]->setText(BoxText(boxes[static_cast<size_t>(i)]));
-    crittaBusy_ = false;
+    makerBusy_ = true;
+    for (int i = 0; i < kAlphabetSize; ++i) imageBoxes[i]->setText(BoxText(boxes[static_cast<size_t>(i)]));
+    makerBusy_ = false;
     Encipher();
 }
 
 void DecritPage::Encipher() {
-    ReadPage();
-    CriInv->setEnabled(IsPermutation(game_.page.Boxes));
-    PrintEnciphered(app_.out, game_.page);
+    const CipherBoxes boxes = Boxes();
+    invertButton->setEnabled(IsPermutation(boxes));
+    PrintEnciphered(app_.out, Text(), boxes);
 }
 
-void DecritPage::NumericClick(NumericForm form) {
-    ReadPage();
-    PrintNumeric(app_.out, game_.page, form);
-}
+void DecritPage::NumericClick(NumericForm form) { PrintNumeric(app_.out, Text(), Boxes(), form); }
 
-void DecritPage::CoppieClick() {
-    ReadPage();
+void DecritPage::PairsClick() {
     if (app_.IsFatal()) return;  // no search starts then, and no end would clear the flag
-    crittaBusy_ = true;
+    makerBusy_ = true;
     emit SearchRequested(game_.Id(), kCoppieSearch);
 }
 
 bool DecritPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == DecriMe) {
+        if (watched == cryptogramField) {
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 (key->modifiers() & Qt::ControlModifier)) {
                 int game = 0;
@@ -301,7 +298,7 @@ bool DecritPage::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         for (int i = 0; i < kAlphabetSize; ++i) {
-            if (watched != Ed[i]) continue;
+            if (watched != imageBoxes[i]) continue;
             if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) {
                 FocusBox((i + (key->key() == Qt::Key_Left ? kAlphabetSize - 1 : 1)) % kAlphabetSize);
                 return true;

@@ -1,10 +1,13 @@
 #pragma once
 // The "Decrit" page: cryptograms solved ("Decritta") and made ("Critta"): the
-// maker enciphers DecriMe through a panel of 26 letter boxes at every change.
+// maker enciphers the text through a panel of 26 letter boxes at every change.
 
 #include <array>
+#include <memory>
+#include <string>
 
 #include "decrit/cipher_text.h"
+#include "decrit/decrit_request.h"
 #include "decrit/decrit_state.h"
 #include "shell/game_page.h"
 
@@ -31,55 +34,63 @@ public:
     QString StartCaption() const override { return "Decritta"; }
     bool CanStart() const override { return true; }
     bool PrepareSearch(int& game, int& option) override;
+    SearchJob JobFor(int game, int option) override;
+    // The maker's section in "Critta" mode, the solver's otherwise.
     QStringList HelpKeys() const override;
     // Sets the page up for its mode, re-enciphering in "Critta" mode.
     void PageShown() override;
-    // Shows the solver's one-word-a-line DecriMe; the maker may re-encipher again.
+    // Shows the text as the solver read it; the maker may re-encipher again.
     void SearchEnded() override;
 
-    QRadioButton* RadioDecri;
-    QRadioButton* RadioCri;
-    QPlainTextEdit* DecriMe;
-    QPushButton* CancBut;
-    QLabel* HlpDecri;
-    QWidget* PanCri;
-    std::array<QLineEdit*, kAlphabetSize> St{};  // the plain letters, "Da:"
-    std::array<QLineEdit*, kAlphabetSize> Ed{};  // their images, "a:"
-    QPushButton* CriNulla;
-    QPushButton* CriSpecchio;
-    QPushButton* CriRand;
-    QPushButton* CriRuota;
-    QPushButton* CriInv;
-    QPushButton* CriCoppie;
-    QPushButton* BuNum1;
-    QPushButton* BuNum2;
+    QRadioButton* solveMode;  // "Decritta"
+    QRadioButton* makeMode;   // "Critta"
+    QPlainTextEdit* cryptogramField;
+    QPushButton* clearButton;
+    QLabel* solverHelp;
+    QWidget* boxPanel;
+    std::array<QLineEdit*, kAlphabetSize> plainBoxes{};  // the plain letters, "Da:"
+    std::array<QLineEdit*, kAlphabetSize> imageBoxes{};  // their images, "a:"
+    QPushButton* identityButton;
+    QPushButton* mirrorButton;
+    QPushButton* randomButton;
+    QPushButton* rotateButton;
+    QPushButton* invertButton;
+    QPushButton* pairsButton;
+    QPushButton* numbers1Button;
+    QPushButton* numbers2Button;
 
 protected:
-    // Arrow keys and clicks in the letter boxes; Ctrl+Enter in DecriMe.
+    // Arrow keys and clicks in the letter boxes; Ctrl+Enter in the text.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildPanel();
     void BuildLayout();
-    // Controls -> the game's record.
-    void ReadPage();
-    void RadioDecriClick();
-    void DecriMeChange();
-    void CancButClick();
+    // The text and the substitution as the page shows them.
+    std::string Text() const;
+    CipherBoxes Boxes() const;
+    // Shows the controls of the chosen mode, and enciphers in "Critta" mode.
+    void ApplyMode();
+    void TextChanged();
+    void ClearClick();
     void BoxEdited(int box);
     void FocusBox(int box);
     // A button's new substitution into the boxes, then the text enciphered anew.
     void SetBoxes(const CipherBoxes& boxes);
     void Encipher();
     void NumericClick(NumericForm form);
-    void CoppieClick();
+    void PairsClick();
 
     DecritGame& game_;
+    // What the last search gave back; read only after it has ended.
+    std::shared_ptr<DecritResult> result_;
+    // The kind of substitution the last "A Caso" made.
+    int randomKind_ = 0;
     // Set while the boxes are rewritten and while "Coppie?" runs: no re-enciphering then.
-    bool crittaBusy_ = false;
+    bool makerBusy_ = false;
     QGridLayout* grid_ = nullptr;
     QHBoxLayout* panelRow_ = nullptr;
-    QWidget* crittaButtons_ = nullptr;
+    QWidget* makerButtons_ = nullptr;
 };
 
 }  // namespace sillabor::shell

@@ -19,88 +19,94 @@ namespace sillabor::shell {
 
 DizioPage::DizioPage(App& app, DizioGame& game, QWidget* parent)
     : GamePage(app, game, parent), game_(game) {
-    DizBox = Named<QComboBox>("DizBox", this);
-    DizBox->setMinimumWidth(150);
-    CaricaB = Named<QPushButton>("CaricaB", "Carica", this);
-    AggLBut = Named<QPushButton>("AggLBut", "Agg.Lista", this);
-    ApriDirB = Named<QPushButton>("ApriDirB", "Apri Dir.", this);
+    dictionaryList = Named<QComboBox>("dictionaryList", this);
+    dictionaryList->setMinimumWidth(150);
+    loadButton = Named<QPushButton>("loadButton", "Carica", this);
+    rescanButton = Named<QPushButton>("rescanButton", "Agg.Lista", this);
+    openFolderButton = Named<QPushButton>("openFolderButton", "Apri Dir.", this);
 
-    auto* escludi = new QGroupBox("Escludi parole ... ", this);
-    escludi->setObjectName("Escludi");
-    ChkCase = Named<QCheckBox>("ChkCase", "Con maiuscole", escludi);
-    ChkApo = Named<QCheckBox>("ChkApo", "Prima di apostrofo", escludi);
-    ChkMeno = Named<QCheckBox>("ChkMeno", "Prima e dopo il \"-\"", escludi);
-    auto* escludiLayout = new QVBoxLayout(escludi);
-    escludiLayout->addWidget(ChkCase);
-    escludiLayout->addWidget(ChkApo);
-    escludiLayout->addWidget(ChkMeno);
-    AggDizB = Named<QPushButton>("AggDizB", "Aggiorna e Carica", this);
+    auto* skipBox = new QGroupBox("Escludi parole ... ", this);
+    skipBox->setObjectName("skipBox");
+    skipCapitalisedBox = Named<QCheckBox>("skipCapitalisedBox", "Con maiuscole", skipBox);
+    skipBeforeApostropheBox = Named<QCheckBox>("skipBeforeApostropheBox", "Prima di apostrofo", skipBox);
+    skipHyphenatedBox = Named<QCheckBox>("skipHyphenatedBox", "Prima e dopo il \"-\"", skipBox);
+    auto* skipLayout = new QVBoxLayout(skipBox);
+    skipLayout->addWidget(skipCapitalisedBox);
+    skipLayout->addWidget(skipBeforeApostropheBox);
+    skipLayout->addWidget(skipHyphenatedBox);
+    buildButton = Named<QPushButton>("buildButton", "Aggiorna e Carica", this);
 
-    auto* esporta = new QGroupBox("Esporta Diz. Corrente", this);
-    esporta->setObjectName("ExpoOrd");
-    ExpoOrd = new QButtonGroup(esporta);
-    auto* esportaLayout = new QVBoxLayout(esporta);
+    auto* exportBox = new QGroupBox("Esporta Diz. Corrente", this);
+    exportBox->setObjectName("exportOrderBox");
+    exportOrder = new QButtonGroup(exportBox);
+    auto* exportLayout = new QVBoxLayout(exportBox);
     const char* orders[] = {"Alfab.", "Lungh.", "Rime"};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(orders[i], esporta);
-        ExpoOrd->addButton(radio, i);
-        esportaLayout->addWidget(radio);
+        auto* radio = new QRadioButton(orders[i], exportBox);
+        exportOrder->addButton(radio, i);
+        exportLayout->addWidget(radio);
     }
-    ExpoOrd->button(kExportAlphabetical)->setChecked(true);
-    ExpoBtn = Named<QPushButton>("ExpoBtn", "Esporta", this);
+    exportOrder->button(kExportAlphabetical)->setChecked(true);
+    exportButton = Named<QPushButton>("exportButton", "Esporta", this);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(DizBox, 0, 0);
-    grid->addWidget(CaricaB, 1, 0);
-    grid->addWidget(AggLBut, 2, 0);
-    grid->addWidget(ApriDirB, 3, 0);
-    grid->addWidget(escludi, 0, 1, 3, 1);
-    grid->addWidget(AggDizB, 3, 1);
-    grid->addWidget(esporta, 0, 2, 3, 1);
-    grid->addWidget(ExpoBtn, 3, 2);
+    grid->addWidget(dictionaryList, 0, 0);
+    grid->addWidget(loadButton, 1, 0);
+    grid->addWidget(rescanButton, 2, 0);
+    grid->addWidget(openFolderButton, 3, 0);
+    grid->addWidget(skipBox, 0, 1, 3, 1);
+    grid->addWidget(buildButton, 3, 1);
+    grid->addWidget(exportBox, 0, 2, 3, 1);
+    grid->addWidget(exportButton, 3, 2);
     grid->setRowStretch(4, 1);
 
-    connect(CaricaB, &QPushButton::clicked, this, &DizioPage::CaricaBClick);
-    connect(AggDizB, &QPushButton::clicked, this, &DizioPage::AggDizBClick);
-    connect(ExpoBtn, &QPushButton::clicked, this, &DizioPage::ExpoBtnClick);
-    connect(AggLBut, &QPushButton::clicked, this, &DizioPage::AggLButClick);
-    connect(ApriDirB, &QPushButton::clicked, this, &DizioPage::ApriDirBClick);
+    connect(loadButton, &QPushButton::clicked, this, &DizioPage::LoadClick);
+    connect(buildButton, &QPushButton::clicked, this, &DizioPage::BuildClick);
+    connect(exportButton, &QPushButton::clicked, this, &DizioPage::ExportClick);
+    connect(rescanButton, &QPushButton::clicked, this, &DizioPage::RescanClick);
+    connect(openFolderButton, &QPushButton::clicked, this, &DizioPage::OpenFolderClick);
 }
 
 QStringList DizioPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
 void DizioPage::ShowDictionaryList() {
-    DizBox->clear();
-    for (const std::string& name : game_.dictionaries.names) DizBox->addItem(QFile::decodeName(name.c_str()));
-    DizBox->setCurrentIndex(game_.dictionaries.selected);
+    dictionaryList->clear();
+    for (const std::string& name : game_.dictionaries.names) dictionaryList->addItem(QFile::decodeName(name.c_str()));
+    dictionaryList->setCurrentIndex(game_.dictionaries.selected);
 }
 
-bool DizioPage::TakeSelection() {
-    const int index = DizBox->currentIndex();
-    if (index < 0 || index >= static_cast<int>(game_.dictionaries.names.size())) return false;
-    app_.dict.DictionaryName = game_.dictionaries.names[static_cast<size_t>(index)];
-    return true;
+std::string DizioPage::SelectedDictionary() const {
+    const int index = dictionaryList->currentIndex();
+    if (index < 0 || index >= static_cast<int>(game_.dictionaries.names.size())) return {};
+    return game_.dictionaries.names[static_cast<size_t>(index)];
 }
 
-void DizioPage::CaricaBClick() {
-    if (TakeSelection()) emit SearchRequested(game_.Id(), kDictionaryLoad);
+DizioRequest DizioPage::Request(int action) const {
+    DizioRequest request;
+    request.action = action;
+    if (action != kDictionaryExport) request.dictionary = SelectedDictionary();
+    request.skipCapitalised = skipCapitalisedBox->isChecked();
+    request.skipBeforeApostrophe = skipBeforeApostropheBox->isChecked();
+    request.skipHyphenated = skipHyphenatedBox->isChecked();
+    request.exportOrder = static_cast<ExportOrder>(exportOrder->checkedId());
+    return request;
 }
 
-void DizioPage::AggDizBClick() {
-    if (!TakeSelection()) return;
-    game_.buildOptions = (ChkCase->isChecked() ? kBuildSkipCapitalised : 0) |
-                         (ChkApo->isChecked() ? kBuildSkipBeforeApostrophe : 0) |
-                         (ChkMeno->isChecked() ? kBuildSkipHyphenated : 0);
-    emit SearchRequested(game_.Id(), kDictionaryBuildAndLoad);
+SearchJob DizioPage::JobFor(int /*game*/, int option) { return game_.Job(Request(option)); }
+
+void DizioPage::LoadClick() {
+    if (!SelectedDictionary().empty()) emit SearchRequested(game_.Id(), kDictionaryLoad);
 }
 
-void DizioPage::ExpoBtnClick() {
-    if (DizBox->currentIndex() < 0) return;
-    game_.exportOrder = ExpoOrd->checkedId();
-    emit SearchRequested(game_.Id(), kDictionaryExport);
+void DizioPage::BuildClick() {
+    if (!SelectedDictionary().empty()) emit SearchRequested(game_.Id(), kDictionaryBuildAndLoad);
 }
 
-void DizioPage::AggLButClick() {
+void DizioPage::ExportClick() {
+    if (dictionaryList->currentIndex() >= 0) emit SearchRequested(game_.Id(), kDictionaryExport);
+}
+
+void DizioPage::RescanClick() {
     GameContext ctx = app_.Context();
     const int status = game_.Scan(ctx);
     ShowDictionaryList();
@@ -113,7 +119,7 @@ void DizioPage::AggLButClick() {
     app_.out.RefreshOutput();
 }
 
-void DizioPage::ApriDirBClick() {
+void DizioPage::OpenFolderClick() {
     OpenFolder(app_.DictionariesDir());
 }
 

@@ -1,16 +1,13 @@
 #pragma once
 // The "Dizio" page: choose, load, rebuild and export dictionaries.
 
+#include "dizio/dizio_game.h"
 #include "shell/game_page.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
-
-namespace sillabor {
-class DizioGame;
-}
 
 namespace sillabor::shell {
 
@@ -22,29 +19,32 @@ public:
 
     StartButton StartButtonMode() const override { return StartButton::Hidden; }
     QStringList HelpKeys() const override;
+    SearchJob JobFor(int game, int option) override;
 
-    // Fills DizBox from the last scan of Dizionari/.
+    // Fills dictionaryList from the last scan of Dizionari/.
     void ShowDictionaryList();
 
-    QComboBox* DizBox;
-    QPushButton* CaricaB;
-    QPushButton* AggDizB;
-    QCheckBox* ChkCase;
-    QCheckBox* ChkApo;
-    QCheckBox* ChkMeno;
-    QButtonGroup* ExpoOrd;
-    QPushButton* ExpoBtn;
-    QPushButton* AggLBut;
-    QPushButton* ApriDirB;
+    QComboBox* dictionaryList;
+    QPushButton* loadButton;
+    QPushButton* buildButton;
+    QCheckBox* skipCapitalisedBox;
+    QCheckBox* skipBeforeApostropheBox;
+    QCheckBox* skipHyphenatedBox;
+    QButtonGroup* exportOrder;
+    QPushButton* exportButton;
+    QPushButton* rescanButton;
+    QPushButton* openFolderButton;
 
 private:
-    // Names the selected dictionary for the next load; false when none is selected.
-    bool TakeSelection();
-    void CaricaBClick();
-    void AggDizBClick();
-    void ExpoBtnClick();
-    void AggLButClick();
-    void ApriDirBClick();
+    // The dictionary selected in the list; empty when none is.
+    std::string SelectedDictionary() const;
+    DizioRequest Request(int action) const;
+    void LoadClick();
+    void BuildClick();
+    void ExportClick();
+    // Scans Dizionari/ again and shows the list.
+    void RescanClick();
+    void OpenFolderClick();
 
     DizioGame& game_;
 };

@@ -49,18 +49,18 @@ TEST(CipherBoxesTest, ButtonsRewriteTheBoxes) {
 TEST(CipherBoxesTest, RandomPressesAlternateTheTwoKindsAndTheCaption) {
     RandomSource random;
     random.SeedFrom(7);
-    DecritControls page;
+    int kind = 0;
     for (int press = 0; press < 6; ++press) {
-        PressRandom(page, random);
-        EXPECT_TRUE(IsPermutation(page.Boxes));
+        const CipherBoxes boxes = PressRandom(kind, random);
+        EXPECT_TRUE(IsPermutation(boxes));
         const bool keepsGroups = press % 2 == 0;
-        EXPECT_EQ(page.RandomKind, keepsGroups ? 1 : 0);
-        EXPECT_EQ(page.CriRandCaption, keepsGroups ? "A caso 2" : "A caso 1");
+        EXPECT_EQ(kind, keepsGroups ? 1 : 0);
+        EXPECT_EQ(RandomCaption(kind), keepsGroups ? "A caso 2" : "A caso 1");
         if (!keepsGroups) continue;
         for (int i = 0; i < kAlphabetSize; ++i) {
             const std::string vowels = "AEIOU", rare = "XYWHJK";
             const char plain = static_cast<char>('A' + i);
-            const char image = page.Boxes[static_cast<size_t>(i)];
+            const char image = boxes[static_cast<size_t>(i)];
             EXPECT_EQ(vowels.find(plain) != std::string::npos, vowels.find(image) != std::string::npos) << plain;
             EXPECT_EQ(rare.find(plain) != std::string::npos, rare.find(image) != std::string::npos) << plain;
         }
@@ -95,9 +95,8 @@ TEST(CipherTextTest, NumericFormsNumberLettersAndMarkWordBreaks) {
 struct CoppieTest : ::testing::Test {
     test::Fixture f;
     Lines Pairs(const CipherBoxes& boxes) {
-        f.app->Get<DecritGame>().page.Boxes = boxes;
         f.sink.Reset();
-        EXPECT_EQ(RunGame<DecritGame>(*f.app, kCoppieSearch), 0);
+        EXPECT_EQ(RunGame(*f.app, f.app->Get<DecritGame>().Job({kCoppieSearch, "", boxes}, nullptr)), 0);
         return f.sink.Lines();
     }
 };
@@ -125,8 +124,7 @@ TEST_F(CoppieTest, EndsAfterThePairThatPassesFiveThousand) {
 
 TEST_F(CoppieTest, RestoresByteOrderAfterTheSolverSortedByLength) {
     f.LoadDefault({"hal", "ibm", "io"});
-    f.app->Get<DecritGame>().page.DecriMe = "ab";
-    RunGame<DecritGame>(*f.app, kDecrittaSearch);
+    RunGame(*f.app, f.app->Get<DecritGame>().Job({kDecrittaSearch, "ab"}, nullptr));
     ASSERT_TRUE(f.app->dict.NotAlphabetical);
     EXPECT_EQ(Pairs(RotateBoxes(kIdentityBoxes)), (Lines{"hal -> ibm"}));
     EXPECT_FALSE(f.app->dict.NotAlphabetical);

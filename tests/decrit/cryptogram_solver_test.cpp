@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <variant>
+
 #include "app/run_game.h"
 #include "decrit/decrit_game.h"
 #include "decrit/cryptogram_reader.h"
@@ -21,16 +24,22 @@ struct SolverTest : ::testing::Test {
     test::Fixture f;
     DecritGame& game() { return f.app->Get<DecritGame>(); }
 
+    // The search of the text, its result in `shown`.
+    SearchJob Job(const std::string& text) {
+        shown = std::make_shared<DecritResult>();
+        return game().Job({kDecrittaSearch, text}, shown);
+    }
     // Solves the text through RunGame; the printed lines, the separator as "--".
     Lines Solve(const std::string& text, int expectedStatus = 0) {
-        game().page.DecriMe = text;
         f.sink.Reset();
-        EXPECT_EQ(RunGame<DecritGame>(*f.app, kDecrittaSearch), expectedStatus) << text;
+        EXPECT_EQ(RunGame(*f.app, Job(text)), expectedStatus) << text;
         Lines lines = f.sink.Lines();
         for (std::string& line : lines)
             if (line == kSeparator) line = "--";
         return lines;
     }
+
+    std::shared_ptr<DecritResult> shown;
 };
 
 TEST_F(SolverTest, BothNotationsFindTheSameWordsInDictionaryOrder) {
@@ -69,29 +78,53 @@ TEST_F(SolverTest, AJokerTakesAnyLetterEvenOneAlreadyUsed) {
     EXPECT_EQ(Solve("***"), (Lines{"aaa ", "ala ", "bob ", "ora ", "oro ", "--"}));
 }
 
-TEST_F(SolverTest, RefusalsPrintTheirLinesAndTryNoWord) {
-    f.LoadDefault({"a", "e", "tu"});
-    const std::string twentyOne = "a b c d e f g h i j k l m n o p q r s t u";
-    EXPECT_EQ(Solve(twentyOne, 1), (Lines{"Al massimo 20 parole!"}));
-    const Lines badNumber = {"Errore :", "Puoi usare solo i numeri da 1 a 26!"};
-    EXPECT_EQ(Solve("27", 1), badNumber);
-    EXPECT_EQ(Solve("1 0", 1), badNumber);
+TEST(DecritCheckTest, RefusesTooManyWordsNumbersOutOfRangeAndTooManySymbols) {
     std::string allSymbols;
     for (int n = 1; n <= 26; ++n) allSymbols += std::to_string(n) + " ";
-    EXPECT_EQ(Solve(allSymbols + "a", 1),
-              (Lines{"Errore :", "Al massimo, tra lettere e numeri, si possono", "usare 26 simboli !"}));
-    // Twenty words are solved.
+    const Lines tooMany = {"Al massimo 20 parole!"};
+    const Lines badNumber = {"Errore :", "Puoi usare solo i numeri da 1 a 26!"};
+    const Lines tooManySymbols = {"Errore :", "Al massimo, tra lettere e numeri, si possono", "usare 26 simboli !"};
+    const struct {
+        std::string text;
+        Lines refusal;  // empty: accepted
+    } cases[] = {
+        {"a b c d e f g h i j k l m n o p q r s t u", tooMany},
+        {"a a a a a a a a a a a a a a a a a a a a", {}},
+        {"27", badNumber},
+        {"1 0", badNumber},
+        {"26 1", {}},
+        {allSymbols + "a", tooManySymbols},
+        {allSymbols, {}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        const Checked<DecritRequest> checked = CheckDecritRequest({kDecrittaSearch, c.text});
+        const auto* refusal = std::get_if<Refusal>(&checked);
+        EXPECT_EQ(refusal ? refusal->lines : Lines{}, c.refusal) << c.text;
+    }
+    // "Coppie?" has nothing to refuse.
+    EXPECT_TRUE(std::holds_alternative<DecritRequest>(CheckDecritRequest({kCoppieSearch, "27"})));
+}
+
+TEST_F(SolverTest, ARefusalIsPrintedAndTwentyWordsAreSolved) {
+    f.LoadDefault({"a", "e", "tu"});
+    EXPECT_EQ(Solve("1 0", 1), (Lines{"Errore :", "Puoi usare solo i numeri da 1 a 26!"}));
     EXPECT_EQ(Solve("a a a a a a a a a a a a a a a a a a a a"),
               (Lines{"a a a a a a a a a a a a a a a a a a a a ", "e e e e e e e e e e e e e e e e e e e e ", "--"}));
 }
 
-TEST_F(SolverTest, TheFieldIsRewrittenOneWordALine) {
+// The page shows the text as the solver read it, refused or not.
+TEST_F(SolverTest, TheResultHoldsTheCryptogramOneWordALine) {
     f.LoadDefault({"ciao", "mondo", "tu"});
     EXPECT_EQ(Solve("Ciao,  M\xF2ndo!\n"), (Lines{"ciao mondo ", "--"}));
-    EXPECT_EQ(game().page.DecriMe, "ciao\nmondo");
-    EXPECT_TRUE(game().page.DecriMeRewritten);
+    EXPECT_EQ(shown->cryptogram, "ciao\nmondo");
     Solve("1 2  3 4 5\n\n 6 ,7");
-    EXPECT_EQ(game().page.DecriMe, "1 2\n3 4 5\n6\n7");
+    EXPECT_EQ(shown->cryptogram, "1 2\n3 4 5\n6\n7");
+    Solve("1 2  27", 1);
+    EXPECT_EQ(shown->cryptogram, "1 2\n27");
+    const SearchJob pairs = game().Job({kCoppieSearch, ""}, shown = std::make_shared<DecritResult>());
+    EXPECT_EQ(RunGame(*f.app, pairs), 0);
+    EXPECT_FALSE(shown->cryptogram);
 }
 
 TEST_F(SolverTest, StopsAfterAThousandSolutions) {
@@ -116,9 +149,8 @@ TEST_F(SolverTest, NoSolutionsWordsTooLongAndEmptyText) {
     EXPECT_EQ(Solve(std::string(45, 'a').append(" casa")), none);
     EXPECT_EQ(Solve(" ,; "), none);
     f.app->state.StopRequested = true;
-    game().page.DecriMe = "casa";
     f.sink.Reset();
-    EXPECT_EQ(f.RunAsIs<DecritGame>(kDecrittaSearch), 0);
+    EXPECT_EQ(f.RunAsIs(Job("casa")), 0);
     EXPECT_TRUE(f.sink.Lines().empty());
 }
 

@@ -48,7 +48,7 @@ protected:
 
     // Builds "Prova" and returns its words in byte order.
     Words BuildWords(int options) {
-        f.app->Get<DizioGame>().buildOptions = options;
+        f.buildOptions = options;
         EXPECT_EQ(BuildDictionary(Job(), "Prova"), 0);
         return SortedWordsOf(ReadFile(PreparedPath()));
     }
@@ -114,7 +114,7 @@ TEST_F(BuildTest, ExclusionListIsReadWithoutOptionsAndClearsThem) {
     Source("escludi.txt", "Dell'orso");
     // The list excludes "dell" and "orso" as two words, whatever the options.
     EXPECT_EQ(BuildWords(kBuildSkipBeforeApostrophe), (Words{"amico", "roma"}));
-    EXPECT_EQ(f.app->Get<DizioGame>().buildOptions, 0);
+    EXPECT_EQ(f.buildOptions, 0);
 }
 
 TEST_F(BuildTest, PreparedFileIsByteExact) {

@@ -64,8 +64,7 @@ TEST_F(ExportTest, EachOrderWritesItsFileAndRestoresByteOrder) {
 TEST_F(ExportTest, UnwritableFileIsReportedAndOrderStillRestored) {
     // A plain file where the folder should be: nothing can be written there.
     test::WriteFile(f.app->SavesDir(), "non una cartella");
-    f.app->Get<DizioGame>().exportOrder = kExportRhymes;
-    EXPECT_EQ(ExportDictionary(Job(), f.app->Get<DizioGame>().exportOrder), 1);
+    EXPECT_EQ(ExportDictionary(Job(), kExportRhymes), 1);
     Lines lines = f.sink.Lines();
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[3], "Scrivo il file Salvataggi/Dizionario.txt");

@@ -1,5 +1,5 @@
 // The "Decrit" page on the tiny dictionary. The maker's panel (boxes as typed,
-// then buttons) enciphers the text of DecriMe, writes it in numbers and pairs
+// then buttons) enciphers the page's text, writes it in numbers and pairs
 // words ("Coppie?"); then the text is solved as a cryptogram. A refusal comes
 // exactly when the text breaks a rule; every printed solution fits the
 // cryptogram under one substitution and, when a brute force can tell, none is
@@ -148,8 +148,8 @@ void CheckSolutions(const std::string& typed, int status, const Lines& lines) {
     Require(all.size() > kMaxSolutions ? printed.size() == kMaxSolutions : printed == all, "solutions missing");
 }
 
-void CheckEnciphered(const DecritControls& page, const Lines& printed) {
-    const Lines plain = FieldLines(page.DecriMe);
+void CheckEnciphered(const std::string& text, const CipherBoxes& boxes, const Lines& printed) {
+    const Lines plain = FieldLines(text);
     Require(printed.size() == plain.size(), "enciphered lines lost or added");
     for (size_t k = 0; k < plain.size(); ++k) {
         std::string shown = plain[k];  // as the printer keeps a line whole
@@ -157,12 +157,12 @@ void CheckEnciphered(const DecritControls& page, const Lines& printed) {
         std::replace(shown.begin(), shown.end(), '\0', ' ');
         Require(printed[k].size() == shown.size(), "an enciphered line of another length", printed[k]);
         for (size_t i = 0; i < shown.size(); ++i) {
-            const char c = shown[i], box = IsAsciiLetter(c) ? page.Boxes[ToLowerAscii(c) - 'a'] : c;
+            const char c = shown[i], box = IsAsciiLetter(c) ? boxes[ToLowerAscii(c) - 'a'] : c;
             const char image = !IsAsciiLetter(c) ? c : box == '\0' ? ' ' : c >= 'a' ? ToLowerAscii(box) : box;
             Require(printed[k][i] == image, "a letter enciphered against its box", printed[k]);
         }
-        if (IsPermutation(page.Boxes))
-            Require(EncipherLine(printed[k], InvertBoxes(page.Boxes)) == shown, "the inverse does not decipher", shown);
+        if (IsPermutation(boxes))
+            Require(EncipherLine(printed[k], InvertBoxes(boxes)) == shown, "the inverse does not decipher", shown);
     }
 }
 
@@ -172,7 +172,7 @@ void CheckPairs(App& app, const CipherBoxes& boxes) {
         if (const std::string image = EncipherLine(word, boxes); InDictionary(image))
             pairs.insert(word + " -> " + image);
     Sink().Reset();
-    Require(RunGame<DecritGame>(app, kCoppieSearch) == 0, "Coppie? failed");
+    Require(RunGame(app, app.Get<DecritGame>().Job({kCoppieSearch, "", boxes}, nullptr)) == 0, "Coppie? failed");
     const Lines& lines = Sink().Lines();
     Require(lines.size() == pairs.size() && std::set<std::string>(lines.begin(), lines.end()) == pairs,
             "the pairs are not those of the boxes");
@@ -184,32 +184,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     App& app = LoadedApp();
     if (size == 0) return 0;
     const std::vector<std::string> f = Fields(data + 1, size - 1, 2);
-    DecritControls& page = app.Get<DecritGame>().page;
-    page = DecritControls{};
-    page.DecriMe = f[1].substr(0, kDecriMeMaxLength);
+    const std::string text = f[1].substr(0, kCryptogramMaxLength);
+    CipherBoxes boxes = kIdentityBoxes;
+    int randomKind = 0;
     for (size_t i = 0; i < f[0].size(); ++i) {
         if (i < kAlphabetSize) {
-            page.Boxes[i] = BoxLetter(f[0][i]);
+            boxes[i] = BoxLetter(f[0][i]);
             continue;
         }
         switch (static_cast<unsigned char>(f[0][i]) % 5) {
-            case 0: page.Boxes = kIdentityBoxes; break;
-            case 1: page.Boxes = MirrorBoxes(page.Boxes); break;
-            case 2: page.Boxes = RotateBoxes(page.Boxes); break;
-            case 3: page.Boxes = InvertBoxes(page.Boxes); break;  // disabled unless a permutation
-            default: PressRandom(page, app.random);
+            case 0: boxes = kIdentityBoxes; break;
+            case 1: boxes = MirrorBoxes(boxes); break;
+            case 2: boxes = RotateBoxes(boxes); break;
+            case 3: boxes = InvertBoxes(boxes); break;  // disabled unless a permutation
+            default: boxes = PressRandom(randomKind, app.random);
         }
     }
 
     Sink().Reset();
-    PrintEnciphered(app.out, page);
-    CheckEnciphered(page, Sink().Lines());
+    PrintEnciphered(app.out, text, boxes);
+    CheckEnciphered(text, boxes, Sink().Lines());
     Sink().Reset();
-    PrintNumeric(app.out, page, (data[0] & 2) != 0 ? kNumeri2 : kNumeri1);  // lines whole, nothing more
-    if (data[0] & 1) CheckPairs(app, page.Boxes);  // restores byte order: the solver sorts anew
+    PrintNumeric(app.out, text, boxes, (data[0] & 2) != 0 ? kNumeri2 : kNumeri1);  // lines whole, nothing more
+    if (data[0] & 1) CheckPairs(app, boxes);  // restores byte order: the solver sorts anew
 
-    const std::string typed = page.DecriMe;
     Sink().Reset();
-    CheckSolutions(typed, RunGame<DecritGame>(app, kDecrittaSearch), Sink().Lines());
+    CheckSolutions(text, RunGame(app, app.Get<DecritGame>().Job({kDecrittaSearch, text}, nullptr)), Sink().Lines());
     return 0;
 }

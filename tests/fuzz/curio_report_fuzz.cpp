@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CurioState& curio = app.Get<CurioGame>().state;
     if (micro != 0) curio.SetNextMicroMode(micro - 1);
-    const int mode = (curio.MicroMode + 1) % kMicroModes;
+    const int mode = (curio.microMode + 1) % kMicroModes;
     Sink().Reset();
     Require(RunGame<CurioGame>(app, code) == 0, "a report failed");
     const std::vector<std::string>& lines = Sink().Lines();

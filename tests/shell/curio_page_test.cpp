@@ -25,9 +25,9 @@ private slots:
         CurioPage page(app, app.Get<sillabor::CurioGame>());
         // Only the buttons ask for a report, each for its own.
         QSignalSpy requested(&page, &CurioPage::SearchRequested);
-        page.CurioButtonClick();
-        page.Buttons[4]->click();
-        page.Buttons[11]->click();
+        page.ReportButtonClick();
+        page.reportButtons[4]->click();
+        page.reportButtons[11]->click();
         QCOMPARE(requested.count(), 2);
         QCOMPARE(requested[0], (QList<QVariant>{app.Get<sillabor::CurioGame>().Id(), int(sillabor::kCurioMostChanges)}));
         QCOMPARE(requested[1], (QList<QVariant>{app.Get<sillabor::CurioGame>().Id(), int(sillabor::kCurioMicro)}));
@@ -38,14 +38,14 @@ private slots:
         MainWindow& window = *w.window;
         CurioPage* page = w.page;
         QSignalSpy ended(&window, &MainWindow::SearchEnded);
-        QCOMPARE(page->Buttons[11]->text(), QString("micro 1"));
-        QTest::mouseClick(page->Buttons[11], Qt::LeftButton);
+        QCOMPARE(page->reportButtons[11]->text(), QString("micro 1"));
+        QTest::mouseClick(page->reportButtons[11], Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
         QCOMPARE(OutputLines(window),
                  (QStringList{"Microenigmistica (1) Parole che costituiscono un mini-gioco",
                               "Anagrammi e C. (U=Uguali  P=Palindromi A=Anagrammi S=Scambi", QString(50, '-'),
                               "P : otto = ot + to", "U : toto = to + to"}));
-        QCOMPARE(page->Buttons[11]->text(), QString("micro 2"));
+        QCOMPARE(page->reportButtons[11]->text(), QString("micro 2"));
     }
 };
 

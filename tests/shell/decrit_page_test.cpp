@@ -31,7 +31,7 @@ struct DecritWindow : PageWindow<DecritPage> {
 
 QString Boxes(DecritPage* page) {
     QString letters;
-    for (QLineEdit* box : page->Ed) letters += box->text().isEmpty() ? QString("-") : box->text();
+    for (QLineEdit* box : page->imageBoxes) letters += box->text().isEmpty() ? QString("-") : box->text();
     return letters;
 }
 
@@ -45,86 +45,86 @@ private slots:
         DecritWindow w;
         auto* start = w.window->findChild<QPushButton*>("startButton");
         QCOMPARE(start->text(), QString("Decritta"));
-        QVERIFY(w.page->HlpDecri->isVisibleTo(w.page));
-        QVERIFY(!w.page->PanCri->isVisibleTo(w.page));
+        QVERIFY(w.page->solverHelp->isVisibleTo(w.page));
+        QVERIFY(!w.page->boxPanel->isVisibleTo(w.page));
         QCOMPARE(w.page->HelpKeys(), QStringList{"DECRITTA"});
 
         // Enter makes a line break; Ctrl+Enter solves, as "Decritta" does.
-        QTest::keyClicks(w.page->DecriMe, "ab");
-        QTest::keyClick(w.page->DecriMe, Qt::Key_Return);
-        QTest::keyClicks(w.page->DecriMe, "ba");
+        QTest::keyClicks(w.page->cryptogramField, "ab");
+        QTest::keyClick(w.page->cryptogramField, Qt::Key_Return);
+        QTest::keyClicks(w.page->cryptogramField, "ba");
         QVERIFY(!w.window->IsBusy());
-        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(w.page->DecriMe, Qt::Key_Return, Qt::ControlModifier); }));
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::keyClick(w.page->cryptogramField, Qt::Key_Return, Qt::ControlModifier); }));
         QCOMPARE(OutputLines(*w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
     }
 
     void crittaEnciphersAtEveryChangeOfTheTextOrOfABox() {
         DecritWindow w;
         DecritPage* p = w.page;
-        p->DecriMe->setPlainText("Casa\nio!");
-        p->RadioCri->setChecked(true);
-        QVERIFY(p->PanCri->isVisibleTo(p));
-        QVERIFY(!p->HlpDecri->isVisibleTo(p));
+        p->cryptogramField->setPlainText("Casa\nio!");
+        p->makeMode->setChecked(true);
+        QVERIFY(p->boxPanel->isVisibleTo(p));
+        QVERIFY(!p->solverHelp->isVisibleTo(p));
         QCOMPARE(p->HelpKeys(), QStringList{"CRITTA"});
         QCOMPARE(OutputLines(*w.window), (QStringList{"Casa", "io!"}));
 
         // A typed box: upper case, the focus on the next box, the text enciphered.
-        p->Ed[0]->setFocus();
-        p->Ed[0]->selectAll();
-        QTest::keyClicks(p->Ed[0], "e");
-        QCOMPARE(p->Ed[0]->text(), QString("E"));
-        QVERIFY(p->Ed[1]->hasFocus());
+        p->imageBoxes[0]->setFocus();
+        p->imageBoxes[0]->selectAll();
+        QTest::keyClicks(p->imageBoxes[0], "e");
+        QCOMPARE(p->imageBoxes[0]->text(), QString("E"));
+        QVERIFY(p->imageBoxes[1]->hasFocus());
         QCOMPARE(OutputLines(*w.window), (QStringList{"Cese", "io!"}));
-        QVERIFY(!p->CriInv->isEnabled());  // E twice
+        QVERIFY(!p->invertButton->isEnabled());  // E twice
         // Anything but a letter empties the box: its letter becomes a blank.
-        p->Ed[2]->setFocus();
-        p->Ed[2]->selectAll();
-        QTest::keyClicks(p->Ed[2], "7");
-        QCOMPARE(p->Ed[2]->text(), QString());
+        p->imageBoxes[2]->setFocus();
+        p->imageBoxes[2]->selectAll();
+        QTest::keyClicks(p->imageBoxes[2], "7");
+        QCOMPARE(p->imageBoxes[2]->text(), QString());
         QCOMPARE(OutputLines(*w.window), (QStringList{" ese", "io!"}));
-        QTest::keyClick(p->Ed[3], Qt::Key_Left);
-        QVERIFY(p->Ed[2]->hasFocus());
-        QTest::keyClick(p->Ed[0], Qt::Key_Left);
-        QVERIFY(p->Ed[25]->hasFocus());
+        QTest::keyClick(p->imageBoxes[3], Qt::Key_Left);
+        QVERIFY(p->imageBoxes[2]->hasFocus());
+        QTest::keyClick(p->imageBoxes[0], Qt::Key_Left);
+        QVERIFY(p->imageBoxes[25]->hasFocus());
 
-        QTest::mouseClick(p->CriNulla, Qt::LeftButton);
-        QVERIFY(p->CriInv->isEnabled());
-        QTest::mouseClick(p->CriRuota, Qt::LeftButton);
+        QTest::mouseClick(p->identityButton, Qt::LeftButton);
+        QVERIFY(p->invertButton->isEnabled());
+        QTest::mouseClick(p->rotateButton, Qt::LeftButton);
         QCOMPARE(Boxes(p), QString("BCDEFGHIJKLMNOPQRSTUVWXYZA"));
         QCOMPARE(OutputLines(*w.window), (QStringList{"Dbtb", "jp!"}));
-        QTest::mouseClick(p->CriInv, Qt::LeftButton);
-        QTest::mouseClick(p->CriSpecchio, Qt::LeftButton);
+        QTest::mouseClick(p->invertButton, Qt::LeftButton);
+        QTest::mouseClick(p->mirrorButton, Qt::LeftButton);
         QCOMPARE(Boxes(p), QString("YXWVUTSRQPONMLKJIHGFEDCBAZ"));
-        QTest::mouseClick(p->BuNum1, Qt::LeftButton);
+        QTest::mouseClick(p->numbers1Button, Qt::LeftButton);
         QCOMPARE(OutputLines(*w.window), (QStringList{"1 2 3 2", "4 5!"}));
-        QTest::mouseClick(p->BuNum2, Qt::LeftButton);
+        QTest::mouseClick(p->numbers2Button, Qt::LeftButton);
         QCOMPARE(OutputLines(*w.window), (QStringList{"23 25 7 25", "17 11!"}));
-        QTest::mouseClick(p->CriRand, Qt::LeftButton);
-        QCOMPARE(p->CriRand->text(), QString("A caso 2"));
-        QTest::mouseClick(p->CriRand, Qt::LeftButton);
-        QCOMPARE(p->CriRand->text(), QString("A caso 1"));
+        QTest::mouseClick(p->randomButton, Qt::LeftButton);
+        QCOMPARE(p->randomButton->text(), QString("A caso 2"));
+        QTest::mouseClick(p->randomButton, Qt::LeftButton);
+        QCOMPARE(p->randomButton->text(), QString("A caso 1"));
 
         // "C" empties the text and the output area.
-        QTest::mouseClick(p->CancBut, Qt::LeftButton);
-        QCOMPARE(p->DecriMe->toPlainText(), QString());
+        QTest::mouseClick(p->clearButton, Qt::LeftButton);
+        QCOMPARE(p->cryptogramField->toPlainText(), QString());
         QCOMPARE(OutputLines(*w.window), QStringList());
     }
 
     void searchesFromCrittaModeKeepTheirResults() {
         DecritWindow w;
         DecritPage* p = w.page;
-        p->RadioCri->setChecked(true);
-        QTest::mouseClick(p->CriRuota, Qt::LeftButton);
-        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(p->CriCoppie, Qt::LeftButton); }));
+        p->makeMode->setChecked(true);
+        QTest::mouseClick(p->rotateButton, Qt::LeftButton);
+        QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(p->pairsButton, Qt::LeftButton); }));
         QCOMPARE(OutputLines(*w.window), (QStringList{"hal -> ibm"}));
 
         // The solver rewrites the field one word a line, without enciphering over its solutions.
-        p->DecriMe->setPlainText("ab ba");
+        p->cryptogramField->setPlainText("ab ba");
         QVERIFY(SearchAndWait(*w.window, [&] { QTest::mouseClick(w.window->findChild<QPushButton*>("startButton"), Qt::LeftButton); }));
-        QCOMPARE(p->DecriMe->toPlainText(), QString("ab\nba"));
+        QCOMPARE(p->cryptogramField->toPlainText(), QString("ab\nba"));
         QCOMPARE(OutputLines(*w.window), (QStringList{"io oi ", "oi io ", kSeparator}));
         // The next edit enciphers again.
-        QTest::keyClicks(p->DecriMe, "!");
+        QTest::keyClicks(p->cryptogramField, "!");
         QCOMPARE(OutputLines(*w.window), (QStringList{"bc", "cb!"}));
     }
 };

@@ -110,7 +110,7 @@ private slots:
         QVERIFY(Named<QPushButton>(window, "stopButton")->isEnabled());
         QVERIFY(std::filesystem::is_directory(folder.path() / "Salvataggi"));
         QVERIFY(!std::filesystem::exists(folder.path() / "Salvataggi" / "ttt__ttt"));
-        QComboBox* list = Named<QComboBox>(window, "DizBox");
+        QComboBox* list = Named<QComboBox>(window, "dictionaryList");
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->currentText(), QString("Default"));
 
@@ -134,7 +134,7 @@ private slots:
         gioco->setCurrentIndex(8);
         list->setCurrentText("Altro");
         QSignalSpy ended(&window, &MainWindow::SearchEnded);
-        Named<QPushButton>(window, "CaricaB")->click();
+        Named<QPushButton>(window, "loadButton")->click();
         QVERIFY(window.IsBusy());
         QVERIFY(!Named<QTabWidget>(window, "pageTabs")->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kLoadTimeout);
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(OutputLines(window).first(), QString());  // the output was emptied first
         // "Agg.Lista" finds a new folder and selects "Default" again.
         WritePreparedDictionary(folder.path(), "Nuovo", kWords);
-        Named<QPushButton>(window, "AggLBut")->click();
+        Named<QPushButton>(window, "rescanButton")->click();
         QCOMPARE(list->count(), 3);
         QCOMPARE(list->currentText(), QString("Default"));
         QCOMPARE(OutputLines(window), QStringList{"Lista Dizionari Aggiornata"});
@@ -204,7 +204,7 @@ private slots:
         });
         Named<QTabWidget>(window, "pageTabs")->setCurrentIndex(8);
         QSignalSpy ended(&window, &MainWindow::SearchEnded);
-        Named<QPushButton>(window, "CaricaB")->click();
+        Named<QPushButton>(window, "loadButton")->click();
         QTRY_VERIFY(OutputLines(window).contains("Dizionario caricato e ordinato"));
         window.PressStop();
         gate.Open();
@@ -471,11 +471,11 @@ private slots:
         std::filesystem::remove_all(w.folder.path() / "Dizionari");
         gioco->setCurrentIndex(8);
         window.SetGameRunner([](App& app, int game, int option) { return sillabor::RunGame(app, game, option); });
-        Named<QPushButton>(window, "CaricaB")->click();
+        Named<QPushButton>(window, "loadButton")->click();
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 4, kLoadTimeout);
         QVERIFY(OutputLines(window).contains("Errore: la cartella Dizionari/Default non esiste piu'"));
         QCOMPARE(Panel(window, 1), QString("Dizionario: Default"));
-        Named<QPushButton>(window, "AggLBut")->click();
+        Named<QPushButton>(window, "rescanButton")->click();
         QTRY_VERIFY(OutputLines(window).contains("ERRORE: Cartella 'Dizionari' non trovata!"));
         QVERIFY(!window.IsFatal());
         QVERIFY(!gioco->isHidden() && gioco->isEnabled());

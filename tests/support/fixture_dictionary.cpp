@@ -92,7 +92,7 @@ Fixture::Fixture() : app(std::make_unique<App>(folder.path())) {
     app->random.SeedFrom(12345);
 }
 
-DictionaryJob Fixture::Job() { return app->Job(&app->Get<DizioGame>().buildOptions); }
+DictionaryJob Fixture::Job() { return app->Job(&buildOptions); }
 
 int Fixture::Scan() {
     DictionaryJob job = Job();

@@ -51,9 +51,11 @@ struct Fixture {
     TempFolder folder;
     CollectingSink sink;
     std::unique_ptr<App> app;
+    // The BuildOption bits of the builds made through Job().
+    int buildOptions = 0;
 
     Fixture();
-    // A dictionary job on the application, with the "Dizio" page's build options.
+    // A dictionary job on the application, with `buildOptions`.
     DictionaryJob Job();
     // Scans Dizionari/ into the "Dizio" page's list; 0 on success.
     int Scan();
