@@ -120,7 +120,8 @@ void DizioPage::RescanClick() {
 }
 
 void DizioPage::OpenFolderClick() {
-    OpenFolder(app_.DictionariesDir());
+    const QString failure = OpenFolderOrSayWhy(app_.DictionariesDir());
+    if (!failure.isEmpty()) emit ShowStatus(failure);
 }
 
 }  // namespace sillabor::shell

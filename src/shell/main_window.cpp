@@ -137,12 +137,12 @@ void MainWindow::BuildWidgets(const WindowPages& list) {
     connect(hiddenPanel, &HiddenPanel::Closed, this, [this] { tickTimer.setInterval(busy_ ? 200 : 150); });
 
     QStatusBar* bar = statusBar();
-    bar->setObjectName("StatusBar1");
+    bar->setObjectName("statusBar");
     const int widths[3] = {200, 250, 100};
     const Qt::Alignment aligns[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     for (int i = 0; i < 3; ++i) {
         panels_[i] = new StatusPanel(widths[i], aligns[i], bar);
-        panels_[i]->setObjectName(QString("Panel%1").arg(i));
+        panels_[i]->setObjectName(QString("statusPanel%1").arg(i));
         bar->addWidget(panels_[i]);
     }
     ShowInPanel(2, "v. " SILLABOR_VERSION " ");
@@ -194,7 +194,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* options = menuBar()->addMenu("Opzioni");
     QAction* font = options->addAction("Cambia Carattere");
-    font->setObjectName("ChangeFont");
+    font->setObjectName("changeFont");
     connect(font, &QAction::triggered, this, &MainWindow::ChangeFont);
 }
 
@@ -377,8 +377,8 @@ void MainWindow::ShowInPanel(int panel, const QString& text) {
 }
 
 void MainWindow::OpenFolderOrSay(const std::filesystem::path& folder) {
-    if (!OpenFolder(folder))
-        ShowInPanel(0, "Impossibile aprire la cartella " + QDir::toNativeSeparators(QFile::decodeName(folder.c_str())));
+    const QString failure = OpenFolderOrSayWhy(folder);
+    if (!failure.isEmpty()) ShowInPanel(0, failure);
 }
 
 void MainWindow::Tick() {

@@ -26,7 +26,7 @@ struct CernWindow : PageWindow<CernPage> {
     CernWindow() : PageWindow(7, kWords) {
         WritePreparedDictionary(folder.path(), "Altro", {"remo", "more", "orme", "uno", "due"});
     }
-    QString Status() { return window->findChild<QLabel*>("Panel0")->text(); }
+    QString Status() { return window->findChild<QLabel*>("statusPanel0")->text(); }
     void ChooseMode(int mode) { page->modeGroup->button(mode)->click(); }
 };
 

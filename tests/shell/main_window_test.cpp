@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMenu>
@@ -33,7 +35,7 @@ T* Named(MainWindow& window, const char* name) {
     return window.findChild<T*>(name);
 }
 
-QString Panel(MainWindow& window, int i) { return Named<QLabel>(window, QString("Panel%1").arg(i).toLatin1())->text(); }
+QString Panel(MainWindow& window, int i) { return Named<QLabel>(window, QString("statusPanel%1").arg(i).toLatin1())->text(); }
 
 void WaitIdle(MainWindow& window) { QTRY_VERIFY_WITH_TIMEOUT(!window.IsBusy(), kLoadTimeout); }
 
@@ -280,7 +282,7 @@ private slots:
         FieldPage* page = w.ShowFieldPage();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* panel = Named<QLabel>(window, "Panel0");
+        auto* panel = Named<QLabel>(window, "statusPanel0");
         // Wider than the panel's 200 pixels: the panel grows to show it.
         QString text = "Raccolta info al 100% in 0.02 sec";
         while (panel->fontMetrics().horizontalAdvance(text) <= 210) text += "0";
@@ -292,6 +294,15 @@ private slots:
         emit page->ShowStatus(longer);
         QCOMPARE(panel->text(), longer);
         QCOMPARE(panel->toolTip(), longer);
+    }
+
+    void aFolderThatCannotBeOpenedIsSaidInTheStatusBar() {
+        Loaded w;
+        MainWindow& window = w.window;
+        // The offscreen platform has no file browser: the folder cannot be opened.
+        Named<QAction>(window, "openSavesFolder")->trigger();
+        QCOMPARE(Panel(window, 0), "Impossibile aprire la cartella " + QDir::toNativeSeparators(
+                                                                           QFile::decodeName((w.folder.path() / "Salvataggi").c_str())));
     }
 
     void savingSearchWritesExactlyItsLinesThenTheClosingLine() {
@@ -376,7 +387,7 @@ private slots:
         MainWindow& window = w.window;
         QPlainTextEdit* area = OutputOf(window);
         const QFont original = area->font();
-        Named<QAction>(window, "ChangeFont")->trigger();
+        Named<QAction>(window, "changeFont")->trigger();
         auto* dialog = Named<QFontDialog>(window, "fontDialog");
         QFont bigger = original;
         bigger.setPointSize(20);
@@ -384,7 +395,7 @@ private slots:
         QCOMPARE(area->font().pointSize(), 20);
         dialog->reject();
         QCOMPARE(area->font(), original);
-        Named<QAction>(window, "ChangeFont")->trigger();
+        Named<QAction>(window, "changeFont")->trigger();
         dialog->setCurrentFont(bigger);
         dialog->accept();
         QCOMPARE(area->font().pointSize(), 20);
