@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "anagr/anagr_game.h"
+#include "anagr/anagram_search.h"
 #include "app/run_game.h"
 #include "bench/bench_support.h"
 #include "parole/parole_game.h"
@@ -20,11 +21,9 @@ void RunParole(benchmark::State& state, const char* pattern) {
         state.SkipWithError("the large dictionary is missing: run bench/make-large-dictionary.sh");
         return;
     }
-    for (auto _ : state) {
-        app->Get<ParoleGame>().filters.page = ParoleControls{};
-        app->Get<ParoleGame>().filters.page.Pattern = pattern;
-        RunGame<ParoleGame>(*app, 0);
-    }
+    ParoleRequest request;
+    request.firstPattern = pattern;
+    for (auto _ : state) RunGame(*app, app->Get<ParoleGame>().Job(request));
     state.counters["lines"] = app->state.FoundCount.load();
 }
 
@@ -38,13 +37,11 @@ void BM_AnagramsMarcoPolo(benchmark::State& state) {
         state.SkipWithError("the large dictionary is missing: run bench/make-large-dictionary.sh");
         return;
     }
-    for (auto _ : state) {
-        app->Get<AnagrGame>().page = AnagrControls{};
-        app->Get<AnagrGame>().page.Frase = "marco polo";
-        app->Get<AnagrGame>().page.MaxWords = 3;
-        app->Get<AnagrGame>().page.resultLimitOverride = -1;
-        RunGame<AnagrGame>(*app, 0);
-    }
+    AnagrRequest request;
+    request.phrase = "marco polo";
+    request.maxWords = 3;
+    request.resultLimit = -1;
+    for (auto _ : state) RunGame(*app, app->Get<AnagrGame>().Job(request, kAnagramSearch));
     state.counters["found"] = app->state.FoundCount.load();
 }
 

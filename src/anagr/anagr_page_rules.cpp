@@ -1,5 +1,7 @@
 #include "anagr/anagr_page_rules.h"
 
+#include "dictionary/letter_count.h"
+
 namespace sillabor {
 
 int CapPhrase(std::string& phrase) {
@@ -16,29 +18,31 @@ std::string FixedPartCaption(const std::string& fixedPart) {
     return total == 0 ? " " : "- " + std::to_string(total);
 }
 
-AnagrPageView AnagramVisibility(const AnagrControls& page) {
+std::string CandidateCountCaption(int64_t candidateWords) { return "in. " + std::to_string(candidateWords); }
+
+AnagrPageView AnagramVisibility(const AnagrRequest& request) {
     AnagrPageView v;
-    LetterCount phrase = ComputeLetterCount(page.Frase);
-    LetterCount fixed = ComputeLetterCount(page.Fissa);
+    LetterCount phrase = ComputeLetterCount(request.phrase);
+    LetterCount fixed = ComputeLetterCount(request.fixedPart);
     v.phraseLetters = phrase.total;
     v.fixedLetters = fixed.total;
     v.fits = LetterCountFits(fixed, phrase);
     v.longPhrase = phrase.total - fixed.total >= kLongPhraseLetters;
     v.startEnabled = phrase.total != fixed.total && v.fits;
     v.showCounts = v.fits;
-    v.showWordCounts = !page.SchemaBx && !v.longPhrase;
-    v.showMinLength = !page.SchemaBx;
+    v.showWordCounts = !request.useSchema && !v.longPhrase;
+    v.showMinLength = !request.useSchema;
     v.showSchemaAndShuffle = !v.longPhrase;
-    v.showSchemaField = page.SchemaBx && !v.longPhrase;
+    v.showSchemaField = request.useSchema && !v.longPhrase;
     return v;
 }
 
-void ParoMinChanged(AnagrControls& page) {
-    if (page.MinWords > page.MaxWords) page.MaxWords = page.MinWords;
+void MinWordsChanged(AnagrRequest& request) {
+    if (request.minWords > request.maxWords) request.maxWords = request.minWords;
 }
 
-void ParoMaxChanged(AnagrControls& page) {
-    if (page.MaxWords < page.MinWords) page.MinWords = page.MaxWords;
+void MaxWordsChanged(AnagrRequest& request) {
+    if (request.maxWords < request.minWords) request.minWords = request.maxWords;
 }
 
 }  // namespace sillabor

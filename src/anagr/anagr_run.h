@@ -1,6 +1,8 @@
 #pragma once
-// What one anagram search works on: the shared services and the game's records.
+// What one anagram search works on: the shared services, its checked request
+// and the game's working state.
 
+#include "anagr/anagr_request.h"
 #include "anagr/anagr_state.h"
 #include "base/output.h"
 #include "base/random_source.h"
@@ -15,10 +17,13 @@ struct AnagrRun {
     Output& out;
     SearchState& state;
     RandomSource& random;
-    AnagrControls& anagramPage;
+    const AnagrRequest& request;
+    // The schema's lengths, read by the check when the schema applies.
+    const std::vector<int32_t>& schemaLengths;
+    // The "Parole" page's filters, compiled, applied when the request asks for them.
+    PatternFilter& filter;
     AnagrState& anagramState;
-    // The "Parole" page's filters, applied when the page asks for them.
-    WordFilters& filters;
+    AnagrResult& result;
 };
 
 }  // namespace sillabor

@@ -104,7 +104,7 @@ void ComposeLine(AnagrRun& run, int p, int n, bool used, int64_t multiplicity) {
     const char* failing[128];
     int passingCount = 0, failingCount = 0;
     run.dict.ForEachWordOfClass(cls, [&](const char* word) {
-        if (st.FilterMode == kFilterNone || run.filters.Passes(word, run.dict))
+        if (st.FilterMode == kFilterNone || WordPassesFilter(run.filter, word, run.dict))
             passing[passingCount++] = word;
         else
             failing[failingCount++] = word;

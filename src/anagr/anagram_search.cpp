@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "anagr/anagram_lines.h"
-#include "anagr/anagr_page_rules.h"
 #include "anagr/anagr_run.h"
 
 namespace sillabor {
@@ -59,7 +58,8 @@ public:
     int Run(int option);
 
 private:
-    bool ParseSchema();
+    // The schema the check read, for the search.
+    void TakeSchema();
     void CollectCandidates(const PackedLetters& remaining);
     void ShuffleSchemaRanges();
     void ShuffleCandidates();
@@ -97,49 +97,14 @@ private:
     std::vector<int32_t> slotOfLetters_;
 };
 
-bool AnagramFinder::ParseSchema() {
-    std::string text = st_.SchemaInput;
-    for (char& c : text)
-        if (c < '0' || c > '9') c = ' ';
-    int count = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        int64_t value = 0;
-        while (i < text.size() && text[i] != ' ') {
-            value = std::min<int64_t>(value * 10 + (text[i] - '0'), 1000);
-            ++i;
-        }
-        if (count == 8) {
-            run_.out.PrintLine("Al massimo 8 parole nello schema !");
-            return false;
-        }
-        if (value == 0) {
-            run_.out.PrintLine("Le parole non possono essere lunghe 0 caratteri!");
-            return false;
-        }
-        st_.SchemaLengths[count++] = static_cast<int32_t>(value);
-    }
-    if (count == 0) {
-        run_.out.PrintLine("Schema fornito non valido (es.: 2 5 6)");
-        return false;
-    }
-    int64_t sum = 0;
+void AnagramFinder::TakeSchema() {
+    const std::vector<int32_t>& lengths = run_.schemaLengths;
     st_.SchemaText.clear();
-    for (int k = 0; k < count; ++k) {
-        sum += st_.SchemaLengths[k];
-        st_.SchemaText.push_back(static_cast<char>(std::min(st_.SchemaLengths[k], 127)));
+    for (size_t k = 0; k < lengths.size(); ++k) {
+        st_.SchemaLengths[k] = lengths[k];
+        st_.SchemaText.push_back(static_cast<char>(std::min(lengths[k], 127)));
     }
-    if (sum != st_.Remaining.total) {
-        run_.out.PrintLine("La somma dei numeri nello schema deve essere uguale");
-        run_.out.PrintLine("al numero di caratteri da anagrammare !!");
-        return false;
-    }
-    st_.LastSchemaIndex = count - 1;
-    return true;
+    st_.LastSchemaIndex = static_cast<int32_t>(lengths.size()) - 1;
 }
 
 void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
@@ -160,7 +125,7 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
         if (len > kMaxPhraseLetters || !Fits(packed, remaining)) continue;
         if (st_.FilterMode == kFilterEveryWord) {
             int passing = 0;
-            d.ForEachWordOfClass(cls, [&](const char* w) { passing += run_.filters.Passes(w, run_.dict) ? 1 : 0; });
+            d.ForEachWordOfClass(cls, [&](const char* w) { passing += WordPassesFilter(run_.filter, w, run_.dict) ? 1 : 0; });
             if (passing == 0) continue;
             st_.CandidateWords += passing;
         }
@@ -172,7 +137,7 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
         for (auto& range : st_.LengthRange) range[0] = range[1] = 0;
         for (int32_t i = 0; i < st_.CandidateCount; ++i) {
             int len = st_.candidateLength[i];
-            if (len > 40) continue;
+            if (len > kLengthFieldTop) continue;
             if (st_.LengthRange[len][1] == 0) st_.LengthRange[len][0] = i;
             st_.LengthRange[len][1] = i + 1;
         }
@@ -187,7 +152,7 @@ void SwapCandidates(AnagrState& st, Dictionary& d, int32_t i, int32_t j) {
 
 void AnagramFinder::ShuffleSchemaRanges() {
     lengthOrdered_ = false;
-    for (int len = 0; len <= 40; ++len) {
+    for (int len = 0; len <= kLengthFieldTop; ++len) {
         const int32_t first = st_.LengthRange[len][0], end = st_.LengthRange[len][1];
         const int32_t size = end - first;
         if (size < 2) continue;
@@ -290,7 +255,7 @@ int32_t AnagramFinder::CandidateOfLetters(const PackedLetters& letters) const {
 bool AnagramFinder::SearchSchema(int depth, const PackedLetters& remaining) {
     if (GivingUp()) return true;
     const int len = st_.SchemaLengths[depth];
-    if (len > 40) return false;
+    if (len > kLengthFieldTop) return false;
     for (int32_t i = st_.LengthRange[len][0]; i < st_.LengthRange[len][1]; ++i) {
         const PackedLetters& cls = st_.candidateLetters[i];
         if (!Fits(cls, remaining)) continue;
@@ -392,28 +357,25 @@ void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
 }
 
 int AnagramFinder::Run(int option) {
-    AnagrControls& page = run_.anagramPage;
+    const AnagrRequest& request = run_.request;
     st_.ResultLimit = option == kAnagramShowCandidates ? 30000 : 10000;
-    if (page.resultLimitOverride > 0) st_.ResultLimit = page.resultLimitOverride;
-    if (page.resultLimitOverride < 0) st_.ResultLimit = std::numeric_limits<int32_t>::max();
-    st_.WrapLines = page.ACapo;
-    st_.CompactOutput = page.Compatta;
-    page.TotParoleLab = "in. 0";
+    if (request.resultLimit > 0) st_.ResultLimit = request.resultLimit;
+    if (request.resultLimit < 0) st_.ResultLimit = std::numeric_limits<int32_t>::max();
+    st_.WrapLines = request.wrapLines;
+    st_.CompactOutput = request.compactOutput;
+    run_.result.candidateWords = 0;
+    st_.FilterMode = static_cast<uint8_t>(request.filterHow);
 
-    st_.FilterMode = page.FiltraGram ? static_cast<uint8_t>(page.FiltraCome) : static_cast<uint8_t>(kFilterNone);
-    if (st_.FilterMode != kFilterNone && !run_.filters.Setup(run_.out)) return 1;
-
-    const LetterCount phrase = ComputeLetterCount(page.Frase);
-    const LetterCount fixed = ComputeLetterCount(page.Fissa);
+    const LetterCount phrase = ComputeLetterCount(request.phrase);
+    const LetterCount fixed = ComputeLetterCount(request.fixedPart);
     if (!LetterCountFits(fixed, phrase) || phrase.total == fixed.total) return 0;
     st_.Remaining.total = static_cast<int16_t>(phrase.total - fixed.total);
     for (int i = 0; i < 26; ++i) st_.Remaining.counts[i] = static_cast<uint8_t>(phrase.counts[i] - fixed.counts[i]);
-    st_.FixedText = page.Fissa;
-    st_.Shuffle = page.Mescola;
+    st_.FixedText = request.fixedPart;
+    st_.Shuffle = request.shuffle;
     const int placed = st_.Remaining.total;
     st_.ShortPhrase = placed < kLongPhraseLetters;
-    st_.SchemaMode = st_.ShortPhrase && page.SchemaBx;
-    if (st_.SchemaMode) st_.SchemaInput = page.SchemEd;
+    st_.SchemaMode = st_.ShortPhrase && request.useSchema;
 
     run_.state.FoundCount = 0;
     st_.CandidateCount = 0;
@@ -421,13 +383,13 @@ int AnagramFinder::Run(int option) {
     const PackedLetters remaining = Pack(st_.Remaining);
     bool noAnagram = false;
     if (st_.SchemaMode) {
-        if (!ParseSchema()) return 1;
+        TakeSchema();
         CollectCandidates(remaining);
         if (option == kAnagramSearch && st_.Shuffle) ShuffleSchemaRanges();
     } else {
-        st_.MinWords = page.MinWords;
-        st_.MaxWords = page.MaxWords;
-        st_.MinWordLen = page.MinWordLength;
+        st_.MinWords = request.minWords;
+        st_.MaxWords = request.maxWords;
+        st_.MinWordLen = request.minWordLength;
         CollectCandidates(remaining);
         PrepareLevelLists();
         // Random halves would be drawn for ever when no choice of words covers
@@ -440,7 +402,7 @@ int AnagramFinder::Run(int option) {
         for (int32_t i = 0; i < st_.CandidateCount; ++i)
             st_.CandidateWords += run_.dict.ClassScratch[i]->WordsInClass();
     }
-    page.TotParoleLab = "in. " + std::to_string(st_.CandidateWords);
+    run_.result.candidateWords = st_.CandidateWords;
 
     IndexCandidates();
     PrepareLevelLists();

@@ -7,8 +7,8 @@ struct AnagrRun;
 
 enum AnagramOption : int { kAnagramSearch = 0, kAnagramShowCandidates = 1 };
 
-// Reads run.anagramPage, searches (option 0) or lists the candidate classes
-// (option 1). Returns 0, or 1 when it printed an error.
+// Searches the checked request (option 0) or lists the candidate classes
+// (option 1), and fills run.result. Returns 0.
 int AnagramSearch(AnagrRun& run, int option);
 
 }  // namespace sillabor

@@ -1,8 +1,6 @@
 // The games of the workbench, in the order of the window's tabs. A new page
 // adds its include and one line here.
 
-#include <memory>
-
 #include "anagr/anagr_game.h"
 #include "app/app.h"
 #include "cerca/cerca_game.h"
@@ -17,10 +15,8 @@
 namespace sillabor {
 
 void RegisterGames(GameRegistry& games) {
-    // The anagram search filters with the "Parole" page's patterns.
-    auto parole = std::make_unique<ParoleGame>();
-    games.Register<AnagrGame>(parole->filters);
-    games.Add(std::move(parole));
+    games.Register<AnagrGame>();
+    games.Register<ParoleGame>();
     games.Register<CercaGame>();
     games.Register<TrovaGame>();
     games.Register<MetagrGame>();

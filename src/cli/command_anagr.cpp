@@ -9,8 +9,8 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
 #include "cli/parole_options.h"
-#include "parole/parole_game.h"
-#include "patterns/parole_page_record.h"
+#include "patterns/parole_page_rules.h"
+#include "patterns/parole_request.h"
 
 namespace sillabor::cli {
 
@@ -33,29 +33,30 @@ struct AnagrOptions {
 };
 
 int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
-    AnagrControls page;
-    page.Frase = ExternalToCp1252(o.phrase).substr(0, kFraseMaxLength);
-    CapPhrase(page.Frase);
-    page.Fissa = ExternalToCp1252(o.fixed).substr(0, kFissaMaxLength);
-    page.MinWordLength = o.minLength;
-    page.MinWords = o.minWords;
-    page.MaxWords = (o.maxWords == "X" || o.maxWords == "x") ? kAnyNumberOfWords : std::stoi(o.maxWords);
-    if (page.MinWords > page.MaxWords) {
+    AnagrRequest request;
+    request.phrase = ExternalToCp1252(o.phrase).substr(0, kPhraseFieldMaxLength);
+    CapPhrase(request.phrase);
+    request.fixedPart = ExternalToCp1252(o.fixed).substr(0, kFixedPartMaxLength);
+    request.minWordLength = o.minLength;
+    request.minWords = o.minWords;
+    request.maxWords = (o.maxWords == "X" || o.maxWords == "x") ? kAnyNumberOfWords : std::stoi(o.maxWords);
+    if (request.minWords > request.maxWords) {
         ctx.UsageError("--parole-min non puo' superare --parole-max");
         return kExitUsage;
     }
-    page.SchemaBx = !o.schema.empty();
-    page.SchemEd = ExternalToCp1252(o.schema).substr(0, kSchemEdMaxLength);
-    page.Mescola = o.shuffle;
-    page.Compatta = !o.expanded;
-    page.ACapo = o.wrap;
-    page.FiltraGram = !o.filter.empty();
-    page.FiltraCome = o.filter == "almeno"    ? kFilterSomeWord
-                      : o.filter == "una"     ? kFilterOneWord
-                      : o.filter == "massimo" ? kFilterAtMostOneWord
-                                              : kFilterEveryWord;
-    page.resultLimitOverride = o.limit == 0 ? -1 : o.limit;
-    AnagrPageView view = AnagramVisibility(page);
+    request.useSchema = !o.schema.empty();
+    request.schema = ExternalToCp1252(o.schema).substr(0, kSchemaFieldMaxLength);
+    request.shuffle = o.shuffle;
+    request.compactOutput = !o.expanded;
+    request.wrapLines = o.wrap;
+    request.filterHow = o.filter.empty()        ? kFilterNone
+                        : o.filter == "almeno"  ? kFilterSomeWord
+                        : o.filter == "una"     ? kFilterOneWord
+                        : o.filter == "massimo" ? kFilterAtMostOneWord
+                                                : kFilterEveryWord;
+    request.filters = ParoleRequestOf(o.filters);
+    request.resultLimit = o.limit == 0 ? -1 : o.limit;
+    AnagrPageView view = AnagramVisibility(request);
     if (view.phraseLetters == 0) {
         ctx.UsageError("la frase non contiene lettere");
         return kExitUsage;
@@ -64,20 +65,17 @@ int RunAnagr(CliContext& ctx, const AnagrOptions& o) {
         ctx.UsageError("la parte fissa deve stare nella frase senza usarne tutte le lettere");
         return kExitUsage;
     }
-    return ctx.RunPageCommand<AnagrGame>(o.showCandidates ? kAnagramShowCandidates : kAnagramSearch,
-                                           [&](AnagrGame& game) {
-                                               game.page = page;
-                                               FillParolePage(ctx.app().Get<ParoleGame>().filters.page, o.filters);
-                                           });
+    const int option = o.showCandidates ? kAnagramShowCandidates : kAnagramSearch;
+    return ctx.RunPageJob<AnagrGame>([&request, option](AnagrGame& game) { return game.Job(request, option); });
 }
 
 }  // namespace
 
 std::vector<TextField> AnagrTextFields() {
     return {
-        {{"anagr", kTextField}, kFraseMaxLength},
-        {{"anagr", "roma amor", "--fissa", kTextField}, kFissaMaxLength},
-        {{"anagr", "roma amor", "--schema", kTextField}, kSchemEdMaxLength},
+        {{"anagr", kTextField}, kPhraseFieldMaxLength},
+        {{"anagr", "roma amor", "--fissa", kTextField}, kFixedPartMaxLength},
+        {{"anagr", "roma amor", "--schema", kTextField}, kSchemaFieldMaxLength},
         {{"anagr", "roma amor", "--filtra", "una", "--pattern", kTextField}, kPatternMaxLength},
     };
 }

@@ -6,14 +6,15 @@
 #include "cli/cli_context.h"
 #include "cli/parole_options.h"
 #include "parole/parole_game.h"
-#include "patterns/parole_page_record.h"
+#include "patterns/parole_page_rules.h"
 
 namespace sillabor::cli {
 
 namespace {
 
 int RunParole(CliContext& ctx, const ParoleOptions& options) {
-    return ctx.RunPageCommand<ParoleGame>(0, [&options](ParoleGame& game) { FillParolePage(game.filters.page, options); });
+    const ParoleRequest request = ParoleRequestOf(options);
+    return ctx.RunPageJob<ParoleGame>([&request](ParoleGame& game) { return game.Job(request); });
 }
 
 }  // namespace
@@ -22,7 +23,7 @@ std::vector<TextField> ParoleTextFields() {
     return {
         {{"parole", "--pattern", kTextField}, kPatternMaxLength},
         {{"parole", "--pattern2", kTextField, "--modo2", "non"}, kPatternMaxLength},
-        {{"parole", "--solo", kTextField}, kSoloEdMaxLength},
+        {{"parole", "--solo", kTextField}, kLettersFieldMaxLength},
         {{"parole", "--obbligati", kTextField}, 0},
         {{"parole", "--proibiti", kTextField}, 0},
         {{"parole", "--min", kTextField}, kLengthFieldMaxLength},

@@ -3,16 +3,16 @@
 #include <CLI/CLI.hpp>
 
 #include "base/text_encoding.h"
-#include "patterns/parole_page_record.h"
+#include "patterns/parole_request.h"
 
 namespace sillabor::cli {
 
 namespace {
 
-std::string ModeCaption(const std::string& modo) {
-    if (modo == "soddisfa") return std::string(kModeSatisfies);
-    if (modo == "non") return std::string(kModeNotSatisfies);
-    return std::string(kModeIgnored);
+PatternMode ModeOf(const std::string& modo) {
+    if (modo == "soddisfa") return kMustSatisfy;
+    if (modo == "non") return kMustNotSatisfy;
+    return kPatternIgnored;
 }
 
 }  // namespace
@@ -43,18 +43,21 @@ void AddParoleFilterOptions(CLI::App& command, ParoleOptions& options) {
     command.add_option("--max", options.max, "Lunghezza massima (vuota: 41)")->type_name("N");
 }
 
-void FillParolePage(ParoleControls& page, const ParoleOptions& options) {
-    page.Pattern = ExternalToCp1252(options.pattern, ' ');
-    page.Pattern2 = ExternalToCp1252(options.pattern2, ' ');
-    page.BuSodd1 = ModeCaption(options.modo1);
-    page.BuSodd2 = ModeCaption(options.modo2);
-    page.EOBott = options.orMode ? "o" : "e";
-    page.SoloBx = options.solo.has_value();
-    page.SoloEd = ExternalToCp1252(options.solo.value_or(""), ' ');
-    page.EdObbligati = ExternalToCp1252(options.obbligati, ' ');
-    page.EdProibiti = ExternalToCp1252(options.proibiti, ' ');
-    page.EdMiLun = options.min;
-    page.EdMxLun = options.max;
+ParoleRequest ParoleRequestOf(const ParoleOptions& options) {
+    ParoleRequest request;
+    request.firstPattern = ExternalToCp1252(options.pattern, ' ');
+    request.secondPattern = ExternalToCp1252(options.pattern2, ' ');
+    request.firstMode = ModeOf(options.modo1);
+    request.secondMode = ModeOf(options.modo2);
+    request.eitherPattern = options.orMode;
+    request.onlyLetters = options.solo.has_value();
+    request.letters = ExternalToCp1252(options.solo.value_or(""), ' ');
+    request.requiredGroups = ExternalToCp1252(options.obbligati, ' ');
+    request.forbiddenGroups = ExternalToCp1252(options.proibiti, ' ');
+    // Read as typed: a character that is not a digit makes the field empty.
+    request.minLength = ParseLengthField(options.min);
+    request.maxLength = ParseLengthField(options.max);
+    return request;
 }
 
 }  // namespace sillabor::cli

@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 
+#include "dictionary/dictionary.h"
+
 namespace CLI {
 class App;
 }
 
 namespace sillabor {
-struct ParoleControls;
+struct ParoleRequest;
 }
 
 namespace sillabor::cli {
@@ -24,14 +26,15 @@ struct ParoleOptions {
     std::string obbligati;
     std::string proibiti;
     std::string min = "0";
-    std::string max = "40";
+    std::string max = std::to_string(kLengthFieldTop);
 };
 
 // Adds --pattern, --pattern2, --modo1, --modo2, --o, --solo, --obbligati,
 // --proibiti, --min and --max to a command.
 void AddParoleFilterOptions(CLI::App& command, ParoleOptions& options);
 
-// The page's controls as the options give them (arguments are UTF-8).
-void FillParolePage(ParoleControls& page, const ParoleOptions& options);
+// The request the options make (arguments are UTF-8); the lengths stay text
+// for the page's own reading of its fields.
+ParoleRequest ParoleRequestOf(const ParoleOptions& options);
 
 }  // namespace sillabor::cli

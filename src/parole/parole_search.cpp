@@ -91,9 +91,7 @@ struct Found {
 
 }  // namespace
 
-int ParoleSearch(GameContext& ctx, WordFilters& filters) {
-    PatternFilter& filter = filters.filter;
-    if (!filters.Setup(ctx.out)) return 1;
+int ParoleSearch(GameContext& ctx, PatternFilter& filter) {
     // A derived word is shown for a pattern the word has to satisfy.
     const bool showFirst = filter.FirstMode == kMustSatisfy && filter.FirstPattern.hasDerived;
     const bool showSecond = filter.SecondMode == kMustSatisfy && filter.SecondPattern.hasDerived;

@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dictionary/dictionary.h"
+
 namespace sillabor {
 
 class Output;
@@ -24,7 +26,8 @@ class Output;
 inline constexpr int kMaxPatternCodes = 99;
 inline constexpr int kMaxLetterSets = 30;
 inline constexpr int kPatternGroups = 9;
-inline constexpr int kMaxGroupLength = 40;
+// A group of @pxy with y = 0 takes runs up to the longest length a field holds.
+inline constexpr int kMaxGroupLength = kLengthFieldTop;
 inline constexpr int kMaxSegments = kMaxPatternCodes / 2 + 1;
 inline constexpr int kMaxDerivedLength = 43;
 

@@ -5,14 +5,11 @@
 
 #include <cstdint>
 
+#include "dictionary/dictionary.h"
 #include "dictionary/letter_count.h"
-#include "patterns/parole_page_record.h"
 #include "patterns/pattern_compiler.h"
 
 namespace sillabor {
-
-class Dictionary;
-class Output;
 
 inline constexpr int kGroupSlots = 20;
 inline constexpr int kMaxGroupsPerField = 9;
@@ -28,9 +25,9 @@ enum PatternMode : uint8_t {
 
 struct PatternFilter {
     int32_t MinLen = 0;
-    int32_t MaxLen = 41;
-    uint8_t FirstMode = kMustSatisfy;
-    uint8_t SecondMode = kPatternIgnored;
+    int32_t MaxLen = kLengthSlots;
+    PatternMode FirstMode = kMustSatisfy;
+    PatternMode SecondMode = kPatternIgnored;
     bool OrMode = false;
     int32_t ObligatoryCount = 0;
     int32_t ForbiddenCount = 0;
@@ -46,21 +43,7 @@ struct PatternFilter {
     bool secondMatched = false;
 };
 
-// Reads the page into the filter, writing the normalised field texts back into
-// `page`. On the first error prints its lines and returns false.
-bool SetupPatternFilter(PatternFilter& filter, ParoleControls& page, Output& out);
-
 // The per-word test, stopping at the first rejection.
 bool WordPassesFilter(PatternFilter& filter, const char* word, const Dictionary& dict);
-
-// The "Parole" page's filters: its controls and the filter set up from them,
-// shared by the page's own search and the anagram search that applies them.
-struct WordFilters {
-    ParoleControls page;
-    PatternFilter filter;
-
-    bool Setup(Output& out) { return SetupPatternFilter(filter, page, out); }
-    bool Passes(const char* word, const Dictionary& dict) { return WordPassesFilter(filter, word, dict); }
-};
 
 }  // namespace sillabor

@@ -14,6 +14,7 @@
 #include "anagr/anagr_page_rules.h"
 #include "anagr/anagram_search.h"
 #include "app/app.h"
+#include "shell/parole_page.h"
 #include "shell/text_conversion.h"
 
 namespace sillabor::shell {
@@ -41,67 +42,65 @@ QWidget* Captioned(const QString& caption, QWidget* list, QWidget* parent) {
 
 }  // namespace
 
-AnagrPage::AnagrPage(App& app, AnagrGame& game, QWidget* parent)
-    : GamePage(app, game, parent), game_(game) {
-    Frase = Named<QLineEdit>("Frase", this);
-    Frase->setMaxLength(kFraseMaxLength);
-    NumLet = Named<QLabel>("NumLet", "0", this);
-    Fissa = Named<QLineEdit>("Fissa", this);
-    Fissa->setMaxLength(kFissaMaxLength);
-    NumFis = Named<QLabel>("NumFis", this);  // empty until the fixed part is edited
+AnagrPage::AnagrPage(App& app, AnagrGame& game, ParolePage& filtersPage, QWidget* parent)
+    : GamePage(app, game, parent), game_(game), filtersPage_(filtersPage) {
+    phraseField = Named<QLineEdit>("phraseField", this);
+    phraseField->setMaxLength(kPhraseFieldMaxLength);
+    phraseLetterCount = Named<QLabel>("phraseLetterCount", "0", this);
+    fixedPartField = Named<QLineEdit>("fixedPartField", this);
+    fixedPartField->setMaxLength(kFixedPartMaxLength);
+    fixedLetterCount = Named<QLabel>("fixedLetterCount", this);  // empty until the fixed part is edited
 
-    const AnagrControls start;
-    MinWoLun = ValueList("MinWoLun", kOneToFive, start.MinWordLength, this);
-    ParoMin = ValueList("ParoMin", kOneToFive, start.MinWords, this);
-    ParoMax = ValueList("ParoMax", {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"X", kAnyNumberOfWords}}, start.MaxWords,
-                        this);
-    minWoLunBox_ = Captioned(" Lungh. min. parole ", MinWoLun, this);
-    paroMinBox_ = Captioned(" parole min ", ParoMin, this);
-    paroMaxBox_ = Captioned(" parole max ", ParoMax, this);
+    const AnagrRequest start;
+    minWordLength = ValueList("minWordLength", kOneToFive, start.minWordLength, this);
+    minWords = ValueList("minWords", kOneToFive, start.minWords, this);
+    maxWords = ValueList("maxWords", {{"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"X", kAnyNumberOfWords}},
+                         start.maxWords, this);
+    minWordLengthBox_ = Captioned(" Lungh. min. parole ", minWordLength, this);
+    minWordsBox_ = Captioned(" parole min ", minWords, this);
+    maxWordsBox_ = Captioned(" parole max ", maxWords, this);
 
-    SchemaBx = Named<QCheckBox>("SchemaBx", "Schema", this);
-    SchemEd = Named<QLineEdit>("SchemEd", this);
-    SchemEd->setMaxLength(kSchemEdMaxLength);
-    Mescola = Named<QCheckBox>("Mescola", "Randomizza", this);
-    FiltraGram = Named<QCheckBox>("FiltraGram", "Imponi i filtri di <Parole> ", this);
-    FiltraCome = ValueList("FiltraCome", kFilterChoices, start.FiltraCome, this);
-    ACapo = Named<QCheckBox>("ACapo", "A capo autom.", this);
-    Compatta = Named<QCheckBox>("Compatta", "Output compatto", this);
-    Compatta->setChecked(start.Compatta);
-    TotParoleLab = Named<QLabel>("TotParoleLab", ToQString(start.TotParoleLab), this);
-    MostraIn = Named<QPushButton>("MostraIn", "Mostra in.", this);
+    schemaBox = Named<QCheckBox>("schemaBox", "Schema", this);
+    schemaField = Named<QLineEdit>("schemaField", this);
+    schemaField->setMaxLength(kSchemaFieldMaxLength);
+    shuffleBox = Named<QCheckBox>("shuffleBox", "Randomizza", this);
+    applyFiltersBox = Named<QCheckBox>("applyFiltersBox", "Imponi i filtri di <Parole> ", this);
+    filterHowList = ValueList("filterHowList", kFilterChoices, kFilterEveryWord, this);
+    wrapBox = Named<QCheckBox>("wrapBox", "A capo autom.", this);
+    compactBox = Named<QCheckBox>("compactBox", "Output compatto", this);
+    compactBox->setChecked(start.compactOutput);
+    candidateCountLabel = Named<QLabel>("candidateCountLabel", ToQString(CandidateCountCaption(0)), this);
+    showCandidatesButton = Named<QPushButton>("showCandidatesButton", "Mostra in.", this);
 
-    binding_.Text(Frase, &AnagrControls::Frase);
-    binding_.Text(Fissa, &AnagrControls::Fissa);
-    binding_.Choice(MinWoLun, &AnagrControls::MinWordLength);
-    binding_.Choice(ParoMin, &AnagrControls::MinWords);
-    binding_.Choice(ParoMax, &AnagrControls::MaxWords);
-    binding_.Check(SchemaBx, &AnagrControls::SchemaBx);
-    binding_.Text(SchemEd, &AnagrControls::SchemEd);
-    binding_.Check(Mescola, &AnagrControls::Mescola);
-    binding_.Check(FiltraGram, &AnagrControls::FiltraGram);
-    binding_.Choice(FiltraCome, &AnagrControls::FiltraCome);
-    binding_.Check(ACapo, &AnagrControls::ACapo);
-    binding_.Check(Compatta, &AnagrControls::Compatta);
+    binding_.Text(phraseField, &AnagrRequest::phrase);
+    binding_.Text(fixedPartField, &AnagrRequest::fixedPart);
+    binding_.Choice(minWordLength, &AnagrRequest::minWordLength);
+    binding_.Choice(minWords, &AnagrRequest::minWords);
+    binding_.Choice(maxWords, &AnagrRequest::maxWords);
+    binding_.Check(schemaBox, &AnagrRequest::useSchema);
+    binding_.Text(schemaField, &AnagrRequest::schema);
+    binding_.Check(shuffleBox, &AnagrRequest::shuffle);
+    binding_.Check(wrapBox, &AnagrRequest::wrapLines);
+    binding_.Check(compactBox, &AnagrRequest::compactOutput);
 
-    for (QWidget* widget : {static_cast<QWidget*>(NumLet), static_cast<QWidget*>(NumFis),
-                            static_cast<QWidget*>(SchemaBx), static_cast<QWidget*>(SchemEd),
-                            static_cast<QWidget*>(Mescola), static_cast<QWidget*>(FiltraCome)})
+    for (QWidget* widget : {static_cast<QWidget*>(phraseLetterCount), static_cast<QWidget*>(fixedLetterCount),
+                            static_cast<QWidget*>(schemaBox), static_cast<QWidget*>(schemaField),
+                            static_cast<QWidget*>(shuffleBox), static_cast<QWidget*>(filterHowList)})
         KeepRoomWhenHidden(widget);
-    FiltraCome->hide();
-    SchemEd->hide();
+    filterHowList->hide();
+    schemaField->hide();
 
     BuildLayout();
 
-    connect(Frase, &QLineEdit::textChanged, this, &AnagrPage::FraseChange);
-    connect(Fissa, &QLineEdit::textChanged, this, &AnagrPage::FissaChange);
-    connect(SchemaBx, &QCheckBox::toggled, this, &AnagrPage::SchemaBxClick);
-    connect(ParoMin, &QComboBox::currentIndexChanged, this, &AnagrPage::ParoMinClick);
-    connect(ParoMax, &QComboBox::currentIndexChanged, this, &AnagrPage::ParoMaxClick);
-    connect(FiltraGram, &QCheckBox::toggled, this, &AnagrPage::FiltraGramClick);
-    connect(ACapo, &QCheckBox::toggled, this, &AnagrPage::ACapoClick);
-    connect(Compatta, &QCheckBox::toggled, this, &AnagrPage::ACapoClick);
-    connect(MostraIn, &QPushButton::clicked, this, &AnagrPage::MostraInClick);
+    connect(phraseField, &QLineEdit::textChanged, this, &AnagrPage::PhraseEdited);
+    connect(fixedPartField, &QLineEdit::textChanged, this, &AnagrPage::FixedPartEdited);
+    connect(schemaBox, &QCheckBox::toggled, this, &AnagrPage::ApplyVisibility);
+    connect(minWords, &QComboBox::currentIndexChanged, this, &AnagrPage::MinWordsChosen);
+    connect(maxWords, &QComboBox::currentIndexChanged, this, &AnagrPage::MaxWordsChosen);
+    connect(applyFiltersBox, &QCheckBox::toggled, this, &AnagrPage::ApplyFiltersToggled);
+    connect(wrapBox, &QCheckBox::toggled, this, &AnagrPage::WrapOrCompactToggled);
+    connect(compactBox, &QCheckBox::toggled, this, &AnagrPage::WrapOrCompactToggled);
+    connect(showCandidatesButton, &QPushButton::clicked, this, &AnagrPage::ShowCandidatesClicked);
 }
 
 void AnagrPage::BuildLayout() {
@@ -115,88 +114,95 @@ void AnagrPage::BuildLayout() {
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(3);
     fields->addWidget(new QLabel("Frase", this), 0, 0);
-    fields->addWidget(Frase, 0, 1);
-    fields->addWidget(NumLet, 0, 2);
+    fields->addWidget(phraseField, 0, 1);
+    fields->addWidget(phraseLetterCount, 0, 2);
     fields->addWidget(new QLabel("Fissa", this), 1, 0);
-    fields->addWidget(Fissa, 1, 1);
-    fields->addWidget(NumFis, 1, 2);
-    const int countWidth = NumLet->fontMetrics().horizontalAdvance("- 00") + 4;
-    NumLet->setFixedWidth(countWidth);
-    NumFis->setFixedWidth(countWidth);
+    fields->addWidget(fixedPartField, 1, 1);
+    fields->addWidget(fixedLetterCount, 1, 2);
+    const int countWidth = phraseLetterCount->fontMetrics().horizontalAdvance("- 00") + 4;
+    phraseLetterCount->setFixedWidth(countWidth);
+    fixedLetterCount->setFixedWidth(countWidth);
     column->addLayout(fields);
 
     // The lists one under the other, their captions as wide as the widest.
     int captionWidth = 0;
-    for (QWidget* box : {minWoLunBox_, paroMinBox_, paroMaxBox_})
+    for (QWidget* box : {minWordLengthBox_, minWordsBox_, maxWordsBox_})
         captionWidth = std::max(captionWidth, box->findChild<QLabel*>()->sizeHint().width());
-    for (QWidget* box : {minWoLunBox_, paroMinBox_, paroMaxBox_}) box->findChild<QLabel*>()->setFixedWidth(captionWidth);
+    for (QWidget* box : {minWordLengthBox_, minWordsBox_, maxWordsBox_})
+        box->findChild<QLabel*>()->setFixedWidth(captionWidth);
 
     auto* schema = new QHBoxLayout;
     schema->setSpacing(4);
-    schema->addWidget(SchemaBx);
-    schema->addWidget(SchemEd);
-    SchemEd->setFixedWidth(SchemEd->fontMetrics().horizontalAdvance("00 00 00 00") + 12);
+    schema->addWidget(schemaBox);
+    schema->addWidget(schemaField);
+    schemaField->setFixedWidth(schemaField->fontMetrics().horizontalAdvance("00 00 00 00") + 12);
 
     auto* options = new QGridLayout;
     options->setHorizontalSpacing(16);
     options->setVerticalSpacing(3);
-    options->addWidget(minWoLunBox_, 0, 0);
-    options->addWidget(paroMinBox_, 1, 0);
-    options->addWidget(paroMaxBox_, 2, 0);
+    options->addWidget(minWordLengthBox_, 0, 0);
+    options->addWidget(minWordsBox_, 1, 0);
+    options->addWidget(maxWordsBox_, 2, 0);
     options->addLayout(schema, 0, 1);
-    options->addWidget(Mescola, 1, 1);
-    options->addWidget(ACapo, 0, 2);
-    options->addWidget(Compatta, 1, 2);
+    options->addWidget(shuffleBox, 1, 1);
+    options->addWidget(wrapBox, 0, 2);
+    options->addWidget(compactBox, 1, 2);
     options->setColumnStretch(3, 1);
     column->addLayout(options);
 
     auto* filters = new QHBoxLayout;
     filters->setSpacing(6);
-    filters->addWidget(FiltraGram);
-    filters->addWidget(FiltraCome);
+    filters->addWidget(applyFiltersBox);
+    filters->addWidget(filterHowList);
     filters->addStretch(1);
-    filters->addWidget(TotParoleLab);
-    filters->addWidget(MostraIn);
+    filters->addWidget(candidateCountLabel);
+    filters->addWidget(showCandidatesButton);
     column->addLayout(filters);
     column->addStretch(1);
 }
 
-AnagrControls AnagrPage::Values() const {
-    AnagrControls page;
-    binding_.ToRecord(page);
-    page.TotParoleLab = FromQString(TotParoleLab->text());
-    return page;
-}
-
-void AnagrPage::StoreValues() {
-    const int64_t limit = game_.page.resultLimitOverride;
-    game_.page = Values();
-    game_.page.resultLimitOverride = limit;
-    TotParoleLab->setText("in. 0");
+AnagrRequest AnagrPage::Values() const {
+    AnagrRequest request;
+    binding_.ToRecord(request);
+    request.filterHow =
+        applyFiltersBox->isChecked() ? static_cast<AnagramFilterHow>(ValueOf(filterHowList)) : kFilterNone;
+    return request;
 }
 
 bool AnagrPage::CanStart() const { return AnagramVisibility(Values()).startEnabled; }
 
 bool AnagrPage::PrepareSearch(int& game, int& option) {
     if (!CanStart()) return false;
-    StoreValues();
+    candidateCountLabel->setText(ToQString(CandidateCountCaption(0)));
     game = game_.Id();
     option = kAnagramSearch;
     return true;
 }
 
-QList<QWidget*> AnagrPage::TextFields() const { return {Frase, Fissa, SchemEd}; }
+SearchJob AnagrPage::JobFor(int /*game*/, int option) {
+    AnagrRequest request = Values();
+    if (request.filterHow != kFilterNone) request.filters = filtersPage_.Request();
+    result_ = std::make_shared<AnagrResult>();
+    return game_.Job(request, option, result_);
+}
+
+QList<QWidget*> AnagrPage::TextFields() const { return {phraseField, fixedPartField, schemaField}; }
 
 QStringList AnagrPage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-bool AnagrPage::WrapsOutput() const { return ACapo->isChecked(); }
+bool AnagrPage::WrapsOutput() const { return wrapBox->isChecked(); }
 
 void AnagrPage::PageShown() { ApplyVisibility(); }
 
-void AnagrPage::SearchEnded() { TotParoleLab->setText(ToQString(game_.page.TotParoleLab)); }
+void AnagrPage::SearchEnded() {
+    if (!result_) return;
+    candidateCountLabel->setText(ToQString(CandidateCountCaption(result_->candidateWords)));
+    if (result_->filterFields) filtersPage_.ShowReadFields(*result_->filterFields);
+    result_.reset();
+}
 
-void AnagrPage::FraseChange() {
-    const QString typed = Frase->text();
+void AnagrPage::PhraseEdited() {
+    const QString typed = phraseField->text();
     std::string phrase = FromQString(typed);
     const size_t before = phrase.size();
     const int letters = CapPhrase(phrase);
@@ -208,55 +214,53 @@ void AnagrPage::FraseChange() {
             const bool pair = typed.at(end).isHighSurrogate() && end + 1 < typed.size() && typed.at(end + 1).isLowSurrogate();
             end += pair ? 2 : 1;
         }
-        const QSignalBlocker blocker(Frase);
-        Frase->setText(typed.left(end));
+        const QSignalBlocker blocker(phraseField);
+        phraseField->setText(typed.left(end));
     }
-    NumLet->setText(QString::number(letters));
+    phraseLetterCount->setText(QString::number(letters));
     ApplyVisibility();
 }
 
-void AnagrPage::FissaChange() {
-    NumFis->setText(ToQString(FixedPartCaption(FromQString(Fissa->text()))));
+void AnagrPage::FixedPartEdited() {
+    fixedLetterCount->setText(ToQString(FixedPartCaption(FromQString(fixedPartField->text()))));
     ApplyVisibility();
 }
 
 void AnagrPage::ApplyVisibility() {
     const AnagrPageView view = AnagramVisibility(Values());
-    NumLet->setVisible(view.showCounts);
-    NumFis->setVisible(view.showCounts);
-    paroMinBox_->setVisible(view.showWordCounts);
-    paroMaxBox_->setVisible(view.showWordCounts);
-    minWoLunBox_->setVisible(view.showMinLength);
-    SchemaBx->setVisible(view.showSchemaAndShuffle);
-    Mescola->setVisible(view.showSchemaAndShuffle);
-    SchemEd->setVisible(view.showSchemaField);
+    phraseLetterCount->setVisible(view.showCounts);
+    fixedLetterCount->setVisible(view.showCounts);
+    minWordsBox_->setVisible(view.showWordCounts);
+    maxWordsBox_->setVisible(view.showWordCounts);
+    minWordLengthBox_->setVisible(view.showMinLength);
+    schemaBox->setVisible(view.showSchemaAndShuffle);
+    shuffleBox->setVisible(view.showSchemaAndShuffle);
+    schemaField->setVisible(view.showSchemaField);
     emit CanStartChanged();
 }
 
-void AnagrPage::SchemaBxClick() { ApplyVisibility(); }
-
-void AnagrPage::ParoMinClick() {
-    AnagrControls counts;
-    counts.MinWords = ValueOf(ParoMin);
-    counts.MaxWords = ValueOf(ParoMax);
-    ParoMinChanged(counts);
-    ChooseValue(ParoMax, counts.MaxWords);
+void AnagrPage::MinWordsChosen() {
+    AnagrRequest counts;
+    counts.minWords = ValueOf(minWords);
+    counts.maxWords = ValueOf(maxWords);
+    MinWordsChanged(counts);
+    ChooseValue(maxWords, counts.maxWords);
 }
 
-void AnagrPage::ParoMaxClick() {
-    AnagrControls counts;
-    counts.MinWords = ValueOf(ParoMin);
-    counts.MaxWords = ValueOf(ParoMax);
-    ParoMaxChanged(counts);
-    ChooseValue(ParoMin, counts.MinWords);
+void AnagrPage::MaxWordsChosen() {
+    AnagrRequest counts;
+    counts.minWords = ValueOf(minWords);
+    counts.maxWords = ValueOf(maxWords);
+    MaxWordsChanged(counts);
+    ChooseValue(minWords, counts.minWords);
 }
 
-void AnagrPage::FiltraGramClick() { FiltraCome->setVisible(FiltraGram->isChecked()); }
+void AnagrPage::ApplyFiltersToggled() { filterHowList->setVisible(applyFiltersBox->isChecked()); }
 
-void AnagrPage::ACapoClick() { emit OutputWrapChanged(); }
+void AnagrPage::WrapOrCompactToggled() { emit OutputWrapChanged(); }
 
-void AnagrPage::MostraInClick() {
-    StoreValues();
+void AnagrPage::ShowCandidatesClicked() {
+    candidateCountLabel->setText(ToQString(CandidateCountCaption(0)));
     emit SearchRequested(game_.Id(), kAnagramShowCandidates);
 }
 

@@ -2,7 +2,9 @@
 // The "Anagr" page: anagrams of a phrase, less an optional fixed part printed
 // in front of every result.
 
-#include "anagr/anagr_state.h"
+#include <memory>
+
+#include "anagr/anagr_request.h"
 #include "shell/game_page.h"
 #include "shell/widget_helpers.h"
 
@@ -18,60 +20,66 @@ class AnagrGame;
 
 namespace sillabor::shell {
 
+class ParolePage;
+
 class AnagrPage : public GamePage {
     Q_OBJECT
 
 public:
-    AnagrPage(App& app, AnagrGame& game, QWidget* parent = nullptr);
+    // `filtersPage` holds the "Parole" filters the page can impose.
+    AnagrPage(App& app, AnagrGame& game, ParolePage& filtersPage, QWidget* parent = nullptr);
 
     bool CanStart() const override;
     bool PrepareSearch(int& game, int& option) override;
+    SearchJob JobFor(int game, int option) override;
     QList<QWidget*> TextFields() const override;
     QStringList HelpKeys() const override;
     bool WrapsOutput() const override;
     void PageShown() override;
+    // Shows the candidates' count, and the filters' texts on their page.
     void SearchEnded() override;
 
-    // The controls as a record, as the search reads them.
-    AnagrControls Values() const;
+    // The request the controls make, without the filters' page.
+    AnagrRequest Values() const;
 
-    QLineEdit* Frase;
-    QLabel* NumLet;
-    QLineEdit* Fissa;
-    QLabel* NumFis;
-    QComboBox* MinWoLun;
-    QComboBox* ParoMin;
-    QComboBox* ParoMax;
-    QCheckBox* SchemaBx;
-    QLineEdit* SchemEd;
-    QCheckBox* Mescola;
-    QCheckBox* FiltraGram;
-    QComboBox* FiltraCome;
-    QCheckBox* ACapo;
-    QCheckBox* Compatta;
-    QLabel* TotParoleLab;
-    QPushButton* MostraIn;
+    QLineEdit* phraseField;
+    QLabel* phraseLetterCount;
+    QLineEdit* fixedPartField;
+    QLabel* fixedLetterCount;
+    QComboBox* minWordLength;
+    QComboBox* minWords;
+    QComboBox* maxWords;
+    QCheckBox* schemaBox;
+    QLineEdit* schemaField;
+    QCheckBox* shuffleBox;
+    QCheckBox* applyFiltersBox;
+    QComboBox* filterHowList;
+    QCheckBox* wrapBox;
+    QCheckBox* compactBox;
+    QLabel* candidateCountLabel;
+    QPushButton* showCandidatesButton;
 
 private:
     void BuildLayout();
-    // Hands the controls to the search (window thread, no search running).
-    void StoreValues();
-    void FraseChange();
-    void FissaChange();
+    // The phrase keeps at most 52 letters; the counts follow both fields.
+    void PhraseEdited();
+    void FixedPartEdited();
     void ApplyVisibility();
-    void SchemaBxClick();
-    void ParoMinClick();
-    void ParoMaxClick();
-    void FiltraGramClick();
-    void ACapoClick();
-    void MostraInClick();
+    // The word counts stay in order: the list just changed wins.
+    void MinWordsChosen();
+    void MaxWordsChosen();
+    void ApplyFiltersToggled();
+    void WrapOrCompactToggled();
+    void ShowCandidatesClicked();
 
     AnagrGame& game_;
-    FieldBinding<AnagrControls> binding_;
+    ParolePage& filtersPage_;
+    FieldBinding<AnagrRequest> binding_;
+    std::shared_ptr<AnagrResult> result_;
     // The three lists with their captions.
-    QWidget* minWoLunBox_;
-    QWidget* paroMinBox_;
-    QWidget* paroMaxBox_;
+    QWidget* minWordLengthBox_;
+    QWidget* minWordsBox_;
+    QWidget* maxWordsBox_;
 };
 
 }  // namespace sillabor::shell

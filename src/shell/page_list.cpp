@@ -26,9 +26,11 @@
 namespace sillabor::shell {
 
 std::vector<GamePage*> MakePages(App& app) {
+    // The anagram page imposes the filters of the "Parole" page.
+    auto* parole = new ParolePage(app, app.Get<ParoleGame>());
     return {
-        new AnagrPage(app, app.Get<AnagrGame>()),
-        new ParolePage(app, app.Get<ParoleGame>()),
+        new AnagrPage(app, app.Get<AnagrGame>(), *parole),
+        parole,
         new CercaPage(app, app.Get<CercaGame>()),
         new TrovaPage(app, app.Get<TrovaGame>()),
         new MetagrPage(app, app.Get<MetagrGame>()),

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "parole/parole_game.h"
+#include "patterns/parole_page_rules.h"
 #include "shell/output_area.h"
 #include "shell/text_conversion.h"
 
@@ -38,165 +38,178 @@ constexpr int kModeButtonWidth = 96;
 }  // namespace
 
 ParolePage::ParolePage(App& app, ParoleGame& game, QWidget* parent)
-    : GamePage(app, game, parent), game_(game), page_(game.filters.page) {
-    SoloBx = Named<QCheckBox>("SoloBx", "Usa solo lettere:", this);
-    SoloEd = NamedEdit("SoloEd", this, kSoloEdMaxLength);
-    Label6 = Named<QLabel>("Label6", "Lung.", this);
-    EdMiLun = NamedEdit("EdMiLun", this, kLengthFieldMaxLength);
-    EdMxLun = NamedEdit("EdMxLun", this, kLengthFieldMaxLength);
-    for (QLineEdit* length : {EdMiLun, EdMxLun}) {
+    : GamePage(app, game, parent), game_(game) {
+    onlyLettersBox = Named<QCheckBox>("onlyLettersBox", "Usa solo lettere:", this);
+    lettersField = NamedEdit("lettersField", this, kLettersFieldMaxLength);
+    lengthCaption = Named<QLabel>("lengthCaption", "Lung.", this);
+    minLength = NamedEdit("minLength", this, kLengthFieldMaxLength);
+    maxLength = NamedEdit("maxLength", this, kLengthFieldMaxLength);
+    for (QLineEdit* length : {minLength, maxLength}) {
         length->setFixedWidth(kLengthFieldWidth);
         length->setAlignment(Qt::AlignRight);
     }
-    EdObbligati = NamedEdit("EdObbligati", this);
-    EdProibiti = NamedEdit("EdProibiti", this);
-    StaticGruppi = Named<QLabel>("StaticGruppi", "inserisci i gruppi separati da spazi", this);
-    StaticGruppi->setAlignment(Qt::AlignCenter);
-    Pattern = NamedEdit("Pattern", this, kPatternMaxLength);
-    Pattern2 = NamedEdit("Pattern2", this, kPatternMaxLength);
-    BuSodd1 = NamedButton("BuSodd1", this);
-    BuSodd2 = NamedButton("BuSodd2", this);
-    for (QPushButton* mode : {BuSodd1, BuSodd2}) mode->setFixedWidth(kModeButtonWidth);
-    EOBott = NamedButton("EOBott", this);
-    EOBott->setFixedWidth(28);
-    EOBott->setToolTip("e: entrambi i pattern; o: almeno uno");
-    ButClear = NamedButton("ButClear", this);
-    ButClear->setText("C");
-    ButClear->setFixedWidth(28);
-    ButClear->setToolTip("Ripristina la pagina");
+    requiredGroups = NamedEdit("requiredGroups", this);
+    forbiddenGroups = NamedEdit("forbiddenGroups", this);
+    groupsHint = Named<QLabel>("groupsHint", "inserisci i gruppi separati da spazi", this);
+    groupsHint->setAlignment(Qt::AlignCenter);
+    firstPattern = NamedEdit("firstPattern", this, kPatternMaxLength);
+    secondPattern = NamedEdit("secondPattern", this, kPatternMaxLength);
+    firstModeButton = NamedButton("firstModeButton", this);
+    secondModeButton = NamedButton("secondModeButton", this);
+    for (QPushButton* mode : {firstModeButton, secondModeButton}) mode->setFixedWidth(kModeButtonWidth);
+    joinButton = NamedButton("joinButton", this);
+    joinButton->setFixedWidth(28);
+    joinButton->setToolTip("e: entrambi i pattern; o: almeno uno");
+    clearButton = NamedButton("clearButton", this);
+    clearButton->setText("C");
+    clearButton->setFixedWidth(28);
+    clearButton->setToolTip("Ripristina la pagina");
 
-    SpiegaPar = Named<QLabel>("SpiegaPar", QString(), this);
+    syntaxTicker = Named<QLabel>("syntaxTicker", QString(), this);
     QFont tickerFont = OutputArea::DefaultFont();
     tickerFont.setBold(false);
     tickerFont.setPixelSize(12);
-    SpiegaPar->setFont(tickerFont);
-    SpiegaPar->setFrameShape(QFrame::StyledPanel);
-    SpiegaPar->setAlignment(Qt::AlignCenter);
-    SpiegaPar->setText(ToQString(SpiegaParWindow(spiegaOffset_)));
-    SpiegaPar->setToolTip("Clicca per nascondere");
-    KeepRoomWhenHidden(SpiegaPar);
-    SpiegaPar->installEventFilter(this);
+    syntaxTicker->setFont(tickerFont);
+    syntaxTicker->setFrameShape(QFrame::StyledPanel);
+    syntaxTicker->setAlignment(Qt::AlignCenter);
+    syntaxTicker->setText(ToQString(PatternSyntaxWindow(tickerOffset_)));
+    syntaxTicker->setToolTip("Clicca per nascondere");
+    KeepRoomWhenHidden(syntaxTicker);
+    syntaxTicker->installEventFilter(this);
     // Two texts that look inert open the hidden games.
-    StaticGruppi->installEventFilter(this);
-    Label6->installEventFilter(this);
+    groupsHint->installEventFilter(this);
+    lengthCaption->installEventFilter(this);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 4);
     column->setSpacing(4);
 
     auto* letters = new QHBoxLayout;
-    letters->addWidget(SoloBx);
-    letters->addWidget(SoloEd, 1);
+    letters->addWidget(onlyLettersBox);
+    letters->addWidget(lettersField, 1);
     letters->addSpacing(12);
-    letters->addWidget(Label6);
+    letters->addWidget(lengthCaption);
     letters->addWidget(new QLabel("Min", this));
-    letters->addWidget(EdMiLun);
+    letters->addWidget(minLength);
     letters->addWidget(new QLabel("Max", this));
-    letters->addWidget(EdMxLun);
+    letters->addWidget(maxLength);
     column->addLayout(letters);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(new QLabel("Gruppi obbligati", this));
-    groups->addWidget(EdObbligati, 1);
+    groups->addWidget(requiredGroups, 1);
     groups->addSpacing(8);
     groups->addWidget(new QLabel("Gruppi proibiti", this));
-    groups->addWidget(EdProibiti, 1);
+    groups->addWidget(forbiddenGroups, 1);
     column->addLayout(groups);
-    column->addWidget(StaticGruppi);
+    column->addWidget(groupsHint);
 
     // "e"/"o" sits between the two patterns it joins.
     auto* patterns = new QGridLayout;
     patterns->setVerticalSpacing(4);
-    patterns->addWidget(EOBott, 0, 0, 2, 1, Qt::AlignVCenter);
-    patterns->addWidget(Pattern, 0, 1);
-    patterns->addWidget(BuSodd1, 0, 2);
-    patterns->addWidget(Pattern2, 1, 1);
-    patterns->addWidget(BuSodd2, 1, 2);
-    patterns->addWidget(ButClear, 0, 3, 2, 1, Qt::AlignVCenter);
+    patterns->addWidget(joinButton, 0, 0, 2, 1, Qt::AlignVCenter);
+    patterns->addWidget(firstPattern, 0, 1);
+    patterns->addWidget(firstModeButton, 0, 2);
+    patterns->addWidget(secondPattern, 1, 1);
+    patterns->addWidget(secondModeButton, 1, 2);
+    patterns->addWidget(clearButton, 0, 3, 2, 1, Qt::AlignVCenter);
     column->addLayout(patterns);
-    column->addWidget(SpiegaPar);
+    column->addWidget(syntaxTicker);
     column->addStretch(1);
 
-    binding_.Check(SoloBx, &ParoleControls::SoloBx);
-    binding_.Text(SoloEd, &ParoleControls::SoloEd);
-    binding_.Text(EdObbligati, &ParoleControls::EdObbligati);
-    binding_.Text(EdProibiti, &ParoleControls::EdProibiti);
-    binding_.Text(EdMiLun, &ParoleControls::EdMiLun);
-    binding_.Text(EdMxLun, &ParoleControls::EdMxLun);
-    binding_.Text(Pattern, &ParoleControls::Pattern);
-    binding_.Text(Pattern2, &ParoleControls::Pattern2);
-    binding_.Caption(BuSodd1, &ParoleControls::BuSodd1);
-    binding_.Caption(BuSodd2, &ParoleControls::BuSodd2);
-    binding_.Caption(EOBott, &ParoleControls::EOBott);
+    connect(firstModeButton, &QPushButton::clicked, this, [this] { ModeButtonClicked(firstModeButton); });
+    connect(secondModeButton, &QPushButton::clicked, this, [this] { ModeButtonClicked(secondModeButton); });
+    connect(joinButton, &QPushButton::clicked, this, &ParolePage::JoinButtonClicked);
+    connect(clearButton, &QPushButton::clicked, this, &ParolePage::ClearClicked);
 
-    // The record follows every edit.
-    for (QLineEdit* edit : {SoloEd, EdObbligati, EdProibiti, EdMiLun, EdMxLun, Pattern, Pattern2})
-        connect(edit, &QLineEdit::textChanged, this, &ParolePage::ReadControls);
-    connect(SoloBx, &QCheckBox::toggled, this, &ParolePage::ReadControls);
-    connect(BuSodd1, &QPushButton::clicked, this, [this] { BuSoddClick(BuSodd1); });
-    connect(BuSodd2, &QPushButton::clicked, this, [this] { BuSoddClick(BuSodd2); });
-    connect(EOBott, &QPushButton::clicked, this, &ParolePage::EOBottClick);
-    connect(ButClear, &QPushButton::clicked, this, &ParolePage::ButClearClick);
-
-    ShowRecord();
+    ShowRequest(ParoleRequest{});
 }
 
 QList<QWidget*> ParolePage::TextFields() const {
-    return {SoloEd, EdObbligati, EdProibiti, EdMiLun, EdMxLun, Pattern, Pattern2};
+    return {lettersField, requiredGroups, forbiddenGroups, minLength, maxLength, firstPattern, secondPattern};
+}
+
+ParoleRequest ParolePage::Request() const {
+    ParoleRequest request;
+    request.onlyLetters = onlyLettersBox->isChecked();
+    request.letters = FromQString(lettersField->text());
+    request.requiredGroups = FromQString(requiredGroups->text());
+    request.forbiddenGroups = FromQString(forbiddenGroups->text());
+    request.minLength = ParseLengthField(FromQString(minLength->text()));
+    request.maxLength = ParseLengthField(FromQString(maxLength->text()));
+    request.firstPattern = FromQString(firstPattern->text());
+    request.secondPattern = FromQString(secondPattern->text());
+    request.firstMode = ModeOfCaption(FromQString(firstModeButton->text()));
+    request.secondMode = ModeOfCaption(FromQString(secondModeButton->text()));
+    request.eitherPattern = EitherPatternOfCaption(FromQString(joinButton->text()));
+    return request;
+}
+
+void ParolePage::ShowRequest(const ParoleRequest& request) {
+    auto lengthText = [](const std::optional<int32_t>& length) {
+        return length ? QString::number(*length) : QString();
+    };
+    onlyLettersBox->setChecked(request.onlyLetters);
+    minLength->setText(lengthText(request.minLength));
+    maxLength->setText(lengthText(request.maxLength));
+    firstModeButton->setText(ToQString(ModeCaption(request.firstMode)));
+    secondModeButton->setText(ToQString(ModeCaption(request.secondMode)));
+    joinButton->setText(ToQString(JoinCaption(request.eitherPattern)));
+    ShowReadFields(request);
+}
+
+void ParolePage::ShowReadFields(const ParoleRequest& read) {
+    lettersField->setText(ToQString(read.letters));
+    requiredGroups->setText(ToQString(read.requiredGroups));
+    forbiddenGroups->setText(ToQString(read.forbiddenGroups));
+    firstPattern->setText(ToQString(read.firstPattern));
+    secondPattern->setText(ToQString(read.secondPattern));
 }
 
 bool ParolePage::PrepareSearch(int& game, int& option) {
-    ReadControls();
     game = game_.Id();
     option = 0;
     return true;
 }
 
-void ParolePage::ReadControls() {
-    if (showingRecord_) return;
-    binding_.ToRecord(page_);
+SearchJob ParolePage::JobFor(int /*game*/, int /*option*/) {
+    result_ = std::make_shared<ParoleResult>();
+    return game_.Job(Request(), result_);
 }
 
-void ParolePage::ShowRecord() {
-    // Each setText would otherwise read the half-shown controls back.
-    showingRecord_ = true;
-    binding_.ToWidgets(page_);
-    showingRecord_ = false;
+void ParolePage::SearchEnded() {
+    if (result_ && result_->fields) ShowReadFields(*result_->fields);
+    result_.reset();
 }
 
 QStringList ParolePage::HelpKeys() const { return ToQStringList(game_.HelpKeys()); }
 
-void ParolePage::BuSoddClick(QPushButton* button) {
-    button->setText(ToQString(NextModeCaption(FromQString(button->text()))));
-    ReadControls();
+void ParolePage::ModeButtonClicked(QPushButton* button) {
+    button->setText(ToQString(ModeCaption(NextPatternMode(ModeOfCaption(FromQString(button->text()))))));
 }
 
-void ParolePage::EOBottClick() {
-    EOBott->setText(ToQString(ToggledEOCaption(FromQString(EOBott->text()))));
-    ReadControls();
+void ParolePage::JoinButtonClicked() {
+    joinButton->setText(ToQString(JoinCaption(!EitherPatternOfCaption(FromQString(joinButton->text())))));
 }
 
-void ParolePage::ButClearClick() {
-    ClearParolePage(page_);
-    ShowRecord();
-    SpiegaPar->show();
+void ParolePage::ClearClicked() {
+    ShowRequest(ParoleRequest{});
+    syntaxTicker->show();
 }
-
-void ParolePage::SpiegaParClick() { SpiegaPar->hide(); }
 
 void ParolePage::IdleTick() {
-    if (SpiegaPar->isHidden()) return;
-    SpiegaPar->setText(ToQString(SpiegaParWindow(spiegaOffset_)));
-    spiegaOffset_ = NextSpiegaParOffset(spiegaOffset_);
+    if (syntaxTicker->isHidden()) return;
+    syntaxTicker->setText(ToQString(PatternSyntaxWindow(tickerOffset_)));
+    tickerOffset_ = NextPatternSyntaxOffset(tickerOffset_);
 }
 
 bool ParolePage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == SpiegaPar && event->type() == QEvent::MouseButtonPress) {
-        SpiegaParClick();
+    if (watched == syntaxTicker && event->type() == QEvent::MouseButtonPress) {
+        syntaxTicker->hide();
         return true;
     }
-    if ((watched == StaticGruppi || watched == Label6) && event->type() == QEvent::MouseButtonPress) {
-        emit HiddenGameRequested(watched == StaticGruppi ? kHiddenBoard : kHiddenWord);
+    if ((watched == groupsHint || watched == lengthCaption) && event->type() == QEvent::MouseButtonPress) {
+        emit HiddenGameRequested(watched == groupsHint ? kHiddenBoard : kHiddenWord);
         return true;
     }
     return GamePage::eventFilter(watched, event);

@@ -2,23 +2,19 @@
 // The "Parole" page: the dictionary words that pass a length range, a letter
 // budget, required and forbidden groups and two patterns joined by "e" or "o".
 //
-// The page keeps its ParoleControls record equal to its controls at
-// every edit, because the anagram engine applies the same filters from another
-// page; after a search it shows the record again, with the texts the filter
-// setup normalised.
+// The anagram page applies the same filters: it reads them from this page's
+// controls, and gives back the texts as the filters read them.
 
-#include "patterns/parole_page_record.h"
+#include <memory>
+
+#include "parole/parole_game.h"
+#include "patterns/parole_request.h"
 #include "shell/game_page.h"
-#include "shell/widget_helpers.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace sillabor {
-class ParoleGame;
-}
 
 namespace sillabor::shell {
 
@@ -31,47 +27,50 @@ public:
     QString StartCaption() const override { return "Cerca"; }
     bool CanStart() const override { return true; }
     bool PrepareSearch(int& game, int& option) override;
+    SearchJob JobFor(int game, int option) override;
     QList<QWidget*> TextFields() const override;
     QStringList HelpKeys() const override;
-    void PageShown() override { ShowRecord(); }
-    void SearchEnded() override { ShowRecord(); }
+    // The fields show their texts as the search read them.
+    void SearchEnded() override;
     // tickTimer, while no search runs: one step of the ticker.
     void IdleTick() override;
 
-    QCheckBox* SoloBx;
-    QLineEdit* SoloEd;
-    QLineEdit* EdObbligati;
-    QLineEdit* EdProibiti;
-    QLabel* StaticGruppi;
-    QLabel* Label6;
-    QLineEdit* EdMiLun;
-    QLineEdit* EdMxLun;
-    QLineEdit* Pattern;
-    QLineEdit* Pattern2;
-    QPushButton* BuSodd1;
-    QPushButton* BuSodd2;
-    QPushButton* EOBott;
-    QPushButton* ButClear;
-    QLabel* SpiegaPar;
+    // The request the controls make.
+    ParoleRequest Request() const;
+    // Shows the texts of the letter, group and pattern fields as a search read them.
+    void ShowReadFields(const ParoleRequest& read);
+
+    QCheckBox* onlyLettersBox;
+    QLineEdit* lettersField;
+    QLineEdit* requiredGroups;
+    QLineEdit* forbiddenGroups;
+    QLabel* groupsHint;
+    QLabel* lengthCaption;
+    QLineEdit* minLength;
+    QLineEdit* maxLength;
+    QLineEdit* firstPattern;
+    QLineEdit* secondPattern;
+    QPushButton* firstModeButton;
+    QPushButton* secondModeButton;
+    QPushButton* joinButton;
+    QPushButton* clearButton;
+    QLabel* syntaxTicker;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Controls -> record.
-    void ReadControls();
-    // Record -> controls.
-    void ShowRecord();
-    void BuSoddClick(QPushButton* button);
-    void EOBottClick();
-    void ButClearClick();
-    void SpiegaParClick();
+    // Every control shows the request's value.
+    void ShowRequest(const ParoleRequest& request);
+    // A mode button's next mode.
+    void ModeButtonClicked(QPushButton* button);
+    void JoinButtonClicked();
+    // "C": every control back to its first value, and the ticker shown again.
+    void ClearClicked();
 
     ParoleGame& game_;
-    ParoleControls& page_;
-    FieldBinding<ParoleControls> binding_;
-    int spiegaOffset_ = 0;
-    bool showingRecord_ = false;
+    std::shared_ptr<ParoleResult> result_;
+    int tickerOffset_ = 0;
 };
 
 }  // namespace sillabor::shell

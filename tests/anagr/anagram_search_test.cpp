@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "anagr/anagr_game.h"
 #include "anagr/anagr_page_rules.h"
 #include "app/run_game.h"
 #include "support/fixture_dictionary.h"
@@ -17,7 +18,7 @@
 namespace sillabor {
 namespace {
 
-// The pages of the tables below name only the fields they change.
+// The requests of the tables below name only the fields they change.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 using test::Fixture;
@@ -27,111 +28,117 @@ using Lines = std::vector<std::string>;
 const std::vector<std::string> kWords = {"roma", "amor", "mora", "ab", "ba", "abba", "a",
                                          "b",    "re",   "er",   "casa", "ca", "sa", "asca"};
 
+// Runs the search `option` of a request as the page does.
+Lines Search(Fixture& f, const AnagrRequest& request, int option = kAnagramSearch,
+             std::shared_ptr<AnagrResult> result = nullptr) {
+    f.sink.Reset();
+    RunGame(*f.app, f.app->Get<AnagrGame>().Job(request, option, std::move(result)));
+    return f.sink.Lines();
+}
+
 struct AnagramTest : ::testing::Test {
     Fixture f;
-    AnagrControls& page() { return f.app->Get<AnagrGame>().page; }
     void SetUp() override { f.LoadDefault(kWords); }
-    Lines Run(int option = kAnagramSearch) {
-        f.sink.Reset();
-        RunGame<AnagrGame>(*f.app, option);
-        return f.sink.Lines();
-    }
     int Found() const { return f.app->state.FoundCount; }
 };
 
-// A page, the lines of its search, the count (-1: not checked), the text of
-// TotParoleLab (null: not checked), the option and the Parole page's filters.
-struct PageCase {
-    AnagrControls page;
+// A request, the lines of its search, the count (-1: not checked), the
+// caption of the candidates' count (null: not checked), the option and the
+// Parole page's filters.
+struct RequestCase {
+    AnagrRequest request;
     Lines lines;
     int found = -1;
     const char* tot = nullptr;
     int option = kAnagramSearch;
-    ParoleControls filters = {};
+    ParoleRequest filters = {};
 };
 
-const ParoleControls kNoOneLetter = {.EdMiLun = "2"}, kNoWord = {.EdMiLun = "3"};
+const ParoleRequest kNoOneLetter = {.minLength = 2}, kNoWord = {.minLength = 3};
 
 const Lines kBadSchema = {"Schema fornito non valido (es.: 2 5 6)"};
 
-const PageCase kPageCases[] = {
+const RequestCase kRequestCases[] = {
     // A compact group counts every word of its class.
-    {{.Frase = "R\xE0mo!"}, {"[amor mora roma] "}, 3},
-    {{.Frase = "R\xE0mo!", .Compatta = false}, {"amor ", "mora ", "roma "}, 3},
+    {{.phrase = "R\xE0mo!"}, {"[amor mora roma] "}, 3},
+    {{.phrase = "R\xE0mo!", .compactOutput = false}, {"amor ", "mora ", "roma "}, 3},
     // Two groups expand with the first varying slowest.
-    {{.Frase = "abre"}, {"[ab ba] [er re] ", "[er re] a b "}, 6},
-    {{.Frase = "abre", .MaxWords = 2, .Compatta = false}, {"ab er ", "ab re ", "ba er ", "ba re "}, 4},
-    {{.Frase = "abre", .MinWords = 3}, {"[er re] a b "}},
-    {{.Frase = "abre", .MinWordLength = 2}, {"[ab ba] [er re] "}},
+    {{.phrase = "abre"}, {"[ab ba] [er re] ", "[er re] a b "}, 6},
+    {{.phrase = "abre", .maxWords = 2, .compactOutput = false}, {"ab er ", "ab re ", "ba er ", "ba re "}, 4},
+    {{.phrase = "abre", .minWords = 3}, {"[er re] a b "}},
+    {{.phrase = "abre", .minWordLength = 2}, {"[ab ba] [er re] "}},
     // A phrase that is itself a word is not a one-word result.
-    {{.Frase = "roma", .MinWords = 2}, {}},
-    {{.Frase = "abre", .Fissa = "Re", .ACapo = true}, {"- Re [ab ba] ", "- Re a b "}, -1, "in. 4"},
+    {{.phrase = "roma", .minWords = 2}, {}},
+    {{.phrase = "abre", .fixedPart = "Re", .wrapLines = true}, {"- Re [ab ba] ", "- Re a b "}, -1, "in. 4"},
     // A schema prints each set of words once.
-    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2, 2"}, {"[er re] [ab ba] "}, 4},
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4"}, {"[asca casa] abba "}},
+    {{.phrase = "abre", .useSchema = true, .schema = "2, 2"}, {"[er re] [ab ba] "}, 4},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = "4 4"}, {"[asca casa] abba "}},
     // Words come in the schema's order; equal lengths apart are still one set.
-    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "1 2 1"}, {"b [er re] a "}},
+    {{.phrase = "abre", .useSchema = true, .schema = "1 2 1"}, {"b [er re] a "}},
     // The schema replaces the least length and the counts of words.
-    {{.Frase = "abre", .MinWordLength = 3, .MaxWords = 2, .SchemaBx = true, .SchemEd = "1 1 2"}, {"b a [er re] "}},
-    {{.Frase = "abababab", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1"}, {"b b b b a a a a "}},
+    {{.phrase = "abre", .minWordLength = 3, .maxWords = 2, .useSchema = true, .schema = "1 1 2"}, {"b a [er re] "}},
+    {{.phrase = "abababab", .useSchema = true, .schema = "1 1 1 1 1 1 1 1"}, {"b b b b a a a a "}},
     // The lengths add up to the letters left by the fixed part.
-    {{.Frase = "abre", .Fissa = "re", .SchemaBx = true, .SchemEd = "2"}, {"re [ab ba] "}},
-    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "2 2"}, {"[ab ba] ", "[er re] "}, -1, "in. 4",
+    {{.phrase = "abre", .fixedPart = "re", .useSchema = true, .schema = "2"}, {"re [ab ba] "}},
+    {{.phrase = "abre", .useSchema = true, .schema = "2 2"}, {"[ab ba] ", "[er re] "}, -1, "in. 4",
      kAnagramShowCandidates},
     // "Randomizza" draws the order of the candidates (within each length of a
     // schema) from the seed the table runs with.
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 4", .Mescola = true, .Compatta = false},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = "4 4", .shuffle = true, .compactOutput = false},
      {"abba asca ", "abba casa "}},
-    {{.Frase = "abre", .SchemaBx = true, .SchemEd = "1 2 1", .Mescola = true}, {"a [er re] b "}},
-    {{.Frase = "abre", .Mescola = true}, {"[er re] [ab ba] ", "[er re] a b "}},
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "2 5"},
+    {{.phrase = "abre", .useSchema = true, .schema = "1 2 1", .shuffle = true}, {"a [er re] b "}},
+    {{.phrase = "abre", .shuffle = true}, {"[er re] [ab ba] ", "[er re] a b "}},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = "2 5"},
      {"La somma dei numeri nello schema deve essere uguale", "al numero di caratteri da anagrammare !!"}},
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "1 1 1 1 1 1 1 1 0"}, {"Al massimo 8 parole nello schema !"}},
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "4 0 4"}, {"Le parole non possono essere lunghe 0 caratteri!"}},
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = "abc"}, kBadSchema},
-    {{.Frase = "abbacasa", .SchemaBx = true, .SchemEd = ""}, kBadSchema},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = "1 1 1 1 1 1 1 1 0"}, {"Al massimo 8 parole nello schema !"}},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = "4 0 4"},
+     {"Le parole non possono essere lunghe 0 caratteri!"}},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = "abc"}, kBadSchema},
+    {{.phrase = "abbacasa", .useSchema = true, .schema = ""}, kBadSchema},
+    // With no letters to place there is no schema to read.
+    {{.phrase = "abre", .fixedPart = "abre", .useSchema = true, .schema = "x"}, {}},
     // The result limit: compact, the first line already exceeds it; expanded,
     // a line is printed, then the expansion stops once the count before that
     // line was already over the limit.
-    {{.Frase = "abre", .resultLimitOverride = 1}, {"[ab ba] [er re] "}, 4},
-    {{.Frase = "abre", .Compatta = false, .resultLimitOverride = 1}, {"ab er ", "ab re ", "ba er "}, 3},
-    {{.Frase = "abre"}, {"[ab ba] ", "[er re] ", "a ", "b "}, -1, "in. 6", kAnagramShowCandidates},
+    {{.phrase = "abre", .resultLimit = 1}, {"[ab ba] [er re] "}, 4},
+    {{.phrase = "abre", .compactOutput = false, .resultLimit = 1}, {"ab er ", "ab re ", "ba er "}, 3},
+    {{.phrase = "abre"}, {"[ab ba] ", "[er re] ", "a ", "b "}, -1, "in. 6", kAnagramShowCandidates},
     // The four ways of applying the Parole filters; one-letter words fail, then every word.
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {"[ab ba] [er re] "}, -1, "in. 4",
+    {{.phrase = "abre", .filterHow = kFilterEveryWord}, {"[ab ba] [er re] "}, -1, "in. 4",
      kAnagramSearch, kNoOneLetter},
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterSomeWord}, {"[ab ba] [er re] ", "[er re] a b "}, -1,
+    {{.phrase = "abre", .filterHow = kFilterSomeWord}, {"[ab ba] [er re] ", "[er re] a b "}, -1,
      nullptr, kAnagramSearch, kNoOneLetter},
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterOneWord}, {"[er re] a b "}, -1, nullptr,
+    {{.phrase = "abre", .filterHow = kFilterOneWord}, {"[er re] a b "}, -1, nullptr,
      kAnagramSearch, kNoOneLetter},
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterAtMostOneWord}, {"[er re] a b "}, -1, nullptr,
+    {{.phrase = "abre", .filterHow = kFilterAtMostOneWord}, {"[er re] a b "}, -1, nullptr,
      kAnagramSearch, kNoOneLetter},
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterAtMostOneWord},
+    {{.phrase = "abre", .filterHow = kFilterAtMostOneWord},
      {"[ab ba] [er re] ", "[er re] a b "}, -1, nullptr, kAnagramSearch, kNoWord},
-    {{.Frase = "abre", .FiltraGram = true, .FiltraCome = kFilterEveryWord}, {}, -1, nullptr, kAnagramSearch, kNoWord},
+    {{.phrase = "abre", .filterHow = kFilterEveryWord}, {}, -1, nullptr, kAnagramSearch, kNoWord},
     // A filter error ends the search after its message.
-    {{.Frase = "abre", .FiltraGram = true},
+    {{.phrase = "abre", .filterHow = kFilterEveryWord},
      {"ERRORE: la lunghezza minima non puo' essere maggiore della", "        lunghezza massima !"}, 0, nullptr,
-     kAnagramSearch, {.EdMiLun = "9", .EdMxLun = "2"}},
+     kAnagramSearch, {.minLength = 9, .maxLength = 2}},
 };
 
-TEST_F(AnagramTest, EachPagePrintsItsLines) {
-    for (const PageCase& c : kPageCases) {
-        SCOPED_TRACE("row " + std::to_string(&c - kPageCases));
-        page() = c.page;
-        f.app->Get<ParoleGame>().filters.page = c.filters;
+TEST_F(AnagramTest, EachRequestPrintsItsLines) {
+    for (const RequestCase& c : kRequestCases) {
+        SCOPED_TRACE("row " + std::to_string(&c - kRequestCases));
+        AnagrRequest request = c.request;
+        request.filters = c.filters;
+        auto result = std::make_shared<AnagrResult>();
         f.app->random.SeedFrom(4);
-        EXPECT_EQ(Run(c.option), c.lines);
+        EXPECT_EQ(Search(f, request, c.option, result), c.lines);
         if (c.found >= 0) {
             EXPECT_EQ(Found(), c.found);
         }
         if (c.tot) {
-            EXPECT_EQ(page().TotParoleLab, c.tot);
+            EXPECT_EQ(CandidateCountCaption(result->candidateWords), c.tot);
         }
     }
 }
 
 TEST_F(AnagramTest, AStopRequestEndsTheSearchAtOnce) {
-    page().Frase = "abrecasaroma";
     // RunGame clears the flag, as a new search does: the sink sets it after the first line.
     struct StopSink : test::CollectingSink {
         App* app = nullptr;
@@ -142,14 +149,13 @@ TEST_F(AnagramTest, AStopRequestEndsTheSearchAtOnce) {
     } stopper;
     stopper.app = f.app.get();
     f.app->out.SetSink(&stopper);
-    RunGame<AnagrGame>(*f.app, kAnagramSearch);
+    RunGame(*f.app, f.app->Get<AnagrGame>().Job({.phrase = "abrecasaroma"}, kAnagramSearch));
     EXPECT_EQ(stopper.Lines().size(), 1u);
 }
 
 TEST_F(AnagramTest, LongPhrasesFindAnagramsByRandomHalves) {
-    page().Frase = "roma roma roma roma roma roma amor ab";  // 30 letters
-    page().resultLimitOverride = 5;
-    Lines lines = Run();
+    // 30 letters.
+    Lines lines = Search(f, {.phrase = "roma roma roma roma roma roma amor ab", .resultLimit = 5});
     ASSERT_FALSE(lines.empty());
     EXPECT_GE(Found(), 5);
     for (const std::string& line : lines) EXPECT_EQ(line.back(), ' ');
@@ -158,12 +164,7 @@ TEST_F(AnagramTest, LongPhrasesFindAnagramsByRandomHalves) {
 // Runs the anagram search of `phrase`, pressing "Stop !" only if it has not
 // ended by itself after 20 seconds; returns its lines and whether it ended.
 std::pair<Lines, bool> SearchUnlessStuck(Fixture& f, const std::string& phrase) {
-    f.app->Get<AnagrGame>().page.Frase = phrase;
-    auto search = std::async(std::launch::async, [&] {
-        f.sink.Reset();
-        RunGame<AnagrGame>(*f.app, kAnagramSearch);
-        return f.sink.Lines();
-    });
+    auto search = std::async(std::launch::async, [&] { return Search(f, {.phrase = phrase}); });
     const bool ended = search.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
     if (!ended) f.app->state.StopRequested = true;
     return {search.get(), ended};

@@ -50,14 +50,14 @@ private:
 
 // The letters of a result line: the first word of each group, after the
 // wrapping mark and the fixed part.
-LetterCount LettersOfLine(std::string_view line, const AnagrControls& page) {
-    if (page.ACapo) {
+LetterCount LettersOfLine(std::string_view line, const AnagrRequest& request) {
+    if (request.wrapLines) {
         Require(line.substr(0, 2) == "- ", "a wrapped line without its mark", line);
         line.remove_prefix(2);
     }
-    if (!page.Fissa.empty()) {
+    if (!request.fixedPart.empty()) {
         // As the printer shows it: a line break or a NUL as a blank.
-        std::string fixed = page.Fissa + " ";
+        std::string fixed = request.fixedPart + " ";
         for (char& c : fixed)
             if (c == '\n' || c == '\r' || c == '\0') c = ' ';
         Require(line.substr(0, fixed.size()) == fixed, "a line without the fixed part", line);
@@ -89,31 +89,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0], counts = data[1];
     const std::vector<std::string> f = Fields(data + 2, size - 2, 3);
 
-    AnagrControls& page = app.Get<AnagrGame>().page;
-    page = AnagrControls{};
-    page.Fissa = f[0].substr(0, kFissaMaxLength);
-    page.SchemEd = f[1].substr(0, kSchemEdMaxLength);
-    page.Frase = f[2].substr(0, kFraseMaxLength);
-    CapPhrase(page.Frase);
-    page.SchemaBx = (choices & 1) != 0;
-    page.Mescola = (choices & 2) != 0;
-    page.ACapo = (choices & 8) != 0;
-    page.Compatta = (choices & 0x10) == 0;
-    const int filterWay = (choices >> 5) % 5;
-    page.FiltraGram = filterWay != 0;
-    page.FiltraCome = filterWay != 0 ? filterWay : kFilterEveryWord;
-    page.MinWordLength = 1 + counts % 5;
-    page.MinWords = 1 + (counts / 5) % 5;
-    page.MaxWords = (counts / 25) % 5 == 4 ? kAnyNumberOfWords : 1 + (counts / 25) % 5;
-    ParoMinChanged(page);
-    page.resultLimitOverride = 300;
-    const AnagrPageView view = AnagramVisibility(page);
+    AnagrRequest request;
+    request.fixedPart = f[0].substr(0, kFixedPartMaxLength);
+    request.schema = f[1].substr(0, kSchemaFieldMaxLength);
+    request.phrase = f[2].substr(0, kPhraseFieldMaxLength);
+    CapPhrase(request.phrase);
+    request.useSchema = (choices & 1) != 0;
+    request.shuffle = (choices & 2) != 0;
+    request.wrapLines = (choices & 8) != 0;
+    request.compactOutput = (choices & 0x10) == 0;
+    request.filterHow = static_cast<AnagramFilterHow>((choices >> 5) % 5);
+    request.minWordLength = 1 + counts % 5;
+    request.minWords = 1 + (counts / 5) % 5;
+    request.maxWords = (counts / 25) % 5 == 4 ? kAnyNumberOfWords : 1 + (counts / 25) % 5;
+    MinWordsChanged(request);
+    request.resultLimit = 300;
+    const AnagrPageView view = AnagramVisibility(request);
     if (!view.startEnabled) return 0;  // "Genera" is disabled
     const int option = (choices & 4) != 0 ? kAnagramShowCandidates : kAnagramSearch;
 
     Sink().Reset();
     if (view.longPhrase) stop.PressAfter(std::chrono::milliseconds(30));
-    const int status = RunGame<AnagrGame>(app, option);
+    const int status = RunGame(app, app.Get<AnagrGame>().Job(request, option));
     stop.Release();
     app.state.StopRequested = false;
 
@@ -122,13 +119,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Require(!Sink().Lines().empty(), "a refused input printed no message");
         return 0;
     }
-    const LetterCount phrase = ComputeLetterCount(page.Frase);
-    const LetterCount fixed = ComputeLetterCount(page.Fissa);
+    const LetterCount phrase = ComputeLetterCount(request.phrase);
+    const LetterCount fixed = ComputeLetterCount(request.fixedPart);
     LetterCount rest = phrase;
     rest.total = static_cast<int16_t>(phrase.total - fixed.total);
     for (int i = 0; i < 26; ++i) rest.counts[i] = static_cast<uint8_t>(phrase.counts[i] - fixed.counts[i]);
-    AnagrControls shown = page;
-    if (option == kAnagramShowCandidates) shown.Fissa.clear();
+    AnagrRequest shown = request;
+    if (option == kAnagramShowCandidates) shown.fixedPart.clear();
     for (const std::string& line : Sink().Lines()) {
         const LetterCount used = LettersOfLine(line, shown);
         if (option == kAnagramShowCandidates)

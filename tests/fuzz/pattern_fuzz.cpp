@@ -9,17 +9,17 @@
 #include "app/run_game.h"
 #include "fuzz_support.h"
 #include "parole/parole_game.h"
-#include "patterns/parole_page_record.h"
+#include "patterns/parole_page_rules.h"
 
 using namespace sillabor;
 using namespace sillabor::fuzz;
 
 namespace {
 
-std::string ModeCaption(int bits) {
-    if (bits == 1) return std::string(kModeNotSatisfies);
-    if (bits == 2) return std::string(kModeIgnored);
-    return std::string(kModeSatisfies);
+PatternMode ModeOf(int bits) {
+    if (bits == 1) return kMustNotSatisfy;
+    if (bits == 2) return kPatternIgnored;
+    return kMustSatisfy;
 }
 
 }  // namespace
@@ -30,22 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t choices = data[0];
     const std::vector<std::string> f = Fields(data + 1, size - 1, 7);
 
-    ParoleControls& page = app.Get<ParoleGame>().filters.page;
-    page = ParoleControls{};
-    page.EdMiLun = f[0].substr(0, kLengthFieldMaxLength);
-    page.EdMxLun = f[1].substr(0, kLengthFieldMaxLength);
-    page.SoloBx = (choices & 1) != 0;
-    page.SoloEd = f[2].substr(0, kSoloEdMaxLength);
-    page.EdObbligati = f[3];
-    page.EdProibiti = f[4];
-    page.Pattern2 = f[5].substr(0, kPatternMaxLength);
-    page.Pattern = f[6].substr(0, kPatternMaxLength);
-    page.BuSodd1 = ModeCaption((choices >> 1) & 3);
-    page.BuSodd2 = ModeCaption((choices >> 3) & 3);
-    page.EOBott.assign(1, (choices & 0x20) != 0 ? 'o' : 'e');
+    ParoleRequest request;
+    request.minLength = ParseLengthField(f[0].substr(0, kLengthFieldMaxLength));
+    request.maxLength = ParseLengthField(f[1].substr(0, kLengthFieldMaxLength));
+    request.onlyLetters = (choices & 1) != 0;
+    request.letters = f[2].substr(0, kLettersFieldMaxLength);
+    request.requiredGroups = f[3];
+    request.forbiddenGroups = f[4];
+    request.secondPattern = f[5].substr(0, kPatternMaxLength);
+    request.firstPattern = f[6].substr(0, kPatternMaxLength);
+    request.firstMode = ModeOf((choices >> 1) & 3);
+    request.secondMode = ModeOf((choices >> 3) & 3);
+    request.eitherPattern = (choices & 0x20) != 0;
 
     Sink().Reset();
-    const int status = RunGame<ParoleGame>(app, 0);
+    const int status = RunGame(app, app.Get<ParoleGame>().Job(request));
     const std::vector<std::string>& lines = Sink().Lines();
     Require(status == 0 || status == 1, "the search returned neither success nor failure");
     Require(lines.size() >= 2 && lines.back() == "Fine Ricerca", "the search did not close with Fine Ricerca");

@@ -40,7 +40,7 @@ private slots:
     void theBoardGameOpensMovesAndCloses() {
         HiddenWindow w;
         QVERIFY(w.panel->isHidden());
-        QTest::mouseClick(w.page->StaticGruppi, Qt::LeftButton);
+        QTest::mouseClick(w.page->groupsHint, Qt::LeftButton);
         QVERIFY(w.panel->BoardActive());
         QVERIFY(w.panel->isVisible());
         QCOMPARE(w.panel->geometry(), w.panel->parentWidget()->rect());
@@ -64,13 +64,13 @@ private slots:
         QVERIFY(w.panel->isHidden());
         QVERIFY(!w.panel->IsActive());
         // The ticker has the timer back.
-        const QString ticker = w.page->SpiegaPar->text();
-        QTRY_VERIFY(w.page->SpiegaPar->text() != ticker);
+        const QString ticker = w.page->syntaxTicker->text();
+        QTRY_VERIFY(w.page->syntaxTicker->text() != ticker);
     }
 
     void theWordGameIsPlayedToItsEndWithTheMouse() {
         HiddenWindow w;
-        QTest::mouseClick(w.page->Label6, Qt::LeftButton);
+        QTest::mouseClick(w.page->lengthCaption, Qt::LeftButton);
         QVERIFY(w.panel->WordActive());
         QVERIFY(w.panel->letterPad->isVisible());
         QVERIFY(w.panel->wordGameRules->isVisible());
@@ -116,8 +116,8 @@ private slots:
         QSignalSpy ended(w.window.get(), &MainWindow::SearchEnded);
         w.window->PressStart();
         QVERIFY(w.window->IsBusy());
-        QTest::mouseClick(w.page->StaticGruppi, Qt::LeftButton);
-        QTest::mouseClick(w.page->Label6, Qt::LeftButton);
+        QTest::mouseClick(w.page->groupsHint, Qt::LeftButton);
+        QTest::mouseClick(w.page->lengthCaption, Qt::LeftButton);
         QVERIFY(!w.panel->IsActive());
         gate.Open();
         QTRY_COMPARE(ended.count(), 1);
@@ -125,7 +125,7 @@ private slots:
 
     void aDictionaryWithoutShortWordsOpensNoWordGame() {
         HiddenWindow w({"re", "sei", "abbastanza"});
-        QTest::mouseClick(w.page->Label6, Qt::LeftButton);
+        QTest::mouseClick(w.page->lengthCaption, Qt::LeftButton);
         QVERIFY(w.panel->isHidden());
     }
 };

@@ -117,21 +117,21 @@ protected:
         f.app->out.SetSink(&sink_);
     }
 
-    // The search's job, its game's record set as a page would.
+    // The search's job, its request filled as a page would.
     SearchJob Prepare(const Search& search, std::mt19937& random) {
         App& app = *f.app;
         if (Is(search, "anagr")) {
-            AnagrControls& page = app.Get<AnagrGame>().page;
-            page = AnagrControls{};
-            page.Frase = std::strcmp(search.name, "anagrams of a long phrase") == 0
-                             ? "la vispa teresa avea tra l'erbetta al volo sorpresa"
-                             : "marco polo";
-            page.Mescola = random() % 2 == 0;
-            page.resultLimitOverride = 300;
+            AnagrRequest request;
+            request.phrase = std::strcmp(search.name, "anagrams of a long phrase") == 0
+                                 ? "la vispa teresa avea tra l'erbetta al volo sorpresa"
+                                 : "marco polo";
+            request.shuffle = random() % 2 == 0;
+            request.resultLimit = 300;
+            return app.Get<AnagrGame>().Job(request, search.option);
         } else if (Is(search, "parole")) {
-            ParoleControls& page = app.Get<ParoleGame>().filters.page;
-            page = ParoleControls{};
-            if (std::strcmp(search.name, "a pattern") == 0) page.Pattern = "1221*";
+            ParoleRequest request;
+            if (std::strcmp(search.name, "a pattern") == 0) request.firstPattern = "1221*";
+            return app.Get<ParoleGame>().Job(request);
         } else if (Is(search, "cerca")) {
             CercaState& cerca = app.Get<CercaGame>().state;
             cerca.BaseWord = "mare";
