@@ -45,6 +45,7 @@ CercaPage::CercaPage(App& app, CercaGame& game, QWidget* parent)
 
     baseField = Named<QLineEdit>("baseField", this);
     baseField->setMaxLength(kLaidOutBaseLength);
+    baseField->setAccessibleName("Parola base");
 
     baseHint = Named<QLabel>("baseHint", this);
     baseHint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

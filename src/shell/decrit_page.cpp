@@ -63,6 +63,7 @@ DecritPage::DecritPage(App& app, DecritGame& game, QWidget* parent)
     solveMode->setChecked(true);
 
     cryptogramField = Named<QPlainTextEdit>("cryptogramField", this);
+    cryptogramField->setAccessibleName("Crittogramma");
     cryptogramField->setTabChangesFocus(true);
     cryptogramField->installEventFilter(this);
     clearButton = Named<QPushButton>("clearButton", "C", this);

@@ -24,6 +24,7 @@
 
 #include "base/help_file.h"
 #include "dizio/dizio_game.h"
+#include "shell/accessible_names.h"
 #include "shell/busy_indicator.h"
 #include "shell/desktop_folder.h"
 #include "shell/dizio_page.h"
@@ -131,6 +132,7 @@ void MainWindow::BuildWidgets(const WindowPages& list) {
     for (size_t i = 0; i < pages.size(); ++i) InstallPage(static_cast<int>(i), pages[i]);
 
     outputArea = new OutputArea(central);
+    outputArea->setAccessibleName("Risultati");
     column->addWidget(outputArea, 1);
     setCentralWidget(central);
     hiddenPanel = new HiddenPanel(app_, central);
@@ -203,6 +205,7 @@ void MainWindow::InstallPage(int index, GamePage* page) {
     if (auto* dizio = qobject_cast<DizioPage*>(page)) dizioPage_ = dizio;
     saving_.AddPage(index, page->Info().saveFileName);
     pageTabs->insertTab(index, page, page->Info().tabCaption);
+    NameControlsForScreenReaders(page);
     connect(page, &GamePage::SearchRequested, this, &MainWindow::PageSearchRequested);
     connect(page, &GamePage::CanStartChanged, this, &MainWindow::UpdateStartButton);
     connect(page, &GamePage::OutputWrapChanged, this, [this, page] {

@@ -67,6 +67,8 @@ public:
     void PressStop();
     void PressHelp();
     void ShowSavingHelp();
+    // A line of the window's own in the first status panel.
+    void ShowStatusLine(const QString& text) { ShowInPanel(0, text); }
 
 signals:
     // SearchFinished has run: the window is idle (or fatal) again.

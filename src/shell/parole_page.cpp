@@ -54,6 +54,10 @@ ParolePage::ParolePage(App& app, ParoleGame& game, QWidget* parent)
     groupsHint->setAlignment(Qt::AlignCenter);
     firstPattern = NamedEdit("firstPattern", this, kPatternMaxLength);
     secondPattern = NamedEdit("secondPattern", this, kPatternMaxLength);
+    // Fields without a label of their own.
+    lettersField->setAccessibleName("Usa solo lettere");
+    firstPattern->setAccessibleName("Primo pattern");
+    secondPattern->setAccessibleName("Secondo pattern");
     firstModeButton = NamedButton("firstModeButton", this);
     secondModeButton = NamedButton("secondModeButton", this);
     for (QPushButton* mode : {firstModeButton, secondModeButton}) mode->setFixedWidth(kModeButtonWidth);

@@ -33,6 +33,14 @@ SettingsKeeper::~SettingsKeeper() {
 }
 
 void SettingsKeeper::Restore() {
+    // A damaged file reads as empty: the defaults, and a line that says why.
+    if (const QString problem = store_.Problem(); !problem.isEmpty()) {
+        if (window_.IsBusy())
+            connect(&window_, &MainWindow::SearchEnded, this, [this, problem] { window_.ShowStatusLine(problem); },
+                    Qt::SingleShotConnection);
+        else
+            window_.ShowStatusLine(problem);
+    }
     if (const std::optional<QFont> font = store_.OutputFont()) output_->setFont(*font);
     store_.ApplyAutosave(window_.autosave(), window_.PageCount());
     saveMenu_->SetSaveMenu(gioco_->currentIndex());

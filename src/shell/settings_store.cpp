@@ -14,6 +14,19 @@ constexpr const char* kPageKey = "finestra/pagina";
 
 }  // namespace
 
+QString SettingsStore::Problem() const {
+    settings_.contains(kPageKey);  // reads the file
+    switch (settings_.status()) {
+        case QSettings::NoError:
+            return {};
+        case QSettings::AccessError:
+            return "Impostazioni non leggibili (" + settings_.fileName() + "): uso quelle iniziali";
+        case QSettings::FormatError:
+            break;
+    }
+    return "Impostazioni danneggiate (" + settings_.fileName() + "): uso quelle iniziali";
+}
+
 void SettingsStore::Write(const char* key, const QVariant& value) {
     settings_.setValue(key, value);
     settings_.sync();

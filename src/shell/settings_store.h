@@ -18,6 +18,10 @@ class SettingsStore {
 public:
     explicit SettingsStore(QSettings& settings) : settings_(settings) {}
 
+    // Why the stored choices could not be read (a damaged or unreadable
+    // file), or "" when they could; the window then starts with its defaults.
+    QString Problem() const;
+
     std::optional<QFont> OutputFont() const;
     void SetOutputFont(const QFont& font);
 

@@ -1,5 +1,6 @@
 // The window's search cycle: start-up load, fatal state, stop, Enter, saving, help.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 
 #include "app/run_game.h"
 #include "game/game_registry.h"
+#include "shell/accessible_names.h"
 #include "shell/save_file.h"
 #include "shell/shell_test_support.h"
 #include "support/fixture_dictionary.h"
@@ -294,6 +296,27 @@ private slots:
         emit page->ShowStatus(longer);
         QCOMPARE(panel->text(), longer);
         QCOMPARE(panel->toolTip(), longer);
+    }
+
+    void everyControlOfEveryPageHasANameForScreenReaders() {
+        Loaded w;
+        MainWindow& window = w.window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* tabs = Named<QTabWidget>(window, "pageTabs");
+        QStringList unnamed;
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            for (QWidget* widget : window.findChildren<QWidget*>()) {
+                if (!sillabor::shell::NeedsAccessibleName(widget) || !widget->isVisible()) continue;
+                if (qobject_cast<QComboBox*>(widget->parentWidget()) != nullptr) continue;
+                QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+                if (spoken == nullptr || spoken->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << tabs->tabText(page) + ": " + widget->metaObject()->className() + " " + widget->objectName();
+            }
+        }
+        unnamed.removeDuplicates();
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
     }
 
     void aFolderThatCannotBeOpenedIsSaidInTheStatusBar() {

@@ -2,6 +2,7 @@
 // next start; a first start and unusable values keep the window's defaults.
 
 #include <QAction>
+#include <QLabel>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -93,6 +94,24 @@ private slots:
         QCOMPARE(Modes(session.window), Modes(fresh));
         session.WaitIdle();
         QCOMPARE(session.Named<QTabWidget>("pageTabs")->currentIndex(), 0);
+    }
+
+    void aDamagedOrUnreadableFileGivesTheDefaultsAndALine() {
+        for (const bool damaged : {true, false}) {
+            TempFolder folder;
+            WriteDefault(folder);
+            const QString file = Root(folder) + "/sillabor.conf";
+            if (damaged)
+                WriteFile(folder.path() / "sillabor.conf", "[finestra]\npagina=3\n[salvataggio\x01\xff\nmodi=\"1,1\n");
+            else
+                std::filesystem::create_directory(folder.path() / "sillabor.conf");
+            Session session(folder);
+            session.WaitIdle();
+            QCOMPARE(session.Named<QLabel>("statusPanel0")->text(),
+                     (damaged ? "Impostazioni danneggiate (" : "Impostazioni non leggibili (") + file +
+                         "): uso quelle iniziali");
+            QCOMPARE(session.Named<QWidget>("outputArea")->font(), sillabor::shell::OutputArea::DefaultFont());
+        }
     }
 
     void aSavesFolderThatCannotBeUsedKeepsSavingDisabled() {
