@@ -55,15 +55,12 @@ public:
     int RunPageSearch(int game, int option) { return RunPageSearch(SearchJob{game, option, {}}); }
     int RunPageSearch(const SearchJob& job);
 
-    // A page's command: loads the chosen dictionary (its lines on stderr), lets
-    // `fill` set the record of game G, and runs its search `option`. A failed
-    // load that fell back to another dictionary still searches, but exits with 1.
+    // A page's command: loads the chosen dictionary (its lines on stderr) and
+    // runs the search `option` of game G, which takes no request. A failed load
+    // that fell back to another dictionary still searches, but exits with 1.
     template <typename G>
-    int RunPageCommand(int option, const std::function<void(G&)>& fill = {}) {
-        return RunPageJob<G>([&fill, option](G& game) {
-            if (fill) fill(game);
-            return SearchJob{game.Id(), option, {}};
-        });
+    int RunPageCommand(int option) {
+        return RunPageJob<G>([option](G& game) { return SearchJob{game.Id(), option, {}}; });
     }
     // The same for a game that takes a typed request: `job` binds it, once
     // the dictionary is loaded.

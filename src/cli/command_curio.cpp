@@ -8,6 +8,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_context.h"
+#include "cli/shown_argument.h"
 #include "curio/curio_game.h"
 #include "curio/curio_reports.h"
 
@@ -39,11 +40,12 @@ int ReportCode(const std::string& name, int* microNumber) {
     return CurioCodeOfCaption(name, microNumber);
 }
 
-// The name as the message may repeat it: a short, plain one only (no caption
-// is longer than 14 characters or leaves printable ASCII).
-std::string Shown(const std::string& name) {
-    const bool plain = name.size() <= 20 && std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c <= '~'; });
-    return plain ? name : "(" + std::to_string(name.size()) + " caratteri)";
+// The reports as a usage message lists them: "1 crescenti, 2 ripetizioni, ...".
+std::string ReportNames() {
+    std::string names;
+    for (int code = 1; code <= kCurioReportCount; ++code)
+        names += (code > 1 ? ", " : "") + std::to_string(code) + " " + CurioCaption(code);
+    return names;
 }
 
 int RunCurio(CliContext& ctx, const CurioOptions& options) {
@@ -51,7 +53,8 @@ int RunCurio(CliContext& ctx, const CurioOptions& options) {
     int microNumber = 0;
     const int code = ReportCode(options.report, &microNumber);
     if (code == 0) {
-        ctx.UsageError("report sconosciuto: " + Shown(options.report) + " (sillabor-cli curio elenco li elenca)");
+        ctx.UsageError("report sconosciuto: " + ShownArgument(options.report) +
+                       " (report ammessi, per numero o didascalia: " + ReportNames() + ")");
         return kExitUsage;
     }
     if (options.microMode && code != kCurioMicro) {

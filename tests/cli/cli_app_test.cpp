@@ -251,6 +251,12 @@ TEST(Cli, UsageMessagesNameTheUnknownCommandAndTheValuesAllowed) {
          "sciarade-incatenate, anagrammi, intarsi, lucchetti, cerniere)"},
         {{"decrit", "coppie", "--bottone", "gira"},
          "valore non valido: --bottone (valori ammessi: nulla, specchio, ruota, inverti, caso)"},
+        {{"curio", "31"},
+         "report sconosciuto: 31 (report ammessi, per numero o didascalia: 1 conteggi, 2 + cambi, 3 rotaz.(26), "
+         "4 rotaz.(21), 5 decresc., 6 ripetizioni, 7 + anagram., 8 lett.div., 9 voc. pal., 10 cons. pal., "
+         "11 monovoc., 12 monocons., 13 crescenti, 14 let.div.cons., 15 ..c.v.c.., 16 panvocal., 17 alternanti, "
+         "18 tutticambi, 19 T9 equiv, 20 T9 mult., 21 bicons., 22 palindromi, 23 bifronti, 24 tuttiscarti, "
+         "25 tuttiscambi, 26 saliscendi, 27 micro 1, 28 intarsi perf., 29 scarti alt., 30 + omocons.)"},
         // A range too wide to be worth saying, and a value that is not a number.
         {{"anagr", "roma", "--limite", "x"}, "valore non valido: --limite"},
         {{"--seme", "x", "anagr", "roma"}, "valore non valido: --seme"},

@@ -38,4 +38,6 @@ expect "nulla specchio ruota inverti caso" sillabor-cli decrit coppie --bottone 
 expect "elenco carica crea esporta" sillabor-cli dizio ""
 expect "alfab lungh rime" sillabor-cli dizio esporta --ordine ""
 expect "--griglia" sillabor-cli cerca --gr
+expect "tutticambi tuttiscarti tuttiscambi" sillabor-cli curio tutti
+expect "1 10 11 12 13 14 15 16 17 18 19" sillabor-cli curio 1
 exit $((failures > 0))
