@@ -165,7 +165,7 @@ void MainWindow::BuildWidgets(const WindowPages& list) {
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu("&File");
     QAction* salva = file->addAction("&Salva");
     salva->setObjectName("saveToFile");
     salva->setToolTip("Salva in un file");
@@ -175,7 +175,7 @@ void MainWindow::BuildMenus() {
     connect(salva, &QAction::triggered, this, &MainWindow::SaveOutputToFile);
     connect(esci, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu("Edit");
+    QMenu* edit = menuBar()->addMenu("&Edit");
     struct EditItem {
         const char* text;
         QKeySequence::StandardKey key;
@@ -194,7 +194,7 @@ void MainWindow::BuildMenus() {
     connect(saveMenu_->openSavesFolder, &QAction::triggered, this, [this] { OpenFolderOrSay(app_.SavesDir()); });
     connect(saveMenu_->savingHelp, &QAction::triggered, this, &MainWindow::ShowSavingHelp);
 
-    QMenu* options = menuBar()->addMenu("Opzioni");
+    QMenu* options = menuBar()->addMenu("&Opzioni");
     QAction* font = options->addAction("Cambia Carattere");
     font->setObjectName("changeFont");
     connect(font, &QAction::triggered, this, &MainWindow::ChangeFont);

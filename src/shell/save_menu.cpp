@@ -16,7 +16,7 @@ QAction* NamedAction(QMenu* menu, const char* name, const QString& text, bool ch
 }  // namespace
 
 SaveMenu::SaveMenu(AutosaveSettings& settings, QWidget* parent)
-    : QMenu("Salvataggio automatico", parent), settings_(settings) {
+    : QMenu("Salvataggio &automatico", parent), settings_(settings) {
     setObjectName("autosaveMenu");
     savePage = NamedAction(this, "savePage", "Salva risultati in ", true);
     appendPage = NamedAction(this, "appendPage", "Accoda risultati a ", true);
