@@ -261,8 +261,12 @@ TEST(Cli, UsageMessagesNameTheUnknownCommandAndTheValuesAllowed) {
         {{"anagr", "roma", "--limite", "x"}, "valore non valido: --limite"},
         {{"--seme", "x", "anagr", "roma"}, "valore non valido: --seme"},
     };
+    Work w;
     for (const auto& c : cases) {
-        const CliRun r = RunCliWith(c.args);
+        // A working folder with a dictionary: the report's check comes after the folder's.
+        Args args = c.args;
+        if (std::find(args.begin(), args.end(), "--cartella") == args.end()) args.insert(args.begin(), {"--cartella", w.dir()});
+        const CliRun r = RunCliWith(args);
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "sillabor-cli: " + c.firstLine);
     }
