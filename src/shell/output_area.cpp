@@ -14,6 +14,8 @@ namespace sillabor::shell {
 OutputArea::OutputArea(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName("outputArea");
     setReadOnly(false);
+    // Tab moves on to the next control, as everywhere else in the window.
+    setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

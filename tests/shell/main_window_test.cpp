@@ -10,6 +10,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QButtonGroup>
+#include <algorithm>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -317,6 +321,52 @@ private slots:
         }
         unnamed.removeDuplicates();
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
+    }
+
+    void tabReachesEveryControlOfEveryPage() {
+        Loaded w;
+        MainWindow& window = w.window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* tabs = Named<QTabWidget>(window, "pageTabs");
+        QStringList unreached;
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QWidget* shown = tabs->currentWidget();
+            // Tab reaches one button of a group of radio buttons; the arrows move along the group.
+            QList<QWidget*> controls;
+            QSet<QButtonGroup*> groups;
+            for (QWidget* widget : shown->findChildren<QWidget*>()) {
+                auto* radio = qobject_cast<QRadioButton*>(widget);
+                if (radio != nullptr && radio->group() != nullptr && groups.contains(radio->group())) continue;
+                if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
+                    sillabor::shell::NeedsAccessibleName(widget)) {
+                    controls << widget;
+                    if (radio != nullptr && radio->group() != nullptr) groups.insert(radio->group());
+                }
+            }
+            tabs->tabBar()->setFocus();
+            QSet<QWidget*> visited;
+            for (int press = 0; press < 2 * controls.size() + 10; ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited.insert(QApplication::focusWidget());
+            }
+            for (QWidget* control : controls) {
+                auto* radio = qobject_cast<QRadioButton*>(control);
+                const bool reached = radio != nullptr && radio->group() != nullptr
+                                         ? std::any_of(visited.begin(), visited.end(),
+                                                       [&](QWidget* w) { return radio->group()->buttons().contains(w); })
+                                         : visited.contains(control);
+                if (!reached) unreached << tabs->tabText(page) + ": " + control->objectName();
+            }
+        }
+        QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join("\n")));
+        // Tab leaves the output area too, back to the window's controls.
+        auto* output = Named<QWidget>(window, "outputArea");
+        output->setFocus();
+        QTest::keyClick(output, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != output);
     }
 
     void aFolderThatCannotBeOpenedIsSaidInTheStatusBar() {
