@@ -5,11 +5,14 @@
 #      UndefinedBehaviorSanitizer (with the fuzz corpora and the hostile-input
 #      catalogue among them);
 #   2. every fuzz target for SECONDS seconds (default 15), from the same build;
-#   3. the start/stop stress under ThreadSanitizer.
-# Usage: scripts/reliability.sh [SECONDS]
+#   3. the start/stop stress under ThreadSanitizer;
+#   4. a soak of the window: every page with random input and random stops,
+#      for SOAK_SECONDS (default 120), on the release build.
+# Usage: scripts/reliability.sh [SECONDS] [SOAK_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-15}
+soak_seconds=${2:-120}
 scripts/install-deps.sh clang libclang-rt-14-dev
 
 # Any report ends the program that made it, so that no test passes over one.
@@ -32,3 +35,8 @@ echo "== Start and stop stress under ThreadSanitizer"
 cmake --preset "${flavour}tsan" >/dev/null
 cmake --build --preset "${flavour}tsan" -j "$(nproc)"
 ctest --preset "${flavour}tsan"
+
+echo "== Soak of the window, ${soak_seconds} s"
+[ -x build/tests/window_soak_test ] || scripts/build.sh
+scripts/install-deps.sh qt6-qpa-plugins
+QT_QPA_PLATFORM=offscreen SILLABOR_SOAK_SECONDS="$soak_seconds" build/tests/window_soak_test
