@@ -212,6 +212,15 @@ TEST_F(BuildTest, SourceOfExactlyTenMegabytesIsReadToItsLastByte) {
     EXPECT_EQ(f.sink.Lines()[1], "Letto file a.txt  Bytes = 10485760");
 }
 
+TEST_F(BuildTest, TenThousandSourcesBuildOneDictionary) {
+    for (int k = 0; k < 10000; ++k) Source("f" + std::to_string(k) + ".txt", "casa mare " + std::string(2 + k % 30, 'z') + "\n");
+    Words expected = {"casa", "mare"};
+    for (int length = 2; length <= 31; ++length) expected.push_back(std::string(static_cast<size_t>(length), 'z'));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(BuildWords(0), expected);
+    EXPECT_TRUE(NoTemporaryLeft());
+}
+
 TEST_F(BuildTest, ASourceRemovedDuringTheBuildFailsItAndKeepsThePreparedFile) {
     Source("a.txt", "casa cane");
     Source("b.txt", "mare");
