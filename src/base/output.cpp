@@ -9,6 +9,18 @@
 
 namespace sillabor {
 
+namespace {
+
+// One pass over the line: find_first_of with a set of three would search the
+// set once for every character of every line a search prints.
+bool HasLineBreakOrNul(std::string_view text) {
+    bool found = false;
+    for (const char c : text) found |= c == '\n' || c == '\r' || c == '\0';
+    return found;
+}
+
+}  // namespace
+
 void Output::SetSink(LineSink* sink) {
     std::lock_guard lock(mutex_);
     sink_ = sink;
@@ -18,7 +30,7 @@ void Output::WriteLocked(std::string_view text) {
     // A line stays one line wherever it goes: a line break or a NUL that came
     // in with the user's text becomes a blank.
     std::string whole;
-    if (text.find_first_of(std::string_view("\n\r\0", 3)) != std::string_view::npos) {
+    if (HasLineBreakOrNul(text)) {
         whole.assign(text);
         for (char& c : whole)
             if (c == '\n' || c == '\r' || c == '\0') c = ' ';
