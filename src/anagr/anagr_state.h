@@ -56,8 +56,11 @@ struct AnagrState {
     std::vector<std::vector<int32_t>> levelLists;
     // The word groups of the line being composed, one per chosen class.
     struct Group {
+        // Left unset: AppendGroup fills the slots it uses, and zeroing all 128
+        // for every group of every line cost more than composing the line.
+        Group() {}
         const char* words[128];
-        int count;
+        int count = 0;
     };
     std::vector<Group> groups;
     std::string expanded;
