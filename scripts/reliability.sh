@@ -39,4 +39,6 @@ ctest --preset "${flavour}tsan"
 echo "== Soak of the window, ${soak_seconds} s"
 [ -x build/tests/window_soak_test ] || scripts/build.sh
 scripts/install-deps.sh qt6-qpa-plugins
-QT_QPA_PLATFORM=offscreen SILLABOR_SOAK_SECONDS="$soak_seconds" build/tests/window_soak_test
+# Qt Test ends a test function after five minutes unless told otherwise.
+QT_QPA_PLATFORM=offscreen SILLABOR_SOAK_SECONDS="$soak_seconds" QTEST_FUNCTION_TIMEOUT=$(((soak_seconds + 300) * 1000)) \
+    build/tests/window_soak_test

@@ -3,6 +3,9 @@
 // longer). After each search the window must be idle again with its closing
 // status, no search may overlap another, and the resident memory may not keep
 // growing from one round of pages to the next. SILLABOR_SOAK_SEED replays a run.
+// A run longer than five minutes needs QTEST_FUNCTION_TIMEOUT (milliseconds)
+// beyond it; under AddressSanitizer, a small quarantine_size_mb keeps the
+// memory check meaningful.
 
 #include <QAbstractButton>
 #include <QCheckBox>
