@@ -38,7 +38,10 @@ function onResult(message) {
   }
   if (!running || message.id !== running.id) return;
   output.textContent = message.out;
-  status.textContent = message.err.replace(/\n+$/, '');
+  // The closing line (count and time) after a search; the whole message after
+  // an error.
+  const lines = message.err.split('\n').filter((line) => line.trim() !== '');
+  status.textContent = message.code === 0 ? (lines[lines.length - 1] ?? '') : lines.join('\n');
   if (message.file) {
     const link = document.createElement('a');
     link.href = URL.createObjectURL(new Blob([message.file.bytes], { type: 'text/plain' }));
@@ -167,6 +170,9 @@ $('pagina').addEventListener('submit', (event) => {
 $('stop').addEventListener('click', stop);
 $('aiuto').addEventListener('click', () => send({ type: 'help', page: current, mode: helpMode() }));
 window.addEventListener('hashchange', openLink);
+
+// Offline use: the service worker keeps the site's files.
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
 
 startWorker();
 renderPage();

@@ -32,27 +32,38 @@ const send = (method, params = {}) => new Promise((resolve) => {
 const evaluate = async (expression) => (await send('Runtime.evaluate', { expression, returnByValue: true })).result.result.value;
 
 await send('Emulation.setDeviceMetricsOverride', { width: 1000, height: 640, deviceScaleFactor: 1, mobile: false });
-await send('Page.navigate', { url: site + '/' + link });
-const deadline = Date.now() + 60000;
-while (await evaluate("document.getElementById('uscita')?.dataset.stato") !== 'fine') {
-  assert.ok(Date.now() < deadline, 'the search did not end within a minute');
-  await new Promise((resolve) => setTimeout(resolve, 200));
+async function search(hash, args, document = '') {
+  await send('Page.navigate', { url: site + '/' + document + hash });
+  const deadline = Date.now() + 60000;
+  // A new document, then the end of its search.
+  await new Promise((resolve) => setTimeout(resolve, 300));
+  while (await evaluate("document.getElementById('uscita')?.dataset.stato") !== 'fine') {
+    assert.ok(Date.now() < deadline, hash + ': the search did not end within a minute');
+    await new Promise((resolve) => setTimeout(resolve, 200));
+  }
+  const shown = await evaluate("document.getElementById('uscita').textContent");
+  const status = await evaluate("document.getElementById('stato').textContent");
+  const native = spawnSync(path.join(root, 'build/sillabor-cli'), ['--cartella', process.env.SILLABOR_FOLDER, ...args],
+    { encoding: 'utf8' });
+  assert.equal(shown, native.stdout, hash + ': #uscita shows the native lines');
+  assert.match(status, /^Generati \d+ in /, hash + ': the status line is the closing line');
+  console.log(`${hash}: ${shown.split('\n').length - 1} righe come il nativo; stato: ${status}`);
 }
-const shown = await evaluate("document.getElementById('uscita').textContent");
-const status = await evaluate("document.getElementById('stato').textContent");
-const field = await evaluate("document.querySelector('#pagina [name=frase]').value");
 
-const native = spawnSync(path.join(root, 'build/sillabor-cli'), ['--cartella', process.env.SILLABOR_FOLDER, ...args],
-  { encoding: 'utf8' });
-assert.equal(field, 'marco polo', 'the link fills the field');
-assert.equal(shown, native.stdout, '#uscita shows the native lines');
-assert.ok(status.length > 0, 'the status line');
-console.log(`page: ${shown.split('\n').length - 1} righe come il nativo; stato: ${status}`);
-
+await search(link, args);
+assert.equal(await evaluate("document.querySelector('#pagina [name=frase]').value"), 'marco polo', 'the link fills the field');
 if (flag === '--screenshot') {
   const picture = await send('Page.captureScreenshot', { format: 'png' });
   fs.writeFileSync(shot, Buffer.from(picture.result.data, 'base64'));
   console.log('screenshot: ' + shot);
 }
+
+// Offline: the service worker has kept the site; the server stops.
+await send('Runtime.evaluate', { expression: 'navigator.serviceWorker.ready', awaitPromise: true });
+process.kill(Number(process.env.SILLABOR_SERVER_PID));
+await new Promise((resolve) => setTimeout(resolve, 300));
+// Another document than the first, so that the page itself loads again.
+await search('#cerca/mare?categoria=3', ['cerca', '--categoria', '3', 'mare'], 'index.html');
+console.log('offline: ok');
 socket.close();
 process.exit(0);
