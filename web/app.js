@@ -29,7 +29,10 @@ function finish() {
 
 function onResult(message) {
   if (message.type === 'ready') {
-    if (!running) status.textContent = 'Dizionario Default pronto';
+    // Only the first start says so: a worker started again by "Stop !" keeps
+    // the status of the stop.
+    if (!running && !status.dataset.pronto) status.textContent = 'Dizionario Default pronto';
+    status.dataset.pronto = 'si';
     return;
   }
   if (message.type === 'failed') {
