@@ -32,15 +32,19 @@ const send = (method, params = {}) => new Promise((resolve) => {
 const evaluate = async (expression) => (await send('Runtime.evaluate', { expression, returnByValue: true })).result.result.value;
 
 await send('Emulation.setDeviceMetricsOverride', { width: 1000, height: 640, deviceScaleFactor: 1, mobile: false });
-async function search(hash, args, document = '') {
-  await send('Page.navigate', { url: site + '/' + document + hash });
+async function waitForEnd(what) {
   const deadline = Date.now() + 60000;
-  // A new document, then the end of its search.
+  // A new document, or the search started, first.
   await new Promise((resolve) => setTimeout(resolve, 300));
   while (await evaluate("document.getElementById('uscita')?.dataset.stato") !== 'fine') {
-    assert.ok(Date.now() < deadline, hash + ': the search did not end within a minute');
+    assert.ok(Date.now() < deadline, what + ': the search did not end within a minute');
     await new Promise((resolve) => setTimeout(resolve, 200));
   }
+}
+
+async function search(hash, args, document = '') {
+  await send('Page.navigate', { url: site + '/' + document + hash });
+  await waitForEnd(hash);
   const shown = await evaluate("document.getElementById('uscita').textContent");
   const status = await evaluate("document.getElementById('stato').textContent");
   const native = spawnSync(path.join(root, 'build/sillabor-cli'), ['--cartella', process.env.SILLABOR_FOLDER, ...args],
@@ -57,6 +61,19 @@ if (flag === '--screenshot') {
   fs.writeFileSync(shot, Buffer.from(picture.result.data, 'base64'));
   console.log('screenshot: ' + shot);
 }
+
+// "?" prints the page's help; "Stop !" ends a search that would run on.
+await evaluate("document.getElementById('aiuto').click()");
+await waitForEnd('?');
+const help = await evaluate("document.getElementById('uscita').textContent");
+assert.ok(help.split('\n').length > 5, '"?" shows the help of Anagr');
+await send('Page.navigate', { url: site + '/#anagr/la%20vispa%20teresa%20avea%20tra%20l%20erbetta?parole-max=X&limite=0' });
+await new Promise((resolve) => setTimeout(resolve, 800));
+assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 'corre', 'an anagram search without a limit runs on');
+await evaluate("document.getElementById('stop').click()");
+assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 'fine', '"Stop !" ends the search');
+assert.equal(await evaluate("document.getElementById('stato').textContent"), 'RICERCA INTERROTTA');
+console.log('"?" e "Stop !": ok');
 
 // Offline: the service worker has kept the site; the server stops.
 await send('Runtime.evaluate', { expression: 'navigator.serviceWorker.ready', awaitPromise: true });
