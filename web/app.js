@@ -132,6 +132,12 @@ function renderPage() {
       else state.options.set(option.name, v);
     }));
   }
+  if (page.missing) {
+    const note = document.createElement('p');
+    note.className = 'nota';
+    note.textContent = page.missing;
+    form.append(note);
+  }
   for (const button of $('schede').children) button.setAttribute('aria-selected', String(button.dataset.page === current));
 }
 

@@ -104,6 +104,8 @@ export const PAGES = [
     name: 'dizio', caption: 'Dizio', title: 'Dizionari',
     args: [{ name: 'azione', label: 'Azione', values: ['elenco', 'esporta'], captions: ['Lista Dizionari', 'Esporta Diz. Corrente'] }],
     options: [{ name: 'ordine', label: 'Ordine', values: ['alfab', 'lungh', 'rime'], only: ['esporta'] }],
+    missing: 'Nel browser: solo il dizionario Default. "Carica", "Aggiorna e Carica" e i dizionari propri '
+      + 'non ci sono ancora.',
   },
 ];
 
