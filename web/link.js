@@ -120,9 +120,9 @@ export function commandLine(state) {
     else if (field.words) line.push('--' + field.name, ...String(value).split(' '));
     else line.push('--' + field.name, String(value));
   }
-  // A text that starts with '-' is an argument, not an option.
-  if (positionals.some((p) => p.startsWith('-'))) line.push('--');
-  line.push(...positionals);
+  // After "--" every word is an argument: a text that starts with '-' is not
+  // read as an option, nor an argument as one more value of an option before it.
+  if (positionals.length) line.push('--', ...positionals);
   return line;
 }
 

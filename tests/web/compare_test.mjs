@@ -72,6 +72,28 @@ for (const args of cases) {
   }
 }
 
+// A link runs what its command line, written out, runs natively.
+const { parseLink, commandLine } = await import('../../web/link.js');
+const links = [
+  ['#trova/cambi?lettere=r', ['trova', 'cambi', '--lettere', 'r']],
+  ['#trova/cambi?lettere=r%20l&max=7', ['trova', 'cambi', '--lettere', 'r', 'l', '--max', '7']],
+  ['#metagr/rosa/fiore?aggiunta-scarto', ['metagr', 'rosa', 'fiore', '--aggiunta-scarto']],
+  ['#cern/-roma', ['cern', '--', '-roma']],
+  ['#decrit/critta/ciao?caselle=bcdefghijklmnopqrstuvwxyza&numeri1', ['decrit', 'critta', 'ciao', '--caselle', 'bcdefghijklmnopqrstuvwxyza', '--numeri1']],
+];
+for (const [hash, args] of links) {
+  const want = spawnSync(native, ['--cartella', folder, ...args], { encoding: 'utf8' });
+  const got = runner.run(Module, commandLine(parseLink(hash)));
+  try {
+    assert.ok(want.stdout.length > 0, hash + ': the native command prints');
+    assert.equal(got.out, want.stdout, hash);
+    console.log(`ok   ${hash}`);
+  } catch (error) {
+    ++failures;
+    console.log(`FAIL ${hash}\n${error.message.slice(0, 2000)}`);
+  }
+}
+
 // The export the page offers as a download is the native one.
 execFileSync(native, ['--cartella', folder, 'dizio', 'esporta', '--ordine', 'rime']);
 const exported = runner.run(Module, ['dizio', 'esporta', '--ordine', 'rime']);

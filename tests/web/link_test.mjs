@@ -40,12 +40,12 @@ function checkState(hash) {
 
 // The links of the README read as the command lines they stand for.
 const examples = [
-  ['#anagr/marco%20polo?parole-max=2', ['anagr', '--parole-max', '2', 'marco polo']],
-  ['#cerca/mare?categoria=3', ['cerca', '--categoria', '3', 'mare']],
-  ['#trova/cambi?lettere=r%20l&max=7', ['trova', '--max', '7', '--lettere', 'r', 'l', 'cambi']],
-  ['#metagr/rosa/fiore?aggiunta-scarto', ['metagr', '--aggiunta-scarto', 'rosa', 'fiore']],
+  ['#anagr/marco%20polo?parole-max=2', ['anagr', '--parole-max', '2', '--', 'marco polo']],
+  ['#cerca/mare?categoria=3', ['cerca', '--categoria', '3', '--', 'mare']],
+  ['#trova/cambi?lettere=r%20l&max=7', ['trova', '--max', '7', '--lettere', 'r', 'l', '--', 'cambi']],
+  ['#metagr/rosa/fiore?aggiunta-scarto', ['metagr', '--aggiunta-scarto', '--', 'rosa', 'fiore']],
   ['#parole?pattern=%2B-%2B', ['parole', '--pattern', '+-+']],
-  ['#decrit/risolvi/1%202%203%202?caselle=abc', ['decrit', 'risolvi', '1 2 3 2']],
+  ['#decrit/risolvi/1%202%203%202?caselle=abc', ['decrit', 'risolvi', '--', '1 2 3 2']],
   ['#cern/-roma', ['cern', '--', '-roma']],
   ['#dizio/esporta?ordine=rime&seme=7', ['--seme', '7', 'dizio', 'esporta', '--ordine', 'rime']],
 ];
