@@ -101,6 +101,12 @@ assert.equal(exported.code, 0);
 assert.ok(Buffer.from(runner.readFile(Module, 'Salvataggi/Dizionario.txt'))
   .equals(fs.readFileSync(path.join(folder, 'Salvataggi/Dizionario.txt'))), 'dizio esporta: the file');
 
+// Without threads nothing could press "Stop !" when the time is up: the
+// time limit is refused rather than ignored.
+const timed = runner.run(Module, ['--tempo-max', '1', 'anagr', 'roma']);
+assert.equal(timed.code, 2);
+assert.match(timed.err, /--tempo-max/);
+
 // "?" prints its sections.
 const help = runner.help(Module, 'anagr', 0);
 assert.equal(help.code, 0);
