@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "base/portable.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/word_orders.h"
 
@@ -71,8 +72,8 @@ void SuffixIndex::Build(const Dictionary& dict) {
     const int32_t count = dict.WordCount - 1;
     if (count <= 0) return;
     const size_t bytes = static_cast<size_t>(dict.TextLength) + static_cast<size_t>(count) * (sizeof(int32_t) + 1);
-    auto text = std::make_unique_for_overwrite<char[]>(bytes);
-    auto reversed = std::make_unique_for_overwrite<char*[]>(static_cast<size_t>(count));
+    auto text = MakeUninitializedArray<char[]>(bytes);
+    auto reversed = MakeUninitializedArray<char*[]>(static_cast<size_t>(count));
     char* p = text.get();
     const char* const end = text.get() + bytes;
     for (int32_t s = 1; s <= count; ++s) {

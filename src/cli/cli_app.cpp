@@ -218,6 +218,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "Usa --help per l'elenco delle opzioni.\n";
         return kExitUsage;
     }
+#if defined(SILLABOR_NO_THREADS)
+    // The time limit presses "Stop !" from a second thread.
+    if (ctx.timeLimit) {
+        ctx.UsageError("--tempo-max non disponibile in questa versione (senza thread)");
+        return kExitUsage;
+    }
+#endif
     if (!action) {
         ctx.UsageError("manca il comando");
         return kExitUsage;

@@ -12,21 +12,31 @@ ProgressTicker::~ProgressTicker() { Stop(); }
 
 void ProgressTicker::Start() {
     if (thread_.joinable()) return;
-    thread_ = std::jthread([this](std::stop_token stop) { Tick(stop); });
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = false;
+    }
+    thread_ = std::thread([this] { Tick(); });
 }
 
 void ProgressTicker::Stop() {
     if (thread_.joinable()) {
-        thread_.request_stop();
+        {
+            std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_all();
         thread_.join();
     }
     std::lock_guard lock(mutex_);
     EraseLocked();
 }
 
-void ProgressTicker::Tick(std::stop_token stop) {
+// A plain thread and flag rather than std::jthread, which not every standard
+// library we build with has.
+void ProgressTicker::Tick() {
     std::unique_lock lock(mutex_);
-    while (!wake_.wait_for(lock, stop, period_, [&stop] { return stop.stop_requested(); })) {
+    while (!wake_.wait_for(lock, period_, [this] { return stopping_; })) {
         // What was printed so far goes out first, then the line below it.
         inner_.Refresh();
         DrawLocked(status_());

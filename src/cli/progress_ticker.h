@@ -38,7 +38,7 @@ public:
     void Clear() override;
 
 private:
-    void Tick(std::stop_token stop);
+    void Tick();
     void DrawLocked(const std::string& text);
     void EraseLocked();
     void MakeWayLocked();
@@ -49,10 +49,11 @@ private:
     std::chrono::milliseconds period_;
 
     std::mutex mutex_;
-    std::condition_variable_any wake_;
+    std::condition_variable wake_;
+    bool stopping_ = false;
     size_t shownWidth_ = 0;  // columns the line covers now; 0 when erased
     bool linesShareTerminal_ = true;
-    std::jthread thread_;
+    std::thread thread_;
 };
 
 }  // namespace sillabor::cli

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cstring>
 
+#include "base/portable.h"
 #include "curio/curio_reports.h"
 
 namespace sillabor {
@@ -15,9 +15,7 @@ constexpr int kLengthRows = 43;
 
 // The share with three decimals, whatever the locale of the process.
 std::string Percentage(double value) {
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 3);
-    std::string text(digits, result.ptr);
+    std::string text = FixedDecimals(value, 3);
     if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
     return text;
 }

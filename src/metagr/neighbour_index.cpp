@@ -318,6 +318,11 @@ void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink (&sinks)
         }
     }
     for (int share = 0; share < 2; ++share) sinks[share].Reserve(entries[share]);
+#if defined(SILLABOR_NO_THREADS)
+    // Where a second thread would never run (and waiting for it never ends).
+    GroupTasks(lists, shares[0], sinks[0]);
+    GroupTasks(lists, shares[1], sinks[1]);
+#else
     std::future<void> helper;
     try {
         helper = std::async(std::launch::async, [&] { GroupTasks(lists, shares[0], sinks[0]); });
@@ -326,6 +331,7 @@ void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink (&sinks)
     }
     GroupTasks(lists, shares[1], sinks[1]);
     if (helper.valid()) helper.get();
+#endif
 }
 
 }  // namespace

@@ -1,0 +1,120 @@
+// The WebAssembly module prints exactly what the native sillabor-cli prints:
+// the same command lines on the same Default dictionary, stdout compared byte
+// for byte, and the same exit code.
+// Run after `bash scripts/web.sh --build-only`:
+//   node --no-experimental-fetch tests/web/compare_test.mjs
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { createRequire } from 'node:module';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+const root = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
+const require = createRequire(import.meta.url);
+const native = path.join(root, 'build/sillabor-cli');
+const site = path.join(root, 'build-web/site');
+
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'sillabor-web-'));
+process.on('exit', () => fs.rmSync(folder, { recursive: true, force: true }));
+fs.mkdirSync(path.join(folder, 'Dizionari/Default'), { recursive: true });
+fs.copyFileSync(path.join(site, 'Dizionari/Default/j_r_Default'), path.join(folder, 'Dizionari/Default/j_r_Default'));
+fs.copyFileSync(path.join(site, 'sillaboraiut.txt'), path.join(folder, 'sillaboraiut.txt'));
+
+const SillaborModule = require(path.join(site, 'sillabor-web.js'));
+const runner = require(path.join(site, 'runner.js'));
+const Module = await SillaborModule();
+runner.setupFolder(Module, {
+  'Dizionari/Default/j_r_Default': fs.readFileSync(path.join(folder, 'Dizionari/Default/j_r_Default')),
+  'sillaboraiut.txt': fs.readFileSync(path.join(folder, 'sillaboraiut.txt')),
+});
+
+const cases = [
+  ['anagr', 'marco polo', '--parole-max', '2'],
+  ['anagr', 'roma', '--mostra-in'],
+  ['parole', '--pattern', '1221'],
+  ['parole', '--pattern', '+-+-', '--solo', 'aeiourst'],
+  ['cerca', 'mare'],
+  ['cerca', '--categoria', '3', 'cantare'],
+  ['--seme', '7', 'cerca', '--categoria', '5', '--griglia', 'entrambi', 'casaletomarinepo'],
+  ['metagr', 'rosa', 'fiore', '--aggiunta-scarto'],
+  ['metagr', 'cane', 'gatto', '--aggiunta-scarto', '--metanagramma'],
+  ['trova', 'cambi', '--lettere', 'r', 'l', '--max', '7'],
+  ['trova', 'bifronti-entrambe', '--lettere', 'a', 'o'],
+  ['cern', 'Roma'],
+  ['cern', 'Roma', '--goal', 'i'],
+  ['decrit', 'risolvi', '1 2 3 2  4 5 3 6'],
+  ['decrit', 'critta', 'ciao', '--caselle', 'bcdefghijklmnopqrstuvwxyza', '--numeri2'],
+  ['curio', 'elenco'],
+  ['curio', '1'],
+  ['curio', '+ cambi'],
+  ['--seme', '7', 'curio', 'micro', '--micro-modo', '4'],
+  // Refusals: the same message and exit code.
+  ['anagr', ''],
+  ['cerca', '--categoria', '9', 'mare'],
+  ['nessuno'],
+];
+
+let failures = 0;
+for (const args of cases) {
+  const want = spawnSync(native, ['--cartella', folder, ...args], { encoding: 'buffer', maxBuffer: 1 << 28 });
+  const started = Date.now();
+  const got = runner.run(Module, args);
+  const label = JSON.stringify(args);
+  try {
+    assert.equal(got.out, want.stdout.toString('utf8'), label + ': stdout');
+    assert.equal(got.code, want.status, label + ': exit code');
+    if (want.status !== 0) assert.equal(got.err, want.stderr.toString('utf8'), label + ': stderr');
+    console.log(`ok   ${label} (${want.stdout.toString().split('\n').length - 1} righe, ${Date.now() - started} ms)`);
+  } catch (error) {
+    ++failures;
+    console.log(`FAIL ${label}\n${error.message.slice(0, 2000)}`);
+  }
+}
+
+// A link runs what its command line, written out, runs natively.
+const { parseLink, commandLine } = await import('../../web/link.js');
+const links = [
+  ['#trova/cambi?lettere=r', ['trova', 'cambi', '--lettere', 'r']],
+  ['#trova/cambi?lettere=r%20l&max=7', ['trova', 'cambi', '--lettere', 'r', 'l', '--max', '7']],
+  ['#metagr/rosa/fiore?aggiunta-scarto', ['metagr', 'rosa', 'fiore', '--aggiunta-scarto']],
+  ['#cern/-roma', ['cern', '--', '-roma']],
+  ['#decrit/critta/ciao?caselle=bcdefghijklmnopqrstuvwxyza&numeri1', ['decrit', 'critta', 'ciao', '--caselle', 'bcdefghijklmnopqrstuvwxyza', '--numeri1']],
+];
+for (const [hash, args] of links) {
+  const want = spawnSync(native, ['--cartella', folder, ...args], { encoding: 'utf8' });
+  const got = runner.run(Module, commandLine(parseLink(hash)));
+  try {
+    assert.ok(want.stdout.length > 0, hash + ': the native command prints');
+    assert.equal(got.out, want.stdout, hash);
+    console.log(`ok   ${hash}`);
+  } catch (error) {
+    ++failures;
+    console.log(`FAIL ${hash}\n${error.message.slice(0, 2000)}`);
+  }
+}
+
+// The export the page offers as a download is the native one.
+execFileSync(native, ['--cartella', folder, 'dizio', 'esporta', '--ordine', 'rime']);
+const exported = runner.run(Module, ['dizio', 'esporta', '--ordine', 'rime']);
+assert.equal(exported.code, 0);
+assert.ok(Buffer.from(runner.readFile(Module, 'Salvataggi/Dizionario.txt'))
+  .equals(fs.readFileSync(path.join(folder, 'Salvataggi/Dizionario.txt'))), 'dizio esporta: the file');
+
+// Without threads nothing could press "Stop !" when the time is up: the
+// time limit is refused rather than ignored.
+const timed = runner.run(Module, ['--tempo-max', '1', 'anagr', 'roma']);
+assert.equal(timed.code, 2);
+assert.match(timed.err, /--tempo-max/);
+
+// "?" prints its sections.
+const help = runner.help(Module, 'anagr', 0);
+assert.equal(help.code, 0);
+assert.ok(help.out.split('\n').length > 5, 'help of anagr');
+assert.equal(runner.help(Module, 'nessuna', 0).code, 1);
+
+if (failures) {
+  console.log(`${failures} comandi diversi dal nativo`);
+  process.exit(1);
+}
+console.log('WebAssembly = nativo: ok');

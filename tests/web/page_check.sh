@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Serves build-web/site/, opens a search link in headless chromium and checks
+# that #uscita shows what build/sillabor-cli prints; then stops the server and
+# runs a second link offline.
+# Usage: tests/web/page_check.sh [--screenshot FILE]   (after scripts/web.sh --build-only)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+command -v chromium >/dev/null || scripts/install-deps.sh chromium
+site_port=8097
+tools_port=9227
+folder="$(mktemp -d)"
+profile="$(mktemp -d)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$folder" "$profile" 2>/dev/null || true
+}
+trap cleanup EXIT
+mkdir -p "$folder/Dizionari/Default"
+cp build-web/site/Dizionari/Default/j_r_Default "$folder/Dizionari/Default/"
+
+python3 -m http.server "$site_port" --bind 127.0.0.1 --directory build-web/site >/dev/null 2>&1 &
+server=$!
+pids+=($server)
+chromium --headless --no-sandbox --disable-gpu --user-data-dir="$profile" \
+  --remote-debugging-address=127.0.0.1 --remote-debugging-port="$tools_port" about:blank >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+  curl -sf "http://127.0.0.1:$tools_port/json/version" >/dev/null 2>&1 &&
+    curl -sf "http://127.0.0.1:$site_port/" >/dev/null 2>&1 && break
+  sleep 0.2
+done
+SILLABOR_FOLDER="$folder" SILLABOR_SERVER_PID="$server" node --experimental-websocket tests/web/page_check.mjs "$tools_port" \
+  "http://127.0.0.1:$site_port" "$@"
