@@ -6,8 +6,12 @@
 // otherwise lists exactly the words that leave the goal, whole classes
 // bracketed, each word once.
 //
-// Input: one byte of choices (bit 0: "completa la cernita"), then the base and
-// the goal, one a line.
+// The page asks at a change of mode, of the base or of the goal; a change of
+// the goal completes in either mode.
+//
+// Input: one byte of choices (bit 0: "completa la cernita"; bits 1-2: the
+// change, 0 or 3 the mode, 1 the base, 2 the goal), then the base and the
+// goal, one a line.
 
 #include <algorithm>
 #include <array>
@@ -103,15 +107,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Sink().Reset();
     game.PageShown(app.dict);
     GameContext ctx = app.Context();
-    const CernResult shown = game.ModeChosen(ctx, request);
+    const int change = (data[0] >> 1) & 3;
+    const CernResult shown = change == 1   ? game.BaseChanged(ctx, request)
+                             : change == 2 ? game.GoalChanged(ctx, request)
+                                           : game.ModeChosen(ctx, request);
     const std::vector<std::string>& lines = Sink().Lines();
     CheckSelection(request.base, shown.selection);
-    if (request.mode == kCernComplete) {
+    if (request.mode == kCernComplete || change == 2) {
         CheckCompletion(request, shown, lines, app.state.FoundCount.load());
         return 0;
     }
     std::string expected;
     for (const std::string& w : AnagramsOf(shown.selection)) expected += w + ' ';
-    Require(lines == std::vector<std::string>{expected}, "the words shown are not the selection's anagrams", expected);
+    Require(lines == std::vector<std::string>{expected} && shown.status == std::string(),
+            "the words shown are not the selection's anagrams", expected);
     return 0;
 }
