@@ -3,7 +3,7 @@
 // longer). After each search the window must be idle again with its closing
 // status, no search may overlap another, and the resident memory may not keep
 // growing from one round of pages to the next. SILLABOR_SOAK_SEED replays a run.
-// A run longer than five minutes needs QTEST_FUNCTION_TIMEOUT (milliseconds)
+// SILLABOR_SOAK_PAGE=N drives page N alone. A run longer than five minutes needs QTEST_FUNCTION_TIMEOUT (milliseconds)
 // beyond it; under AddressSanitizer, a small quarantine_size_mb keeps the
 // memory check meaningful.
 
@@ -115,7 +115,9 @@ private:
         for (QWidget* field : page->TextFields()) {
             if (!field->isVisible() || !field->isEnabled()) continue;
             if (auto* line = qobject_cast<QLineEdit*>(field)) {
-                line->clear();
+                // setText, unlike clear, also empties the field's undo history,
+                // which would otherwise grow with every visit.
+                line->setText(QString());
                 QTest::keyClicks(line, TextFor(line->maxLength()));
             } else if (auto* text = qobject_cast<QPlainTextEdit*>(field)) {
                 text->setPlainText(TextFor(60));
@@ -181,8 +183,11 @@ private slots:
         std::vector<long> resident;
         // The dictionary page would replace the dictionary the soak draws its words from.
         const int pages = window.PageCount() - 1;
+        // SILLABOR_SOAK_PAGE=N drives page N alone, to find which page a fault comes from.
+        const int only = qEnvironmentVariableIsSet("SILLABOR_SOAK_PAGE") ? qEnvironmentVariableIntValue("SILLABOR_SOAK_PAGE") : -1;
         while (clock.elapsed() < seconds * 1000LL || resident.size() < 3) {
             for (int page = 0; page < pages; ++page) {
+                if (only >= 0 && page != only) continue;
                 QString fault;
                 QVERIFY2(soak.Visit(page, fault), qPrintable(fault));
             }
