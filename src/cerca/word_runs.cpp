@@ -5,6 +5,7 @@
 
 #include "base/portable.h"
 #include "dictionary/dictionary.h"
+#include "dictionary/index_cache.h"
 #include "dictionary/word_orders.h"
 
 namespace sillabor {
@@ -67,8 +68,30 @@ WordRun PrefixRun(const Dictionary& dict, const char* text, int n) {
 // The reversed words, each after its slot, are sorted in byte order; the
 // slots are then read back in that order. The words lie in the text by class,
 // not in slot order: the loop asks for a word's text some slots ahead.
+void SuffixIndex::Clear() {
+    built_ = {};
+    file_.reset();
+    slots_ = nullptr;
+    count_ = 0;
+}
+
+bool SuffixIndex::Adopt(std::shared_ptr<const IndexCacheFile> file, const Dictionary& dict) {
+    Clear();
+    if (!file || dict.WordCount <= 1) return false;
+    const std::span<const std::byte> bytes = file->Payload();
+    const auto count = static_cast<size_t>(dict.WordCount - 1);
+    if (bytes.size() != count * sizeof(int32_t)) return false;
+    const auto* slots = reinterpret_cast<const int32_t*>(bytes.data());
+    for (size_t i = 0; i < count; ++i)
+        if (slots[i] < 1 || slots[i] >= dict.WordCount) return false;
+    file_ = std::move(file);
+    slots_ = slots;
+    count_ = count;
+    return true;
+}
+
 void SuffixIndex::Build(const Dictionary& dict) {
-    slots_.clear();
+    Clear();
     const int32_t count = dict.WordCount - 1;
     if (count <= 0) return;
     const size_t bytes = static_cast<size_t>(dict.TextLength) + static_cast<size_t>(count) * (sizeof(int32_t) + 1);
@@ -89,13 +112,15 @@ void SuffixIndex::Build(const Dictionary& dict) {
         p += length + 1;
     }
     SortByteOrder(reversed.get(), static_cast<size_t>(count));
-    slots_.resize(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) std::memcpy(&slots_[i], reversed[i] - sizeof(int32_t), sizeof(int32_t));
+    built_.resize(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) std::memcpy(&built_[i], reversed[i] - sizeof(int32_t), sizeof(int32_t));
+    slots_ = built_.data();
+    count_ = static_cast<size_t>(count);
 }
 
 WordRun SuffixIndex::Run(const Dictionary& dict, const char* text, int n) const {
-    if (n <= 0 || slots_.empty()) return {};
-    return EqualRun(0, static_cast<int32_t>(slots_.size()),
+    if (n <= 0 || count_ == 0) return {};
+    return EqualRun(0, static_cast<int32_t>(count_),
                     [&](int32_t position) { return CompareSuffix(dict.Words[slots_[position]], text, n); });
 }
 

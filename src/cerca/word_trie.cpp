@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dictionary/dictionary.h"
+#include "dictionary/index_cache.h"
 
 namespace sillabor {
 
@@ -69,10 +70,40 @@ void WordTrie::Build(const Dictionary& dict) {
     for (size_t i = 0; i < n; ++i) cursor[i] = firstChild[i];
     for (size_t i = 1; i < n; ++i) number[i] = cursor[parent[i]]++;
 
-    nodes_.clear();
-    nodes_.resize(n);
-    for (size_t i = 0; i < n; ++i) nodes_[number[i]] = Entry{0, firstChild[i], slot[i]};
-    for (size_t i = 1; i < n; ++i) nodes_[number[parent[i]]].childMask |= 1u << letter[i];
+    Clear();
+    built_.resize(n);
+    for (size_t i = 0; i < n; ++i) built_[number[i]] = Entry{0, firstChild[i], slot[i]};
+    for (size_t i = 1; i < n; ++i) built_[number[parent[i]]].childMask |= 1u << letter[i];
+    nodes_ = built_.data();
+    count_ = n;
+}
+
+void WordTrie::Clear() {
+    built_ = {};
+    file_.reset();
+    nodes_ = nullptr;
+    count_ = 0;
+}
+
+bool WordTrie::Adopt(std::shared_ptr<const IndexCacheFile> file, const Dictionary& dict) {
+    Clear();
+    if (!file) return false;
+    const std::span<const std::byte> bytes = file->Payload();
+    if (bytes.empty() || bytes.size() % sizeof(Entry) != 0) return false;
+    const auto* nodes = reinterpret_cast<const Entry*>(bytes.data());
+    const size_t n = bytes.size() / sizeof(Entry);
+    // Child() reads firstChild + (children before the letter): the last child
+    // must be a node; a slot must be a word of the dictionary.
+    for (size_t i = 0; i < n; ++i) {
+        const Entry& e = nodes[i];
+        if (e.childMask >> 26 != 0 || e.slot < 0 || e.slot >= dict.WordCount) return false;
+        if (e.childMask != 0 && (e.firstChild == 0 || e.firstChild + static_cast<uint64_t>(__builtin_popcount(e.childMask)) > n))
+            return false;
+    }
+    file_ = std::move(file);
+    nodes_ = nodes;
+    count_ = n;
+    return true;
 }
 
 }  // namespace sillabor

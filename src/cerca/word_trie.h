@@ -5,13 +5,17 @@
 // the grid walk and the interleavings follow it instead of searching the word
 // array again for every letter they add.
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 
 #include "dictionary/large_storage.h"
 
 namespace sillabor {
 
 class Dictionary;
+class IndexCacheFile;
 
 class WordTrie {
 public:
@@ -21,7 +25,14 @@ public:
 
     // Builds the tree from the dictionary's words in byte order.
     void Build(const Dictionary& dict);
-    bool Empty() const { return nodes_.empty(); }
+    // Takes the tree from a cache file's bytes; false (and the tree empty) when
+    // they do not make a tree whose every link and slot lies within bounds.
+    bool Adopt(std::shared_ptr<const IndexCacheFile> file, const Dictionary& dict);
+    // The tree as bytes, for a cache file.
+    std::span<const std::byte> Bytes() const {
+        return {reinterpret_cast<const std::byte*>(nodes_), count_ * sizeof(Entry)};
+    }
+    bool Empty() const { return count_ == 0; }
 
     // The node of the path followed by `letter`; kNone when no word begins so
     // (and for anything but a-z).
@@ -54,7 +65,14 @@ private:
         uint32_t firstChild;  // the children follow one another, by letter
         int32_t slot;         // 0 when the path is no word
     };
-    UninitVector<Entry> nodes_;
+    static_assert(sizeof(Entry) == 12);
+    void Clear();
+
+    const Entry* nodes_ = nullptr;
+    size_t count_ = 0;
+    // Where nodes_ points: a tree built here or a mapped cache file.
+    UninitVector<Entry> built_;
+    std::shared_ptr<const IndexCacheFile> file_;
 };
 
 }  // namespace sillabor

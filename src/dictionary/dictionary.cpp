@@ -6,6 +6,7 @@ namespace sillabor {
 
 void Dictionary::Clear() {
     LoadedName.clear();
+    PreparedPath.clear();
     WordText.reset();
     TextLength = 0;
     Words = {};

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ public:
     std::string DictionaryName = "Default";
     // The name of the dictionary in memory, "" when none is.
     std::string LoadedName;
+    // The prepared file it was read from; empty for one read from memory.
+    std::filesystem::path PreparedPath;
     // A prepared file just built whose folder could not store it: the next
     // load of that dictionary reads it from here. Clear() keeps it.
     std::string UnsavedName;

@@ -267,6 +267,7 @@ int LoadDictionary(const DictionaryJob& job) {
     if (std::string why = BuildIndexes(job); !why.empty()) return RefuseCorrupt(job, name, why);
 
     d.LoadedName = name;
+    if (unsaved.empty()) d.PreparedPath = path;
     job.out.PrintLine("Dizionario caricato e ordinato");
     job.out.PrintLine("Per istruzioni: bottone <?>  o file <leggimi.txt>");
     job.events.ShowDictionaryState("Dizionario: " + name);

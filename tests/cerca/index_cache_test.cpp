@@ -1,0 +1,139 @@
+// The letter tree and the rhyme order kept in cache files beside the prepared
+// file: written once, read back by the next process, rebuilt when they do not
+// belong to the words in memory or do not hold together.
+
+#include "dictionary/index_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cerca/cerca_indexes.h"
+#include "support/fixture_dictionary.h"
+
+namespace sillabor {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+const Strings kWords = {"mare", "marea", "amare", "ma", "rema", "re", "are", "z"};
+
+struct IndexCacheTest : ::testing::Test {
+    test::Fixture f;
+
+    void SetUp() override { f.LoadDefault(kWords); }
+    fs::path File(const char* kind) const { return IndexCachePath(f.app->dict, kind); }
+
+    // What a fresh process would find: the tree's words and the words ending in "re".
+    Strings Answers() {
+        CercaIndexes fresh;
+        const Dictionary& dict = f.app->dict;
+        Strings found;
+        for (const std::string& w : kWords) found.push_back(std::to_string(fresh.Trie(dict).FindWord(w.c_str())));
+        found.push_back(std::to_string(fresh.Trie(dict).FindWord("mar")));
+        const SuffixIndex& rhymes = fresh.Suffixes(dict);
+        const WordRun run = rhymes.Run(dict, "re", 2);
+        for (int32_t p = run.first; p < run.last; ++p) found.emplace_back(dict.Words[rhymes.Slot(p)]);
+        return found;
+    }
+};
+
+TEST_F(IndexCacheTest, TheFirstSearchWritesTheFilesAndTheNextOneReadsThem) {
+    const Strings built = Answers();
+    ASSERT_TRUE(fs::exists(File("albero")));
+    ASSERT_TRUE(fs::exists(File("rime")));
+    EXPECT_EQ(File("albero").parent_path(), f.folder.path() / "Dizionari" / "Default");
+    const auto written = fs::last_write_time(File("albero"));
+    const auto rhymesWritten = fs::last_write_time(File("rime"));
+
+    EXPECT_EQ(Answers(), built);
+    EXPECT_EQ(fs::last_write_time(File("albero")), written);  // read, not rebuilt
+    EXPECT_EQ(fs::last_write_time(File("rime")), rhymesWritten);
+    EXPECT_EQ(built.back(), "amare");
+}
+
+TEST_F(IndexCacheTest, AFileThatDoesNotFitTheWordsInMemoryIsBuiltAgain) {
+    const Strings expected = Answers();
+    const WordsFingerprint mine = FingerprintOf(f.app->dict);
+    const std::string goodTree = test::ReadFile(File("albero"));
+    const std::string goodRhymes = test::ReadFile(File("rime"));
+    const std::vector<std::pair<const char*, std::function<void()>>> damages = {
+        {"one byte of the tree changed",
+         [&] {
+             std::string bytes = goodTree;
+             bytes[bytes.size() - 3] ^= 0x40;
+             test::WriteFile(File("albero"), bytes);
+         }},
+        {"the tree cut short", [&] { test::WriteFile(File("albero"), goodTree.substr(0, goodTree.size() - 12)); }},
+        {"only a header's worth", [&] { test::WriteFile(File("rime"), goodRhymes.substr(0, 40)); }},
+        {"empty", [&] { test::WriteFile(File("rime"), ""); }},
+        {"a folder in its place",
+         [&] {
+             fs::remove(File("rime"));
+             fs::create_directory(File("rime"));
+         }},
+        {"made for other words",
+         [&] {
+             WordsFingerprint other = mine;
+             other.textHash ^= 1;
+             std::vector<std::byte> payload(goodRhymes.size() - 72);
+             std::memcpy(payload.data(), goodRhymes.data() + 72, payload.size());
+             ASSERT_TRUE(WriteIndexCacheFile(File("rime"), other, payload));
+         }},
+        {"well made, but a link past the last node",
+         [&] {
+             const uint32_t node[3] = {1u, 0x7FFFFFFFu, 0};  // a child for 'a', far away
+             std::vector<std::byte> payload(sizeof node);
+             std::memcpy(payload.data(), node, sizeof node);
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload));
+         }},
+        {"well made, but a slot that is no word",
+         [&] {
+             std::vector<int32_t> slots(kWords.size(), 1);
+             slots[3] = static_cast<int32_t>(kWords.size()) + 1;
+             std::vector<std::byte> payload(slots.size() * sizeof(int32_t));
+             std::memcpy(payload.data(), slots.data(), payload.size());
+             ASSERT_TRUE(WriteIndexCacheFile(File("rime"), mine, payload));
+         }},
+    };
+    for (const auto& [what, damage] : damages) {
+        SCOPED_TRACE(what);
+        damage();
+        EXPECT_EQ(Answers(), expected);
+        std::error_code ec;
+        if (fs::is_directory(File("rime"), ec)) {
+            fs::remove(File("rime"));
+            continue;
+        }
+        // Rewritten whole, and taken as it is by the next search.
+        EXPECT_EQ(test::ReadFile(File("albero")), goodTree);
+        EXPECT_EQ(test::ReadFile(File("rime")), goodRhymes);
+    }
+}
+
+TEST_F(IndexCacheTest, ADictionaryWithoutAPreparedFileOnDiskKeepsItsIndexesInMemory) {
+    f.app->dict.PreparedPath.clear();
+    EXPECT_TRUE(File("albero").empty());
+    EXPECT_EQ(Answers().back(), "amare");
+    EXPECT_FALSE(fs::exists(f.folder.path() / "Dizionari" / "Default" / "j_r_Default.albero"));
+}
+
+TEST(HashBytesTest, EveryByteAndTheLengthCount) {
+    std::string text(100, 'a');
+    const uint64_t h = HashBytes(text.data(), text.size());
+    for (size_t i : {size_t{0}, size_t{31}, size_t{32}, size_t{99}}) {
+        std::string changed = text;
+        changed[i] = 'b';
+        EXPECT_NE(HashBytes(changed.data(), changed.size()), h) << i;
+    }
+    EXPECT_NE(HashBytes(text.data(), 99), h);
+    EXPECT_NE(HashBytes(text.data(), 0), HashBytes("\0", 1));
+}
+
+}  // namespace
+}  // namespace sillabor
