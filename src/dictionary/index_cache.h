@@ -8,12 +8,16 @@
 // reads as none, and the index is built and written anew. A rebuild of the
 // dictionary removes these files with the old prepared file.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string_view>
+#include <type_traits>
+#include <vector>
 
 namespace sillabor {
 
@@ -60,5 +64,60 @@ private:
 // cannot take it.
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
                          std::span<const std::byte> payload);
+
+// Several arrays in one payload: each is its element count (8 bytes) and its
+// elements, padded to a multiple of 8 bytes.
+class IndexPacker {
+public:
+    template <typename T>
+    void Add(std::span<const T> items) {
+        static_assert(std::is_trivially_copyable_v<T>);
+        const uint64_t count = items.size();
+        Append(&count, sizeof count);
+        Append(items.data(), items.size_bytes());
+        bytes_.resize((bytes_.size() + 7) / 8 * 8);
+    }
+    std::span<const std::byte> Bytes() const { return bytes_; }
+
+private:
+    void Append(const void* data, size_t size) {
+        const size_t at = bytes_.size();
+        bytes_.resize(at + size);
+        if (size != 0) std::memcpy(bytes_.data() + at, data, size);
+    }
+    std::vector<std::byte> bytes_;
+};
+
+// Reads the arrays back, in the order they were added, into vectors; a Take
+// that finds no whole array there fails, and so does every Take after it.
+class IndexUnpacker {
+public:
+    explicit IndexUnpacker(std::span<const std::byte> bytes) : bytes_(bytes) {}
+
+    template <typename T, typename Allocator>
+    bool Take(std::vector<T, Allocator>& out) {
+        static_assert(std::is_trivially_copyable_v<T>);
+        uint64_t count = 0;
+        if (failed_ || bytes_.size() - at_ < sizeof count) return Fail();
+        std::memcpy(&count, bytes_.data() + at_, sizeof count);
+        at_ += sizeof count;
+        if (count > (bytes_.size() - at_) / sizeof(T)) return Fail();
+        out.resize(static_cast<size_t>(count));
+        if (count != 0) std::memcpy(out.data(), bytes_.data() + at_, static_cast<size_t>(count) * sizeof(T));
+        at_ = std::min(bytes_.size(), (at_ + static_cast<size_t>(count) * sizeof(T) + 7) / 8 * 8);
+        return true;
+    }
+    // Whether every array was taken and nothing follows them.
+    bool Complete() const { return !failed_ && at_ == bytes_.size(); }
+
+private:
+    bool Fail() {
+        failed_ = true;
+        return false;
+    }
+    std::span<const std::byte> bytes_;
+    size_t at_ = 0;
+    bool failed_ = false;
+};
 
 }  // namespace sillabor

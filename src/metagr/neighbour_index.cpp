@@ -9,6 +9,10 @@
 namespace sillabor {
 
 namespace {
+constexpr const char* kGroupsFile = "metagrammi";
+}  // namespace
+
+namespace {
 
 // A word as a number: five bits a letter (a = 1 ... z = 26), the first letter
 // highest, so that words of one length compare as numbers in byte order and a
@@ -342,10 +346,62 @@ void NeighbourIndex::Prepare(const Dictionary& dict) {
     dict_ = nullptr;
     const std::vector<uint32_t> offsets = SortTextOrder(dict);
     BuildClasses(dict, offsets);
-    BuildGroups(dict, offsets);
+    // The groups cost most of the work: the next process takes them from a file.
+    const std::filesystem::path file = IndexCachePath(dict, kGroupsFile);
+    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
+    if (!TakeCachedGroups(dict, file, fingerprint)) {
+        BuildGroups(dict, offsets);
+        WriteCachedGroups(file, fingerprint);
+    }
     dict_ = &dict;
     generation_ = generation;
     wordCount_ = dict.WordCount;
+}
+
+bool NeighbourIndex::TakeCachedGroups(const Dictionary& dict, const std::filesystem::path& file,
+                                      const WordsFingerprint& fingerprint) {
+    const auto cache = IndexCacheFile::Open(file, fingerprint);
+    if (!cache) return false;
+    IndexUnpacker in(cache->Payload());
+    if (in.Take(indexedLength_) && in.Take(groupStart_) && in.Take(groupParent_) && in.Take(members_) &&
+        in.Take(refStart_) && in.Take(refs_) && in.Complete() && GroupsHoldTogether(dict))
+        return true;
+    return false;
+}
+
+// Every index ForEachNeighbour follows lies within its array, and every word
+// it marks is a word of the dictionary.
+bool NeighbourIndex::GroupsHoldTogether(const Dictionary& dict) const {
+    const auto slotCount = static_cast<size_t>(dict.WordCount) + 1;
+    const auto isWord = [&](int32_t s) { return s >= 1 && s < dict.WordCount; };
+    const auto ascends = [](const std::vector<uint32_t>& starts, size_t last) {
+        if (starts.empty() || starts.front() != 0 || starts.back() != last) return false;
+        return std::is_sorted(starts.begin(), starts.end());
+    };
+    if (indexedLength_.size() != slotCount || refStart_.size() != slotCount + 1) return false;
+    if (std::any_of(indexedLength_.begin(), indexedLength_.end(), [](uint8_t n) { return n > kIndexedLength; }))
+        return false;
+    const size_t groups = groupParent_.size();
+    if (groupStart_.size() != groups + 1 || !ascends(groupStart_, members_.size()) ||
+        !ascends(refStart_, refs_.size()))
+        return false;
+    if (!std::all_of(members_.begin(), members_.end(), isWord)) return false;
+    if (!std::all_of(groupParent_.begin(), groupParent_.end(), [&](int32_t s) { return s == 0 || isWord(s); }))
+        return false;
+    return std::all_of(refs_.begin(), refs_.end(), [&](uint32_t r) { return (r >> 1) < groups; });
+}
+
+void NeighbourIndex::WriteCachedGroups(const std::filesystem::path& file, const WordsFingerprint& fingerprint) const {
+    if (file.empty()) return;
+    IndexPacker out;
+    out.Add<uint8_t>(indexedLength_);
+    out.Add<uint32_t>(groupStart_);
+    out.Add<int32_t>(groupParent_);
+    out.Add<int32_t>(members_);
+    out.Add<uint32_t>(refStart_);
+    out.Add<uint32_t>(refs_);
+    // A folder that cannot take the file only costs the next process the build.
+    WriteIndexCacheFile(file, fingerprint, out.Bytes());
 }
 
 void NeighbourIndex::BeginSearch() {

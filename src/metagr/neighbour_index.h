@@ -8,10 +8,12 @@
 // to the lookups of FindNeighbours.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "dictionary/dictionary.h"
+#include "dictionary/index_cache.h"
 #include "metagr/metagr_state.h"
 #include "metagr/neighbours.h"
 
@@ -39,6 +41,11 @@ private:
     std::vector<uint32_t> SortTextOrder(const Dictionary& dict);
     void BuildClasses(const Dictionary& dict, const std::vector<uint32_t>& offsets);
     void BuildGroups(const Dictionary& dict, const std::vector<uint32_t>& offsets);
+    // The groups from the dictionary's cache file; false when there is none
+    // that fits it, or whose groups do not hold together.
+    bool TakeCachedGroups(const Dictionary& dict, const std::filesystem::path& file, const WordsFingerprint& fingerprint);
+    bool GroupsHoldTogether(const Dictionary& dict) const;
+    void WriteCachedGroups(const std::filesystem::path& file, const WordsFingerprint& fingerprint) const;
 
     const Dictionary* dict_ = nullptr;
     uint32_t generation_ = 0;

@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+#include "dictionary/index_cache.h"
 
 #include "app/run_game.h"
 #include "metagr/metagr_game.h"
@@ -152,6 +156,42 @@ TEST_F(LadderTest, AStopBeforeTheLabellingPrintsNoChain) {
     f.app->state.StopRequested = true;
     EXPECT_EQ(f.RunAsIs(f.app->Get<MetagrGame>().Job({"sale", "more", false, false, kDefaultMinInterLength})), 0);
     EXPECT_EQ(f.sink.Lines(), (std::vector<std::string>{std::string(50, '-'), "F I N E"}));
+}
+
+// The groups of moves come from the dictionary's cache file when it fits and
+// holds together; otherwise they are built again and the file is rewritten.
+TEST_F(LadderTest, TheGroupsOfMovesAreReadBackOrBuiltAgain) {
+    f.LoadDefault(kSaleWords);
+    const std::string chains = Ladder("sale", "rose", true, true);
+    const std::filesystem::path file = IndexCachePath(f.app->dict, "metagrammi");
+    ASSERT_TRUE(std::filesystem::exists(file));
+    const std::string good = test::ReadFile(file);
+
+    f.LoadDefault(kSaleWords);
+    const auto written = std::filesystem::last_write_time(file);
+    EXPECT_EQ(Ladder("sale", "rose", true, true), chains);
+    EXPECT_EQ(std::filesystem::last_write_time(file), written);
+
+    // Well made for these words, but a group whose member is no word, and a
+    // payload cut short.
+    const std::vector<uint8_t> lengths(kSaleWords.size() + 2, 4);
+    const std::vector<uint32_t> groupStart = {0, 2};
+    const std::vector<int32_t> parents = {0}, members = {1, 99};
+    const std::vector<uint32_t> refStart(kSaleWords.size() + 3, 0), refs;
+    IndexPacker bad;
+    bad.Add<uint8_t>(lengths);
+    bad.Add<uint32_t>(groupStart);
+    bad.Add<int32_t>(parents);
+    bad.Add<int32_t>(members);
+    bad.Add<uint32_t>(refStart);
+    bad.Add<uint32_t>(refs);
+    const std::span<const std::byte> payload = bad.Bytes();
+    for (size_t size : {payload.size(), payload.size() - 8}) {
+        ASSERT_TRUE(WriteIndexCacheFile(file, FingerprintOf(f.app->dict), payload.first(size)));
+        f.LoadDefault(kSaleWords);
+        EXPECT_EQ(Ladder("sale", "rose", true, true), chains) << size;
+        EXPECT_EQ(test::ReadFile(file), good) << size;
+    }
 }
 
 }  // namespace
