@@ -1,7 +1,10 @@
 #include "trova/word_endings.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "dictionary/index_cache.h"
 #include "dictionary/word_orders.h"
 
 namespace sillabor {
@@ -17,8 +20,11 @@ bool WordEndings::Prepare(const Dictionary& dict) {
     const size_t textSize = text != nullptr ? dict.WordText.get_deleter().size : 0;
     reversedText_.resize(textSize);
     reversed_.resize(static_cast<size_t>(words));
-    // Each reversed word sits at its word's offset, which leads back from one to the other.
+    // Each reversed word sits at its word's offset, which leads back from one to
+    // the other; the copy keeps the text's NULs, so any offset that follows one
+    // starts a NUL-terminated word.
     char* out = reversedText_.data();
+    if (textSize != 0) std::memcpy(out, text, textSize);
     for (int32_t slot = 1; slot <= words; ++slot) {
         const char* word = dict.Words[slot];
         const size_t length = std::strlen(word);
@@ -32,7 +38,29 @@ bool WordEndings::Prepare(const Dictionary& dict) {
         reversed[length] = '\0';
         reversed_[static_cast<size_t>(slot - 1)] = reversed;
     }
-    SortByteOrder(reversed_.data(), reversed_.size());
+    // The order of the reversed words, as their offsets, is what the cache file keeps.
+    const std::filesystem::path file = IndexCachePath(dict, "finali");
+    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
+    std::vector<uint32_t> offsets;
+    const auto cache = IndexCacheFile::Open(file, fingerprint);
+    IndexUnpacker in(cache ? cache->Payload() : std::span<const std::byte>{});
+    const auto startsAWord = [&](uint32_t offset) {
+        return offset >= 2 && offset < textSize && out[offset - 1] == '\0' && out[offset] != '\0';
+    };
+    if (cache && in.Take(offsets) && in.Complete() && offsets.size() == reversed_.size() &&
+        std::all_of(offsets.begin(), offsets.end(), startsAWord)) {
+        for (size_t i = 0; i < offsets.size(); ++i) reversed_[i] = out + offsets[i];
+    } else {
+        SortByteOrder(reversed_.data(), reversed_.size());
+        if (!file.empty()) {
+            offsets.resize(reversed_.size());
+            for (size_t i = 0; i < offsets.size(); ++i) offsets[i] = static_cast<uint32_t>(reversed_[i] - out);
+            IndexPacker pack;
+            pack.Add<uint32_t>(offsets);
+            // A folder that cannot take the file only costs the next process the build.
+            WriteIndexCacheFile(file, fingerprint, pack.Bytes());
+        }
+    }
     forwardBase_ = text;
     generation_ = generation;
     wordCount_ = dict.WordCount;

@@ -1,7 +1,8 @@
 #pragma once
 // The dictionary's words by their endings: every word spelt backwards, in byte
 // order, so that the words ending with some letters form one run found by two
-// binary searches. Built once per loaded dictionary, when first needed.
+// binary searches. Built once per loaded dictionary, when first needed; the
+// order is kept in the dictionary's cache file.
 
 #include <cstdint>
 

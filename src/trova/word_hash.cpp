@@ -7,6 +7,45 @@ void WordHash::Prepare(const Dictionary& dict) {
     if (dict_ == &dict && text_ == dict.WordText.get() && generation_ == generation && wordCount_ == dict.WordCount)
         return;
     text_ = nullptr;
+    const std::filesystem::path file = IndexCachePath(dict, skip_ == 0 ? "tabella-parole" : "tabella-code");
+    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
+    if (!TakeCached(dict, file, fingerprint)) {
+        Build(dict);
+        if (!file.empty()) {
+            IndexPacker out;
+            out.Add<Entry>(table_);
+            // A folder that cannot take the file only costs the next process the build.
+            WriteIndexCacheFile(file, fingerprint, out.Bytes());
+        }
+    }
+    dict_ = &dict;
+    text_ = dict.WordText.get();
+    generation_ = generation;
+    wordCount_ = dict.WordCount;
+}
+
+bool WordHash::TakeCached(const Dictionary& dict, const std::filesystem::path& file,
+                          const WordsFingerprint& fingerprint) {
+    const auto cache = IndexCacheFile::Open(file, fingerprint);
+    if (!cache) return false;
+    IndexUnpacker in(cache->Payload());
+    if (!in.Take(table_) || !in.Complete()) return false;
+    const size_t size = table_.size();
+    // A power of two with a free entry, which ends every lookup, and slots of words.
+    if (size < 16 || (size & (size - 1)) != 0) return false;
+    bool anyFree = false;
+    for (const Entry& e : table_) {
+        if (e.tag == 0)
+            anyFree = true;
+        else if (e.slot < 1 || e.slot >= dict.WordCount)
+            return false;
+    }
+    if (!anyFree) return false;
+    mask_ = size - 1;
+    return true;
+}
+
+void WordHash::Build(const Dictionary& dict) {
     // At most three quarters full, so that a lookup of a missing key soon meets a free entry.
     const uint64_t words = dict.WordCount > 0 ? static_cast<uint64_t>(dict.WordCount) : 0;
     uint64_t size = 16;
@@ -21,10 +60,6 @@ void WordHash::Prepare(const Dictionary& dict) {
         while (table_[at].tag != 0) at = (at + 1) & mask_;
         table_[at] = Entry{TagOf(hash), slot};
     }
-    dict_ = &dict;
-    text_ = dict.WordText.get();
-    generation_ = generation;
-    wordCount_ = dict.WordCount;
 }
 
 int32_t WordHash::Find(const char* key) const {

@@ -4,12 +4,13 @@
 // look up candidates for nearly every word of the dictionary. A table may also
 // key each word by its letters after the first, to find at once the words that
 // differ from a text in their first letter alone. Built once per loaded
-// dictionary.
+// dictionary, or taken from its cache file.
 
 #include <cstdint>
 #include <cstring>
 
 #include "dictionary/dictionary.h"
+#include "dictionary/index_cache.h"
 #include "dictionary/large_storage.h"
 
 namespace sillabor {
@@ -49,6 +50,10 @@ private:
         return h;
     }
     static uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32) | 1u; }
+
+    void Build(const Dictionary& dict);
+    // The table from the cache file; false unless it fits the dictionary.
+    bool TakeCached(const Dictionary& dict, const std::filesystem::path& file, const WordsFingerprint& fingerprint);
 
     int skip_;
     const Dictionary* dict_ = nullptr;
