@@ -20,17 +20,20 @@ const socket = new WebSocket(target.webSocketDebuggerUrl);
 await new Promise((resolve, reject) => { socket.onopen = resolve; socket.onerror = reject; });
 let nextId = 1;
 const waiting = new Map();
+let workerSession = null;  // the page's latest worker, once attached
 socket.onmessage = (event) => {
   const message = JSON.parse(event.data);
+  if (message.method === 'Target.attachedToTarget' && message.params.targetInfo.type === 'worker')
+    workerSession = message.params.sessionId;
   if (waiting.has(message.id)) {
     waiting.get(message.id)(message);
     waiting.delete(message.id);
   }
 };
-const send = (method, params = {}) => new Promise((resolve) => {
+const send = (method, params = {}, sessionId = undefined) => new Promise((resolve) => {
   const id = nextId++;
   waiting.set(id, resolve);
-  socket.send(JSON.stringify({ id, method, params }));
+  socket.send(JSON.stringify({ id, method, params, sessionId }));
 });
 const evaluate = async (expression) => (await send('Runtime.evaluate', { expression, returnByValue: true })).result.result.value;
 
@@ -155,6 +158,19 @@ await new Promise((resolve) => setTimeout(resolve, 500));
 assert.doesNotMatch(await text('dizionari'), /Mio/, 'deleted');
 await search('#anagr/roma', ['anagr', 'roma'], visit);
 console.log('Dizio: ok');
+
+// A module that aborts (as when the browser refuses it more memory) ends the
+// search with a message, and a fresh worker takes the next one.
+await send('Target.setAutoAttach', { autoAttach: true, waitForDebuggerOnStart: false, flatten: true });
+for (let i = 0; i < 50 && !workerSession; ++i) await new Promise((resolve) => setTimeout(resolve, 100));
+await send('Runtime.evaluate', { awaitPromise: true, expression: `ready.then((Module) => {
+  Module._sillabor_run = () => { throw new WebAssembly.RuntimeError('memory access out of bounds'); };
+})` }, workerSession);
+await evaluate("document.getElementById('genera').click()");
+await waitForEnd('abort');
+assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita o errore del modulo \(RuntimeError: memory access/);
+await search(null, ['anagr', 'roma']);
+console.log('modulo interrotto: ok');
 
 // Offline: the service worker has kept the site; the server stops.
 await send('Runtime.evaluate', { expression: 'navigator.serviceWorker.ready', awaitPromise: true });
