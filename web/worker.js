@@ -23,12 +23,11 @@ ready.then(() => postMessage({ type: 'ready' }), (error) => postMessage({ type: 
 function perform(Module, request) {
   if (request.type === 'help') return SillaborRunner.help(Module, request.page, request.mode);
   // The page's own dictionaries: their files come from the page, never from a
-  // path it names (the name is checked before it becomes a folder).
+  // path it names. A name that is not one folder is written nowhere, and the
+  // command line refuses it with its own message.
   if (request.type === 'load' || request.type === 'build') {
-    if (!SillaborRunner.writeDictionary(Module, request.name, request.files)) {
-      return { code: 2, out: '', err: 'sillabor-cli: valore non valido: --dizionario\n' };
-    }
-    if (request.type === 'load' && !request.args) return { code: 0, out: '', err: '' };
+    const written = SillaborRunner.writeDictionary(Module, request.name, request.files);
+    if (!request.args) return { code: written ? 0 : 1, out: '', err: '' };
   }
   const onLines = (text) => postMessage({ type: 'lines', id: request.id, text });
   return SillaborRunner.run(Module, request.args, { onLines, timeLimit: request.timeLimit ?? null });
