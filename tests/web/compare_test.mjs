@@ -104,6 +104,25 @@ assert.equal(exported.code, 0);
 assert.ok(Buffer.from(runner.readFile(Module, 'Salvataggi/Dizionario.txt'))
   .equals(fs.readFileSync(path.join(folder, 'Salvataggi/Dizionario.txt'))), 'dizio esporta: the file');
 
+// A dictionary built from files handed to the module: the same lines as a
+// native build of those files. Of a file over the 10 MB limit the page hands
+// over only one byte past it, which is all the builder needs to refuse it.
+const limit = 10485760;
+const sources = { 'parole.txt': Buffer.from('cane\ngatto\nmare\nrame\n'), 'grande.txt': Buffer.alloc(limit + 5000, 'abc\n') };
+for (const [name, files] of [['Mio', ['parole.txt']], ['Grande', ['parole.txt', 'grande.txt']]]) {
+  fs.mkdirSync(path.join(folder, 'Dizionari', name));
+  for (const file of files) fs.writeFileSync(path.join(folder, 'Dizionari', name, file), sources[file]);
+  assert.ok(runner.writeDictionary(Module, name, files.map((file) => ({ name: file, bytes: sources[file].subarray(0, limit + 1) }))));
+  const args = ['--dizionario', name, 'dizio', 'crea'];
+  const want = spawnSync(native, ['--cartella', folder, ...args], { encoding: 'utf8' });
+  const got = runner.run(Module, args);
+  assert.equal(got.out, want.stdout, name + ': the build');
+  assert.equal(got.code, want.status, name + ': exit code');
+}
+assert.equal(runner.run(Module, ['--dizionario', 'Mio', 'anagr', 'mare']).out,
+  spawnSync(native, ['--cartella', folder, '--dizionario', 'Mio', 'anagr', 'mare'], { encoding: 'utf8' }).stdout);
+assert.equal(runner.writeDictionary(Module, '..', []), false, 'a name that is not one folder');
+
 // Without threads nothing could press "Stop !" when the time is up: the
 // option is refused rather than ignored, and the page passes the limit
 // itself. A search that would run on ends after it with the native closing
