@@ -3,6 +3,7 @@
 
 import { PAGES, GLOBAL_OPTIONS, findPage } from './pages.js';
 import { parseLink, makeLink, emptyState, commandLine } from './link.js';
+import { listDictionaries, readDictionary, saveDictionary, deleteDictionary } from './store.js';
 
 const $ = (id) => document.getElementById(id);
 const output = $('uscita');
@@ -12,19 +13,99 @@ let current = PAGES[0].name;
 let worker = null;
 let running = null;  // the request the worker is on
 let nextId = 1;
+// The dictionary the searches run on, when not the shipped Default:
+// {name, files: [{name, bytes}]}, the prepared file among the files.
+let dictionary = null;
+let stored = [];  // the list of the dictionaries kept in the browser
+let ticker = 0;
+let timeLimitTimer = 0;
+
+// The builder refuses a source file over this size without reading it, so
+// one byte more than this is all it needs to see of a larger file.
+const LARGEST_SOURCE = 10485760;
+// A worker whose module grew past this is replaced once it has answered.
+const LARGEST_KEPT_MEMORY = 512 * 1024 * 1024;
 
 function startWorker() {
   worker = new Worker('worker.js');
   worker.onmessage = (event) => onResult(event.data);
   worker.onerror = (event) => {
-    status.textContent = 'Errore del modulo: ' + (event.message || 'sconosciuto');
-    finish();
+    event.preventDefault();
+    if (!running) {
+      status.textContent = 'Errore del modulo: ' + (event.message || 'sconosciuto');
+      return;
+    }
+    brokenSearch(event.message);
   };
+  // A fresh worker comes back with the dictionary that was loaded.
+  if (dictionary) worker.postMessage({ type: 'load', name: dictionary.name, files: dictionary.files });
+}
+
+function restartWorker() {
+  worker.terminate();
+  startWorker();
+}
+
+// The module aborted, most likely out of memory: what was shown stays, and a
+// fresh worker takes the next search.
+function brokenSearch(message) {
+  restartWorker();
+  status.textContent = 'Ricerca interrotta: memoria esaurita o errore del modulo (' + (message || 'sconosciuto')
+    + '). Prova una ricerca pi\u00f9 piccola o con un limite.';
+  finish();
+}
+
+// Lines that came from the worker and are not shown yet. They go into the
+// output a few times a second, in blocks of at most BLOCK_LINES lines that
+// the browser lays out only once scrolled into view (style.css): a search can
+// print a million lines a second, and laying them all out would leave no
+// time for "Stop !".
+let pending = [];
+const BLOCK_LINES = 1000;
+const LINE_HEIGHT = 16;  // #uscita's, in pixels
+
+function showPending() {
+  if (pending.length === 0) return;
+  const text = pending.join('');
+  pending = [];
+  const blocks = document.createDocumentFragment();
+  let start = 0;
+  while (start < text.length) {
+    let end = start;
+    let lines = 0;
+    while (lines < BLOCK_LINES && end < text.length) {
+      const next = text.indexOf('\n', end);
+      end = next < 0 ? text.length : next + 1;
+      ++lines;
+    }
+    const block = document.createElement('div');
+    block.textContent = text.slice(start, end);
+    block.style.containIntrinsicBlockSize = `auto ${lines * LINE_HEIGHT}px`;
+    blocks.append(block);
+    start = end;
+  }
+  output.append(blocks);
+}
+
+function countLines(text) {
+  let count = 0;
+  for (let at = text.indexOf('\n'); at >= 0; at = text.indexOf('\n', at + 1)) ++count;
+  return count;
 }
 
 function finish() {
+  showPending();
   running = null;
+  clearInterval(ticker);
+  clearTimeout(timeLimitTimer);
   output.dataset.stato = 'fine';
+}
+
+// While a search runs: the lines shown so far and the time.
+function showProgress() {
+  showPending();
+  const seconds = ((performance.now() - running.started) / 1000).toFixed(1);
+  status.textContent = `Ricerca in corso: ${running.lines} righe, ${seconds} s`;
 }
 
 function onResult(message) {
@@ -40,7 +121,16 @@ function onResult(message) {
     return;
   }
   if (!running || message.id !== running.id) return;
-  output.textContent = message.out;
+  if (message.type === 'lines') {
+    pending.push(message.text);
+    running.lines += countLines(message.text);
+    return;
+  }
+  if (message.broken) {
+    brokenSearch(message.err);
+    return;
+  }
+  pending.push(message.out);
   // The closing line (count and time) after a search; the whole message after
   // an error.
   const lines = message.err.split('\n').filter((line) => line.trim() !== '');
@@ -52,7 +142,11 @@ function onResult(message) {
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
   }
+  const request = running;
   finish();
+  if (request.type === 'build') builtDictionary(request, message);
+  else if (request.type === 'load' && message.code === 0) useDictionary(request.record);
+  else if (message.memory > LARGEST_KEPT_MEMORY) restartWorker();
 }
 
 function send(request) {
@@ -60,25 +154,191 @@ function send(request) {
   request.id = nextId++;
   running = request;
   output.textContent = '';
+  pending = [];
   output.dataset.stato = 'corre';
   status.textContent = 'Ricerca in corso...';
-  worker.postMessage(request);
+  const { record, ...message } = request;
+  worker.postMessage(message);
+  request.started = performance.now();
+  request.lines = 0;
+  ticker = setInterval(showProgress, 250);
+  // The module stops a timed search at its next line; one that prints
+  // nothing for long is stopped here, keeping what it printed.
+  if (request.timeLimit !== undefined) timeLimitTimer = setTimeout(stop, request.timeLimit * 1000 + 1000);
 }
 
 function stop() {
   if (!running) return;
-  worker.terminate();
-  startWorker();
+  restartWorker();
   status.textContent = 'RICERCA INTERROTTA';
   finish();
 }
 
+// The command line of a state on the dictionary loaded; the time limit is
+// not the module's to keep (it has no thread to keep it with), but the page's.
+function commandRequest(state) {
+  const args = commandLine(state);
+  const request = { type: 'run', args };
+  const at = args.indexOf('--tempo-max');
+  if (at >= 0 && at < args.indexOf(state.page)) {
+    request.timeLimit = Number(args[at + 1]);
+    args.splice(at, 2);
+  }
+  if (dictionary) args.unshift('--dizionario', dictionary.name);
+  return request;
+}
+
 function runState(state) {
+  if (state.page === 'dizio' && state.args[0] === 'crea') {
+    buildDictionary(state);
+    return;
+  }
   const link = makeLink(state);
   if (location.hash !== link) history.pushState(null, '', link);
-  const request = { type: 'run', args: commandLine(state) };
+  const request = commandRequest(state);
   if (state.page === 'dizio' && state.args[0] === 'esporta') request.download = 'Salvataggi/Dizionario.txt';
   send(request);
+}
+
+// Dizio, "crea": the files chosen become Dizionari/<name>/ in the worker,
+// which builds the dictionary as sillabor-cli does; once built it is the one
+// loaded, and kept in the browser.
+const building = { name: '', files: [] };
+
+async function buildDictionary(state) {
+  const name = building.name.trim();
+  if (!name || building.files.length === 0) {
+    status.textContent = 'Scegli il nome del dizionario e i suoi file di testo.';
+    return;
+  }
+  if (name === 'Default') {
+    status.textContent = 'Default \u00e8 il dizionario della pagina: scegli un altro nome.';
+    return;
+  }
+  output.dataset.stato = 'corre';
+  const files = await Promise.all(building.files.map(async (file) => ({
+    name: file.name,
+    bytes: new Uint8Array(await file.slice(0, LARGEST_SOURCE + 1).arrayBuffer()),
+  })));
+  const args = ['--dizionario', name, 'dizio', 'crea'];
+  for (const flag of ['con-maiuscole', 'apostrofo', 'trattino']) if (state.options.get(flag)) args.push('--' + flag);
+  send({ type: 'build', name, files, args });
+}
+
+async function builtDictionary(request, message) {
+  if (message.code !== 0 || !message.prepared) {
+    // What a failed build left in the worker goes with it.
+    restartWorker();
+    return;
+  }
+  const files = [...request.files, { name: 'j_r_' + request.name, bytes: message.prepared }];
+  dictionary = { name: request.name, files };
+  try {
+    await saveDictionary(request.name, files);
+  } catch (error) {
+    status.textContent += ' (non conservato nel browser: ' + error + ')';
+  }
+  await refreshStored();
+}
+
+function useDictionary(record) {
+  dictionary = record;
+  showList();
+}
+
+// The list again, leaving the rest of the page (the files chosen) as it is.
+function showList() {
+  const list = document.getElementById('dizionari');
+  if (list) list.replaceWith(dictionaryList());
+}
+
+async function loadDictionary(name) {
+  if (name === 'Default') {
+    if (running) stop();
+    dictionary = null;
+    restartWorker();
+    showList();
+    send({ type: 'run', args: ['dizio', 'carica'] });
+    return;
+  }
+  const record = await readDictionary(name);
+  if (!record) return;
+  send({ type: 'load', name, files: record.files, args: ['--dizionario', name, 'dizio', 'carica'], record });
+}
+
+async function forgetDictionary(name) {
+  await deleteDictionary(name);
+  if (dictionary && dictionary.name === name) {
+    if (running) stop();
+    dictionary = null;
+    restartWorker();
+    status.textContent = `Dizionario ${name} eliminato: ora \u00e8 in uso Default`;
+  }
+  await refreshStored();
+}
+
+async function refreshStored() {
+  try {
+    stored = await listDictionaries();
+  } catch {
+    stored = [];
+  }
+  showList();
+}
+
+function button(caption, onClick) {
+  const element = document.createElement('button');
+  element.type = 'button';
+  element.textContent = caption;
+  element.addEventListener('click', onClick);
+  return element;
+}
+
+// The dictionaries to load: Default, and those built here before.
+function dictionaryList() {
+  const list = document.createElement('ul');
+  list.id = 'dizionari';
+  list.setAttribute('aria-label', 'Dizionari');
+  const inUse = dictionary ? dictionary.name : 'Default';
+  for (const entry of [{ name: 'Default', files: [] }, ...stored]) {
+    const item = document.createElement('li');
+    item.dataset.nome = entry.name;
+    const bytes = entry.files.reduce((sum, file) => sum + file.size, 0);
+    const size = bytes < 1048576 ? `${Math.ceil(bytes / 1024)} KB` : `${(bytes / 1048576).toFixed(1)} MB`;
+    const label = document.createElement('span');
+    label.textContent = entry.name + (entry.name === 'Default' ? ' (della pagina)'
+      : ` (${entry.files.length - 1} file, ${size}, ${new Date(entry.saved).toLocaleString('it-IT')})`);
+    item.append(label);
+    if (entry.name === inUse) item.append(' \u2014 in uso');
+    item.append(' ', button('Carica', () => loadDictionary(entry.name)));
+    if (entry.name !== 'Default') {
+      item.append(' ', button('Elimina', () => forgetDictionary(entry.name)));
+    }
+    list.append(item);
+  }
+  return list;
+}
+
+function buildControls() {
+  const nameLabel = document.createElement('label');
+  nameLabel.append('Nome del dizionario ');
+  const nameInput = document.createElement('input');
+  nameInput.type = 'text';
+  nameInput.name = 'nome';
+  nameInput.maxLength = 100;
+  nameInput.value = building.name;
+  nameInput.addEventListener('input', () => { building.name = nameInput.value; });
+  nameLabel.append(nameInput);
+  const filesLabel = document.createElement('label');
+  filesLabel.append('File di testo ');
+  const filesInput = document.createElement('input');
+  filesInput.type = 'file';
+  filesInput.name = 'file';
+  filesInput.multiple = true;
+  filesInput.accept = '.txt,text/plain';
+  filesInput.addEventListener('change', () => { building.files = [...filesInput.files]; });
+  filesLabel.append(filesInput);
+  return [nameLabel, filesLabel];
 }
 
 function control(field, value, onChange) {
@@ -132,11 +392,9 @@ function renderPage() {
       else state.options.set(option.name, v);
     }));
   }
-  if (page.missing) {
-    const note = document.createElement('p');
-    note.className = 'nota';
-    note.textContent = page.missing;
-    form.append(note);
+  if (page.name === 'dizio') {
+    if (state.args[0] === 'crea') form.append(...buildControls());
+    form.append(dictionaryList());
   }
   for (const button of $('schede').children) button.setAttribute('aria-selected', String(button.dataset.page === current));
 }
@@ -185,4 +443,5 @@ if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catc
 
 startWorker();
 renderPage();
+refreshStored();
 openLink();

@@ -28,6 +28,7 @@ function cleanValue(field, raw) {
     return upper ?? null;
   }
   if (field.number) return /^\d{1,9}$/.test(text.trim()) ? text.trim() : null;
+  if (field.seconds) return /^\d{1,6}(\.\d{1,3})?$/.test(text.trim()) ? text.trim() : null;
   if (field.words) {
     const words = text.trim().split(/\s+/).filter(Boolean).slice(0, field.words);
     return words.length ? words.join(' ') : null;

@@ -102,15 +102,24 @@ export const PAGES = [
   },
   {
     name: 'dizio', caption: 'Dizio', title: 'Dizionari',
-    args: [{ name: 'azione', label: 'Azione', values: ['elenco', 'esporta'], captions: ['Lista Dizionari', 'Esporta Diz. Corrente'] }],
-    options: [{ name: 'ordine', label: 'Ordine', values: ['alfab', 'lungh', 'rime'], only: ['esporta'] }],
-    missing: 'Nel browser: solo il dizionario Default. "Carica", "Aggiorna e Carica" e i dizionari propri '
-      + 'non ci sono ancora.',
+    args: [{
+      name: 'azione', label: 'Azione', values: ['elenco', 'esporta', 'crea'],
+      captions: ['Lista Dizionari', 'Esporta Diz. Corrente', 'Crea dai file scelti'],
+    }],
+    options: [
+      { name: 'ordine', label: 'Ordine', values: ['alfab', 'lungh', 'rime'], only: ['esporta'] },
+      { name: 'con-maiuscole', label: 'Escludi le parole con maiuscole', flag: true, only: ['crea'] },
+      { name: 'apostrofo', label: 'Escludi le parti prima di un apostrofo', flag: true, only: ['crea'] },
+      { name: 'trattino', label: 'Escludi le parole prima e dopo un trattino', flag: true, only: ['crea'] },
+    ],
   },
 ];
 
 // Options every page takes, before the command.
-export const GLOBAL_OPTIONS = [{ name: 'seme', label: 'Seme', number: true }];
+export const GLOBAL_OPTIONS = [
+  { name: 'seme', label: 'Seme', number: true },
+  { name: 'tempo-max', label: 'Tempo max (s)', seconds: true },
+];
 
 // Longest text a field keeps; the core refuses far shorter ones with a message.
 export const MAX_FIELD = 2000;

@@ -43,11 +43,20 @@
   }
 
   // Runs `sillabor-cli --cartella FOLDER <args...>`: {code, out, err}.
-  function run(Module, args) {
+  // `onLines(text)`, if given, gets whole lines of the output while the
+  // command runs, and `out` holds only what came after them. `timeLimit`
+  // (seconds) stops the search as --tempo-max does.
+  function run(Module, args, { onLines = null, timeLimit = null } = {}) {
     // Each argument ends with a NUL, which an argument cannot hold itself.
     const joined = ['--cartella', FOLDER, ...args].map((arg) => String(arg).replace(/\0/g, '') + '\0').join('');
     const bytes = encoder.encode(joined);
-    return withText(Module, bytes, (pointer, length) => takeOutput(Module, Module._sillabor_run(pointer, length)));
+    Module.sillaborLines = onLines && ((chunk) => onLines(decoder.decode(chunk)));
+    try {
+      return withText(Module, bytes, (pointer, length) =>
+        takeOutput(Module, Module._sillabor_run(pointer, length, onLines ? 1 : 0, timeLimit === null ? -1 : Math.max(0, timeLimit * 1000))));
+    } finally {
+      Module.sillaborLines = null;
+    }
   }
 
   // The help sections "?" prints for a page.
@@ -59,19 +68,49 @@
         takeOutput(Module, Module._sillabor_help(namePointer, mode | 0, filePointer))));
   }
 
+  // A name sillabor-cli takes for --dizionario: one folder of Dizionari/.
+  function plainName(name) {
+    return typeof name === 'string' && name !== '' && name !== '.' && name !== '..' && !/[\u0000-\u001f\u007f/]/.test(name);
+  }
+
+  function removeTree(Module, path) {
+    const FS = Module.FS;
+    let stat;
+    try {
+      stat = FS.lstat(path);
+    } catch {
+      return;
+    }
+    if (FS.isDir(stat.mode)) {
+      for (const entry of FS.readdir(path)) if (entry !== '.' && entry !== '..') removeTree(Module, path + '/' + entry);
+      FS.rmdir(path);
+    } else {
+      FS.unlink(path);
+    }
+  }
+
+  // Makes Dizionari/<name>/ hold exactly `files` ([{name, bytes}]), as a user
+  // would copy them there. False, writing nothing, when a name would not be
+  // one folder or one file of it.
+  function writeDictionary(Module, name, files) {
+    if (!plainName(name) || !files.every((file) => plainName(file.name))) return false;
+    const folder = `${FOLDER}/Dizionari/${name}`;
+    removeTree(Module, folder);
+    Module.FS.mkdirTree(folder);
+    for (const file of files) Module.FS.writeFile(folder + '/' + file.name, file.bytes);
+    return true;
+  }
+
   // A file the last command wrote, or null.
   function readFile(Module, path) {
     try {
-      // The module's file system may leave a renamed file without read
-      // permission; the page reads it as its owner would.
-      Module.FS.chmod(FOLDER + '/' + path, 0o644);
       return Module.FS.readFile(FOLDER + '/' + path);
     } catch {
       return null;
     }
   }
 
-  const api = { FOLDER, setupFolder, run, help, readFile };
+  const api = { FOLDER, setupFolder, run, help, readFile, plainName, writeDictionary };
   if (typeof module !== 'undefined' && module.exports) module.exports = api;
   else root.SillaborRunner = api;
 })(typeof self !== 'undefined' ? self : globalThis);

@@ -1,8 +1,8 @@
 // Keeps the page working offline: every file of the site is cached at the
 // first visit; while online the network comes first, so a rebuilt site is
 // what the page gets.
-const CACHE = 'sillabor-v1';
-const FILES = ['./', 'index.html', 'style.css', 'app.js', 'pages.js', 'link.js', 'runner.js', 'worker.js',
+const CACHE = 'sillabor-v2';
+const FILES = ['./', 'index.html', 'style.css', 'app.js', 'pages.js', 'link.js', 'store.js', 'runner.js', 'worker.js',
   'sillabor-web.js', 'sillabor-web.wasm', 'sillaboraiut.txt', 'Dizionari/Default/j_r_Default'];
 
 self.addEventListener('install', (event) => {

@@ -1,5 +1,6 @@
 // Runs the searches away from the page. "Stop !" ends a search by ending this
-// worker: the page starts a fresh one.
+// worker: the page starts a fresh one, and sends it again the dictionary that
+// was loaded.
 /* global importScripts, SillaborModule, SillaborRunner */
 importScripts('sillabor-web.js', 'runner.js');
 
@@ -19,6 +20,19 @@ const ready = (async () => {
 
 ready.then(() => postMessage({ type: 'ready' }), (error) => postMessage({ type: 'failed', message: String(error) }));
 
+function perform(Module, request) {
+  if (request.type === 'help') return SillaborRunner.help(Module, request.page, request.mode);
+  // The page's own dictionaries: their files come from the page, never from a
+  // path it names. A name that is not one folder is written nowhere, and the
+  // command line refuses it with its own message.
+  if (request.type === 'load' || request.type === 'build') {
+    const written = SillaborRunner.writeDictionary(Module, request.name, request.files);
+    if (!request.args) return { code: written ? 0 : 1, out: '', err: '' };
+  }
+  const onLines = (text) => postMessage({ type: 'lines', id: request.id, text });
+  return SillaborRunner.run(Module, request.args, { onLines, timeLimit: request.timeLimit ?? null });
+}
+
 onmessage = async (event) => {
   const request = event.data;
   let Module;
@@ -29,15 +43,28 @@ onmessage = async (event) => {
     return;
   }
   const started = performance.now();
-  const result = request.type === 'help'
-    ? SillaborRunner.help(Module, request.page, request.mode)
-    : SillaborRunner.run(Module, request.args);
+  let result;
+  try {
+    result = perform(Module, request);
+  } catch (error) {
+    // The module aborted (out of memory, most likely): it cannot be trusted
+    // any more, and the page starts a fresh worker.
+    postMessage({ type: 'done', id: request.id, code: 1, out: '', err: String(error), broken: true });
+    return;
+  }
   result.type = 'done';
   result.id = request.id;
   result.elapsed = performance.now() - started;
+  // A search that made the module's memory grow far keeps it: the page
+  // replaces such a worker once it has answered.
+  result.memory = Module.HEAPU8.length;
   if (request.download && result.code === 0) {
     const bytes = SillaborRunner.readFile(Module, request.download);
     if (bytes) result.file = { name: request.download.split('/').pop(), bytes };
+  }
+  if (request.type === 'build' && result.code === 0) {
+    const prepared = SillaborRunner.readFile(Module, `Dizionari/${request.name}/j_r_${request.name}`);
+    if (prepared) result.prepared = prepared;
   }
   postMessage(result);
 };

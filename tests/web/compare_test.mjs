@@ -59,10 +59,13 @@ let failures = 0;
 for (const args of cases) {
   const want = spawnSync(native, ['--cartella', folder, ...args], { encoding: 'buffer', maxBuffer: 1 << 28 });
   const started = Date.now();
-  const got = runner.run(Module, args);
+  // As the page runs it: lines handed over while the command runs, the rest
+  // at the end.
+  let shown = '';
+  const got = runner.run(Module, args, { onLines: (text) => { shown += text; } });
   const label = JSON.stringify(args);
   try {
-    assert.equal(got.out, want.stdout.toString('utf8'), label + ': stdout');
+    assert.equal(shown + got.out, want.stdout.toString('utf8'), label + ': stdout');
     assert.equal(got.code, want.status, label + ': exit code');
     if (want.status !== 0) assert.equal(got.err, want.stderr.toString('utf8'), label + ': stderr');
     console.log(`ok   ${label} (${want.stdout.toString().split('\n').length - 1} righe, ${Date.now() - started} ms)`);
@@ -101,11 +104,42 @@ assert.equal(exported.code, 0);
 assert.ok(Buffer.from(runner.readFile(Module, 'Salvataggi/Dizionario.txt'))
   .equals(fs.readFileSync(path.join(folder, 'Salvataggi/Dizionario.txt'))), 'dizio esporta: the file');
 
+// A dictionary built from files handed to the module: the same lines as a
+// native build of those files. Of a file over the 10 MB limit the page hands
+// over only one byte past it, which is all the builder needs to refuse it.
+const limit = 10485760;
+const sources = { 'parole.txt': Buffer.from('cane\ngatto\nmare\nrame\n'), 'grande.txt': Buffer.alloc(limit + 5000, 'abc\n') };
+for (const [name, files] of [['Mio', ['parole.txt']], ['Grande', ['parole.txt', 'grande.txt']]]) {
+  fs.mkdirSync(path.join(folder, 'Dizionari', name));
+  for (const file of files) fs.writeFileSync(path.join(folder, 'Dizionari', name, file), sources[file]);
+  assert.ok(runner.writeDictionary(Module, name, files.map((file) => ({ name: file, bytes: sources[file].subarray(0, limit + 1) }))));
+  const args = ['--dizionario', name, 'dizio', 'crea'];
+  const want = spawnSync(native, ['--cartella', folder, ...args], { encoding: 'utf8' });
+  const got = runner.run(Module, args);
+  assert.equal(got.out, want.stdout, name + ': the build');
+  assert.equal(got.code, want.status, name + ': exit code');
+}
+assert.equal(runner.run(Module, ['--dizionario', 'Mio', 'anagr', 'mare']).out,
+  spawnSync(native, ['--cartella', folder, '--dizionario', 'Mio', 'anagr', 'mare'], { encoding: 'utf8' }).stdout);
+assert.equal(runner.writeDictionary(Module, '..', []), false, 'a name that is not one folder');
+
 // Without threads nothing could press "Stop !" when the time is up: the
-// time limit is refused rather than ignored.
+// option is refused rather than ignored, and the page passes the limit
+// itself. A search that would run on ends after it with the native closing
+// lines, its lines handed over in several batches on the way.
 const timed = runner.run(Module, ['--tempo-max', '1', 'anagr', 'roma']);
 assert.equal(timed.code, 2);
 assert.match(timed.err, /--tempo-max/);
+const endless = ['anagr', 'la vispa teresa avea tra l erbetta', '--parole-max', 'X', '--limite', '0'];
+const nativeTimed = spawnSync(native, ['--cartella', folder, '--tempo-max', '0.5', ...endless], { encoding: 'utf8', maxBuffer: 1 << 30 });
+let batches = 0;
+let lines = '';
+const stopped = Date.now();
+const limited = runner.run(Module, endless, { onLines: (text) => { ++batches; lines += text; }, timeLimit: 0.5 });
+const closing = (text) => text.split('\n').slice(-3).join('\n');
+assert.equal(limited.code, nativeTimed.status, 'time limit: exit code');
+assert.equal(closing(lines + limited.out), closing(nativeTimed.stdout), 'time limit: the closing lines');
+assert.ok(Date.now() - stopped < 5000 && batches > 1, `time limit: stopped in time, ${batches} batches`);
 
 // "?" prints its sections.
 const help = runner.help(Module, 'anagr', 0);

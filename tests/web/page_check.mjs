@@ -1,10 +1,13 @@
 // The page in headless chromium: a link runs its search, and #uscita shows
-// the lines the native sillabor-cli prints. With --screenshot FILE, saves the
-// page as it is then. Run through tests/web/page_check.sh.
-// Usage: node --experimental-websocket page_check.mjs DEVTOOLS_PORT SITE_URL [--screenshot FILE]
+// the lines the native sillabor-cli prints, also for a dictionary built in the
+// page. With --screenshot FILE, saves the page after the first search; with
+// --dizio-screenshot FILE, the Dizio page after a build.
+// Run through tests/web/page_check.sh.
+// Usage: node --experimental-websocket page_check.mjs DEVTOOLS_PORT SITE_URL [--screenshot FILE | --dizio-screenshot FILE]
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 
 const [port, site, flag, shot] = process.argv.slice(2);
@@ -17,17 +20,20 @@ const socket = new WebSocket(target.webSocketDebuggerUrl);
 await new Promise((resolve, reject) => { socket.onopen = resolve; socket.onerror = reject; });
 let nextId = 1;
 const waiting = new Map();
+let workerSession = null;  // the page's latest worker, once attached
 socket.onmessage = (event) => {
   const message = JSON.parse(event.data);
+  if (message.method === 'Target.attachedToTarget' && message.params.targetInfo.type === 'worker')
+    workerSession = message.params.sessionId;
   if (waiting.has(message.id)) {
     waiting.get(message.id)(message);
     waiting.delete(message.id);
   }
 };
-const send = (method, params = {}) => new Promise((resolve) => {
+const send = (method, params = {}, sessionId = undefined) => new Promise((resolve) => {
   const id = nextId++;
   waiting.set(id, resolve);
-  socket.send(JSON.stringify({ id, method, params }));
+  socket.send(JSON.stringify({ id, method, params, sessionId }));
 });
 const evaluate = async (expression) => (await send('Runtime.evaluate', { expression, returnByValue: true })).result.result.value;
 
@@ -42,16 +48,26 @@ async function waitForEnd(what) {
   }
 }
 
-async function search(hash, args, document = '') {
-  await send('Page.navigate', { url: site + '/' + document + hash });
+const text = (id) => evaluate(`document.getElementById('${id}').textContent`);
+const native = (args, folder = process.env.SILLABOR_FOLDER) =>
+  spawnSync(path.join(root, 'build/sillabor-cli'), ['--cartella', folder, ...args], { encoding: 'utf8', maxBuffer: 1 << 28 });
+
+// Runs a search as the page does: by its link, or with a click when `hash`
+// is null.
+async function search(hash, args, document = '', folder = undefined) {
+  if (hash === null) {
+    await evaluate("document.getElementById('genera').click()");
+    hash = args.join(' ');
+  } else {
+    await send('Page.navigate', { url: site + '/' + document + hash });
+  }
   await waitForEnd(hash);
   const shown = await evaluate("document.getElementById('uscita').textContent");
   const status = await evaluate("document.getElementById('stato').textContent");
-  const native = spawnSync(path.join(root, 'build/sillabor-cli'), ['--cartella', process.env.SILLABOR_FOLDER, ...args],
-    { encoding: 'utf8' });
-  assert.equal(shown, native.stdout, hash + ': #uscita shows the native lines');
-  assert.match(status, /^Generati \d+ in /, hash + ': the status line is the closing line');
+  assert.equal(shown, native(args, folder).stdout, hash + ': #uscita shows the native lines');
+  assert.match(status, /^(Generati \d+ in |Caricate \d+ parole )/, hash + ': the status line is the closing line');
   console.log(`${hash}: ${shown.split('\n').length - 1} righe come il nativo; stato: ${status}`);
+  return shown;
 }
 
 await search(link, args);
@@ -67,13 +83,94 @@ await evaluate("document.getElementById('aiuto').click()");
 await waitForEnd('?');
 const help = await evaluate("document.getElementById('uscita').textContent");
 assert.ok(help.split('\n').length > 5, '"?" shows the help of Anagr');
-await send('Page.navigate', { url: site + '/#anagr/la%20vispa%20teresa%20avea%20tra%20l%20erbetta?parole-max=X&limite=0' });
-await new Promise((resolve) => setTimeout(resolve, 800));
+const endless = '#anagr/la%20vispa%20teresa%20avea%20tra%20l%20erbetta?parole-max=X&limite=0';
+await send('Page.navigate', { url: site + '/' + endless });
+await new Promise((resolve) => setTimeout(resolve, 1500));
 assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 'corre', 'an anagram search without a limit runs on');
+// Its lines show while it runs, and the status line counts them.
+// (Counted in the page: the text soon outgrows a message of the protocol.)
+assert.ok(await evaluate("document.getElementById('uscita').textContent.split('\\n').length") > 100,
+  'lines show while the search runs');
+assert.match(await text('stato'), /^Ricerca in corso: \d+ righe, \d+\.\d s$/);
 await evaluate("document.getElementById('stop').click()");
 assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 'fine', '"Stop !" ends the search');
-assert.equal(await evaluate("document.getElementById('stato').textContent"), 'RICERCA INTERROTTA');
-console.log('"?" e "Stop !": ok');
+assert.equal(await text('stato'), 'RICERCA INTERROTTA');
+console.log('"?", righe durante la ricerca e "Stop !": ok');
+
+// A search long enough to hand its lines over in several batches ends with
+// exactly the native lines.
+await search('#trova/cerniere?seme=7', ['--seme', '7', 'trova', 'cerniere']);
+
+// A time limit ends the search by itself, with the closing lines of a stop.
+const timedStart = Date.now();
+await send('Page.navigate', { url: site + '/' + endless + '&tempo-max=1' });
+await waitForEnd('tempo-max');
+assert.ok(Date.now() - timedStart < 6000, 'the time limit stops the search');
+assert.match(await evaluate("document.getElementById('uscita').textContent.slice(-100)"), /\n-{50}\nRICERCA INTERROTTA\n$/);
+assert.match(await text('stato'), /^Generati \d+ in /);
+console.log('tempo-max: ok');
+
+// Dizio: text files chosen in the page become a dictionary, built as
+// sillabor-cli builds it; searches then run on it, also after "Stop !" and
+// on a later visit, until it is deleted.
+const own = fs.mkdtempSync(path.join(os.tmpdir(), 'sillabor-dizio-'));
+process.on('exit', () => fs.rmSync(own, { recursive: true, force: true }));
+fs.mkdirSync(path.join(own, 'Dizionari/Mio'), { recursive: true });
+fs.mkdirSync(path.join(own, 'Dizionari/Default'));
+fs.copyFileSync(path.join(process.env.SILLABOR_FOLDER, 'Dizionari/Default/j_r_Default'), path.join(own, 'Dizionari/Default/j_r_Default'));
+const sources = { 'animali.txt': 'cane\ngatto\ncanto\nmare\nrame\nrema\narme\nramo\nroma\namor\n',
+  'altre.txt': 'ora\nreo\nera\ntorta\nrotta\ntrota\nmora\ncarne\ncrane\nnacre\n' };
+for (const [name, content] of Object.entries(sources)) fs.writeFileSync(path.join(own, 'Dizionari/Mio', name), content);
+const setField = (selector, value, event) => evaluate(`(() => { const f = document.querySelector('${selector}');
+  f.value = ${JSON.stringify(value)}; f.dispatchEvent(new Event('${event}')); })()`);
+await send('Page.navigate', { url: site + '/#dizio' });
+await waitForEnd('#dizio');
+await setField('#pagina [name=azione]', 'crea', 'change');
+await setField('#pagina [name=nome]', 'Mio', 'input');
+const { root: documentNode } = (await send('DOM.getDocument')).result;
+const input = (await send('DOM.querySelector', { nodeId: documentNode.nodeId, selector: '#pagina [name=file]' })).result;
+await send('DOM.setFileInputFiles', { nodeId: input.nodeId, files: Object.keys(sources).map((name) => path.join(own, 'Dizionari/Mio', name)) });
+await search(null, ['--dizionario', 'Mio', 'dizio', 'crea'], '', own);
+assert.match(await text('dizionari'), /Mio \(2 file.*in uso/, 'the built dictionary is listed, in use');
+if (flag === '--dizio-screenshot') {
+  const picture = await send('Page.captureScreenshot', { format: 'png' });
+  fs.writeFileSync(shot, Buffer.from(picture.result.data, 'base64'));
+  console.log('screenshot: ' + shot);
+}
+const onOwn = ['--dizionario', 'Mio', 'anagr', 'roma'];
+await search('#anagr/roma', onOwn, '', own);
+// "Stop !" replaces the worker; the fresh one has the dictionary too.
+await evaluate("document.getElementById('genera').click(); document.getElementById('stop').click()");
+assert.equal(await text('stato'), 'RICERCA INTERROTTA');
+await search(null, onOwn, '', own);
+// A later visit offers it again: loaded, searched on, deleted.
+const visit = '?visita=2';
+await send('Page.navigate', { url: site + '/' + visit + '#dizio' });
+await waitForEnd('#dizio');
+await evaluate("document.querySelector('#dizionari [data-nome=Mio] button').click()");
+await waitForEnd('Carica');
+assert.equal(await text('uscita'), native(['--dizionario', 'Mio', 'dizio', 'carica'], own).stdout, 'Carica: the native lines');
+await search('#anagr/roma', onOwn, visit, own);
+await send('Page.navigate', { url: site + '/' + visit + '#dizio' });
+await waitForEnd('#dizio');
+await evaluate("document.querySelector('#dizionari [data-nome=Mio] button:last-child').click()");
+await new Promise((resolve) => setTimeout(resolve, 500));
+assert.doesNotMatch(await text('dizionari'), /Mio/, 'deleted');
+await search('#anagr/roma', ['anagr', 'roma'], visit);
+console.log('Dizio: ok');
+
+// A module that aborts (as when the browser refuses it more memory) ends the
+// search with a message, and a fresh worker takes the next one.
+await send('Target.setAutoAttach', { autoAttach: true, waitForDebuggerOnStart: false, flatten: true });
+for (let i = 0; i < 50 && !workerSession; ++i) await new Promise((resolve) => setTimeout(resolve, 100));
+await send('Runtime.evaluate', { awaitPromise: true, expression: `ready.then((Module) => {
+  Module._sillabor_run = () => { throw new WebAssembly.RuntimeError('memory access out of bounds'); };
+})` }, workerSession);
+await evaluate("document.getElementById('genera').click()");
+await waitForEnd('abort');
+assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita o errore del modulo \(RuntimeError: memory access/);
+await search(null, ['anagr', 'roma']);
+console.log('modulo interrotto: ok');
 
 // Offline: the service worker has kept the site; the server stops.
 await send('Runtime.evaluate', { expression: 'navigator.serviceWorker.ready', awaitPromise: true });

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Serves build-web/site/, opens a search link in headless chromium and checks
-# that #uscita shows what build/sillabor-cli prints; then stops the server and
-# runs a second link offline.
-# Usage: tests/web/page_check.sh [--screenshot FILE]   (after scripts/web.sh --build-only)
+# that #uscita shows what build/sillabor-cli prints (also while a search runs,
+# with a time limit, and on a dictionary built in the page); then stops the
+# server and runs a second link offline.
+# Usage: tests/web/page_check.sh [--screenshot FILE | --dizio-screenshot FILE]   (after scripts/web.sh --build-only)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 command -v chromium >/dev/null || scripts/install-deps.sh chromium

@@ -2,8 +2,13 @@
 // process and keeps what it printed for the page to read.
 
 #include <emscripten/emscripten.h>
+#include <sys/stat.h>
 
+#include <csignal>
+#include <cstring>
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -50,13 +55,79 @@ private:
     std::string& text_;
 };
 
+// Hands printed lines to the page's worker while the command runs (the
+// worker cannot look at the module before the command returns).
+EM_JS(void, sillabor_post_lines, (const char* data, int size), {
+    if (Module.sillaborLines) Module.sillaborLines(HEAPU8.slice(data, data + size));
+});
+
+// The standard output of a command. In live mode its whole lines go to the
+// page in batches, a few times a second, and only the rest stays for the end;
+// otherwise it keeps everything. Past the deadline (if any) it presses
+// "Stop !" the way Ctrl-C does, so that the search ends with its own closing
+// lines: the module has no second thread to do it on time.
+class LiveOutput : public std::streambuf {
+public:
+    LiveOutput(bool live, double timeLimitMs) : live_(live), started_(emscripten_get_now()) {
+        if (timeLimitMs >= 0) deadline_ = started_ + timeLimitMs;
+        lastPost_ = started_;
+    }
+
+    std::string& Rest() { return text_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (c != traits_type::eof()) {
+            text_.push_back(static_cast<char>(c));
+            if (c == '\n') LineEnded();
+        }
+        return traits_type::not_eof(c);
+    }
+
+    std::streamsize xsputn(const char* data, std::streamsize size) override {
+        text_.append(data, static_cast<size_t>(size));
+        if (std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr) LineEnded();
+        return size;
+    }
+
+private:
+    static constexpr double kPostPeriodMs = 100;
+    static constexpr size_t kLargestBatch = 1 << 20;
+
+    void LineEnded() {
+        if (!live_ && deadline_ < 0) return;
+        const double now = emscripten_get_now();
+        // Again at every line: a search starting clears an earlier request.
+        if (deadline_ >= 0 && now >= deadline_) std::raise(SIGINT);
+        if (!live_ || (now - lastPost_ < kPostPeriodMs && text_.size() < kLargestBatch)) return;
+        const size_t end = text_.rfind('\n') + 1;
+        sillabor_post_lines(text_.data(), static_cast<int>(end));
+        text_.erase(0, end);
+        lastPost_ = now;
+    }
+
+    bool live_;
+    double started_;
+    double deadline_ = -1;
+    double lastPost_;
+    std::string text_;
+};
+
 }  // namespace
 
 extern "C" {
 
-// Runs `sillabor-cli <args...>`; returns its exit code.
-EMSCRIPTEN_KEEPALIVE int sillabor_run(const char* buffer, int length) {
-    std::ostringstream out;
+// Runs `sillabor-cli <args...>`; returns its exit code. With `live`, the
+// output is handed over while it runs (sillabor_post_lines) and the output
+// text keeps only what came after the last batch. `timeLimitMs` >= 0 stops
+// the search after that time, as --tempo-max does (-1: no limit).
+EMSCRIPTEN_KEEPALIVE int sillabor_run(const char* buffer, int length, int live, double timeLimitMs) {
+    // The module's C library starts with a umask of 0777, which leaves every
+    // file the core writes through a temporary (the prepared dictionary, an
+    // export) unreadable, to the core too. A process starts with 022.
+    umask(022);
+    LiveOutput outBuffer(live != 0, timeLimitMs);
+    std::ostream out(&outBuffer);
     std::ostringstream err;
     int code = 1;
     try {
@@ -64,7 +135,7 @@ EMSCRIPTEN_KEEPALIVE int sillabor_run(const char* buffer, int length) {
     } catch (const std::exception& fault) {
         err << "sillabor-cli: " << fault.what() << '\n';
     }
-    g_out = out.str();
+    g_out = std::move(outBuffer.Rest());
     g_err = err.str();
     return code;
 }
