@@ -31,7 +31,7 @@ bool ForEachChangeGroup(CurioRun& run, int minLength, const std::function<void(c
         for (int position = 0; position < length && count >= 2; ++position) {
             if (run.state.Stopping()) return false;
             byLength.KeysWithout(run.dict, length, position, items);
-            SortByKey(items, scratch);
+            SortByKeyWithinRuns(items, scratch, BlankedKeyPrefixShift(length, position));
             ForEachKeyGroup(
                 items.data(), items.data() + items.size(),
                 [&](const KeyedItem& a, const KeyedItem& b) {

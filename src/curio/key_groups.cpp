@@ -1,5 +1,6 @@
 #include "curio/key_groups.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -24,7 +25,8 @@ namespace {
 
 // Least significant digit first, so equal keys keep their order; the digits
 // start at the lowest bit in which the keys differ and stop past the highest.
-void RadixSort(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, uint64_t varying) {
+// The sorted items end in `items`.
+void RadixSort(KeyedItem* items, size_t n, KeyedItem* scratch, uint64_t varying) {
     constexpr int kBits = 12;
     constexpr uint32_t kBuckets = 1u << kBits;
     constexpr uint64_t kMask = kBuckets - 1;
@@ -32,9 +34,10 @@ void RadixSort(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, u
     const int passes = (64 - std::countl_zero(varying) - low + kBits - 1) / kBits;
     std::vector<std::array<uint32_t, kBuckets>> counts(static_cast<size_t>(passes));
     for (auto& digit : counts) digit.fill(0);
-    for (const KeyedItem& item : items)
-        for (int d = 0; d < passes; ++d) ++counts[static_cast<size_t>(d)][(item.key >> (low + d * kBits)) & kMask];
-    scratch.resize(items.size());
+    for (size_t i = 0; i < n; ++i)
+        for (int d = 0; d < passes; ++d) ++counts[static_cast<size_t>(d)][(items[i].key >> (low + d * kBits)) & kMask];
+    KeyedItem* from = items;
+    KeyedItem* to = scratch;
     for (int d = 0; d < passes; ++d) {
         auto& count = counts[static_cast<size_t>(d)];
         uint32_t total = 0;
@@ -44,18 +47,17 @@ void RadixSort(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, u
             total += here;
         }
         const int shift = low + d * kBits;
-        for (const KeyedItem& item : items) scratch[count[(item.key >> shift) & kMask]++] = item;
-        items.swap(scratch);
+        for (size_t i = 0; i < n; ++i) to[count[(from[i].key >> shift) & kMask]++] = from[i];
+        std::swap(from, to);
     }
+    if (from != items) std::copy(from, from + n, items);
 }
 
-}  // namespace
-
-void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch) {
-    const size_t n = items.size();
+// Stable sort of one range by key.
+void SortRange(KeyedItem* items, size_t n, KeyedItem* scratch) {
     if (n < 2) return;
     if (n < 64) {
-        // Insertion sort: stable, and cheap for the few items of a small length.
+        // Insertion sort: stable, and cheap for a few items.
         for (size_t i = 1; i < n; ++i) {
             const KeyedItem item = items[i];
             size_t j = i;
@@ -70,7 +72,36 @@ void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch) {
         varying |= items[k].key ^ items[0].key;
         sorted &= items[k - 1].key <= items[k].key;
     }
-    if (!sorted) RadixSort(items, scratch, varying);
+    if (sorted) return;
+    // A radix pass costs its 4096 counters whatever the count of items.
+    if (n < 4096) {
+        std::stable_sort(items, items + n, [](const KeyedItem& a, const KeyedItem& b) { return a.key < b.key; });
+        return;
+    }
+    RadixSort(items, n, scratch, varying);
+}
+
+}  // namespace
+
+void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch) {
+    scratch.resize(items.size());
+    SortRange(items.data(), items.size(), scratch.data());
+}
+
+void SortByKeyWithinRuns(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, int shift) {
+    const size_t n = items.size();
+    if (shift >= 64 || n < 2) return SortByKey(items, scratch);
+    scratch.resize(n);
+    // The runs must come in order of their high bits; else one sort of the whole.
+    for (size_t k = 1; k < n; ++k)
+        if ((items[k - 1].key >> shift) > (items[k].key >> shift)) return SortByKey(items, scratch);
+    for (size_t first = 0; first < n;) {
+        const uint64_t high = items[first].key >> shift;
+        size_t last = first + 1;
+        while (last < n && (items[last].key >> shift) == high) ++last;
+        SortRange(items.data() + first, last - first, scratch.data());
+        first = last;
+    }
 }
 
 }  // namespace sillabor

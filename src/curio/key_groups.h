@@ -29,6 +29,11 @@ inline bool IsHashedKey(uint64_t key) { return (key >> 63) != 0; }
 // Sorts by key; items with equal keys keep their order. `scratch` is working
 // storage; either vector may be swapped with it.
 void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch);
+// The same, for items already in order of their keys' bits from `shift` up
+// (a word's letters before a blanked one): each run of equal high bits is
+// sorted alone, which is far less work than one sort of the whole. Items in
+// any other order get one sort of the whole; a shift of 64 or more asks for it.
+void SortByKeyWithinRuns(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch, int shift);
 
 // Calls fn(first, last) for each group of items whose key texts are equal, in
 // key order; a run of equal hashed keys is split by same(a, b), which compares

@@ -45,7 +45,7 @@ bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int po
         for (int position = 0; position < length; ++position) {
             if (run.state.Stopping()) return false;
             byLength.KeysWithout(run.dict, length, position, items);
-            SortByKey(items, scratch);
+            SortByKeyWithinRuns(items, scratch, BlankedKeyPrefixShift(length, position));
             auto word = words.begin();
             for (const KeyedItem& item : items) {
                 while (word != words.end() && *word < item.key) ++word;

@@ -21,6 +21,13 @@ inline constexpr uint64_t PackedWithout(uint64_t key, int position) {
     return (key & ~low) | ((key << 5) & low);
 }
 
+// Where the letters before `position` start in the keys KeysWithout makes:
+// the words of one length come in byte order, so the keys come in order of
+// those bits. 64 for words whose keys are hashed.
+inline constexpr int BlankedKeyPrefixShift(int length, int position) {
+    return length <= kPackedCodes ? 5 * (kPackedCodes - position) : 64;
+}
+
 class WordsByLength {
 public:
     explicit WordsByLength(const Dictionary& dict);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace sillabor {
@@ -20,17 +21,29 @@ TEST(KeyGroups, ShortTextsPackExactlyAndLongOnesHash) {
     EXPECT_NE(KeyOfCodes(long13, 13), KeyOfCodes(long13, 12));
 }
 
+// Both sorts, at the sizes of each of their ways (insertion, comparison,
+// radix), with runs of equal high bits that are in order, or not (the whole
+// is then sorted at once).
 TEST(KeyGroups, SortKeepsTheOrderOfEqualKeysAtAnySize) {
     std::mt19937 random(7);
-    for (size_t n : {10u, 5000u}) {
-        std::vector<KeyedItem> items(n), scratch;
-        for (size_t k = 0; k < n; ++k)
-            items[k] = {(static_cast<uint64_t>(random() % 50) << 40) | (random() % 3), static_cast<int32_t>(k), 0};
-        std::vector<KeyedItem> expected = items;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [](const KeyedItem& a, const KeyedItem& b) { return a.key < b.key; });
-        SortByKey(items, scratch);
-        for (size_t k = 0; k < n; ++k) ASSERT_EQ(items[k].slot, expected[k].slot) << n << " " << k;
+    constexpr int kShift = 40;
+    for (size_t n : {10u, 1000u, 5000u, 20000u}) {
+        for (int way = 0; way < 3; ++way) {
+            std::vector<KeyedItem> items(n), scratch;
+            for (size_t k = 0; k < n; ++k) {
+                // Few distinct high parts: runs of every size.
+                const uint64_t high = way == 2 ? random() % 50 : k * k / (n * n / 8 + 1);
+                items[k] = {(high << kShift) | (random() % (n / 4 + 3)), static_cast<int32_t>(k), 0};
+            }
+            std::vector<KeyedItem> expected = items;
+            std::stable_sort(expected.begin(), expected.end(),
+                             [](const KeyedItem& a, const KeyedItem& b) { return a.key < b.key; });
+            if (way == 0)
+                SortByKey(items, scratch);
+            else
+                SortByKeyWithinRuns(items, scratch, kShift);
+            for (size_t k = 0; k < n; ++k) ASSERT_EQ(items[k].slot, expected[k].slot) << n << " " << way << " " << k;
+        }
     }
 }
 
