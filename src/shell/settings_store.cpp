@@ -14,6 +14,15 @@ constexpr const char* kPageKey = "finestra/pagina";
 
 }  // namespace
 
+SettingsStore::SettingsStore(QSettings& settings) : settings_(settings) {
+    // Qt keeps what it could read of a damaged file, and writes it back in a
+    // form it may not read either: the file would stay damaged for good, and
+    // some of its values would come back although the window says it uses
+    // its defaults.
+    settings_.contains(kPageKey);  // reads the file
+    if (settings_.status() == QSettings::FormatError) settings_.clear();
+}
+
 QString SettingsStore::Problem() const {
     settings_.contains(kPageKey);  // reads the file
     switch (settings_.status()) {

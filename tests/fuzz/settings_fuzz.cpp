@@ -2,9 +2,9 @@
 // start, read through SettingsStore as the window does. Whatever the file
 // holds, the values that come out are usable: the last page is one of the
 // pages, every page's saving mode is one of its menu's, a page that cannot
-// save stays so. Then the choices are written back, as the window writes
-// them when they change, and a second start reads them again unchanged, even
-// over a damaged file.
+// save stays so; a damaged file gives only the defaults. Then the choices are
+// written back, as the window writes them when they change, and a second
+// start reads them again unchanged, from a file that is no longer damaged.
 //
 // Input: the file's bytes.
 
@@ -67,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QSettings settings(file, QSettings::IniFormat);
         SettingsStore store(settings);
         const QString problem = store.Problem();
+        const bool damaged = settings.status() == QSettings::FormatError;
         Require(problem.isEmpty() == (settings.status() == QSettings::NoError),
                 "the settings' problem does not match their status", Text(problem));
 
@@ -82,6 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::optional<int> last = store.LastPage(kPages);
         Require(!last || (*last >= 0 && *last < kPages), "the last page is not a page");
         page = last.value_or(kPages - 1);
+        // The window says it starts with its defaults: nothing of the file may come back.
+        if (damaged)
+            Require(!font && Modes(autosave) == Modes(fresh) && geometry.isEmpty() && !last,
+                    "a value of a damaged file was used");
 
         // The window writes each choice as it changes.
         if (font) store.SetOutputFont(*font);
