@@ -101,11 +101,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QSettings settings(again, QSettings::IniFormat);
         SettingsStore store(settings);
         Require(store.Problem().isEmpty(), "the file just written reads as damaged", Text(store.Problem()));
-        const std::optional<QFont> fontAgain = store.OutputFont();
-        Require(fontAgain.has_value() == font.has_value(), "the font was lost or appeared");
-        if (font)
+        // Only a font that was read is written: an odd line of a file Qt reads
+        // without complaint may read otherwise once Qt has written the file again.
+        if (font) {
+            const std::optional<QFont> fontAgain = store.OutputFont();
+            Require(fontAgain.has_value(), "the font was lost", Text(font->toString()));
             Require(fontAgain->toString() == font->toString(), "the font came back changed",
                     Text(font->toString() + " -> " + fontAgain->toString()));
+        }
         AutosaveSettings autosaveAgain = WindowPages();
         store.ApplyAutosave(autosaveAgain, kPages);
         Require(Modes(autosaveAgain) == Modes(autosave), "the saving modes came back changed");
