@@ -14,6 +14,16 @@ constexpr const char* kPageKey = "finestra/pagina";
 
 }  // namespace
 
+SettingsStore::SettingsStore(QSettings& settings) : settings_(settings) {
+    // Qt parses a section only when one of its keys is asked for: all of
+    // them, so that damage anywhere in the file is seen now. Of a damaged
+    // file Qt keeps what it could read, and writes it back in a form it may
+    // not read either: the file would stay damaged for good, and some of its
+    // values would come back although the window says it uses its defaults.
+    settings_.allKeys();
+    if (settings_.status() == QSettings::FormatError) settings_.clear();
+}
+
 QString SettingsStore::Problem() const {
     settings_.contains(kPageKey);  // reads the file
     switch (settings_.status()) {

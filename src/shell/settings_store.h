@@ -16,7 +16,8 @@ namespace sillabor::shell {
 
 class SettingsStore {
 public:
-    explicit SettingsStore(QSettings& settings) : settings_(settings) {}
+    // A damaged file is read as empty; the first choice written replaces it.
+    explicit SettingsStore(QSettings& settings);
 
     // Why the stored choices could not be read (a damaged or unreadable
     // file), or "" when they could; the window then starts with its defaults.

@@ -111,6 +111,8 @@ private slots:
                      (damaged ? "Impostazioni danneggiate (" : "Impostazioni non leggibili (") + file +
                          "): uso quelle iniziali");
             QCOMPARE(session.Named<QWidget>("outputArea")->font(), sillabor::shell::OutputArea::DefaultFont());
+            // Not even the page that could still be read.
+            QCOMPARE(session.Named<QTabWidget>("pageTabs")->currentIndex(), 0);
         }
     }
 
