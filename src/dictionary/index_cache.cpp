@@ -53,7 +53,7 @@ uint64_t HashBytes(const void* data, size_t size) {
         for (int k = 0; k < 4; ++k) lane[k] = Mix(lane[k], w[k]);
     }
     uint64_t tail[4] = {0, 0, 0, 0};
-    std::memcpy(tail, p + i, size - i);
+    if (i < size) std::memcpy(tail, p + i, size - i);  // an empty block may have no address
     for (int k = 0; k < 4; ++k) lane[k] = Mix(lane[k], tail[k]);
     uint64_t h = lane[0];
     for (int k = 1; k < 4; ++k) h = Mix(h, lane[k]);

@@ -132,7 +132,7 @@ TEST(HashBytesTest, EveryByteAndTheLengthCount) {
         EXPECT_NE(HashBytes(changed.data(), changed.size()), h) << i;
     }
     EXPECT_NE(HashBytes(text.data(), 99), h);
-    EXPECT_NE(HashBytes(text.data(), 0), HashBytes("\0", 1));
+    EXPECT_NE(HashBytes(nullptr, 0), HashBytes("\0", 1));
 }
 
 }  // namespace
