@@ -9,6 +9,7 @@ void Dictionary::Clear() {
     PreparedPath.clear();
     WordText.reset();
     TextLength = 0;
+    TextHash = 0;
     Words = {};
     WordCount = 0;
     Classes = {};

@@ -53,11 +53,15 @@ public:
     // Byte 0 is '`', byte 1 a NUL, then the words grouped by class.
     LargeText WordText;
     int32_t TextLength = 0;  // bytes of words, as declared by the prepared file
+    // A hash of the word text, taken once by the load (0: not taken); it tells
+    // the cache files of the indexes which words they belong to.
+    uint64_t TextHash = 0;
     // Slot 0 points at "`", slots 1..WordCount-1 at words, slot WordCount at "".
     UninitVector<char*> Words;
     int32_t WordCount = 0;
     // ClassCount entries plus one scratch entry, in descending letter order.
-    UninitVector<AnagramClass> Classes;
+    // Read where it lies in its cache file when the load found one.
+    LargeArray<AnagramClass> Classes;
     int32_t ClassCount = 0;
     PairBound PairBounds[26][26] = {};
     int32_t SingleLetterWord[256] = {};

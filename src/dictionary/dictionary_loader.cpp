@@ -6,9 +6,12 @@
 #include <new>
 #include <system_error>
 
+#include "dictionary/class_table_cache.h"
 #include "dictionary/dictionary_builder.h"
+#include "dictionary/index_cache.h"
 #include "dictionary/dictionary_job.h"
 #include "dictionary/prepared_file.h"
+#include "dictionary/word_text_scan.h"
 #include "dictionary/word_orders.h"
 
 namespace sillabor {
@@ -60,6 +63,11 @@ void WarnCrowdedClass(const DictionaryJob& job, const char* word) {
     job.out.PrintLine("Solo i primi 127 verranno considerati (questo puo'");
     job.out.PrintLine("creare qualche discrepanza durante l'uso del programma).");
 }
+
+// NULs after the text: a class's words are walked from its offset, at most
+// kMaxClassWords of them, so even a class table read from a damaged cache file
+// never walks out of the block.
+constexpr size_t kTextSlack = kMaxClassWords + 3;
 
 // ComputeLetterCount for a word known to hold only a-z, which also finds the
 // word's end: the class pass runs over every word of the text.
@@ -237,10 +245,10 @@ int LoadDictionary(const DictionaryJob& job) {
     try {
         // Filled before use, so not cleared here.
         d.ClassScratch.resize(static_cast<size_t>(header.classes));
-        d.Classes.resize(static_cast<size_t>(header.classes) + 1);
+        d.Classes.Allocate(static_cast<size_t>(header.classes) + 1);
         d.Words.resize(static_cast<size_t>(header.words) + 2);
         d.WordMarks.resize(static_cast<size_t>(header.words) + 1);
-        d.WordText = MakeLargeText(static_cast<size_t>(header.textLength) + 4);
+        d.WordText = MakeLargeText(static_cast<size_t>(header.textLength) + 2 + kTextSlack);
     } catch (const std::bad_alloc&) {
         d.Clear();
         job.out.PrintLine("OUT OF MEMORY ERROR!!!");
@@ -257,14 +265,33 @@ int LoadDictionary(const DictionaryJob& job) {
         return FallBackOrFail(job, line, line);
     }
     // What the file did not hold (at most the accepted slack) and the spare bytes read as NULs.
-    std::memset(text + 2 + got, 0, static_cast<size_t>(header.textLength - got) + 2);
-    if (std::string why = CheckPreparedWords(text + 2, header.textLength, header.words); !why.empty())
-        return RefuseCorrupt(job, name, why);
+    std::memset(text + 2 + got, 0, static_cast<size_t>(header.textLength - got) + kTextSlack);
+    // The fast scan accepts the texts prepared files hold; anything else gets
+    // the full check, which says what is wrong.
+    std::vector<uint64_t> wordStarts;
+    const bool exactText = ScanWordText(text + 2, header.textLength, header.words, wordStarts);
+    if (!exactText) {
+        if (std::string why = CheckPreparedWords(text + 2, header.textLength, header.words); !why.empty())
+            return RefuseCorrupt(job, name, why);
+    }
 
     d.TextLength = header.textLength;
     d.WordCount = header.words;
     d.ClassCount = header.classes;
-    if (std::string why = BuildIndexes(job); !why.empty()) return RefuseCorrupt(job, name, why);
+    d.TextHash = HashBytes(text, static_cast<size_t>(header.textLength) + 2);
+    const auto cacheFile =
+        unsaved.empty() && exactText ? ClassTableCachePath(path) : std::filesystem::path();
+    if (TakeCachedClassTable(d, cacheFile, wordStarts)) {
+        job.out.PrintLine("Caricate " + std::to_string(header.words) + " parole. Le ordino....");
+        job.state.FoundCount = d.WordCount - 1;
+    } else {
+        if (std::string why = BuildIndexes(job); !why.empty()) return RefuseCorrupt(job, name, why);
+        // A class cut at 127 words warned while it was built: the file would
+        // spare the next load the warning, so it is not kept.
+        const bool crowded = std::any_of(d.Classes.begin(), d.Classes.begin() + d.ClassCount,
+                                         [](const AnagramClass& c) { return c.WordsInClass() == kMaxClassWords; });
+        if (!crowded) WriteClassTableCache(d, cacheFile);
+    }
 
     d.LoadedName = name;
     if (unsaved.empty()) d.PreparedPath = path;

@@ -65,7 +65,10 @@ WordsFingerprint FingerprintOf(const Dictionary& dict) {
     f.words = dict.WordCount;
     f.classes = dict.ClassCount;
     f.textLength = dict.TextLength;
-    if (dict.WordText) f.textHash = HashBytes(dict.WordText.get(), static_cast<size_t>(dict.TextLength) + 2);
+    if (dict.TextHash != 0)
+        f.textHash = dict.TextHash;
+    else if (dict.WordText)
+        f.textHash = HashBytes(dict.WordText.get(), static_cast<size_t>(dict.TextLength) + 2);
     return f;
 }
 
@@ -85,7 +88,8 @@ std::filesystem::path IndexCachePath(const Dictionary& dict, std::string_view ki
 }
 
 std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem::path& path,
-                                                           const WordsFingerprint& fingerprint) {
+                                                           const WordsFingerprint& fingerprint,
+                                                           bool privateCopy) {
     if (path.empty()) return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -95,12 +99,14 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
         return nullptr;
     }
     const auto bytes = static_cast<size_t>(info.st_size);
-    void* mapping = ::mmap(nullptr, bytes, PROT_READ, MAP_PRIVATE, fd, 0);
+    const int protection = privateCopy ? PROT_READ | PROT_WRITE : PROT_READ;
+    void* mapping = ::mmap(nullptr, bytes, protection, MAP_PRIVATE, fd, 0);
     ::close(fd);
     if (mapping == MAP_FAILED) return nullptr;
     std::shared_ptr<IndexCacheFile> file(new IndexCacheFile());
     file->mapping_ = mapping;
     file->mappedBytes_ = bytes;
+    file->privateCopy_ = privateCopy;
 
     CacheHeader header;
     std::memcpy(&header, mapping, sizeof header);

@@ -43,20 +43,29 @@ std::filesystem::path IndexCachePath(const Dictionary& dict, std::string_view ki
 // One cache file, mapped read-only and checked.
 class IndexCacheFile {
 public:
-    // Null when the file is missing or unusable for `fingerprint`.
+    // Null when the file is missing or unusable for `fingerprint`. With
+    // `privateCopy`, the mapping may be written: a page written becomes the
+    // process's own copy, and the file never changes.
     static std::shared_ptr<const IndexCacheFile> Open(const std::filesystem::path& path,
-                                                      const WordsFingerprint& fingerprint);
+                                                      const WordsFingerprint& fingerprint,
+                                                      bool privateCopy = false);
     IndexCacheFile(const IndexCacheFile&) = delete;
     IndexCacheFile& operator=(const IndexCacheFile&) = delete;
     ~IndexCacheFile();
 
     // The index's bytes, 8-byte aligned.
     std::span<const std::byte> Payload() const { return payload_; }
+    // The same bytes, writable; only for a file opened with `privateCopy`.
+    std::span<std::byte> PrivatePayload() const {
+        return privateCopy_ ? std::span<std::byte>(const_cast<std::byte*>(payload_.data()), payload_.size())
+                            : std::span<std::byte>();
+    }
 
 private:
     IndexCacheFile() = default;
     void* mapping_ = nullptr;
     size_t mappedBytes_ = 0;
+    bool privateCopy_ = false;
     std::span<const std::byte> payload_;
 };
 

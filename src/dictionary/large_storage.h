@@ -51,6 +51,68 @@ public:
 template <typename T>
 using UninitVector = std::vector<T, DefaultInitAllocator<T>>;
 
+// An array of the same kind that either owns its block or borrows one kept
+// alive by `keeper` (a mapped cache file, say), so that a table read from a
+// file is used where it lies instead of being copied.
+template <typename T>
+class LargeArray {
+    static_assert(std::is_trivially_copyable_v<T>);
+
+public:
+    LargeArray() = default;
+    LargeArray(LargeArray&& other) noexcept { *this = std::move(other); }
+    LargeArray& operator=(LargeArray&& other) noexcept {
+        if (this != &other) {
+            Release();
+            data_ = std::exchange(other.data_, nullptr);
+            size_ = std::exchange(other.size_, 0);
+            keeper_ = std::move(other.keeper_);
+        }
+        return *this;
+    }
+    LargeArray(const LargeArray&) = delete;
+    LargeArray& operator=(const LargeArray&) = delete;
+    ~LargeArray() { Release(); }
+
+    // Fresh storage for n elements, left uninitialised; the old contents go.
+    void Allocate(size_t n) {
+        T* fresh = n != 0 ? static_cast<T*>(AllocateLarge(n * sizeof(T))) : nullptr;
+        Release();
+        data_ = fresh;
+        size_ = n;
+    }
+    // Uses n elements at `data`, which `keeper` keeps valid and writable.
+    void Borrow(T* data, size_t n, std::shared_ptr<const void> keeper) {
+        Release();
+        data_ = data;
+        size_ = n;
+        keeper_ = std::move(keeper);
+    }
+    bool Borrowed() const { return keeper_ != nullptr; }
+
+    T* data() { return data_; }
+    const T* data() const { return data_; }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    T& operator[](size_t i) { return data_[i]; }
+    const T& operator[](size_t i) const { return data_[i]; }
+    T* begin() { return data_; }
+    T* end() { return data_ + size_; }
+    const T* begin() const { return data_; }
+    const T* end() const { return data_ + size_; }
+
+private:
+    void Release() noexcept {
+        if (keeper_ == nullptr) FreeLarge(data_, size_ * sizeof(T));
+        keeper_.reset();
+        data_ = nullptr;
+        size_ = 0;
+    }
+    T* data_ = nullptr;
+    size_t size_ = 0;
+    std::shared_ptr<const void> keeper_;
+};
+
 // A byte buffer of the same kind, for the word text.
 struct LargeBlock {
     void operator()(char* p) const noexcept { FreeLarge(p, size); }

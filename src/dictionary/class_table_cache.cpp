@@ -1,0 +1,135 @@
+#include "dictionary/class_table_cache.h"
+
+#include <algorithm>
+#include <cstring>
+#include <span>
+#include <vector>
+
+#include "dictionary/dictionary.h"
+#include "dictionary/index_cache.h"
+#include "dictionary/word_text_scan.h"
+
+namespace sillabor {
+
+namespace {
+
+// The fingerprint of the words the load is about to index: slot 0 counted, as
+// FingerprintOf counts it once the load is done.
+WordsFingerprint LoadFingerprint(const Dictionary& dict, int32_t slots) {
+    return {slots, dict.ClassCount, dict.TextLength, dict.TextHash};
+}
+
+// Views the next array of a payload where it lies, without copying it.
+class PayloadReader {
+public:
+    explicit PayloadReader(std::span<std::byte> bytes) : bytes_(bytes) {}
+
+    template <typename T>
+    std::span<T> Next() {
+        static_assert(std::is_trivially_copyable_v<T> && alignof(T) <= 8);
+        uint64_t count = 0;
+        if (failed_ || bytes_.size() - at_ < sizeof count) return Fail<T>();
+        std::memcpy(&count, bytes_.data() + at_, sizeof count);
+        at_ += sizeof count;
+        if (count > (bytes_.size() - at_) / sizeof(T)) return Fail<T>();
+        auto* first = reinterpret_cast<T*>(bytes_.data() + at_);
+        at_ = std::min(bytes_.size(), (at_ + static_cast<size_t>(count) * sizeof(T) + 7) / 8 * 8);
+        return {first, static_cast<size_t>(count)};
+    }
+    bool Complete() const { return !failed_ && at_ == bytes_.size(); }
+
+private:
+    template <typename T>
+    std::span<T> Fail() {
+        failed_ = true;
+        return {};
+    }
+    std::span<std::byte> bytes_;
+    size_t at_ = 0;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+std::filesystem::path ClassTableCachePath(const std::filesystem::path& prepared) {
+#ifdef __EMSCRIPTEN__
+    (void)prepared;
+    return {};  // the browser's files live in memory: nothing to gain
+#else
+    if (prepared.empty()) return {};
+    std::filesystem::path path = prepared;
+    path += ".classi";
+    return path;
+#endif
+}
+
+bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,
+                          const std::vector<uint64_t>& wordStarts) {
+    const int32_t words = dict.WordCount;
+    const auto cache = IndexCacheFile::Open(file, LoadFingerprint(dict, words + 1), /*privateCopy=*/true);
+    if (!cache) return false;
+    PayloadReader in(cache->PrivatePayload());
+    const auto classes = in.Next<AnagramClass>();
+    const auto slots = in.Next<uint32_t>();
+    const auto pairs = in.Next<PairBound>();
+    const auto single = in.Next<int32_t>();
+    const auto firstOfLetter = in.Next<int32_t>();
+    if (!in.Complete() || classes.size() != static_cast<size_t>(dict.ClassCount) + 1 ||
+        slots.size() != static_cast<size_t>(words) || pairs.size() != 26 * 26 || single.size() != 256 ||
+        firstOfLetter.size() != 256)
+        return false;
+
+    // Whatever the file holds, every word and class it names lies in the text:
+    // a slot starts a word, a class's words follow one another from its
+    // offset, the classes cover the words once, the table entries are slots.
+    const uint32_t textEnd = static_cast<uint32_t>(dict.TextLength) + 2;
+    uint32_t previous = 1;
+    int64_t classWords = 0;
+    for (size_t c = 0; c < classes.size() - 1; ++c) {
+        const uint32_t offset = classes[c].Offset();
+        const int n = classes[c].WordsInClass();
+        if (offset <= previous || offset >= textEnd || n < 1 || n > kMaxClassWords) return false;
+        previous = offset;
+        classWords += n;
+    }
+    if (classes[0].Offset() != 2 || classWords != words) return false;
+    for (const uint32_t offset : slots)
+        if (offset < 2 || !StartsWord(wordStarts, offset - 2)) return false;
+    const int32_t slotEnd = words + 1;
+    const auto isSlot = [slotEnd](int32_t slot) { return slot >= 0 && slot < slotEnd; };
+    for (const PairBound& bound : pairs)
+        if (bound.lo < 0 || bound.hi < bound.lo || bound.hi > slotEnd) return false;
+    if (!std::all_of(single.begin(), single.end(), isSlot) ||
+        !std::all_of(firstOfLetter.begin(), firstOfLetter.end(), isSlot))
+        return false;
+
+    char* base = dict.WordText.get();
+    dict.WordCount = slotEnd;
+    dict.Words[0] = base;
+    for (int32_t slot = 1; slot < slotEnd; ++slot) dict.Words[slot] = base + slots[slot - 1];
+    dict.Words[slotEnd] = base + 1;
+    dict.Classes.Borrow(classes.data(), classes.size(), cache);
+    std::memcpy(dict.PairBounds, pairs.data(), pairs.size_bytes());
+    std::memcpy(dict.SingleLetterWord, single.data(), single.size_bytes());
+    std::memcpy(dict.FirstWordOfLetter, firstOfLetter.data(), firstOfLetter.size_bytes());
+    return true;
+}
+
+void WriteClassTableCache(const Dictionary& dict, const std::filesystem::path& file) {
+    if (file.empty() || dict.WordCount < 2) return;
+    const char* base = dict.WordText.get();
+    std::vector<uint32_t> slots(static_cast<size_t>(dict.WordCount - 1));
+    for (size_t i = 0; i < slots.size(); ++i) slots[i] = static_cast<uint32_t>(dict.Words[i + 1] - base);
+    // The scratch entry after the classes is written as zeros, not as whatever it holds.
+    std::vector<AnagramClass> classes(dict.Classes.begin(), dict.Classes.end());
+    if (!classes.empty()) std::memset(&classes.back(), 0, sizeof(AnagramClass));
+    IndexPacker pack;
+    pack.Add<AnagramClass>(classes);
+    pack.Add<uint32_t>(slots);
+    pack.Add<PairBound>(std::span<const PairBound>(&dict.PairBounds[0][0], 26 * 26));
+    pack.Add<int32_t>(dict.SingleLetterWord);
+    pack.Add<int32_t>(dict.FirstWordOfLetter);
+    WriteIndexCacheFile(file, LoadFingerprint(dict, dict.WordCount), pack.Bytes());
+}
+
+}  // namespace sillabor
