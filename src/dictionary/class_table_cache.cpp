@@ -115,16 +115,17 @@ bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,
     return true;
 }
 
-void WriteClassTableCache(const Dictionary& dict, const std::filesystem::path& file) {
+void WriteClassTableCache(Dictionary& dict, const std::filesystem::path& file) {
     if (file.empty() || dict.WordCount < 2) return;
     const char* base = dict.WordText.get();
     std::vector<uint32_t> slots(static_cast<size_t>(dict.WordCount - 1));
     for (size_t i = 0; i < slots.size(); ++i) slots[i] = static_cast<uint32_t>(dict.Words[i + 1] - base);
-    // The scratch entry after the classes is written as zeros, not as whatever it holds.
-    std::vector<AnagramClass> classes(dict.Classes.begin(), dict.Classes.end());
-    if (!classes.empty()) std::memset(&classes.back(), 0, sizeof(AnagramClass));
+    // The scratch entry after the classes goes out as zeros, not as whatever it holds.
+    std::memset(&dict.Classes[static_cast<size_t>(dict.ClassCount)], 0, sizeof(AnagramClass));
     IndexPacker pack;
-    pack.Add<AnagramClass>(classes);
+    pack.Reserve(dict.Classes.size() * sizeof(AnagramClass) + slots.size() * sizeof(uint32_t) + sizeof dict.PairBounds +
+                 sizeof dict.SingleLetterWord + sizeof dict.FirstWordOfLetter + 5 * 16);
+    pack.Add<AnagramClass>(std::span<const AnagramClass>(dict.Classes.data(), dict.Classes.size()));
     pack.Add<uint32_t>(slots);
     pack.Add<PairBound>(std::span<const PairBound>(&dict.PairBounds[0][0], 26 * 26));
     pack.Add<int32_t>(dict.SingleLetterWord);

@@ -21,9 +21,10 @@ class Dictionary;
 bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,
                           const std::vector<uint64_t>& wordStarts);
 
-// Writes what TakeCachedClassTable reads, from a dictionary just loaded;
-// a folder that cannot take the file only costs the next load the work.
-void WriteClassTableCache(const Dictionary& dict, const std::filesystem::path& file);
+// Writes what TakeCachedClassTable reads, from a dictionary just loaded (its
+// scratch class entry is cleared); a folder that cannot take the file only
+// costs the next load the work.
+void WriteClassTableCache(Dictionary& dict, const std::filesystem::path& file);
 
 // The cache file of the prepared file at `prepared`.
 std::filesystem::path ClassTableCachePath(const std::filesystem::path& prepared);

@@ -78,6 +78,8 @@ bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerpri
 // elements, padded to a multiple of 8 bytes.
 class IndexPacker {
 public:
+    // Room for `bytes` in all, so that a large payload is not copied as it grows.
+    void Reserve(size_t bytes) { bytes_.reserve(bytes); }
     template <typename T>
     void Add(std::span<const T> items) {
         static_assert(std::is_trivially_copyable_v<T>);
