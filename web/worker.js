@@ -48,8 +48,9 @@ onmessage = async (event) => {
     result = perform(Module, request);
   } catch (error) {
     // The module aborted (out of memory, most likely): it cannot be trusted
-    // any more, and the page starts a fresh worker.
-    postMessage({ type: 'done', id: request.id, code: 1, out: '', err: String(error), broken: true });
+    // any more, and the page starts a fresh worker. The lines the search
+    // printed up to then still go to the page.
+    postMessage({ type: 'done', id: request.id, code: 1, out: error?.unsent ?? '', err: String(error), broken: true });
     return;
   }
   result.type = 'done';
