@@ -6,15 +6,15 @@ importScripts('sillabor-web.js', 'runner.js');
 
 const FILES = ['Dizionari/Default/j_r_Default', 'sillaboraiut.txt'];
 
+// The files are read while the module compiles.
 const ready = (async () => {
-  const Module = await SillaborModule();
-  const files = {};
-  for (const path of FILES) {
+  const reads = FILES.map(async (path) => {
     const response = await fetch(path);
     if (!response.ok) throw new Error(`${path}: ${response.status}`);
-    files[path] = new Uint8Array(await response.arrayBuffer());
-  }
-  SillaborRunner.setupFolder(Module, files);
+    return new Uint8Array(await response.arrayBuffer());
+  });
+  const [Module, ...contents] = await Promise.all([SillaborModule(), ...reads]);
+  SillaborRunner.setupFolder(Module, Object.fromEntries(FILES.map((path, i) => [path, contents[i]])));
   return Module;
 })();
 
