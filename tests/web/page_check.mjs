@@ -202,6 +202,21 @@ await evaluate("document.getElementById('genera').click()");
 await waitForEnd('abort');
 assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita o errore del modulo \(RuntimeError: memory access/);
 await search(null, ['anagr', 'roma']);
+// An abort as the search hands over its first lines: they still show.
+await send('Runtime.evaluate', { expression: `(() => {
+  const post = self.postMessage.bind(self);
+  self.postMessage = (message) => {
+    if (message.type === 'lines') throw new WebAssembly.RuntimeError('memory access out of bounds');
+    post(message);
+  };
+})()` }, workerSession);
+await evaluate(`location.hash = ${JSON.stringify(endless)}`);
+await waitForEnd('abort with lines');
+assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita/);
+const beforeAbort = await text('uscita');
+const endlessArgs = ['anagr', 'la vispa teresa avea tra l erbetta', '--parole-max', 'X', '--limite', '0'];
+assert.ok(beforeAbort.endsWith('\n') && native(['--tempo-max', '1', ...endlessArgs]).stdout.startsWith(beforeAbort),
+  'the lines printed before the abort');
 console.log('modulo interrotto: ok');
 
 // A rebuilt site reaches a browser that kept the old one: the new service
