@@ -2,6 +2,7 @@
 # Builds the web page into build-web/site/ (the core in WebAssembly, the
 # Default dictionary prepared, the help) and serves it on http://127.0.0.1:8080.
 # Usage: scripts/web.sh [--build-only]
+# SILLABOR_WEB_JOBS sets the build's parallel jobs (default: every core).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_only=0
@@ -10,10 +11,11 @@ build_only=0
 scripts/install-deps.sh emscripten nodejs python3
 # emscripten's JavaScript tools look for their node modules here.
 export NODE_PATH=/usr/share/nodejs
-jobs="$(nproc)"
+jobs="${SILLABOR_WEB_JOBS:-$(nproc)}"
 
-# The native sillabor-cli prepares the dictionary the page ships.
-cmake --preset release >/dev/null
+# The native sillabor-cli prepares the dictionary the page ships: from build/
+# as it is, when it is there (the same preset as scripts/build.sh otherwise).
+[ -f build/build.ninja ] || cmake --preset "${SILLABOR_CI:+ci-}release" >/dev/null
 cmake --build build -j "$jobs" --target sillabor-cli
 cmake --preset web >/dev/null
 cmake --build --preset web -j "$jobs"
@@ -29,6 +31,11 @@ mkdir -p "$work/Dizionari/Default"
 cp Dizionari/Default/italian.txt "$work/Dizionari/Default/"
 build/sillabor-cli --cartella "$work" dizio carica >/dev/null
 cp "$work/Dizionari/Default/j_r_Default" "$site/Dizionari/Default/"
+# The service worker's cache is named after the files it keeps: a site that
+# changed reaches the browsers that kept the old one.
+version="$(cd "$site" && find . -type f ! -name sw.js -print0 | sort -z | xargs -0 sha256sum | sha256sum | cut -c1-16)"
+sed -i "s/^const VERSION = .*/const VERSION = '$version';/" "$site/sw.js"
+grep -q "^const VERSION = '$version';" "$site/sw.js"
 echo "Pagina pronta in $site"
 
 if [ "$build_only" = 1 ]; then exit 0; fi

@@ -13,6 +13,7 @@ let current = PAGES[0].name;
 let worker = null;
 let running = null;  // the request the worker is on
 let nextId = 1;
+let stoppedId = 0;  // the search "Stop !" ended last
 // The dictionary the searches run on, when not the shipped Default:
 // {name, files: [{name, bytes}]}, the prepared file among the files.
 let dictionary = null;
@@ -46,9 +47,11 @@ function restartWorker() {
   startWorker();
 }
 
-// The module aborted, most likely out of memory: what was shown stays, and a
-// fresh worker takes the next search.
-function brokenSearch(message) {
+// The module aborted, most likely out of memory: what was shown stays, with
+// the lines it printed and had not handed over (`unsent`), and a fresh worker
+// takes the next search.
+function brokenSearch(message, unsent = '') {
+  pending.push(unsent);
   restartWorker();
   status.textContent = 'Ricerca interrotta: memoria esaurita o errore del modulo (' + (message || 'sconosciuto')
     + '). Prova una ricerca pi\u00f9 piccola o con un limite.';
@@ -120,14 +123,21 @@ function onResult(message) {
     status.textContent = 'Impossibile avviare il modulo: ' + message.message;
     return;
   }
-  if (!running || message.id !== running.id) return;
+  if (!running || message.id !== running.id) {
+    // Lines a stopped search had sent before "Stop !" ended its worker.
+    if (message.type === 'lines' && !running && message.id === stoppedId) {
+      pending.push(message.text);
+      showPending();
+    }
+    return;
+  }
   if (message.type === 'lines') {
     pending.push(message.text);
     running.lines += countLines(message.text);
     return;
   }
   if (message.broken) {
-    brokenSearch(message.err);
+    brokenSearch(message.err, message.out);
     return;
   }
   pending.push(message.out);
@@ -169,6 +179,7 @@ function send(request) {
 
 function stop() {
   if (!running) return;
+  stoppedId = running.id;
   restartWorker();
   status.textContent = 'RICERCA INTERROTTA';
   finish();
@@ -372,6 +383,60 @@ function control(field, value, onChange) {
   return label;
 }
 
+// Decrit's panel, as in the window: under each letter A-Z a box for the
+// letter it becomes. The option holds the 26 boxes in order, '-' for an empty
+// one; a page that has none yet starts from A = A, as the window does.
+const ALPHABET = 'abcdefghijklmnopqrstuvwxyz';
+
+function boxesControl(field, value, onChange) {
+  const panel = document.createElement('fieldset');
+  panel.className = 'caselle';
+  const legend = document.createElement('legend');
+  legend.textContent = field.label;
+  panel.append(legend);
+  if (value === undefined) {
+    value = ALPHABET;
+    onChange(value);
+  }
+  const boxes = [];
+  const written = () => boxes.map((box) => box.value.toLowerCase() || '-').join('');
+  const focusBox = (i) => {
+    const box = boxes[(i + boxes.length) % boxes.length];
+    box.focus();
+    box.select();
+  };
+  [...ALPHABET].forEach((letter, i) => {
+    const cell = document.createElement('label');
+    cell.append(letter.toUpperCase());
+    const box = document.createElement('input');
+    box.type = 'text';
+    box.name = 'casella-' + letter;
+    box.autocapitalize = 'characters';
+    box.spellcheck = false;
+    box.setAttribute('aria-label', `${letter.toUpperCase()} diventa`);
+    const shown = String(value)[i] ?? '';
+    box.value = /^[a-z]$/i.test(shown) ? shown : '';
+    box.addEventListener('focus', () => box.select());
+    // The last letter typed stays; anything else leaves the box empty.
+    box.addEventListener('input', () => {
+      const typed = [...box.value].reverse().find((c) => /^[a-z]$/i.test(c)) ?? '';
+      box.value = typed;
+      onChange(written());
+      if (typed) focusBox(i + 1);
+    });
+    box.addEventListener('keydown', (event) => {
+      if (event.key === 'ArrowLeft' || event.key === 'ArrowRight') {
+        event.preventDefault();
+        focusBox(i + (event.key === 'ArrowLeft' ? -1 : 1));
+      }
+    });
+    boxes.push(box);
+    cell.append(box);
+    panel.append(cell);
+  });
+  return panel;
+}
+
 function renderPage() {
   const page = findPage(current);
   const state = states.get(current);
@@ -387,7 +452,8 @@ function renderPage() {
   });
   for (const option of [...page.options, ...GLOBAL_OPTIONS]) {
     if (option.only && !option.only.includes(state.args[0])) continue;
-    form.append(control(option, state.options.get(option.name), (v) => {
+    const make = option.boxes ? boxesControl : control;
+    form.append(make(option, state.options.get(option.name), (v) => {
       if (v === '' || v === false) state.options.delete(option.name);
       else state.options.set(option.name, v);
     }));
@@ -438,8 +504,15 @@ $('stop').addEventListener('click', stop);
 $('aiuto').addEventListener('click', () => send({ type: 'help', page: current, mode: helpMode() }));
 window.addEventListener('hashchange', openLink);
 
-// Offline use: the service worker keeps the site's files.
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+// Offline use: the service worker keeps the site's files. When a new site
+// replaces the one this page came from, the page loads again from it, rather
+// than run on with its own files and a worker of the new ones; the address
+// holds the search, which runs again.
+if ('serviceWorker' in navigator) {
+  const hadWorker = Boolean(navigator.serviceWorker.controller);
+  navigator.serviceWorker.addEventListener('controllerchange', () => { if (hadWorker) location.reload(); });
+  navigator.serviceWorker.register('sw.js').catch(() => {});
+}
 
 startWorker();
 renderPage();

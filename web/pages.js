@@ -84,7 +84,7 @@ export const PAGES = [
       { name: 'testo', label: 'Crittogramma', long: true, unless: ['coppie'] },
     ],
     options: [
-      { name: 'caselle', label: 'Caselle (a..z)', only: ['critta', 'coppie'] },
+      { name: 'caselle', label: 'Caselle', boxes: true, only: ['critta', 'coppie'] },
       { name: 'bottone', label: 'Bottone', values: ['nulla', 'specchio', 'ruota', 'inverti', 'caso'], only: ['critta', 'coppie'] },
       { name: 'numeri1', label: 'Numeri 1', flag: true, only: ['critta'] },
       { name: 'numeri2', label: 'Numeri 2', flag: true, only: ['critta'] },

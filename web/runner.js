@@ -24,11 +24,24 @@
   }
 
   function takeOutput(Module, code) {
-    return {
+    const result = {
       code,
       out: readText(Module, Module._sillabor_out_data(), Module._sillabor_out_size()),
       err: readText(Module, Module._sillabor_err_data(), Module._sillabor_err_size()),
     };
+    Module._sillabor_out_clear();
+    return result;
+  }
+
+  // The whole lines a command printed and had not handed over when the
+  // module aborted ('' if they cannot be read).
+  function unsentLines(Module) {
+    try {
+      const text = readText(Module, Module._sillabor_out_data(), Module._sillabor_out_size());
+      return text.slice(0, text.lastIndexOf('\n') + 1);
+    } catch {
+      return '';
+    }
   }
 
   function withText(Module, bytes, use) {
@@ -45,7 +58,8 @@
   // Runs `sillabor-cli --cartella FOLDER <args...>`: {code, out, err}.
   // `onLines(text)`, if given, gets whole lines of the output while the
   // command runs, and `out` holds only what came after them. `timeLimit`
-  // (seconds) stops the search as --tempo-max does.
+  // (seconds) stops the search as --tempo-max does. If the module aborts,
+  // the error thrown carries in `unsent` the lines not handed over yet.
   function run(Module, args, { onLines = null, timeLimit = null } = {}) {
     // Each argument ends with a NUL, which an argument cannot hold itself.
     const joined = ['--cartella', FOLDER, ...args].map((arg) => String(arg).replace(/\0/g, '') + '\0').join('');
@@ -54,6 +68,9 @@
     try {
       return withText(Module, bytes, (pointer, length) =>
         takeOutput(Module, Module._sillabor_run(pointer, length, onLines ? 1 : 0, timeLimit === null ? -1 : Math.max(0, timeLimit * 1000))));
+    } catch (error) {
+      if (error instanceof Object) error.unsent = unsentLines(Module);
+      throw error;
     } finally {
       Module.sillaborLines = null;
     }

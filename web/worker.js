@@ -6,15 +6,15 @@ importScripts('sillabor-web.js', 'runner.js');
 
 const FILES = ['Dizionari/Default/j_r_Default', 'sillaboraiut.txt'];
 
+// The files are read while the module compiles.
 const ready = (async () => {
-  const Module = await SillaborModule();
-  const files = {};
-  for (const path of FILES) {
+  const reads = FILES.map(async (path) => {
     const response = await fetch(path);
     if (!response.ok) throw new Error(`${path}: ${response.status}`);
-    files[path] = new Uint8Array(await response.arrayBuffer());
-  }
-  SillaborRunner.setupFolder(Module, files);
+    return new Uint8Array(await response.arrayBuffer());
+  });
+  const [Module, ...contents] = await Promise.all([SillaborModule(), ...reads]);
+  SillaborRunner.setupFolder(Module, Object.fromEntries(FILES.map((path, i) => [path, contents[i]])));
   return Module;
 })();
 
@@ -48,8 +48,9 @@ onmessage = async (event) => {
     result = perform(Module, request);
   } catch (error) {
     // The module aborted (out of memory, most likely): it cannot be trusted
-    // any more, and the page starts a fresh worker.
-    postMessage({ type: 'done', id: request.id, code: 1, out: '', err: String(error), broken: true });
+    // any more, and the page starts a fresh worker. The lines the search
+    // printed up to then still go to the page.
+    postMessage({ type: 'done', id: request.id, code: 1, out: error?.unsent ?? '', err: String(error), broken: true });
     return;
   }
   result.type = 'done';

@@ -147,6 +147,27 @@ assert.equal(help.code, 0);
 assert.ok(help.out.split('\n').length > 5, 'help of anagr');
 assert.equal(runner.help(Module, 'nessuna', 0).code, 1);
 
+// A module that aborts in the middle of a search (here: when it hands over
+// its second batch) still gives the lines it printed and had not handed over,
+// so the page shows all it printed up to the abort. Last: the module is not
+// to be used after an abort.
+let before = '';
+let handed = 0;
+try {
+  runner.run(Module, endless, {
+    onLines: (text) => {
+      if (++handed === 2) throw new WebAssembly.RuntimeError('memory access out of bounds');
+      before += text;
+    },
+    timeLimit: 2,
+  });
+  assert.fail('the abort reaches the caller');
+} catch (error) {
+  assert.ok(error instanceof WebAssembly.RuntimeError, String(error));
+  assert.ok(before.length > 0 && error.unsent.length > 0 && error.unsent.endsWith('\n'), 'abort: lines before and after');
+  assert.ok(nativeTimed.stdout.startsWith(before + error.unsent), 'abort: the lines printed, in order');
+}
+
 if (failures) {
   console.log(`${failures} comandi diversi dal nativo`);
   process.exit(1);

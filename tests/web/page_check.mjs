@@ -64,8 +64,12 @@ async function search(hash, args, document = '', folder = undefined) {
   await waitForEnd(hash);
   const shown = await evaluate("document.getElementById('uscita').textContent");
   const status = await evaluate("document.getElementById('stato').textContent");
-  assert.equal(shown, native(args, folder).stdout, hash + ': #uscita shows the native lines');
-  assert.match(status, /^(Generati \d+ in |Caricate \d+ parole )/, hash + ': the status line is the closing line');
+  const want = native(args, folder);
+  assert.equal(shown, want.stdout, hash + ': #uscita shows the native lines');
+  // The closing line, but for the time it took.
+  const closing = want.stderr.split('\n').filter((line) => line.trim() !== '').pop() ?? '';
+  const times = (line) => line.replace(/\d+\.\d+ sec/g, 'T sec');
+  assert.equal(times(status), times(closing), hash + ': the status line is the closing line');
   console.log(`${hash}: ${shown.split('\n').length - 1} righe come il nativo; stato: ${status}`);
   return shown;
 }
@@ -97,9 +101,37 @@ assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 
 assert.equal(await text('stato'), 'RICERCA INTERROTTA');
 console.log('"?", righe durante la ricerca e "Stop !": ok');
 
-// A search long enough to hand its lines over in several batches ends with
-// exactly the native lines.
-await search('#trova/cerniere?seme=7', ['--seme', '7', 'trova', 'cerniere']);
+// Every page: a link shows exactly the lines of its command. The first
+// one hands its lines over in several batches.
+const table = [
+  ['#trova/cerniere?seme=7', ['--seme', '7', 'trova', 'cerniere']],
+  ['#parole?pattern=%2B-%2B-&solo=aeiourst', ['parole', '--pattern', '+-+-', '--solo', 'aeiourst']],
+  ['#cerca/cantare?categoria=3', ['cerca', '--categoria', '3', 'cantare']],
+  ['#cerca/casaletomarinepo?categoria=5&griglia=entrambi&seme=7',
+    ['--seme', '7', 'cerca', '--categoria', '5', '--griglia', 'entrambi', 'casaletomarinepo']],
+  ['#trova/bifronti-entrambe?lettere=a%20o', ['trova', 'bifronti-entrambe', '--lettere', 'a', 'o']],
+  ['#metagr/cane/gatto?aggiunta-scarto&metanagramma', ['metagr', 'cane', 'gatto', '--aggiunta-scarto', '--metanagramma']],
+  ['#decrit/risolvi/1%202%203%202%20%204%205%203%206', ['decrit', 'risolvi', '1 2 3 2  4 5 3 6']],
+  ['#decrit/critta/ciao?caselle=bcdefghijklmnopqrstuvwxyza&numeri2',
+    ['decrit', 'critta', 'ciao', '--caselle', 'bcdefghijklmnopqrstuvwxyza', '--numeri2']],
+  ['#curio/1', ['curio', '1']],
+  ['#curio/micro?micro-modo=4&seme=7', ['--seme', '7', 'curio', 'micro', '--micro-modo', '4']],
+  ['#cern/Roma?goal=i', ['cern', 'Roma', '--goal', 'i']],
+  ['#dizio/elenco', ['dizio', 'elenco']],
+];
+for (const [hash, args] of table) await search(hash, args);
+
+// Decrit's 26 boxes show the link's --caselle; a letter typed into one goes
+// into the command (and the link), and the next box takes the focus.
+const critta = '#decrit/critta/ciao?caselle=bcdefghijklmnopqrstuvwxyza&numeri2';
+await search(critta, table.find(([hash]) => hash === critta)[1]);
+const box = (letter) => `document.querySelector('#pagina [name=casella-${letter}]')`;
+assert.deepEqual(await evaluate(`[${box('a')}.value, ${box('z')}.value]`), ['b', 'a']);
+await evaluate(`${box('a')}.focus(); ${box('a')}.value = 'X'; ${box('a')}.dispatchEvent(new Event('input'))`);
+assert.equal(await evaluate('document.activeElement.name'), 'casella-b');
+await search(null, ['decrit', 'critta', 'ciao', '--caselle', 'xcdefghijklmnopqrstuvwxyza', '--numeri2']);
+assert.match(await evaluate('location.hash'), /caselle=xcdefghijklmnopqrstuvwxyza/);
+console.log('caselle di Decrit: ok');
 
 // A time limit ends the search by itself, with the closing lines of a stop.
 const timedStart = Date.now();
@@ -170,7 +202,46 @@ await evaluate("document.getElementById('genera').click()");
 await waitForEnd('abort');
 assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita o errore del modulo \(RuntimeError: memory access/);
 await search(null, ['anagr', 'roma']);
+// An abort as the search hands over its first lines: they still show.
+await send('Runtime.evaluate', { expression: `(() => {
+  const post = self.postMessage.bind(self);
+  self.postMessage = (message) => {
+    if (message.type === 'lines') throw new WebAssembly.RuntimeError('memory access out of bounds');
+    post(message);
+  };
+})()` }, workerSession);
+await evaluate(`location.hash = ${JSON.stringify(endless)}`);
+await waitForEnd('abort with lines');
+assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita/);
+const beforeAbort = await text('uscita');
+const endlessArgs = ['anagr', 'la vispa teresa avea tra l erbetta', '--parole-max', 'X', '--limite', '0'];
+assert.ok(beforeAbort.endsWith('\n') && native(['--tempo-max', '1', ...endlessArgs]).stdout.startsWith(beforeAbort),
+  'the lines printed before the abort');
 console.log('modulo interrotto: ok');
+
+// A rebuilt site reaches a browser that kept the old one: the new service
+// worker takes over, the page loads again from the new files, and the old
+// cache goes. (The server serves a copy of the site, changed here.)
+const cacheNames = async () => (await send('Runtime.evaluate',
+  { expression: 'caches.keys()', awaitPromise: true, returnByValue: true })).result.result.value;
+await send('Runtime.evaluate', { expression: 'navigator.serviceWorker.ready', awaitPromise: true });
+const [oldCache] = await cacheNames();
+const served = process.env.SILLABOR_SITE_DIR;
+const rewrite = (file, from, to) => {
+  const text = fs.readFileSync(path.join(served, file), 'utf8');
+  assert.ok(text.includes(from), file + ': ' + from);
+  fs.writeFileSync(path.join(served, file), text.replace(from, to));
+};
+rewrite('index.html', '<title>Sillabor</title>', '<title>Sillabor nuova</title>');
+rewrite('sw.js', `const VERSION = '${oldCache.slice('sillabor-'.length)}';`, "const VERSION = 'nuova';");
+await send('Page.navigate', { url: site + '/index.html#curio/1' });
+for (let i = 0; await evaluate('document.title') !== 'Sillabor nuova'; ++i) {
+  assert.ok(i < 100, 'the rebuilt site reaches the page');
+  await new Promise((resolve) => setTimeout(resolve, 100));
+}
+await waitForEnd('#curio/1');
+assert.deepEqual(await cacheNames(), ['sillabor-nuova'], 'only the new cache is left');
+console.log('sito ricostruito: ok');
 
 // Offline: the service worker has kept the site; the server stops.
 await send('Runtime.evaluate', { expression: 'navigator.serviceWorker.ready', awaitPromise: true });

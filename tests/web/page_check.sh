@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Serves build-web/site/, opens a search link in headless chromium and checks
 # that #uscita shows what build/sillabor-cli prints (also while a search runs,
-# with a time limit, and on a dictionary built in the page); then stops the
-# server and runs a second link offline.
+# with a time limit, and on a dictionary built in the page), that a rebuilt
+# site replaces the one the browser kept; then stops the server and runs a
+# second link offline.
 # Usage: tests/web/page_check.sh [--screenshot FILE | --dizio-screenshot FILE]   (after scripts/web.sh --build-only)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,17 +12,20 @@ site_port=8097
 tools_port=9227
 folder="$(mktemp -d)"
 profile="$(mktemp -d)"
+served="$(mktemp -d)"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$folder" "$profile" 2>/dev/null || true
+  rm -rf "$folder" "$profile" "$served" 2>/dev/null || true
 }
 trap cleanup EXIT
 mkdir -p "$folder/Dizionari/Default"
 cp build-web/site/Dizionari/Default/j_r_Default "$folder/Dizionari/Default/"
 
-python3 -m http.server "$site_port" --bind 127.0.0.1 --directory build-web/site >/dev/null 2>&1 &
+# A copy, which the checks change to stand for a rebuilt site.
+cp -r build-web/site/. "$served"
+python3 -m http.server "$site_port" --bind 127.0.0.1 --directory "$served" >/dev/null 2>&1 &
 server=$!
 pids+=($server)
 chromium --headless --no-sandbox --disable-gpu --user-data-dir="$profile" \
@@ -32,5 +36,10 @@ for _ in $(seq 50); do
     curl -sf "http://127.0.0.1:$site_port/" >/dev/null 2>&1 && break
   sleep 0.2
 done
-SILLABOR_FOLDER="$folder" SILLABOR_SERVER_PID="$server" node --experimental-websocket tests/web/page_check.mjs "$tools_port" \
+# The DevTools protocol goes over a WebSocket: node's own, from 20.10 on.
+node --experimental-websocket -e 'if (typeof WebSocket !== "function") process.exit(1)' 2>/dev/null || {
+  echo "tests/web/page_check.sh: node $(node --version) has no WebSocket; node 20.10 or later is needed" >&2
+  exit 1
+}
+SILLABOR_FOLDER="$folder" SILLABOR_SITE_DIR="$served" SILLABOR_SERVER_PID="$server" node --experimental-websocket tests/web/page_check.mjs "$tools_port" \
   "http://127.0.0.1:$site_port" "$@"

@@ -23,6 +23,9 @@
 
 namespace {
 
+// The output of the last command. While one runs, g_out holds what it
+// printed and has not handed over yet, so that the lines are still there to
+// read if the module aborts.
 std::string g_out;
 std::string g_err;
 
@@ -68,12 +71,12 @@ EM_JS(void, sillabor_post_lines, (const char* data, int size), {
 // lines: the module has no second thread to do it on time.
 class LiveOutput : public std::streambuf {
 public:
-    LiveOutput(bool live, double timeLimitMs) : live_(live), started_(emscripten_get_now()) {
+    LiveOutput(bool live, double timeLimitMs, std::string& text)
+        : live_(live), started_(emscripten_get_now()), text_(text) {
         if (timeLimitMs >= 0) deadline_ = started_ + timeLimitMs;
         lastPost_ = started_;
+        text_.clear();
     }
-
-    std::string& Rest() { return text_; }
 
 protected:
     int_type overflow(int_type c) override {
@@ -110,7 +113,7 @@ private:
     double started_;
     double deadline_ = -1;
     double lastPost_;
-    std::string text_;
+    std::string& text_;
 };
 
 }  // namespace
@@ -126,7 +129,8 @@ EMSCRIPTEN_KEEPALIVE int sillabor_run(const char* buffer, int length, int live, 
     // file the core writes through a temporary (the prepared dictionary, an
     // export) unreadable, to the core too. A process starts with 022.
     umask(022);
-    LiveOutput outBuffer(live != 0, timeLimitMs);
+    g_err.clear();
+    LiveOutput outBuffer(live != 0, timeLimitMs, g_out);
     std::ostream out(&outBuffer);
     std::ostringstream err;
     int code = 1;
@@ -135,9 +139,16 @@ EMSCRIPTEN_KEEPALIVE int sillabor_run(const char* buffer, int length, int live, 
     } catch (const std::exception& fault) {
         err << "sillabor-cli: " << fault.what() << '\n';
     }
-    g_out = std::move(outBuffer.Rest());
     g_err = err.str();
     return code;
+}
+
+// Forgets the output of the last command once the page has read it: a large
+// one would otherwise stay in memory, and be taken for the lines of a later
+// command that aborts before it prints.
+EMSCRIPTEN_KEEPALIVE void sillabor_out_clear() {
+    std::string().swap(g_out);
+    std::string().swap(g_err);
 }
 
 // The help sections "?" prints for a page (`mode`: the Cerca category, or 1
