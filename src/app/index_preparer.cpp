@@ -6,6 +6,10 @@
 
 #include "app/app.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace sillabor {
 
 IndexPreparer::IndexPreparer(App& app) : app_(app) {}
@@ -91,6 +95,11 @@ void IndexPreparer::Work() {
         }
         lock.lock();
     }
+#ifdef __GLIBC__
+    // A build leaves its scratch arrays free in this thread's heap, which the
+    // allocator would keep: hand them back, so that only the indexes stay resident.
+    malloc_trim(0);
+#endif
     running_ = false;
     stopped_.notify_all();
 }
