@@ -6,7 +6,7 @@
 
 namespace sillabor {
 
-SearchSession::SearchSession(App& app) : app_(app) {}
+SearchSession::SearchSession(App& app) : app_(app), preparer_(app) {}
 
 SearchSession::~SearchSession() = default;
 
@@ -22,6 +22,14 @@ void SearchSession::Begin(SearchJob job, const SearchStart& start) {
 }
 
 int SearchSession::Run() {
+    if (preparer_.Running()) {
+        // As RunGame does: a "Stop !" pressed before the search started is not for it.
+        app_.state.StopRequested = false;
+        // A load or a build runs to its end: it waits for the index being built.
+        const Game* game = app_.FindGame(job_.game);
+        const bool stoppable = game == nullptr || game->CanBeStopped();
+        if (!preparer_.Hold(job_.game, stoppable ? &app_.state.StopRequested : nullptr)) return status_ = 0;
+    }
     // RunGame catches what a game throws; this is for any other runner, since
     // an exception leaving a thread would end the program.
     try {
@@ -58,6 +66,7 @@ int64_t SearchSession::ElapsedMs() const {
 }
 
 std::string SearchSession::StatusText() const {
+    if (preparer_.Waiting()) return kPreparingIndexes;
     const int32_t mode = app_.state.StatusMode;
     // The dictionary's sizes are read only by the reports that leave it alone:
     // a build or load changes them while it runs.

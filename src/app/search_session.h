@@ -3,7 +3,9 @@
 // the output, automatic saving, the time limit, the dispatch with its
 // exception catch, the closing lines of a stopped search and the status text.
 // A front end calls Begin and Finish on its own thread and Run on whichever
-// thread searches, and shows what the session reports.
+// thread searches, and shows what the session reports. A front end that stays
+// open between searches may also have the indexes the searches derive from the
+// dictionary built in the background (PrepareIndexes).
 
 #include <chrono>
 #include <cstdint>
@@ -14,12 +16,16 @@
 #include <string>
 #include <utility>
 
+#include "app/index_preparer.h"
 #include "game/search_job.h"
 
 namespace sillabor {
 
 class App;
 class StopTimer;
+
+// The status text of a search that waits for its indexes.
+inline constexpr const char* kPreparingIndexes = "Preparo gli indici...";
 
 // A stand-in for RunGame, given by a test.
 using GameRunner = std::function<int(App&, int game, int option)>;
@@ -68,6 +74,16 @@ public:
     // mode and the stop flag are reset for the next search.
     SearchEnd Finish();
 
+    // Front end's thread, while no search runs (after a load, and after each
+    // search, to carry on with what a search interrupted): builds the indexes
+    // the searches derive from the dictionary on a thread of the session's
+    // own. A search started meanwhile first waits for its own game's indexes
+    // and stops the rest, showing kPreparingIndexes; "Stop !" ends the wait,
+    // and the search with it. The command line does without: each command
+    // builds only what its one search needs.
+    void PrepareIndexes() { preparer_.Start(); }
+    bool PreparingIndexes() const { return preparer_.Running(); }
+
     // Asks the running search to stop ("Stop !").
     void Stop();
     // The status text now, from either thread.
@@ -82,6 +98,7 @@ private:
     std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
     std::unique_ptr<StopTimer> timer_;
     GameRunner runner_;
+    IndexPreparer preparer_;
 };
 
 }  // namespace sillabor

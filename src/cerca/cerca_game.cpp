@@ -24,6 +24,13 @@ int CercaGame::Run(GameContext& ctx, int option) {
     return 0;
 }
 
+void CercaGame::PrepareIndex(int index, const Dictionary& dict) {
+    if (index == 0)
+        indexes.Trie(dict);
+    else
+        indexes.Suffixes(dict);
+}
+
 SearchJob CercaGame::Job(const CercaRequest& request, std::shared_ptr<CercaResult> result) {
     Checked<CercaRequest> checked = CheckCercaRequest(request);
     if (auto* refusal = std::get_if<Refusal>(&checked)) return RefusedJob(Id(), request.category, std::move(*refusal));

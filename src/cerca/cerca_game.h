@@ -24,6 +24,9 @@ public:
     // refuses it. The search writes what it gives back into `result` (when
     // there is one) before it ends.
     SearchJob Job(const CercaRequest& request, std::shared_ptr<CercaResult> result = nullptr);
+    // The letter tree and the rhyme order.
+    int IndexCount() const override { return 2; }
+    void PrepareIndex(int index, const Dictionary& dict) override;
 
     CercaState state;
     // Built over the loaded dictionary when a search first needs them.

@@ -41,6 +41,15 @@ public:
     // 0 on success, 1 when it printed an error, kNoSuchSearch for an unknown option.
     virtual int Run(GameContext& ctx, int option) = 0;
 
+    // The indexes the game derives from the loaded dictionary and keeps
+    // between its searches, which a front end may build ahead of the first
+    // search: how many there are, and building index `index` (or taking it from
+    // its cache file) unless it already belongs to the dictionary. Called with
+    // the words in byte order while none of the game's searches runs; a search
+    // builds what is still missing itself.
+    virtual int IndexCount() const { return 0; }
+    virtual void PrepareIndex(int /*index*/, const Dictionary& /*dict*/) {}
+
     // The game's number: its position in the registration order, -1 until registered.
     int Id() const { return id_; }
 

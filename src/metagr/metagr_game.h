@@ -18,6 +18,9 @@ public:
     // words, neither equal nor of different lengths without additions and
     // removals) accepts it; else the refusal.
     SearchJob Job(const MetagrRequest& request);
+    // The groups of moves.
+    int IndexCount() const override { return 1; }
+    void PrepareIndex(int /*index*/, const Dictionary& dict) override { index_.Prepare(dict); }
 
     MetagrState state;
 

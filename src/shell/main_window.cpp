@@ -81,7 +81,8 @@ MainWindow::MainWindow(const QString& rootFolder, QWidget* parent, const WindowP
 
 MainWindow::~MainWindow() {
     // The search cannot outlive the application it runs on: ask it to stop and
-    // let it end (a load or a build always runs to its end).
+    // let it end (a load or a build always runs to its end). The session then
+    // lets the index being built end, and builds no other.
     if (searchThread_ != nullptr) {
         app_.state.StopRequested = true;
         searchThread_->wait();
@@ -346,6 +347,9 @@ void MainWindow::SearchFinished() {
     CurrentPage()->SearchEnded();
     const SearchEnd end = session_.Finish();
     ShowInPanel(0, ToQString(end.statusText));
+    // After a load the first search of each kind finds its indexes built; after
+    // any other search this carries on with what the search interrupted.
+    if (!app_.IsFatal()) session_.PrepareIndexes();
     busy_ = false;
     pageTabs->setEnabled(true);
     if (app_.IsFatal()) {

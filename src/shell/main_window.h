@@ -53,6 +53,8 @@ public:
     App& app() { return app_; }
     AutosaveSettings& autosave() { return saving_; }
     bool IsBusy() const { return busy_; }
+    // Whether the indexes of the loaded dictionary are being built in the background.
+    bool PreparingIndexes() const { return session_.PreparingIndexes(); }
     bool IsFatal() const { return app_.IsFatal(); }
     // The games run by the search thread (RunGame unless a test replaces it).
     void SetGameRunner(GameRunner runner) { session_.SetRunner(std::move(runner)); }

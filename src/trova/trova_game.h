@@ -17,6 +17,9 @@ public:
     int Run(GameContext& ctx, int option) override;
     // The search of a request, checked here: its refusal when the check refuses it.
     SearchJob Job(const TrovaRequest& request);
+    // The tables of TrovaState, in the order of its members.
+    int IndexCount() const override { return 4; }
+    void PrepareIndex(int index, const Dictionary& dict) override;
 
     TrovaState state;
 };

@@ -1,5 +1,6 @@
 // The "Cerca" page in the window: its categories, how its options change the
-// page, Enter in the base field, and the bases that start nothing.
+// page, Enter in the base field, the bases that start nothing, and a search
+// started while the indexes of a fresh load are being built.
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -10,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <filesystem>
+#include <string>
 
 #include "shell/cerca_page.h"
 #include "shell/shell_test_support.h"
@@ -24,6 +27,9 @@ namespace {
 
 const std::vector<std::string> kRosaWords = {"rosa", "orsa", "raso", "sora", "osa",
                                              "rossa", "rasa", "roma", "rose", "casa"};
+
+const std::vector<std::string> kCharadeWords = {"portafoglio", "porta", "foglio", "porto", "fogli", "oglio",
+                                                 "orta", "afoglio", "porti", "portafogli", "tafoglio", "fo"};
 
 const QString kJollyAndGroups = "Jolly = asterisco (max 2). Gruppi di lettere con [], es. [qu]";
 const QString kGroups = "Gruppi di lettere con [], es. [qu]";
@@ -136,6 +142,34 @@ private slots:
 
     // "disponi" shows the arranged grid in the base field when the search
     // ends; the next "Genera" solves that grid.
+    void aSearchStartedAsTheLoadEndsGivesItsLinesAndTheIndexesFollowWithoutOne() {
+        TempFolder folder;
+        WritePreparedDictionary(folder.path(), "Default", kCharadeWords);
+        MainWindow window(Root(folder));
+        auto* page = qobject_cast<CercaPage*>(window.Page(2));
+        window.findChild<QTabWidget*>("pageTabs")->setCurrentIndex(2);
+        Choose(page->categoryGroup, 1);
+        page->baseField->setText("portafoglio");
+        // "Genera" the moment the load has ended, while the indexes are being built.
+        int ends = 0;
+        QObject::connect(&window, &MainWindow::SearchEnded, &window, [&] {
+            if (++ends == 1) window.PressStart();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(ends, 2, kLoadTimeout);
+        const QString rule(50, '-');
+        QCOMPARE(OutputLines(window),
+                 QStringList({"porta + foglio -> portafoglio", rule, "porTA + TAfoglio -> porTAfoglio",
+                              "portA + Afoglio -> portAfoglio", "porTAFOGLI + TAFOGLIo -> porTAFOGLIo",
+                              "portAFOGLI + AFOGLIo -> portAFOGLIo", "portaFOGLI + FOGLIo -> portaFOGLIo",
+                              "portafOGLI + OGLIo -> portafOGLIo", rule, "Fine Ricerca"}));
+        // The indexes of the other pages, which no search asked for, are ready
+        // and kept for the next start.
+        QTRY_VERIFY_WITH_TIMEOUT(!window.PreparingIndexes(), kLoadTimeout);
+        for (const char* kind : {"albero", "rime", "tabella-parole", "tabella-code", "finali", "metagrammi"})
+            QVERIFY2(std::filesystem::exists(folder.path() / "Dizionari" / "Default" / ("j_r_Default." + std::string(kind))),
+                     kind);
+    }
+
     void theArrangedGridReplacesTheBase() {
         PageWindow<CercaPage> w(2, kRosaWords);
         MainWindow& window = *w.window;

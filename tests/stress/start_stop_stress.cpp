@@ -3,6 +3,8 @@
 // start, after a random delay, at the first line, or only after the end),
 // while the first thread keeps moving printed text out of the printer as the
 // window's timer does. Built alone so that it can run under ThreadSanitizer.
+// After each search the indexes are built in the background, as the window
+// has them built, so searches and loads start while they are being built.
 // Every cycle must end, every line must arrive whole and in order, and the
 // application must be idle and intact afterwards.
 
@@ -94,6 +96,7 @@ const Search kSearches[] = {
     {"the edits of a base", "cerca", 0, true},
     {"a word ladder", "metagr", 0, true},
     {"the export", "dizio", kDictionaryExport, true},
+    {"a load", "dizio", kDictionaryLoad, true},
 };
 
 bool Is(const Search& search, const char* game) { return std::strcmp(search.game, game) == 0; }
@@ -206,6 +209,7 @@ TEST_F(StartStopStress, AThousandSearchesStartAndStopCleanly) {
         ASSERT_TRUE(status == 0 || status == 1) << what;
         session.Finish();
         ExpectIdleAndIntact(what.c_str());
+        session.PrepareIndexes();
         // "Stop !" with nothing running: the next search starts as if it had not been pressed.
         if (moment == kAfterEnd) app.state.StopRequested = true;
     }
