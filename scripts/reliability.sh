@@ -4,7 +4,7 @@
 #   1. the core and command-line tests under AddressSanitizer and
 #      UndefinedBehaviorSanitizer (with the fuzz corpora and the hostile-input
 #      catalogue among them);
-#   2. every fuzz target for SECONDS seconds (default 15), from the same build;
+#   2. every fuzz target for SECONDS seconds (default 12), from the same build;
 #   3. the start/stop stress under ThreadSanitizer;
 #   4. a soak of the window: every page with random input and random stops,
 #      for SOAK_SECONDS (default 120), on the release build;
@@ -14,7 +14,7 @@
 # Usage: scripts/reliability.sh [SECONDS] [SOAK_SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-15}
+seconds=${1:-12}
 soak_seconds=${2:-120}
 # Everything at once: apt must not run while the web page builds.
 scripts/install-deps.sh clang libclang-rt-14-dev qt6-qpa-plugins emscripten nodejs python3 chromium

@@ -163,11 +163,13 @@ private slots:
                               "portAFOGLI + AFOGLIo -> portAFOGLIo", "portaFOGLI + FOGLIo -> portaFOGLIo",
                               "portafOGLI + OGLIo -> portafOGLIo", rule, "Fine Ricerca"}));
         // The indexes of the other pages, which no search asked for, are ready
-        // and kept for the next start.
+        // and kept for the next start; the ladder's groups wait for a ladder search.
         QTRY_VERIFY_WITH_TIMEOUT(!window.PreparingIndexes(), kLoadTimeout);
-        for (const char* kind : {"albero", "rime", "tabella-parole", "tabella-code", "finali", "metagrammi"})
-            QVERIFY2(std::filesystem::exists(folder.path() / "Dizionari" / "Default" / ("j_r_Default." + std::string(kind))),
-                     kind);
+        const auto kept = [&](const char* kind) {
+            return std::filesystem::exists(folder.path() / "Dizionari" / "Default" / ("j_r_Default." + std::string(kind)));
+        };
+        for (const char* kind : {"albero", "rime", "tabella-parole", "tabella-code", "finali"}) QVERIFY2(kept(kind), kind);
+        QVERIFY(!kept("metagrammi"));
     }
 
     void theArrangedGridReplacesTheBase() {
