@@ -102,10 +102,8 @@ void EveryExchangeReport(CurioRun& run) {
 void EveryRemovalReport(CurioRun& run) {
     const std::vector<int32_t> ranks = ScrambledRanks(run.random, run.dict.WordCount, true);
     ExampleList lists[26];
-    const bool finished = ForEachRemoval(run, [&](int32_t slot, int position) {
-        const char* word = run.Word(slot);
-        lists[LetterIndex(word[position])].Offer(
-            {ranks[static_cast<size_t>(slot)], word, static_cast<int8_t>(position), -1});
+    const bool finished = ForEachRemoval(run, [&](int32_t slot, int position, int letter) {
+        lists[letter].Offer({ranks[static_cast<size_t>(slot)], run.Word(slot), static_cast<int8_t>(position), -1});
     });
     if (!finished) return;
     run.state.FoundCount = run.LastSlot();
