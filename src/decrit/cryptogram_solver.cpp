@@ -151,6 +151,11 @@ void IndexBySymbol(const CryptoWord& word, WordCandidates& c) {
     c.sameLetters.clear();
     c.sameLetterGroups = 0;
     if (std::find(word.symbols.begin(), word.symbols.end(), kJoker) == word.symbols.end()) return;
+    if (c.symbols.empty()) {  // jokers only: one group
+        c.sameLetters.assign(static_cast<size_t>(count), 0);
+        c.sameLetterGroups = count > 0 ? 1 : 0;
+        return;
+    }
     // Candidates in order of the letters they give the symbols, then numbered by them.
     auto key = [&](int32_t k, size_t s) { return c.letters[static_cast<size_t>(k) * length + c.symbols[s].position]; };
     auto before = [&](int32_t x, int32_t y) {
