@@ -6,6 +6,7 @@
 #include <cstring>
 #include <numeric>
 #include <string>
+#include <unordered_map>
 
 #include "decrit/cryptogram_reader.h"
 #include "dictionary/word_orders.h"
@@ -156,21 +157,19 @@ void IndexBySymbol(const CryptoWord& word, WordCandidates& c) {
         c.sameLetterGroups = count > 0 ? 1 : 0;
         return;
     }
-    // Candidates in order of the letters they give the symbols, then numbered by them.
-    auto key = [&](int32_t k, size_t s) { return c.letters[static_cast<size_t>(k) * length + c.symbols[s].position]; };
-    auto before = [&](int32_t x, int32_t y) {
-        for (size_t s = 0; s < c.symbols.size(); ++s)
-            if (key(x, s) != key(y, s)) return key(x, s) < key(y, s);
-        return false;
-    };
-    std::vector<int32_t> sorted(c.all);
-    std::sort(sorted.begin(), sorted.end(), before);
+    // The letters a candidate gives the symbols, five bits each; a word with
+    // more symbols than a key holds is not grouped (its search is as before).
+    if (c.symbols.size() > 12) return;
+    std::unordered_map<uint64_t, int32_t> groups;
+    groups.reserve(static_cast<size_t>(count));
     c.sameLetters.resize(static_cast<size_t>(count));
-    for (size_t i = 0; i < sorted.size(); ++i) {
-        if (i > 0 && before(sorted[i - 1], sorted[i])) ++c.sameLetterGroups;
-        c.sameLetters[static_cast<size_t>(sorted[i])] = c.sameLetterGroups;
+    for (int32_t k = 0; k < count; ++k) {
+        const uint8_t* letters = c.letters.data() + static_cast<size_t>(k) * length;
+        uint64_t key = 0;
+        for (const WordCandidates::SymbolIndex& index : c.symbols) key = key << 5 | letters[index.position];
+        c.sameLetters[static_cast<size_t>(k)] = groups.try_emplace(key, c.sameLetterGroups).first->second;
+        if (c.sameLetters[static_cast<size_t>(k)] == c.sameLetterGroups) ++c.sameLetterGroups;
     }
-    if (!sorted.empty()) ++c.sameLetterGroups;
 }
 
 // The candidates of every cryptogram word: the words of its length that fit it
