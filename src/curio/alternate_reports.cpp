@@ -20,7 +20,7 @@ void AlternateIntarsiReport(CurioRun& run) {
     char even[kMaxWordLength + 1];
     char odd[kMaxWordLength + 1];
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         if (length < kMinLength) continue;
@@ -42,7 +42,7 @@ void AlternateScartiReport(CurioRun& run) {
     run.PrintTitle("Parole con scarti alternati perfetti");
     char half[kMaxWordLength + 1];
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         if (length < kMinLength) continue;

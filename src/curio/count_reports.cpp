@@ -71,6 +71,7 @@ void CountsReport(CurioRun& run) {
     run.PrintTitle("Conteggi e statistiche");
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
         if (run.state.Stopping()) return;
+        run.PrefetchWord(i + CurioRun::kWordsAhead);
         const char* word = run.Word(i);
         const int length = WordLength(word);
         for (int k = 0; k < length; ++k) ++occurrences[LetterIndex(word[k])];
@@ -111,7 +112,7 @@ void CountsReport(CurioRun& run) {
 
 void LetterScoreReport(CurioRun& run, int code) {
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         run.top.TopInsert(i, LetterScore(code, word, WordLength(word)));
     }

@@ -28,6 +28,13 @@ public:
     // Keeps the five examples met first (by rank, then by position), whatever
     // the order in which they are offered.
     void Offer(const GameExample& example);
+    // Whether Offer would keep an example of this rank and position: most are
+    // turned away, and the caller then needs not fetch the word.
+    bool Wants(int32_t rank, int8_t first) const {
+        if (!Full()) return true;
+        const GameExample& last = examples_[count_ - 1];
+        return rank != last.rank ? rank < last.rank : first < last.first;
+    }
 
 private:
     int count_ = 0;

@@ -52,13 +52,14 @@ void EveryChangeReport(CurioRun& run) {
     const std::vector<int32_t> ranks = ScrambledRanks(run.random, run.dict.WordCount, true);
     auto lists = std::make_unique<PairLists>();
     const bool finished = ForEachChangeGroup(run, 1, [&](const ChangeGroup& group) {
+        const auto position = static_cast<int8_t>(group.position);
         for (const KeyedItem* item = group.first; item != group.last; ++item) {
             const int x = item->tag;
+            const int32_t rank = ranks[static_cast<size_t>(item->slot)];
             // The words of the group with a later letter there.
             for (uint32_t later = group.letters & ~((2u << x) - 1); later != 0; later &= later - 1) {
-                const int y = std::countr_zero(later);
-                lists->of[x][y].Offer({ranks[static_cast<size_t>(item->slot)], run.Word(item->slot),
-                                      static_cast<int8_t>(group.position), -1});
+                ExampleList& list = lists->of[x][std::countr_zero(later)];
+                if (list.Wants(rank, position)) list.Offer({rank, run.Word(item->slot), position, -1});
             }
         }
     });
@@ -102,10 +103,10 @@ void EveryExchangeReport(CurioRun& run) {
 void EveryRemovalReport(CurioRun& run) {
     const std::vector<int32_t> ranks = ScrambledRanks(run.random, run.dict.WordCount, true);
     ExampleList lists[26];
-    const bool finished = ForEachRemoval(run, [&](int32_t slot, int position) {
-        const char* word = run.Word(slot);
-        lists[LetterIndex(word[position])].Offer(
-            {ranks[static_cast<size_t>(slot)], word, static_cast<int8_t>(position), -1});
+    const bool finished = ForEachRemoval(run, [&](int32_t slot, int position, int letter) {
+        const int32_t rank = ranks[static_cast<size_t>(slot)];
+        if (lists[letter].Wants(rank, static_cast<int8_t>(position)))
+            lists[letter].Offer({rank, run.Word(slot), static_cast<int8_t>(position), -1});
     });
     if (!finished) return;
     run.state.FoundCount = run.LastSlot();

@@ -81,6 +81,44 @@ void SortRange(KeyedItem* items, size_t n, KeyedItem* scratch) {
     RadixSort(items, n, scratch, varying);
 }
 
+// A range made of at most this many ascending runs is merged run by run.
+constexpr int kMaxMergedRuns = 32;
+
+// Stable sort of a range that is a few ascending runs side by side (a word's
+// keys with one letter blanked, grouped by that letter): adjacent runs are
+// merged pairwise, a few sequential passes where a sort of the whole would
+// take many. False, with the range untouched, when it has too many runs.
+bool MergeRuns(KeyedItem* items, size_t n, KeyedItem* scratch) {
+    size_t bounds[kMaxMergedRuns + 1];
+    int runs = 1;
+    bounds[0] = 0;
+    for (size_t k = 1; k < n; ++k) {
+        if (items[k].key >= items[k - 1].key) continue;
+        if (runs == kMaxMergedRuns) return false;
+        bounds[runs++] = k;
+    }
+    bounds[runs] = n;
+    const auto byKey = [](const KeyedItem& a, const KeyedItem& b) { return a.key < b.key; };
+    KeyedItem* from = items;
+    KeyedItem* to = scratch;
+    while (runs > 1) {
+        int merged = 0;
+        for (int r = 0; r < runs; r += 2) {
+            KeyedItem* const out = to + bounds[r];
+            if (r + 1 < runs)
+                std::merge(from + bounds[r], from + bounds[r + 1], from + bounds[r + 1], from + bounds[r + 2], out, byKey);
+            else
+                std::copy(from + bounds[r], from + bounds[r + 1], out);
+            bounds[merged++] = bounds[r];
+        }
+        bounds[merged] = n;
+        runs = merged;
+        std::swap(from, to);
+    }
+    if (from != items) std::copy(from, from + n, items);
+    return true;
+}
+
 }  // namespace
 
 void SortByKey(std::vector<KeyedItem>& items, std::vector<KeyedItem>& scratch) {
@@ -99,7 +137,8 @@ void SortByKeyWithinRuns(std::vector<KeyedItem>& items, std::vector<KeyedItem>& 
         const uint64_t high = items[first].key >> shift;
         size_t last = first + 1;
         while (last < n && (items[last].key >> shift) == high) ++last;
-        SortRange(items.data() + first, last - first, scratch.data());
+        if (last - first < 64 || !MergeRuns(items.data() + first, last - first, scratch.data()))
+            SortRange(items.data() + first, last - first, scratch.data());
         first = last;
     }
 }

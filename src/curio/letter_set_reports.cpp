@@ -36,7 +36,7 @@ void SingleLetterReport(CurioRun& run, bool vowels) {
     int32_t longest[26] = {};
     int32_t most[26] = {};
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         char letter = 0;
@@ -74,6 +74,7 @@ void BiconsonantalReport(CurioRun& run) {
     Pair pairs[26][26];
     for (int32_t i = run.LastSlot(); i >= 1; --i) {
         if (!run.Visit(run.dict.WordCount - i)) return;
+        run.PrefetchWord(i - CurioRun::kWordsAhead);
         const char* word = run.Word(i);
         uint32_t consonants = 0;
         for (const char* c = word; *c; ++c)
@@ -110,7 +111,7 @@ void PanvocalicReport(CurioRun& run) {
 
     run.PrintTitle("Esempi delle possibili parole panvocaliche");
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         int seen[26] = {};

@@ -31,7 +31,7 @@ bool LettersArePalindromic(const char* word, int length, bool vowels) {
 void PalindromesReport(CurioRun& run) {
     run.PrintTitle("Palindromi");
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         if (IsPalindrome(word, WordLength(word))) run.out.PrintLine(word);
     }
@@ -41,7 +41,7 @@ void BifrontiReport(CurioRun& run) {
     run.PrintTitle("Bifronti");
     char reversed[kMaxWordLength + 1];
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         if (length < 2) continue;
@@ -54,7 +54,7 @@ void BifrontiReport(CurioRun& run) {
 
 void LetterPalindromesReport(CurioRun& run, bool vowels) {
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         if (LettersArePalindromic(word, length, vowels)) run.top.TopInsert(i, length);

@@ -18,7 +18,7 @@ void MostChangesReport(CurioRun& run) {
     });
     if (!finished) return;
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         if (changes[static_cast<size_t>(i)] > 0) run.top.TopInsert(i, changes[static_cast<size_t>(i)]);
     }
     PrintTopList(run, true, "piu' cambi");

@@ -8,7 +8,7 @@
 
 namespace sillabor {
 
-bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position)>& fn) {
+bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn) {
     const WordsByLength byLength(run.dict);
     int64_t total = 0;
     for (int length = 2; length <= byLength.MaxLength(); ++length)
@@ -33,24 +33,30 @@ bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int po
                 for (int position = 0; position < length; ++position) {
                     std::copy(word, word + position, shorter);
                     std::copy(word + position + 1, word + length + 1, shorter + position);
-                    if (run.dict.FindWord(shorter) != 0) fn(slot, position);
+                    if (run.dict.FindWord(shorter) != 0) fn(slot, position, LetterIndex(word[position]));
                 }
             }
             done += static_cast<int64_t>(length) * count;
             run.ShowProgress(done, total, run.LastSlot());
             continue;
         }
-        words = byLength.Packed(length - 1);
-        std::sort(words.begin(), words.end());
+        // Words in byte order give their keys in order; a copy is sorted only
+        // when some word holds other bytes.
+        const std::vector<uint64_t>* sorted = &byLength.Packed(length - 1);
+        if (!std::is_sorted(sorted->begin(), sorted->end())) {
+            words = *sorted;
+            std::sort(words.begin(), words.end());
+            sorted = &words;
+        }
         for (int position = 0; position < length; ++position) {
             if (run.state.Stopping()) return false;
             byLength.KeysWithout(run.dict, length, position, items);
             SortByKeyWithinRuns(items, scratch, BlankedKeyPrefixShift(length, position));
-            auto word = words.begin();
+            auto word = sorted->begin();
             for (const KeyedItem& item : items) {
-                while (word != words.end() && *word < item.key) ++word;
-                if (word == words.end()) break;
-                if (*word == item.key) fn(item.slot, position);
+                while (word != sorted->end() && *word < item.key) ++word;
+                if (word == sorted->end()) break;
+                if (*word == item.key) fn(item.slot, position, item.tag);
             }
             done += count;
             run.ShowProgress(done, total, run.LastSlot());

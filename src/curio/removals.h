@@ -8,8 +8,9 @@
 
 namespace sillabor {
 
-// Calls fn(slot, position) for every such pair, in no particular order,
-// showing the progress as a share of the words. False when a stop cut it short.
-bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position)>& fn);
+// Calls fn(slot, position, letter) for every such pair, in no particular
+// order, with the removed letter (0..25), so that a caller needs not read the
+// word; shows the progress as a share of the words. False when a stop cut it short.
+bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn);
 
 }  // namespace sillabor

@@ -55,7 +55,7 @@ void RotationsReport(CurioRun& run, const Alphabet& alphabet) {
     SlotGroups groups;
     if (!GroupBySteps(run, alphabet, groups)) return;
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         int32_t count = 0;
         const KeyedItem* group = groups.Group(i, count);
         if (count < 2) continue;

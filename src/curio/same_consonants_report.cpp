@@ -37,7 +37,7 @@ void SameConsonantsReport(CurioRun& run) {
 
     const int32_t scale = run.dict.WordCount + 1;
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         int32_t count = 0;
         const KeyedItem* before = groups.Before(i, count);
         const char* word = run.Word(i);

@@ -67,7 +67,7 @@ bool HasShape(int code, const char* word, int length) {
 
 void ShapeReport(CurioRun& run, int code) {
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         const char* word = run.Word(i);
         const int length = WordLength(word);
         if (HasShape(code, word, length)) run.top.TopInsert(i, length);

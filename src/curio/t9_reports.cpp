@@ -50,7 +50,7 @@ void T9EquivalentsReport(CurioRun& run) {
     SlotGroups groups;
     if (!GroupByKeys(run, groups)) return;
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         int32_t count = 0;
         const KeyedItem* equivalents = Equivalents(groups, i, count);
         const char* word = run.Word(i);
@@ -74,7 +74,7 @@ void T9MultiplesReport(CurioRun& run) {
     SlotGroups groups;
     if (!GroupByKeys(run, groups)) return;
     for (int32_t i = 1; i < run.dict.WordCount; ++i) {
-        if (!run.Visit(i)) return;
+        if (!run.VisitWord(i)) return;
         int32_t count = 0;
         Equivalents(groups, i, count);
         if (count > 0) run.top.TopInsert(i, count);

@@ -20,6 +20,7 @@ bool GroupWords(CurioRun& run, SlotGroups& groups, CodesOf codesOf) {
     items.reserve(static_cast<size_t>(run.dict.WordCount));
     uint8_t codes[kMaxWordLength + 1];
     for (int32_t slot = 1; slot < run.dict.WordCount; ++slot) {
+        run.PrefetchWord(slot + CurioRun::kWordsAhead);
         const int n = codesOf(run.Word(slot), codes);
         if (n >= 0) items.push_back({KeyOfCodes(codes, n), slot, 0});
     }

@@ -4,11 +4,20 @@
 
 namespace sillabor {
 
+namespace {
+
+constexpr int32_t kWordsAhead = 16;
+
+}  // namespace
+
 WordsByLength::WordsByLength(const Dictionary& dict) {
     slots_.resize(1);
     packed_.resize(1);
     uint8_t codes[kPackedCodes];
     for (int32_t slot = 1; slot < dict.WordCount; ++slot) {
+        // The words lie in the text by class, not by slot: asking for a later
+        // one now lets the cache misses overlap.
+        if (slot + kWordsAhead <= dict.WordCount) __builtin_prefetch(dict.Words[static_cast<size_t>(slot + kWordsAhead)]);
         const char* word = dict.Words[static_cast<size_t>(slot)];
         const size_t length = std::strlen(word);
         if (length >= slots_.size()) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <numeric>
 #include <string>
+#include <unordered_map>
 
 #include "decrit/cryptogram_reader.h"
 #include "dictionary/word_orders.h"
@@ -148,6 +149,27 @@ void IndexBySymbol(const CryptoWord& word, WordCandidates& c) {
         for (int32_t k = 0; k < count; ++k)
             index.order[static_cast<size_t>(counts[letter[static_cast<size_t>(k) * length]]++)] = k;
     }
+    c.sameLetters.clear();
+    c.sameLetterGroups = 0;
+    if (std::find(word.symbols.begin(), word.symbols.end(), kJoker) == word.symbols.end()) return;
+    if (c.symbols.empty()) {  // jokers only: one group
+        c.sameLetters.assign(static_cast<size_t>(count), 0);
+        c.sameLetterGroups = count > 0 ? 1 : 0;
+        return;
+    }
+    // The letters a candidate gives the symbols, five bits each; a word with
+    // more symbols than a key holds is not grouped (its search is as before).
+    if (c.symbols.size() > 12) return;
+    std::unordered_map<uint64_t, int32_t> groups;
+    groups.reserve(static_cast<size_t>(count));
+    c.sameLetters.resize(static_cast<size_t>(count));
+    for (int32_t k = 0; k < count; ++k) {
+        const uint8_t* letters = c.letters.data() + static_cast<size_t>(k) * length;
+        uint64_t key = 0;
+        for (const WordCandidates::SymbolIndex& index : c.symbols) key = key << 5 | letters[index.position];
+        c.sameLetters[static_cast<size_t>(k)] = groups.try_emplace(key, c.sameLetterGroups).first->second;
+        if (c.sameLetters[static_cast<size_t>(k)] == c.sameLetterGroups) ++c.sameLetterGroups;
+    }
 }
 
 // The candidates of every cryptogram word: the words of its length that fit it
@@ -251,7 +273,8 @@ bool NarrowLetters(DecritState& s) {
 // twenty words of jokers would multiply the tries before a later dead end.
 class Solver {
 public:
-    explicit Solver(DecritRun& run) : run_(run), s_(run.crypto) {}
+    explicit Solver(DecritRun& run)
+        : run_(run), fruitless_(static_cast<size_t>(run.crypto.WordTotal)), s_(run.crypto) {}
 
     // False when the search must end (a stop, or past the cap).
     bool Descend(int32_t depth, const Assignment& a) {
@@ -298,14 +321,25 @@ public:
         const CryptoWord& word = s_.CryptoWords[static_cast<size_t>(best)];
         const WordCandidates& c = s_.candidates[static_cast<size_t>(best)];
         s_.solved[static_cast<size_t>(best)] = 1;
+        // Candidates of a word with jokers that differ only under the jokers
+        // lead to the same place: once one found nothing there, the others
+        // are not tried (twenty such words would multiply the dead ends).
+        const bool grouped = !c.sameLetters.empty();
+        // Sized once for every depth: a reference into it outlives the recursion.
+        std::vector<uint8_t>& fruitless = fruitless_[static_cast<size_t>(depth)];
+        if (grouped) fruitless.assign(static_cast<size_t>(c.sameLetterGroups), 0);
         bool goOn = true;
         for (size_t i = 0; i < bestCount && goOn; ++i) {
             const int32_t k = bestList[i];
+            if (grouped && fruitless[static_cast<size_t>(c.sameLetters[static_cast<size_t>(k)])] != 0) continue;
             Assignment next = a;
             if (!Fits(word.symbols.data(), word.length, c.letters.data() + static_cast<size_t>(k) * word.length, next))
                 continue;
             s_.ChosenWord[static_cast<size_t>(best)] = k;
+            const int32_t solutionsBefore = s_.Solutions;
             goOn = Descend(depth + 1, next);
+            if (grouped && s_.Solutions == solutionsBefore)
+                fruitless[static_cast<size_t>(c.sameLetters[static_cast<size_t>(k)])] = 1;
         }
         s_.solved[static_cast<size_t>(best)] = 0;
         return goOn;
@@ -358,6 +392,8 @@ private:
     DecritRun& run_;
     // The solution line being composed.
     std::string line_;
+    // At each depth, the groups of same-letter candidates already found fruitless.
+    std::vector<std::vector<uint8_t>> fruitless_;
     DecritState& s_;
 };
 

@@ -61,6 +61,11 @@ struct WordCandidates {
         std::vector<int32_t> order;
     };
     std::vector<SymbolIndex> symbols;  // one per distinct symbol of the word
+    // For a word with jokers: the candidates that give its symbols the same
+    // letters share a number, 0 .. sameLetterGroups - 1 (they lead the search
+    // to the same place). Empty for a word without jokers.
+    std::vector<int32_t> sameLetters;
+    int32_t sameLetterGroups = 0;
 };
 
 struct DecritState {

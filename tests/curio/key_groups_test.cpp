@@ -22,18 +22,33 @@ TEST(KeyGroups, ShortTextsPackExactlyAndLongOnesHash) {
 }
 
 // Both sorts, at the sizes of each of their ways (insertion, comparison,
-// radix), with runs of equal high bits that are in order, or not (the whole
-// is then sorted at once).
+// radix, merging a few ascending runs), with runs of equal high bits that are
+// in order, or not (the whole is then sorted at once).
 TEST(KeyGroups, SortKeepsTheOrderOfEqualKeysAtAnySize) {
     std::mt19937 random(7);
     constexpr int kShift = 40;
     for (size_t n : {10u, 1000u, 5000u, 20000u}) {
-        for (int way = 0; way < 3; ++way) {
+        for (int way = 0; way < 4; ++way) {
             std::vector<KeyedItem> items(n), scratch;
             for (size_t k = 0; k < n; ++k) {
                 // Few distinct high parts: runs of every size.
                 const uint64_t high = way == 2 ? random() % 50 : k * k / (n * n / 8 + 1);
                 items[k] = {(high << kShift) | (random() % (n / 4 + 3)), static_cast<int32_t>(k), 0};
+            }
+            if (way == 3) {
+                // Within each high part, up to 26 ascending runs (a blanked letter's
+                // words) with equal keys across them, as the words give.
+                for (size_t first = 0; first < n;) {
+                    size_t last = first;
+                    while (last < n && items[last].key >> kShift == items[first].key >> kShift) ++last;
+                    const size_t parts = 1 + random() % 26;
+                    for (size_t p = 0; p < parts; ++p) {
+                        auto begin = items.begin() + static_cast<long>(first + (last - first) * p / parts);
+                        auto end = items.begin() + static_cast<long>(first + (last - first) * (p + 1) / parts);
+                        std::sort(begin, end, [](const KeyedItem& a, const KeyedItem& b) { return a.key < b.key; });
+                    }
+                    first = last;
+                }
             }
             std::vector<KeyedItem> expected = items;
             std::stable_sort(expected.begin(), expected.end(),

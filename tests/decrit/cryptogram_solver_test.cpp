@@ -165,6 +165,20 @@ TEST_F(SolverTest, WordsOfJokersComeLastSoADeadEndShowsBeforeTheirProduct) {
                                          "ot ti tre ", "ti io due ", "ti io sei ", "ti io tre ", "--"}));
 }
 
+TEST_F(SolverTest, CandidatesThatDifferOnlyUnderJokersShareADeadEnd) {
+    // Eight symbols, each before a joker, can start with seven letters only: a
+    // dead end found seven words deep. Each of those words has six candidates
+    // per letter (the joker's), which tried one by one would multiply the
+    // seven levels by 6^7 (minutes).
+    std::vector<std::string> words;
+    for (char first = 'a'; first <= 'g'; ++first)
+        for (char second = 'u'; second <= 'z'; ++second) words.push_back({first, second});
+    f.LoadDefault(words);
+    EXPECT_EQ(Solve("h* i* j* k* l* m* n* o* *p"), (Lines{"NESSUNA SOLUZIONE TROVATA !", "--"}));
+    // Where the search goes on, every candidate is still a solution of its own.
+    EXPECT_EQ(Solve("h* h*").size(), 42u * 6u + 1u);
+}
+
 TEST_F(SolverTest, LeavesTheWordsInLengthOrderAndSortsAnyOtherOrderAgain) {
     f.LoadDefault({"rosa", "re", "casa", "ala", "io"});
     Dictionary& dict = f.app->dict;
