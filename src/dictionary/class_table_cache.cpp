@@ -19,6 +19,14 @@ WordsFingerprint LoadFingerprint(const Dictionary& dict, int32_t slots) {
     return {slots, dict.ClassCount, dict.TextLength, dict.TextHash};
 }
 
+// Bits set in a word, without the library call a plain popcount becomes here.
+inline int CountBits(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+}
+
 // Views the next array of a payload where it lies, without copying it.
 class PayloadReader {
 public:
@@ -83,12 +91,24 @@ bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,
     // a slot starts a word, a class's words follow one another from its
     // offset, the classes cover the words once, the table entries are slots.
     const uint32_t textEnd = static_cast<uint32_t>(dict.TextLength) + 2;
+    // A class's words are walked from its offset: that offset starts a word,
+    // and as many words as the class names follow it within the text. The
+    // offsets rise, so the count of word starts before each one is kept as
+    // the bitmap is read along.
     uint32_t previous = 1;
     int64_t classWords = 0;
+    size_t bitmapWord = 0;
+    int64_t startsBefore = 0;  // word starts before bitmap word `bitmapWord`
     for (size_t c = 0; c < classes.size() - 1; ++c) {
         const uint32_t offset = classes[c].Offset();
         const int n = classes[c].WordsInClass();
-        if (offset <= previous || offset >= textEnd || n < 1 || n > kMaxClassWords) return false;
+        if (offset <= previous || offset >= textEnd || n < 1 || n > kMaxClassWords ||
+            !StartsWord(wordStarts, offset - 2))
+            return false;
+        const uint32_t at = offset - 2;
+        for (; bitmapWord < at / 64; ++bitmapWord) startsBefore += CountBits(wordStarts[bitmapWord]);
+        const int64_t firstWord = startsBefore + CountBits(wordStarts[at / 64] & ((uint64_t{1} << (at % 64)) - 1));
+        if (firstWord + n > words) return false;
         previous = offset;
         classWords += n;
     }
