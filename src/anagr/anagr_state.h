@@ -64,6 +64,10 @@ struct AnagrState {
     };
     std::vector<Group> groups;
     std::string expanded;
+    // Finished lines not yet printed, each ended by '\n', and the size at
+    // which they go to the printer: the first line at once, then in blocks.
+    std::string pendingLines;
+    size_t pendingLimit = 0;
 };
 
 }  // namespace sillabor

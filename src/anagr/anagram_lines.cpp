@@ -51,13 +51,26 @@ void StartLine(const AnagrState& st, std::string& line) {
     }
 }
 
+// Lines go to the printer in blocks of about this size.
+constexpr size_t kLineBlockBytes = 32 * 1024;
+
+void AddLine(AnagrRun& run, std::string_view line) {
+    AnagrState& st = run.anagramState;
+    st.pendingLines.append(line);
+    st.pendingLines.push_back('\n');
+    if (st.pendingLines.size() >= st.pendingLimit) {
+        FlushAnagramLines(run);
+        st.pendingLimit = kLineBlockBytes;
+    }
+}
+
 // Prints every choice of one word per group, the first group varying slowest.
 // Returns false once the expansion must stop.
 bool ExpandGroups(AnagrRun& run, size_t group, std::string& line) {
     AnagrState& st = run.anagramState;
     if (group == st.groups.size()) {
         const bool overLimit = run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
-        run.out.PrintLine(line);
+        AddLine(run, line);
         run.state.CountOne();
         return !overLimit;
     }
@@ -85,8 +98,14 @@ void PrintAnagramLine(AnagrRun& run) {
         return;
     }
     st.expanded += st.LineText;
-    run.out.PrintLine(st.expanded);
+    AddLine(run, st.expanded);
     if (!st.CompactOutput) run.state.CountOne();
+}
+
+void FlushAnagramLines(AnagrRun& run) {
+    AnagrState& st = run.anagramState;
+    run.out.PrintLines(st.pendingLines);
+    st.pendingLines.clear();
 }
 
 void ComposeLine(AnagrRun& run, int p, int n, bool used, int64_t multiplicity) {

@@ -63,7 +63,10 @@ private:
     void CollectCandidates(const PackedLetters& remaining);
     void ShuffleSchemaRanges();
     void ShuffleCandidates();
-    bool GivingUp() const {
+    // Called at every step of a search: now and then, the lines found so far
+    // go to the printer, so that a slow search shows them as it finds them.
+    bool GivingUp() {
+        if ((++steps_ & 4095) == 0 && !st_.pendingLines.empty()) FlushAnagramLines(run_);
         return run_.state.Stopping() || ((st_.HalfPhase != 0 || probing_) && NowMs() > st_.Deadline);
     }
     // A complete combination: printed, saved as a half, or, while probing, the
@@ -95,6 +98,7 @@ private:
     bool lengthOrdered_ = true;
     bool probing_ = false;
     std::vector<int32_t> slotOfLetters_;
+    uint32_t steps_ = 0;
 };
 
 void AnagramFinder::TakeSchema() {
@@ -371,7 +375,12 @@ int AnagramFinder::Run(int option) {
     if (!LetterCountFits(fixed, phrase) || phrase.total == fixed.total) return 0;
     st_.Remaining.total = static_cast<int16_t>(phrase.total - fixed.total);
     for (int i = 0; i < 26; ++i) st_.Remaining.counts[i] = static_cast<uint8_t>(phrase.counts[i] - fixed.counts[i]);
+    // Dictionary words are plain letters: the fixed part is the only text of
+    // a line that can bring a line break or a NUL, and it becomes a blank once
+    // here rather than in every line printed.
     st_.FixedText = request.fixedPart;
+    for (char& c : st_.FixedText)
+        if (c == '\n' || c == '\r' || c == '\0') c = ' ';
     st_.Shuffle = request.shuffle;
     const int placed = st_.Remaining.total;
     st_.ShortPhrase = placed < kLongPhraseLetters;
@@ -440,6 +449,21 @@ int AnagramFinder::Run(int option) {
 
 }  // namespace
 
-int AnagramSearch(AnagrRun& run, int option) { return AnagramFinder(run).Run(option); }
+int AnagramSearch(AnagrRun& run, int option) {
+    run.anagramState.pendingLines.clear();
+    run.anagramState.pendingLimit = 0;
+    // The lines found are printed however the search ends, a failure included.
+    struct FlushAtEnd {
+        AnagrRun& run;
+        ~FlushAtEnd() {
+            try {
+                FlushAnagramLines(run);
+            } catch (...) {
+                run.anagramState.pendingLines.clear();
+            }
+        }
+    } flushAtEnd{run};
+    return AnagramFinder(run).Run(option);
+}
 
 }  // namespace sillabor
