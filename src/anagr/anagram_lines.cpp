@@ -1,5 +1,7 @@
 #include "anagr/anagram_lines.h"
 
+#include <cstring>
+
 #include "anagr/anagr_run.h"
 
 namespace sillabor {
@@ -86,6 +88,85 @@ bool ExpandGroups(AnagrRun& run, size_t group, std::string& line) {
     return true;
 }
 
+// Without a filter every word of each chosen class goes into the lines, read
+// straight from the word text: the words of a class lie one after the other,
+// each followed by its NUL, and all have the class's length, so each group
+// keeps one place in the line whatever word fills it.
+void ComposeUnfiltered(AnagrRun& run, int n) {
+    AnagrState& st = run.anagramState;
+    const char* first[kAnagramMaxDepth * 2];
+    int length[kAnagramMaxDepth * 2], count[kAnagramMaxDepth * 2], at[kAnagramMaxDepth * 2];
+    int64_t multiplicity = 1;
+    bool hasGroups = false;
+    for (int p = 0; p < n; ++p) {
+        const AnagramClass& cls = *run.dict.ClassScratch[st.Chosen[p]];
+        first[p] = run.dict.WordText.get() + cls.Offset();
+        length[p] = cls.letters.total;
+        count[p] = cls.WordsInClass();
+        multiplicity *= count[p];
+        hasGroups |= count[p] > 1;
+    }
+    std::string& line = st.expanded;
+    StartLine(st, line);
+    if (st.CompactOutput || !hasGroups) {
+        for (int p = 0; p < n; ++p) {
+            if (count[p] == 1) {
+                line.append(first[p], static_cast<size_t>(length[p]));
+                line += ' ';
+                continue;
+            }
+            const size_t mark = line.size() + 1;
+            line += '[';
+            line.append(first[p], static_cast<size_t>(count[p] * (length[p] + 1) - 1));
+            for (size_t k = mark; k < line.size(); ++k)
+                if (line[k] == '\0') line[k] = ' ';
+            line += "] ";
+        }
+        if (st.CompactOutput) {
+            run.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
+            AddLine(run, line);
+        } else {
+            AddLine(run, line);
+            run.state.CountOne();
+        }
+        return;
+    }
+    // Every choice of one word per group, the first group varying slowest.
+    int chosen[kAnagramMaxDepth * 2] = {};
+    for (int p = 0; p < n; ++p) {
+        at[p] = static_cast<int>(line.size());
+        line.append(first[p], static_cast<size_t>(length[p]));
+        line += ' ';
+    }
+    for (;;) {
+        if (run.state.Stopping()) return;
+        const bool overLimit = run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
+        AddLine(run, line);
+        run.state.CountOne();
+        if (overLimit) return;
+        int p = n - 1;
+        while (p >= 0 && ++chosen[p] == count[p]) {
+            chosen[p] = 0;
+            std::memcpy(line.data() + at[p], first[p], static_cast<size_t>(length[p]));
+            --p;
+        }
+        if (p < 0) return;
+        std::memcpy(line.data() + at[p], first[p] + chosen[p] * (length[p] + 1), static_cast<size_t>(length[p]));
+    }
+}
+
+// The lines of the combination of the n classes in Chosen.
+void ComposeCombination(AnagrRun& run, int n) {
+    AnagrState& st = run.anagramState;
+    if (st.FilterMode == kFilterNone) {
+        ComposeUnfiltered(run, n);
+        return;
+    }
+    st.LineText.clear();
+    st.groups.clear();
+    ComposeLine(run, 0, n, false, 1);
+}
+
 }  // namespace
 
 void PrintAnagramLine(AnagrRun& run) {
@@ -153,9 +234,7 @@ bool EmitCombination(AnagrRun& run, int n) {
     AnagrState& st = run.anagramState;
     if (st.SchemaMode && RepeatsAnEarlierSchemaChoice(st, n)) return false;
     if (st.ShortPhrase) {
-        st.LineText.clear();
-        st.groups.clear();
-        ComposeLine(run, 0, n, false, 1);
+        ComposeCombination(run, n);
         return run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
     }
     if (st.HalfPhase == 1) {
@@ -172,9 +251,7 @@ bool EmitCombination(AnagrRun& run, int n) {
         const int total = n + st.SavedLengths[s];
         if (total > kAnagramMaxDepth * 2) continue;
         for (int i = 0; i < st.SavedLengths[s]; ++i) st.Chosen[n + i] = st.SavedHalves[s][i];
-        st.LineText.clear();
-        st.groups.clear();
-        ComposeLine(run, 0, total, false, 1);
+        ComposeCombination(run, total);
         if (run.state.FoundCount.load(std::memory_order_relaxed) >= st.ResultLimit) return true;
     }
     return st.ComboCount > st.HalfComboLimit;
