@@ -11,12 +11,6 @@
 
 namespace sillabor {
 
-// Letters packed one per byte (a..z, then the total) in four 64-bit words, so
-// that a fit is tested and subtracted a word at a time.
-struct PackedLetters {
-    uint64_t w[4];
-};
-
 inline constexpr int kAnagramMaxDepth = 20;
 inline constexpr int kMaxSavedHalves = 101;
 
@@ -49,11 +43,9 @@ struct AnagrState {
     bool Shuffle = false;
     int64_t ResultLimit = 10000;
 
-    // Per candidate, in candidate order: packed letters, length, and class.
-    std::vector<PackedLetters> candidateLetters;
+    // Per candidate, in candidate order: its length (its class is in the
+    // dictionary's ClassScratch).
     std::vector<int32_t> candidateLength;
-    // Candidate positions still possible at each depth of the search.
-    std::vector<std::vector<int32_t>> levelLists;
     // The word groups of the line being composed, one per chosen class.
     struct Group {
         // Left unset: AppendGroup fills the slots it uses, and zeroing all 128
