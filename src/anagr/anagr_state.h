@@ -46,6 +46,14 @@ struct AnagrState {
     // Per candidate, in candidate order: its length (its class is in the
     // dictionary's ClassScratch).
     std::vector<int32_t> candidateLength;
+    // Per candidate, for the lines: where its words start in the word text
+    // (one after the other, each ended by a NUL), their length and count.
+    struct WordRun {
+        const char* first;
+        int32_t length;
+        int32_t count;
+    };
+    std::vector<WordRun> candidateWords;
     // The word groups of the line being composed, one per chosen class.
     struct Group {
         // Left unset: AppendGroup fills the slots it uses, and zeroing all 128

@@ -94,30 +94,25 @@ bool ExpandGroups(AnagrRun& run, size_t group, std::string& line) {
 // keeps one place in the line whatever word fills it.
 void ComposeUnfiltered(AnagrRun& run, int n) {
     AnagrState& st = run.anagramState;
-    const char* first[kAnagramMaxDepth * 2];
-    int length[kAnagramMaxDepth * 2], count[kAnagramMaxDepth * 2], at[kAnagramMaxDepth * 2];
+    const AnagrState::WordRun* words[kAnagramMaxDepth * 2];
     int64_t multiplicity = 1;
-    bool hasGroups = false;
     for (int p = 0; p < n; ++p) {
-        const AnagramClass& cls = *run.dict.ClassScratch[st.Chosen[p]];
-        first[p] = run.dict.WordText.get() + cls.Offset();
-        length[p] = cls.letters.total;
-        count[p] = cls.WordsInClass();
-        multiplicity *= count[p];
-        hasGroups |= count[p] > 1;
+        words[p] = &st.candidateWords[static_cast<size_t>(st.Chosen[p])];
+        multiplicity *= words[p]->count;
     }
     std::string& line = st.expanded;
     StartLine(st, line);
-    if (st.CompactOutput || !hasGroups) {
+    if (st.CompactOutput || multiplicity == 1) {
         for (int p = 0; p < n; ++p) {
-            if (count[p] == 1) {
-                line.append(first[p], static_cast<size_t>(length[p]));
+            const AnagrState::WordRun& w = *words[p];
+            if (w.count == 1) {
+                line.append(w.first, static_cast<size_t>(w.length));
                 line += ' ';
                 continue;
             }
             const size_t mark = line.size() + 1;
             line += '[';
-            line.append(first[p], static_cast<size_t>(count[p] * (length[p] + 1) - 1));
+            line.append(w.first, static_cast<size_t>(w.count * (w.length + 1) - 1));
             for (size_t k = mark; k < line.size(); ++k)
                 if (line[k] == '\0') line[k] = ' ';
             line += "] ";
@@ -132,27 +127,33 @@ void ComposeUnfiltered(AnagrRun& run, int n) {
         return;
     }
     // Every choice of one word per group, the first group varying slowest.
-    int chosen[kAnagramMaxDepth * 2] = {};
+    int at[kAnagramMaxDepth * 2], chosen[kAnagramMaxDepth * 2];
     for (int p = 0; p < n; ++p) {
         at[p] = static_cast<int>(line.size());
-        line.append(first[p], static_cast<size_t>(length[p]));
+        chosen[p] = 0;
+        line.append(words[p]->first, static_cast<size_t>(words[p]->length));
         line += ' ';
     }
+    // A line is printed while the count before it is within the limit, and
+    // one more; the count goes up once for all of them.
+    const int64_t before = run.state.FoundCount.load(std::memory_order_relaxed);
+    const int64_t allowed = before > st.ResultLimit ? 1 : st.ResultLimit - before + 2;
+    int64_t printed = 0;
     for (;;) {
-        if (run.state.Stopping()) return;
-        const bool overLimit = run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
+        if (run.state.Stopping()) break;
         AddLine(run, line);
-        run.state.CountOne();
-        if (overLimit) return;
+        if (++printed == allowed) break;
         int p = n - 1;
-        while (p >= 0 && ++chosen[p] == count[p]) {
+        while (p >= 0 && ++chosen[p] == words[p]->count) {
             chosen[p] = 0;
-            std::memcpy(line.data() + at[p], first[p], static_cast<size_t>(length[p]));
+            std::memcpy(line.data() + at[p], words[p]->first, static_cast<size_t>(words[p]->length));
             --p;
         }
-        if (p < 0) return;
-        std::memcpy(line.data() + at[p], first[p] + chosen[p] * (length[p] + 1), static_cast<size_t>(length[p]));
+        if (p < 0) break;
+        const AnagrState::WordRun& w = *words[p];
+        std::memcpy(line.data() + at[p], w.first + chosen[p] * (w.length + 1), static_cast<size_t>(w.length));
     }
+    run.state.FoundCount.fetch_add(static_cast<int32_t>(printed), std::memory_order_relaxed);
 }
 
 // The lines of the combination of the n classes in Chosen.

@@ -98,7 +98,7 @@ private:
     // The entries of [begin, end) a depth can use for `left` letters in
     // `wordsLeft` words: in length order, none longer than the letters left
     // and none so short that the words left could not cover them.
-    void Window(const Entry*& begin, const Entry*& end, int left, int wordsLeft) const;
+    [[gnu::always_inline]] void Window(const Entry*& begin, const Entry*& end, int left, int wordsLeft) const;
     // Depth-first search over the entries listed for this depth (the list
     // ends at listEnd); true = stop.
     bool Search(int depth, const Packed& remaining, int left, const Entry* begin, const Entry* listEnd);
@@ -223,7 +223,7 @@ void AnagramFinder<W>::ShuffleCandidates() {
 }
 
 template <int W>
-void AnagramFinder<W>::Window(const Entry*& begin, const Entry*& end, int left, int wordsLeft) const {
+inline void AnagramFinder<W>::Window(const Entry*& begin, const Entry*& end, int left, int wordsLeft) const {
     if (!lengthOrdered_) return;
     begin = std::partition_point(begin, end, [left](const Entry& e) { return e.length > left; });
     end = std::partition_point(begin, end, [left, wordsLeft](const Entry& e) { return e.length * wordsLeft >= left; });
@@ -467,6 +467,11 @@ int AnagramFinder<W>::Run(int option) {
     run_.result.candidateWords = st_.CandidateWords;
 
     IndexCandidates();
+    st_.candidateWords.resize(static_cast<size_t>(st_.CandidateCount));
+    for (int32_t i = 0; i < st_.CandidateCount; ++i) {
+        const AnagramClass& cls = *run_.dict.ClassScratch[i];
+        st_.candidateWords[i] = {run_.dict.WordText.get() + cls.Offset(), cls.letters.total, cls.WordsInClass()};
+    }
     st_.groups.reserve(kAnagramMaxDepth * 2);
     st_.LineText.reserve(1 << 16);
     st_.expanded.reserve(1 << 16);
