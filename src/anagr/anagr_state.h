@@ -64,9 +64,12 @@ struct AnagrState {
     };
     std::vector<Group> groups;
     std::string expanded;
-    // Finished lines not yet printed, each ended by '\n', and the size at
-    // which they go to the printer: the first line at once, then in blocks.
+    // Finished lines not yet printed, each ended by '\n': the first
+    // pendingSize bytes of pendingLines, which keeps its size so that a line
+    // is copied in without filling the room first. They go to the printer
+    // from pendingLimit bytes on: the first line at once, then in blocks.
     std::string pendingLines;
+    size_t pendingSize = 0;
     size_t pendingLimit = 0;
 };
 

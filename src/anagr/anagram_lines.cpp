@@ -1,5 +1,6 @@
 #include "anagr/anagram_lines.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "anagr/anagr_run.h"
@@ -56,11 +57,29 @@ void StartLine(const AnagrState& st, std::string& line) {
 // Lines go to the printer in blocks of about this size.
 constexpr size_t kLineBlockBytes = 32 * 1024;
 
+// Most copies that make the lines are short: two overlapping moves of a
+// fixed size copy them without a call.
+inline void CopyText(char* to, const char* from, size_t n) {
+    if (n >= 16 && n <= 32) {
+        std::memcpy(to, from, 16);
+        std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8 && n < 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else {
+        std::memcpy(to, from, n);
+    }
+}
+
 void AddLine(AnagrRun& run, std::string_view line) {
     AnagrState& st = run.anagramState;
-    st.pendingLines.append(line);
-    st.pendingLines.push_back('\n');
-    if (st.pendingLines.size() >= st.pendingLimit) {
+    const size_t end = st.pendingSize + line.size() + 1;
+    if (end > st.pendingLines.size()) st.pendingLines.resize(std::max(end, kLineBlockBytes + 1024));
+    char* to = st.pendingLines.data() + st.pendingSize;
+    CopyText(to, line.data(), line.size());
+    to[line.size()] = '\n';
+    st.pendingSize = end;
+    if (end >= st.pendingLimit) {
         FlushAnagramLines(run);
         st.pendingLimit = kLineBlockBytes;
     }
@@ -146,12 +165,12 @@ void ComposeUnfiltered(AnagrRun& run, int n) {
         int p = n - 1;
         while (p >= 0 && ++chosen[p] == words[p]->count) {
             chosen[p] = 0;
-            std::memcpy(line.data() + at[p], words[p]->first, static_cast<size_t>(words[p]->length));
+            CopyText(line.data() + at[p], words[p]->first, static_cast<size_t>(words[p]->length));
             --p;
         }
         if (p < 0) break;
         const AnagrState::WordRun& w = *words[p];
-        std::memcpy(line.data() + at[p], w.first + chosen[p] * (w.length + 1), static_cast<size_t>(w.length));
+        CopyText(line.data() + at[p], w.first + chosen[p] * (w.length + 1), static_cast<size_t>(w.length));
     }
     run.state.FoundCount.fetch_add(static_cast<int32_t>(printed), std::memory_order_relaxed);
 }
@@ -186,8 +205,9 @@ void PrintAnagramLine(AnagrRun& run) {
 
 void FlushAnagramLines(AnagrRun& run) {
     AnagrState& st = run.anagramState;
-    run.out.PrintLines(st.pendingLines);
-    st.pendingLines.clear();
+    const size_t size = st.pendingSize;
+    st.pendingSize = 0;
+    run.out.PrintLines(std::string_view(st.pendingLines.data(), size));
 }
 
 void ComposeLine(AnagrRun& run, int p, int n, bool used, int64_t multiplicity) {

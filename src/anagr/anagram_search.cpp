@@ -89,7 +89,7 @@ private:
     // Called at every step of a search: now and then, the lines found so far
     // go to the printer, so that a slow search shows them as it finds them.
     bool GivingUp() {
-        if ((++steps_ & 4095) == 0 && !st_.pendingLines.empty()) FlushAnagramLines(run_);
+        if ((++steps_ & 4095) == 0 && st_.pendingSize != 0) FlushAnagramLines(run_);
         return run_.state.Stopping() || ((st_.HalfPhase != 0 || probing_) && NowMs() > st_.Deadline);
     }
     // A complete combination: printed, saved as a half, or, while probing, the
@@ -506,7 +506,7 @@ int AnagramFinder<W>::Run(int option) {
 }  // namespace
 
 int AnagramSearch(AnagrRun& run, int option) {
-    run.anagramState.pendingLines.clear();
+    run.anagramState.pendingSize = 0;
     run.anagramState.pendingLimit = 0;
     // The lines found are printed however the search ends, a failure included.
     struct FlushAtEnd {
@@ -515,7 +515,7 @@ int AnagramSearch(AnagrRun& run, int option) {
             try {
                 FlushAnagramLines(run);
             } catch (...) {
-                run.anagramState.pendingLines.clear();
+                run.anagramState.pendingSize = 0;
             }
         }
     } flushAtEnd{run};
