@@ -70,6 +70,8 @@ struct AnagrState {
     // from pendingLimit bytes on: the first line at once, then in blocks.
     std::string pendingLines;
     size_t pendingSize = 0;
+    // Where the lines of a combination are made, kept at its largest size.
+    std::string lineRoom;
     size_t pendingLimit = 0;
 };
 

@@ -66,12 +66,19 @@ inline void CopyText(char* to, const char* from, size_t n) {
     } else if (n >= 8 && n < 16) {
         std::memcpy(to, from, 8);
         std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0 && n < 4) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
     } else {
         std::memcpy(to, from, n);
     }
 }
 
-void AddLine(AnagrRun& run, std::string_view line) {
+inline void AddLine(AnagrRun& run, std::string_view line) {
     AnagrState& st = run.anagramState;
     const size_t end = st.pendingSize + line.size() + 1;
     if (end > st.pendingLines.size()) st.pendingLines.resize(std::max(end, kLineBlockBytes + 1024));
@@ -119,39 +126,58 @@ void ComposeUnfiltered(AnagrRun& run, int n) {
         words[p] = &st.candidateWords[static_cast<size_t>(st.Chosen[p])];
         multiplicity *= words[p]->count;
     }
-    std::string& line = st.expanded;
-    StartLine(st, line);
+    // The line is made in a room kept large enough for the longest line of
+    // these groups, without a call for each piece.
+    size_t room = st.FixedText.size() + 3;
+    for (int p = 0; p < n; ++p) room += static_cast<size_t>(words[p]->count * (words[p]->length + 1) + 2);
+    if (st.lineRoom.size() < room) st.lineRoom.resize(room);
+    char* const line = st.lineRoom.data();
+    size_t size = 0;
+    if (st.WrapLines) {
+        line[size++] = '-';
+        line[size++] = ' ';
+    }
+    if (!st.FixedText.empty()) {
+        CopyText(line + size, st.FixedText.data(), st.FixedText.size());
+        size += st.FixedText.size();
+        line[size++] = ' ';
+    }
     if (st.CompactOutput || multiplicity == 1) {
         for (int p = 0; p < n; ++p) {
             const AnagrState::WordRun& w = *words[p];
             if (w.count == 1) {
-                line.append(w.first, static_cast<size_t>(w.length));
-                line += ' ';
+                CopyText(line + size, w.first, static_cast<size_t>(w.length));
+                size += static_cast<size_t>(w.length);
+                line[size++] = ' ';
                 continue;
             }
-            const size_t mark = line.size() + 1;
-            line += '[';
-            line.append(w.first, static_cast<size_t>(w.count * (w.length + 1) - 1));
-            for (size_t k = mark; k < line.size(); ++k)
+            line[size++] = '[';
+            const size_t span = static_cast<size_t>(w.count * (w.length + 1) - 1);
+            CopyText(line + size, w.first, span);
+            for (size_t k = size; k < size + span; ++k)
                 if (line[k] == '\0') line[k] = ' ';
-            line += "] ";
+            size += span;
+            line[size++] = ']';
+            line[size++] = ' ';
         }
         if (st.CompactOutput) {
             run.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
-            AddLine(run, line);
+            AddLine(run, std::string_view(line, size));
         } else {
-            AddLine(run, line);
+            AddLine(run, std::string_view(line, size));
             run.state.CountOne();
         }
         return;
     }
     // Every choice of one word per group, the first group varying slowest.
-    int at[kAnagramMaxDepth * 2], chosen[kAnagramMaxDepth * 2];
+    size_t at[kAnagramMaxDepth * 2];
+    int chosen[kAnagramMaxDepth * 2];
     for (int p = 0; p < n; ++p) {
-        at[p] = static_cast<int>(line.size());
+        at[p] = size;
         chosen[p] = 0;
-        line.append(words[p]->first, static_cast<size_t>(words[p]->length));
-        line += ' ';
+        CopyText(line + size, words[p]->first, static_cast<size_t>(words[p]->length));
+        size += static_cast<size_t>(words[p]->length);
+        line[size++] = ' ';
     }
     // A line is printed while the count before it is within the limit, and
     // one more; the count goes up once for all of them.
@@ -160,17 +186,17 @@ void ComposeUnfiltered(AnagrRun& run, int n) {
     int64_t printed = 0;
     for (;;) {
         if (run.state.Stopping()) break;
-        AddLine(run, line);
+        AddLine(run, std::string_view(line, size));
         if (++printed == allowed) break;
         int p = n - 1;
         while (p >= 0 && ++chosen[p] == words[p]->count) {
             chosen[p] = 0;
-            CopyText(line.data() + at[p], words[p]->first, static_cast<size_t>(words[p]->length));
+            CopyText(line + at[p], words[p]->first, static_cast<size_t>(words[p]->length));
             --p;
         }
         if (p < 0) break;
         const AnagrState::WordRun& w = *words[p];
-        CopyText(line.data() + at[p], w.first + chosen[p] * (w.length + 1), static_cast<size_t>(w.length));
+        CopyText(line + at[p], w.first + chosen[p] * (w.length + 1), static_cast<size_t>(w.length));
     }
     run.state.FoundCount.fetch_add(static_cast<int32_t>(printed), std::memory_order_relaxed);
 }
