@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times all anagrams of a phrase (at most four words) by sillabor-cli, an and
 # wordplay over the same word list (Default's folded a-z words), and compares
-# the three result sets as sets of sorted word lists.
+# the three result sets as sets of sorted word lists. With perf, it also gives
+# CPU times: sillabor-cli's whole process minus a bare load of the dictionary,
+# against wordplay's (a mean of RUNS runs each; wordplay once).
 # Usage: bench/compare-anagrams.sh [PHRASE]   (run from the repository root, after a build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -52,3 +54,19 @@ hyperfine --warmup 1 --runs "${RUNS:-5}" --export-markdown "$out/times.md" \
   -n an "$(printf '%q ' "${theirs_an[@]}") > /dev/null" \
   -n wordplay "$(printf '%q ' "${theirs_wp[@]}") > /dev/null"
 cat "$out/times.md"
+
+if command -v perf >/dev/null; then
+  cpu_ms() {  # mean task-clock of $1 runs of the rest of the line, in ms
+    local runs=$1 total=0 t; shift
+    for _ in $(seq "$runs"); do
+      t=$(perf stat -x, -e task-clock "$@" 2>&1 >/dev/null | awk -F, '/task-clock/ {print $1}')
+      total=$(echo "$total + $t" | bc)
+    done
+    echo "scale=1; $total / $runs" | bc
+  }
+  search=$(cpu_ms "${RUNS:-5}" "${ours[@]}")
+  load=$(cpu_ms "${RUNS:-5}" "$cli" --cartella "$work" dizio carica)
+  wp=$(cpu_ms 1 "${theirs_wp[@]}")
+  echo "CPU ms: sillabor $search (a bare load $load), wordplay $wp;" \
+       "wordplay / (sillabor - load) = $(echo "scale=1; $wp / ($search - $load)" | bc)"
+fi

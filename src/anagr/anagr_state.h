@@ -11,12 +11,6 @@
 
 namespace sillabor {
 
-// Letters packed one per byte (a..z, then the total) in four 64-bit words, so
-// that a fit is tested and subtracted a word at a time.
-struct PackedLetters {
-    uint64_t w[4];
-};
-
 inline constexpr int kAnagramMaxDepth = 20;
 inline constexpr int kMaxSavedHalves = 101;
 
@@ -49,11 +43,17 @@ struct AnagrState {
     bool Shuffle = false;
     int64_t ResultLimit = 10000;
 
-    // Per candidate, in candidate order: packed letters, length, and class.
-    std::vector<PackedLetters> candidateLetters;
+    // Per candidate, in candidate order: its length (its class is in the
+    // dictionary's ClassScratch).
     std::vector<int32_t> candidateLength;
-    // Candidate positions still possible at each depth of the search.
-    std::vector<std::vector<int32_t>> levelLists;
+    // Per candidate, for the lines: where its words start in the word text
+    // (one after the other, each ended by a NUL), their length and count.
+    struct WordRun {
+        const char* first;
+        int32_t length;
+        int32_t count;
+    };
+    std::vector<WordRun> candidateWords;
     // The word groups of the line being composed, one per chosen class.
     struct Group {
         // Left unset: AppendGroup fills the slots it uses, and zeroing all 128
@@ -64,6 +64,15 @@ struct AnagrState {
     };
     std::vector<Group> groups;
     std::string expanded;
+    // Finished lines not yet printed, each ended by '\n': the first
+    // pendingSize bytes of pendingLines, which keeps its size so that a line
+    // is copied in without filling the room first. They go to the printer
+    // from pendingLimit bytes on: the first line at once, then in blocks.
+    std::string pendingLines;
+    size_t pendingSize = 0;
+    // Where the lines of a combination are made, kept at its largest size.
+    std::string lineRoom;
+    size_t pendingLimit = 0;
 };
 
 }  // namespace sillabor

@@ -1,5 +1,8 @@
 #include "anagr/anagram_lines.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "anagr/anagr_run.h"
 
 namespace sillabor {
@@ -51,13 +54,51 @@ void StartLine(const AnagrState& st, std::string& line) {
     }
 }
 
+// Lines go to the printer in blocks of about this size.
+constexpr size_t kLineBlockBytes = 32 * 1024;
+
+// Most copies that make the lines are short: two overlapping moves of a
+// fixed size copy them without a call.
+inline void CopyText(char* to, const char* from, size_t n) {
+    if (n >= 16 && n <= 32) {
+        std::memcpy(to, from, 16);
+        std::memcpy(to + n - 16, from + n - 16, 16);
+    } else if (n >= 8 && n < 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else if (n > 0 && n < 4) {
+        to[0] = from[0];
+        to[n / 2] = from[n / 2];
+        to[n - 1] = from[n - 1];
+    } else {
+        std::memcpy(to, from, n);
+    }
+}
+
+inline void AddLine(AnagrRun& run, std::string_view line) {
+    AnagrState& st = run.anagramState;
+    const size_t end = st.pendingSize + line.size() + 1;
+    if (end > st.pendingLines.size()) st.pendingLines.resize(std::max(end, kLineBlockBytes + 1024));
+    char* to = st.pendingLines.data() + st.pendingSize;
+    CopyText(to, line.data(), line.size());
+    to[line.size()] = '\n';
+    st.pendingSize = end;
+    if (end >= st.pendingLimit) {
+        FlushAnagramLines(run);
+        st.pendingLimit = kLineBlockBytes;
+    }
+}
+
 // Prints every choice of one word per group, the first group varying slowest.
 // Returns false once the expansion must stop.
 bool ExpandGroups(AnagrRun& run, size_t group, std::string& line) {
     AnagrState& st = run.anagramState;
     if (group == st.groups.size()) {
         const bool overLimit = run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
-        run.out.PrintLine(line);
+        AddLine(run, line);
         run.state.CountOne();
         return !overLimit;
     }
@@ -73,6 +114,105 @@ bool ExpandGroups(AnagrRun& run, size_t group, std::string& line) {
     return true;
 }
 
+// Without a filter every word of each chosen class goes into the lines, read
+// straight from the word text: the words of a class lie one after the other,
+// each followed by its NUL, and all have the class's length, so each group
+// keeps one place in the line whatever word fills it.
+void ComposeUnfiltered(AnagrRun& run, int n) {
+    AnagrState& st = run.anagramState;
+    const AnagrState::WordRun* words[kAnagramMaxDepth * 2];
+    int64_t multiplicity = 1;
+    for (int p = 0; p < n; ++p) {
+        words[p] = &st.candidateWords[static_cast<size_t>(st.Chosen[p])];
+        multiplicity *= words[p]->count;
+    }
+    // The line is made in a room kept large enough for the longest line of
+    // these groups, without a call for each piece.
+    size_t room = st.FixedText.size() + 3;
+    for (int p = 0; p < n; ++p) room += static_cast<size_t>(words[p]->count * (words[p]->length + 1) + 2);
+    if (st.lineRoom.size() < room) st.lineRoom.resize(room);
+    char* const line = st.lineRoom.data();
+    size_t size = 0;
+    if (st.WrapLines) {
+        line[size++] = '-';
+        line[size++] = ' ';
+    }
+    if (!st.FixedText.empty()) {
+        CopyText(line + size, st.FixedText.data(), st.FixedText.size());
+        size += st.FixedText.size();
+        line[size++] = ' ';
+    }
+    if (st.CompactOutput || multiplicity == 1) {
+        for (int p = 0; p < n; ++p) {
+            const AnagrState::WordRun& w = *words[p];
+            if (w.count == 1) {
+                CopyText(line + size, w.first, static_cast<size_t>(w.length));
+                size += static_cast<size_t>(w.length);
+                line[size++] = ' ';
+                continue;
+            }
+            line[size++] = '[';
+            const size_t span = static_cast<size_t>(w.count * (w.length + 1) - 1);
+            CopyText(line + size, w.first, span);
+            for (size_t k = size; k < size + span; ++k)
+                if (line[k] == '\0') line[k] = ' ';
+            size += span;
+            line[size++] = ']';
+            line[size++] = ' ';
+        }
+        if (st.CompactOutput) {
+            run.state.FoundCount.fetch_add(static_cast<int32_t>(multiplicity));
+            AddLine(run, std::string_view(line, size));
+        } else {
+            AddLine(run, std::string_view(line, size));
+            run.state.CountOne();
+        }
+        return;
+    }
+    // Every choice of one word per group, the first group varying slowest.
+    size_t at[kAnagramMaxDepth * 2];
+    int chosen[kAnagramMaxDepth * 2];
+    for (int p = 0; p < n; ++p) {
+        at[p] = size;
+        chosen[p] = 0;
+        CopyText(line + size, words[p]->first, static_cast<size_t>(words[p]->length));
+        size += static_cast<size_t>(words[p]->length);
+        line[size++] = ' ';
+    }
+    // A line is printed while the count before it is within the limit, and
+    // one more; the count goes up once for all of them.
+    const int64_t before = run.state.FoundCount.load(std::memory_order_relaxed);
+    const int64_t allowed = before > st.ResultLimit ? 1 : st.ResultLimit - before + 2;
+    int64_t printed = 0;
+    for (;;) {
+        if (run.state.Stopping()) break;
+        AddLine(run, std::string_view(line, size));
+        if (++printed == allowed) break;
+        int p = n - 1;
+        while (p >= 0 && ++chosen[p] == words[p]->count) {
+            chosen[p] = 0;
+            CopyText(line + at[p], words[p]->first, static_cast<size_t>(words[p]->length));
+            --p;
+        }
+        if (p < 0) break;
+        const AnagrState::WordRun& w = *words[p];
+        CopyText(line + at[p], w.first + chosen[p] * (w.length + 1), static_cast<size_t>(w.length));
+    }
+    run.state.FoundCount.fetch_add(static_cast<int32_t>(printed), std::memory_order_relaxed);
+}
+
+// The lines of the combination of the n classes in Chosen.
+void ComposeCombination(AnagrRun& run, int n) {
+    AnagrState& st = run.anagramState;
+    if (st.FilterMode == kFilterNone) {
+        ComposeUnfiltered(run, n);
+        return;
+    }
+    st.LineText.clear();
+    st.groups.clear();
+    ComposeLine(run, 0, n, false, 1);
+}
+
 }  // namespace
 
 void PrintAnagramLine(AnagrRun& run) {
@@ -85,8 +225,15 @@ void PrintAnagramLine(AnagrRun& run) {
         return;
     }
     st.expanded += st.LineText;
-    run.out.PrintLine(st.expanded);
+    AddLine(run, st.expanded);
     if (!st.CompactOutput) run.state.CountOne();
+}
+
+void FlushAnagramLines(AnagrRun& run) {
+    AnagrState& st = run.anagramState;
+    const size_t size = st.pendingSize;
+    st.pendingSize = 0;
+    run.out.PrintLines(std::string_view(st.pendingLines.data(), size));
 }
 
 void ComposeLine(AnagrRun& run, int p, int n, bool used, int64_t multiplicity) {
@@ -134,9 +281,7 @@ bool EmitCombination(AnagrRun& run, int n) {
     AnagrState& st = run.anagramState;
     if (st.SchemaMode && RepeatsAnEarlierSchemaChoice(st, n)) return false;
     if (st.ShortPhrase) {
-        st.LineText.clear();
-        st.groups.clear();
-        ComposeLine(run, 0, n, false, 1);
+        ComposeCombination(run, n);
         return run.state.FoundCount.load(std::memory_order_relaxed) > st.ResultLimit;
     }
     if (st.HalfPhase == 1) {
@@ -153,9 +298,7 @@ bool EmitCombination(AnagrRun& run, int n) {
         const int total = n + st.SavedLengths[s];
         if (total > kAnagramMaxDepth * 2) continue;
         for (int i = 0; i < st.SavedLengths[s]; ++i) st.Chosen[n + i] = st.SavedHalves[s][i];
-        st.LineText.clear();
-        st.groups.clear();
-        ComposeLine(run, 0, total, false, 1);
+        ComposeCombination(run, total);
         if (run.state.FoundCount.load(std::memory_order_relaxed) >= st.ResultLimit) return true;
     }
     return st.ComboCount > st.HalfComboLimit;

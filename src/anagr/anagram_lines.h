@@ -17,4 +17,8 @@ void ComposeLine(AnagrRun& run, int p, int n, bool used, int64_t multiplicity);
 // Prints the composed line, expanding its groups unless the output is compact.
 void PrintAnagramLine(AnagrRun& run);
 
+// Prints the lines still pending; a search calls it before it ends and now
+// and then while it runs, so that the lines show while it goes on.
+void FlushAnagramLines(AnagrRun& run);
+
 }  // namespace sillabor

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "anagr/anagram_letters.h"
 #include "anagr/anagram_lines.h"
 #include "anagr/anagr_run.h"
 
@@ -12,29 +13,29 @@ namespace sillabor {
 
 namespace {
 
+// The letters of a class, one per byte (a..z, then the total) in four 64-bit
+// words: the quick test that picks the candidates out of the whole dictionary.
+struct ByteLetters {
+    uint64_t w[4];
+};
+
 constexpr uint64_t kHighBits = 0x8080808080808080ull;
 
-PackedLetters Pack(const LetterCount& lc) {
+ByteLetters PackBytes(const LetterCount& lc) {
     uint8_t bytes[32] = {};
     std::memcpy(bytes, lc.counts, 26);
     bytes[26] = static_cast<uint8_t>(lc.total);
-    PackedLetters p;
+    ByteLetters p;
     std::memcpy(p.w, bytes, 32);
     return p;
 }
 
 // Every byte of `part` is at most the byte of `whole`; bytes stay below 128,
 // so no borrow crosses a byte.
-inline bool Fits(const PackedLetters& part, const PackedLetters& whole) {
+inline bool FitsBytes(const ByteLetters& part, const ByteLetters& whole) {
     for (int k = 0; k < 4; ++k)
         if ((((whole.w[k] | kHighBits) - part.w[k]) & kHighBits) != kHighBits) return false;
     return true;
-}
-
-inline PackedLetters Minus(const PackedLetters& whole, const PackedLetters& part) {
-    PackedLetters r;
-    for (int k = 0; k < 4; ++k) r.w[k] = whole.w[k] - part.w[k];
-    return r;
 }
 
 // A long phrase joins two halves of at most kAnyNumberOfWords words each.
@@ -44,60 +45,96 @@ constexpr int kLongPhraseMaxWords = 2 * kAnyNumberOfWords;
 constexpr int64_t kNoAnagramProofMs = 250;
 constexpr int kMaxFruitlessSplits = 1000;
 
-inline int TotalOf(const PackedLetters& p) { return static_cast<int>((p.w[3] >> 16) & 0xFF); }
-
 int64_t NowMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
+// The letters left once the fixed part is taken from the phrase; false when
+// the fixed part does not fit or takes every letter.
+bool LettersToPlace(const AnagrRequest& request, LetterCount& remaining) {
+    const LetterCount phrase = ComputeLetterCount(request.phrase);
+    const LetterCount fixed = ComputeLetterCount(request.fixedPart);
+    if (!LetterCountFits(fixed, phrase) || phrase.total == fixed.total) return false;
+    remaining.total = static_cast<int16_t>(phrase.total - fixed.total);
+    for (int i = 0; i < 26; ++i) remaining.counts[i] = static_cast<uint8_t>(phrase.counts[i] - fixed.counts[i]);
+    return true;
+}
+
+template <int W>
 class AnagramFinder {
 public:
-    explicit AnagramFinder(AnagrRun& run) : run_(run), st_(run.anagramState) {}
+    AnagramFinder(AnagrRun& run, const LetterLayout& layout) : run_(run), st_(run.anagramState), layout_(layout) {
+        for (int k = 0; k < W; ++k) guard_.w[k] = layout.guard[k];
+    }
 
     int Run(int option);
 
 private:
+    using Packed = Letters<W>;
+    // A candidate as a depth of the search lists it: kept together, so that
+    // a pass over a list reads memory in order.
+    struct Entry {
+        Packed letters;
+        int32_t position;
+        int32_t length;
+    };
+
     // The schema the check read, for the search.
     void TakeSchema();
-    void CollectCandidates(const PackedLetters& remaining);
+    void CollectCandidates();
+    void SwapCandidates(int32_t i, int32_t j);
     void ShuffleSchemaRanges();
     void ShuffleCandidates();
-    bool GivingUp() const {
+    // Called at every step of a search: now and then, the lines found so far
+    // go to the printer, so that a slow search shows them as it finds them.
+    bool GivingUp() {
+        if ((++steps_ & 4095) == 0 && st_.pendingSize != 0) FlushAnagramLines(run_);
         return run_.state.Stopping() || ((st_.HalfPhase != 0 || probing_) && NowMs() > st_.Deadline);
     }
     // A complete combination: printed, saved as a half, or, while probing, the
     // proof that one exists. True = stop.
     bool Complete(int words) { return probing_ || EmitCombination(run_, words); }
-    // Depth-first search over the positions listed for this depth; true = stop.
-    bool Search(int depth, const PackedLetters& remaining, const std::vector<int32_t>& positions, size_t from);
-    bool SearchSchema(int depth, const PackedLetters& remaining);
-    void SearchLongPhrase(const PackedLetters& remaining);
+    // The entries of [begin, end) a depth can use for `left` letters in
+    // `wordsLeft` words: in length order, none longer than the letters left
+    // and none so short that the words left could not cover them.
+    [[gnu::always_inline]] void Window(const Entry*& begin, const Entry*& end, int left, int wordsLeft) const;
+    // Depth-first search over the entries listed for this depth (the list
+    // ends at listEnd); true = stop.
+    bool Search(int depth, const Packed& remaining, int left, const Entry* begin, const Entry* listEnd);
+    bool SearchSchema(int depth, const Packed& remaining);
+    void SearchLongPhrase();
     void SplitHalves(const LetterCount& all, LetterCount& a, LetterCount& b);
     // A hash table from letters to candidate position, made once the order is final.
     void IndexCandidates();
     // The candidate position of the class with exactly these letters, or -1.
-    int32_t CandidateOfLetters(const PackedLetters& letters) const;
+    int32_t CandidateOfLetters(const Packed& letters) const;
+    // The first depth's list: every candidate that fits `letters`.
+    void ListFitting(const Packed& letters);
     // Searches one half; true when it was searched to its end, not cut short
     // by the deadline, the combination limit or a stop.
     bool SolveHalf(const LetterCount& half);
     // True when no choice of at most 16 candidates covers the letters: a bounded
     // exhaustive pass before the candidates are shuffled.
-    bool NoAnagramExists(const PackedLetters& remaining);
-    void PrepareLevelLists() {
-        st_.levelLists.resize(kAnagramMaxDepth + 2);
-        for (auto& list : st_.levelLists) list.reserve(static_cast<size_t>(st_.CandidateCount));
-    }
+    bool NoAnagramExists(const Packed& remaining);
 
     AnagrRun& run_;
     AnagrState& st_;
+    const LetterLayout& layout_;
+    Packed guard_{};
+    // Per candidate, in candidate order.
+    std::vector<Packed> letters_;
     // Candidates in the class table's order, longest first (not shuffled).
     bool lengthOrdered_ = true;
     bool probing_ = false;
     std::vector<int32_t> slotOfLetters_;
+    // The entries still possible at each depth of the search.
+    std::vector<Entry> levels_[kAnagramMaxDepth + 2];
+    uint32_t steps_ = 0;
 };
 
-void AnagramFinder::TakeSchema() {
+template <int W>
+void AnagramFinder<W>::TakeSchema() {
     const std::vector<int32_t>& lengths = run_.schemaLengths;
     st_.SchemaText.clear();
     for (size_t k = 0; k < lengths.size(); ++k) {
@@ -107,11 +144,13 @@ void AnagramFinder::TakeSchema() {
     st_.LastSchemaIndex = static_cast<int32_t>(lengths.size()) - 1;
 }
 
-void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
+template <int W>
+void AnagramFinder<W>::CollectCandidates() {
     Dictionary& d = run_.dict;
+    const ByteLetters remaining = PackBytes(st_.Remaining);
     st_.CandidateCount = 0;
     st_.CandidateWords = 0;
-    st_.candidateLetters.clear();
+    letters_.clear();
     st_.candidateLength.clear();
     for (int32_t c = 0; c < d.ClassCount; ++c) {
         AnagramClass& cls = d.Classes[c];
@@ -121,8 +160,7 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
         } else if (len < st_.MinWordLen) {
             continue;
         }
-        PackedLetters packed = Pack(cls.letters);
-        if (len > kMaxPhraseLetters || !Fits(packed, remaining)) continue;
+        if (len > kMaxPhraseLetters || !FitsBytes(PackBytes(cls.letters), remaining)) continue;
         if (st_.FilterMode == kFilterEveryWord) {
             int passing = 0;
             d.ForEachWordOfClass(cls, [&](const char* w) { passing += WordPassesFilter(run_.filter, w, run_.dict) ? 1 : 0; });
@@ -130,7 +168,7 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
             st_.CandidateWords += passing;
         }
         d.ClassScratch[st_.CandidateCount++] = &cls;
-        st_.candidateLetters.push_back(packed);
+        letters_.push_back(layout_.Pack<W>(cls.letters));
         st_.candidateLength.push_back(len);
     }
     if (st_.SchemaMode) {
@@ -144,23 +182,26 @@ void AnagramFinder::CollectCandidates(const PackedLetters& remaining) {
     }
 }
 
-void SwapCandidates(AnagrState& st, Dictionary& d, int32_t i, int32_t j) {
-    std::swap(d.ClassScratch[i], d.ClassScratch[j]);
-    std::swap(st.candidateLetters[i], st.candidateLetters[j]);
-    std::swap(st.candidateLength[i], st.candidateLength[j]);
+template <int W>
+void AnagramFinder<W>::SwapCandidates(int32_t i, int32_t j) {
+    std::swap(run_.dict.ClassScratch[i], run_.dict.ClassScratch[j]);
+    std::swap(letters_[i], letters_[j]);
+    std::swap(st_.candidateLength[i], st_.candidateLength[j]);
 }
 
-void AnagramFinder::ShuffleSchemaRanges() {
+template <int W>
+void AnagramFinder<W>::ShuffleSchemaRanges() {
     lengthOrdered_ = false;
     for (int len = 0; len <= kLengthFieldTop; ++len) {
         const int32_t first = st_.LengthRange[len][0], end = st_.LengthRange[len][1];
         const int32_t size = end - first;
         if (size < 2) continue;
-        for (int32_t p = first; p < end; ++p) SwapCandidates(st_, run_.dict, p, first + run_.random.Below(size));
+        for (int32_t p = first; p < end; ++p) SwapCandidates(p, first + run_.random.Below(size));
     }
 }
 
-void AnagramFinder::ShuffleCandidates() {
+template <int W>
+void AnagramFinder<W>::ShuffleCandidates() {
     lengthOrdered_ = false;
     const int32_t n = st_.CandidateCount;
     if (n < 2) return;
@@ -170,95 +211,106 @@ void AnagramFinder::ShuffleCandidates() {
         do {
             j = run_.random.Below(n);
         } while (st_.candidateLength[j] < 6);
-        SwapCandidates(st_, run_.dict, i, j);
+        SwapCandidates(i, j);
     }
     // Then a local shuffle that keeps the rough order by length.
     const int32_t w = n / 50 + 2;
     for (int32_t i = 0; i < n; ++i) {
         int32_t j = i - w + run_.random.Below(2 * w + 1);
         j = std::clamp(j, 0, n - 1);
-        SwapCandidates(st_, run_.dict, i, j);
+        SwapCandidates(i, j);
     }
 }
 
-bool AnagramFinder::Search(int depth, const PackedLetters& remaining, const std::vector<int32_t>& positions,
-                           size_t from) {
+template <int W>
+inline void AnagramFinder<W>::Window(const Entry*& begin, const Entry*& end, int left, int wordsLeft) const {
+    if (!lengthOrdered_) return;
+    begin = std::partition_point(begin, end, [left](const Entry& e) { return e.length > left; });
+    end = std::partition_point(begin, end, [left, wordsLeft](const Entry& e) { return e.length * wordsLeft >= left; });
+}
+
+template <int W>
+bool AnagramFinder<W>::Search(int depth, const Packed& remaining, int left, const Entry* begin,
+                              const Entry* listEnd) {
     if (GivingUp()) return true;
-    const int left = TotalOf(remaining);
     const int wordsLeft = st_.MaxWords - depth;  // this one included
-    std::vector<int32_t>& next = st_.levelLists[depth + 1];
-    for (size_t k = from; k < positions.size(); ++k) {
-        const int32_t i = positions[k];
-        const int len = st_.candidateLength[i];
-        // In length order, no later candidate is longer: too short now means never.
-        if (lengthOrdered_ && len * wordsLeft < left) break;
-        const PackedLetters& cls = st_.candidateLetters[i];
-        if (!Fits(cls, remaining)) continue;
-        st_.Chosen[depth] = i;
+    const Entry* end = listEnd;
+    Window(begin, end, left, wordsLeft);
+    std::vector<Entry>& next = levels_[depth + 1];
+    for (const Entry* e = begin; e < end; ++e) {
+        if (!Fits(e->letters, remaining, guard_)) continue;
+        const int len = e->length;
+        st_.Chosen[depth] = e->position;
         if (len == left) {
             if (depth + 1 >= st_.MinWords && Complete(depth + 1)) return true;
             continue;
         }
         if (depth + 1 >= st_.MaxWords) continue;
-        const PackedLetters rest = Minus(remaining, cls);
+        const Packed rest = Minus(remaining, e->letters);
+        const int restLeft = left - len;
         if (depth + 2 == st_.MaxWords) {
             // The last word must take all the rest: look its class up.
             if (depth + 2 < st_.MinWords) continue;
             const int32_t last = CandidateOfLetters(rest);
-            if (last < i) continue;
+            if (last < e->position) continue;
             if (GivingUp()) return true;
             st_.Chosen[depth + 1] = last;
             if (Complete(depth + 2)) return true;
             continue;
         }
-        // The positions from i on that still fit, for the next depth.
+        // The entries from this one on, for the next depth. The one before
+        // the last word uses them only for itself, each looked up once: it
+        // scans its own window of them rather than after a pass that keeps
+        // those that fit. The deeper ones are left the short entries too.
+        const Entry* from = e;
+        const Entry* to = listEnd;
+        if (depth + 3 == st_.MaxWords && lengthOrdered_) {
+            Window(from, to, restLeft, wordsLeft - 1);
+            if (from == to) continue;
+            if (Search(depth + 1, rest, restLeft, from, to)) return true;
+            continue;
+        }
+        if (lengthOrdered_)
+            from = std::partition_point(from, to, [restLeft](const Entry& q) { return q.length > restLeft; });
         next.clear();
-        for (size_t m = k; m < positions.size(); ++m)
-            if (Fits(st_.candidateLetters[positions[m]], rest)) next.push_back(positions[m]);
+        for (const Entry* q = from; q < to; ++q)
+            if (Fits(q->letters, rest, guard_)) next.push_back(*q);
         if (next.empty()) continue;
-        // The next depth fills only the lists below its own.
-        if (Search(depth + 1, rest, next, 0)) return true;
+        if (Search(depth + 1, rest, restLeft, next.data(), next.data() + next.size())) return true;
     }
     return false;
 }
 
-inline uint64_t HashLetters(const PackedLetters& p) {
-    uint64_t h = p.w[0] * 0x9E3779B97F4A7C15ull;
-    h ^= (p.w[1] + (h >> 29)) * 0xBF58476D1CE4E5B9ull;
-    h ^= (p.w[2] + (h >> 31)) * 0x94D049BB133111EBull;
-    h ^= (p.w[3] + (h >> 27)) * 0x9E3779B97F4A7C15ull;
-    return h ^ (h >> 32);
-}
-
-void AnagramFinder::IndexCandidates() {
+template <int W>
+void AnagramFinder<W>::IndexCandidates() {
     size_t size = 16;
     while (size < static_cast<size_t>(st_.CandidateCount) * 2) size *= 2;
     slotOfLetters_.assign(size, -1);
     for (int32_t i = 0; i < st_.CandidateCount; ++i) {
-        size_t h = HashLetters(st_.candidateLetters[i]) & (size - 1);
+        size_t h = HashLetters(letters_[i]) & (size - 1);
         while (slotOfLetters_[h] >= 0) h = (h + 1) & (size - 1);
         slotOfLetters_[h] = i;
     }
 }
 
-int32_t AnagramFinder::CandidateOfLetters(const PackedLetters& letters) const {
+template <int W>
+int32_t AnagramFinder<W>::CandidateOfLetters(const Packed& letters) const {
     const size_t mask = slotOfLetters_.size() - 1;
     for (size_t h = HashLetters(letters) & mask;; h = (h + 1) & mask) {
         const int32_t i = slotOfLetters_[h];
         if (i < 0) return -1;
-        const PackedLetters& c = st_.candidateLetters[i];
-        if (c.w[0] == letters.w[0] && c.w[1] == letters.w[1] && c.w[2] == letters.w[2] && c.w[3] == letters.w[3])
-            return i;
+        if (SameLetters(letters_[i], letters)) return i;
     }
 }
 
-bool AnagramFinder::SearchSchema(int depth, const PackedLetters& remaining) {
+template <int W>
+bool AnagramFinder<W>::SearchSchema(int depth, const Packed& remaining) {
     if (GivingUp()) return true;
     const int len = st_.SchemaLengths[depth];
     if (len > kLengthFieldTop) return false;
     for (int32_t i = st_.LengthRange[len][0]; i < st_.LengthRange[len][1]; ++i) {
-        const PackedLetters& cls = st_.candidateLetters[i];
-        if (!Fits(cls, remaining)) continue;
+        const Packed& cls = letters_[i];
+        if (!Fits(cls, remaining, guard_)) continue;
         st_.Chosen[depth] = i;
         if (depth == st_.LastSchemaIndex) {
             if (EmitCombination(run_, depth + 1)) return true;
@@ -269,7 +321,8 @@ bool AnagramFinder::SearchSchema(int depth, const PackedLetters& remaining) {
     return false;
 }
 
-void AnagramFinder::SplitHalves(const LetterCount& all, LetterCount& a, LetterCount& b) {
+template <int W>
+void AnagramFinder<W>::SplitHalves(const LetterCount& all, LetterCount& a, LetterCount& b) {
     LetterCount left = all;
     ClearLetterCount(a);
     ClearLetterCount(b);
@@ -300,33 +353,41 @@ void AnagramFinder::SplitHalves(const LetterCount& all, LetterCount& a, LetterCo
     }
 }
 
-bool AnagramFinder::SolveHalf(const LetterCount& half) {
-    if (half.total == 0) return true;
-    std::vector<int32_t>& all = st_.levelLists[0];
-    const PackedLetters packed = Pack(half);
+template <int W>
+void AnagramFinder<W>::ListFitting(const Packed& letters) {
+    std::vector<Entry>& all = levels_[0];
     all.clear();
     for (int32_t i = 0; i < st_.CandidateCount; ++i)
-        if (Fits(st_.candidateLetters[i], packed)) all.push_back(i);
-    if (all.empty()) return true;
-    return !Search(0, packed, all, 0);
+        if (Fits(letters_[i], letters, guard_)) all.push_back({letters_[i], i, st_.candidateLength[i]});
 }
 
-bool AnagramFinder::NoAnagramExists(const PackedLetters& remaining) {
+template <int W>
+bool AnagramFinder<W>::SolveHalf(const LetterCount& half) {
+    if (half.total == 0) return true;
+    const Packed packed = layout_.Pack<W>(half);
+    ListFitting(packed);
+    const std::vector<Entry>& all = levels_[0];
+    if (all.empty()) return true;
+    return !Search(0, packed, half.total, all.data(), all.data() + all.size());
+}
+
+template <int W>
+bool AnagramFinder<W>::NoAnagramExists(const Packed& remaining) {
     IndexCandidates();
-    std::vector<int32_t>& all = st_.levelLists[0];
-    all.clear();
-    for (int32_t i = 0; i < st_.CandidateCount; ++i) all.push_back(i);
+    ListFitting(remaining);
+    const std::vector<Entry>& all = levels_[0];
     st_.MinWords = 1;
     st_.MaxWords = kLongPhraseMaxWords;
     st_.Deadline = NowMs() + kNoAnagramProofMs;
     probing_ = true;
     // Search stops early on a combination found, a stop request or the deadline.
-    const bool stoppedEarly = Search(0, remaining, all, 0);
+    const bool stoppedEarly = Search(0, remaining, st_.Remaining.total, all.data(), all.data() + all.size());
     probing_ = false;
     return !stoppedEarly;
 }
 
-void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
+template <int W>
+void AnagramFinder<W>::SearchLongPhrase() {
     st_.MinWords = 1;
     st_.MaxWords = 8;
     // Splits whose halves were searched to their end without a way to cover
@@ -356,7 +417,8 @@ void AnagramFinder::SearchLongPhrase(const PackedLetters&) {
     st_.HalfPhase = 0;
 }
 
-int AnagramFinder::Run(int option) {
+template <int W>
+int AnagramFinder<W>::Run(int option) {
     const AnagrRequest& request = run_.request;
     st_.ResultLimit = option == kAnagramShowCandidates ? 30000 : 10000;
     if (request.resultLimit > 0) st_.ResultLimit = request.resultLimit;
@@ -366,12 +428,13 @@ int AnagramFinder::Run(int option) {
     run_.result.candidateWords = 0;
     st_.FilterMode = static_cast<uint8_t>(request.filterHow);
 
-    const LetterCount phrase = ComputeLetterCount(request.phrase);
-    const LetterCount fixed = ComputeLetterCount(request.fixedPart);
-    if (!LetterCountFits(fixed, phrase) || phrase.total == fixed.total) return 0;
-    st_.Remaining.total = static_cast<int16_t>(phrase.total - fixed.total);
-    for (int i = 0; i < 26; ++i) st_.Remaining.counts[i] = static_cast<uint8_t>(phrase.counts[i] - fixed.counts[i]);
+    if (!LettersToPlace(request, st_.Remaining)) return 0;
+    // Dictionary words are plain letters: the fixed part is the only text of
+    // a line that can bring a line break or a NUL, and it becomes a blank once
+    // here rather than in every line printed.
     st_.FixedText = request.fixedPart;
+    for (char& c : st_.FixedText)
+        if (c == '\n' || c == '\r' || c == '\0') c = ' ';
     st_.Shuffle = request.shuffle;
     const int placed = st_.Remaining.total;
     st_.ShortPhrase = placed < kLongPhraseLetters;
@@ -380,18 +443,17 @@ int AnagramFinder::Run(int option) {
     run_.state.FoundCount = 0;
     st_.CandidateCount = 0;
     st_.HalfPhase = 0;
-    const PackedLetters remaining = Pack(st_.Remaining);
+    const Packed remaining = layout_.Pack<W>(st_.Remaining);
     bool noAnagram = false;
     if (st_.SchemaMode) {
         TakeSchema();
-        CollectCandidates(remaining);
+        CollectCandidates();
         if (option == kAnagramSearch && st_.Shuffle) ShuffleSchemaRanges();
     } else {
         st_.MinWords = request.minWords;
         st_.MaxWords = request.maxWords;
         st_.MinWordLen = request.minWordLength;
-        CollectCandidates(remaining);
-        PrepareLevelLists();
+        CollectCandidates();
         // Random halves would be drawn for ever when no choice of words covers
         // the phrase at all (say, thirty times the same vowel): settle that first.
         if (option == kAnagramSearch && !st_.ShortPhrase && NoAnagramExists(remaining)) noAnagram = true;
@@ -405,7 +467,11 @@ int AnagramFinder::Run(int option) {
     run_.result.candidateWords = st_.CandidateWords;
 
     IndexCandidates();
-    PrepareLevelLists();
+    st_.candidateWords.resize(static_cast<size_t>(st_.CandidateCount));
+    for (int32_t i = 0; i < st_.CandidateCount; ++i) {
+        const AnagramClass& cls = *run_.dict.ClassScratch[i];
+        st_.candidateWords[i] = {run_.dict.WordText.get() + cls.Offset(), cls.letters.total, cls.WordsInClass()};
+    }
     st_.groups.reserve(kAnagramMaxDepth * 2);
     st_.LineText.reserve(1 << 16);
     st_.expanded.reserve(1 << 16);
@@ -426,20 +492,40 @@ int AnagramFinder::Run(int option) {
     run_.state.FoundCount = 0;
     if (noAnagram) return 0;
     if (!st_.ShortPhrase) {
-        SearchLongPhrase(remaining);
+        SearchLongPhrase();
     } else if (st_.SchemaMode) {
         SearchSchema(0, remaining);
     } else {
-        std::vector<int32_t>& all = st_.levelLists[0];
-        all.clear();
-        for (int32_t i = 0; i < st_.CandidateCount; ++i) all.push_back(i);
-        Search(0, remaining, all, 0);
+        ListFitting(remaining);
+        const std::vector<Entry>& all = levels_[0];
+        Search(0, remaining, st_.Remaining.total, all.data(), all.data() + all.size());
     }
     return 0;
 }
 
 }  // namespace
 
-int AnagramSearch(AnagrRun& run, int option) { return AnagramFinder(run).Run(option); }
+int AnagramSearch(AnagrRun& run, int option) {
+    run.anagramState.pendingSize = 0;
+    run.anagramState.pendingLimit = 0;
+    // The lines found are printed however the search ends, a failure included.
+    struct FlushAtEnd {
+        AnagrRun& run;
+        ~FlushAtEnd() {
+            try {
+                FlushAnagramLines(run);
+            } catch (...) {
+                run.anagramState.pendingSize = 0;
+            }
+        }
+    } flushAtEnd{run};
+    // The letters' layout decides how many words hold them: one for every
+    // short phrase.
+    LetterCount toPlace{};
+    if (!LettersToPlace(run.request, toPlace)) toPlace = {};
+    const LetterLayout layout(toPlace);
+    if (layout.words == 1) return AnagramFinder<1>(run, layout).Run(option);
+    return AnagramFinder<4>(run, layout).Run(option);
+}
 
 }  // namespace sillabor

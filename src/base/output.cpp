@@ -1,5 +1,6 @@
 #include "base/output.h"
 
+#include <cassert>
 #include <cstring>
 #include <string>
 #include <system_error>
@@ -20,6 +21,15 @@ bool HasLineBreakOrNul(std::string_view text) {
 }
 
 }  // namespace
+
+void LineSink::WriteLines(std::string_view lines) {
+    while (!lines.empty()) {
+        const size_t end = lines.find('\n');
+        WriteLine(lines.substr(0, end));
+        if (end == std::string_view::npos) break;
+        lines.remove_prefix(end + 1);
+    }
+}
 
 void Output::SetSink(LineSink* sink) {
     std::lock_guard lock(mutex_);
@@ -53,6 +63,15 @@ void Output::ReportSaveFailureLocked() {
 void Output::PrintLine(std::string_view text) {
     std::lock_guard lock(mutex_);
     WriteLocked(text);
+    lastKind_ = 'x';
+}
+
+void Output::PrintLines(std::string_view lines) {
+    if (lines.empty()) return;
+    assert(lines.back() == '\n' && lines.find_first_of(std::string_view("\r\0", 2)) == std::string_view::npos);
+    std::lock_guard lock(mutex_);
+    if (teeing_ && !saveFile_.Failed() && !saveFile_.Write(Cp1252ToUtf8(lines))) ReportSaveFailureLocked();
+    if (sink_ != nullptr) sink_->WriteLines(lines);
     lastKind_ = 'x';
 }
 

@@ -19,6 +19,9 @@ class LineSink {
 public:
     virtual ~LineSink() = default;
     virtual void WriteLine(std::string_view line) = 0;
+    // Whole lines, each ended by '\n'; a sink that can take them at once
+    // overrides this, the others get them one by one.
+    virtual void WriteLines(std::string_view lines);
     // Shows what is pending now.
     virtual void Refresh() {}
     // Empties the view, after showing what is pending.
@@ -49,6 +52,10 @@ public:
         }
     }
     void PrintString(const std::string& text) { PrintLine(text); }
+    // Prints a block of whole lines, each ended by '\n', that the caller has
+    // built from text with no line break or NUL of its own: the block goes on
+    // as it is, so a game printing many lines pays for one call, not one per line.
+    void PrintLines(std::string_view lines);
     // A line of 50 '-', never two in a row.
     void PrintSeparator();
     void RefreshOutput();

@@ -75,6 +75,12 @@ void ProgressTicker::WriteLine(std::string_view line) {
     inner_.WriteLine(line);
 }
 
+void ProgressTicker::WriteLines(std::string_view lines) {
+    std::lock_guard lock(mutex_);
+    MakeWayLocked();
+    inner_.WriteLines(lines);
+}
+
 void ProgressTicker::Refresh() {
     std::lock_guard lock(mutex_);
     MakeWayLocked();

@@ -34,6 +34,7 @@ public:
     void SetLinesShareTerminal(bool shared);
 
     void WriteLine(std::string_view line) override;
+    void WriteLines(std::string_view lines) override;
     void Refresh() override;
     void Clear() override;
 

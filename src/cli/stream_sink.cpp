@@ -1,19 +1,28 @@
 #include "cli/stream_sink.h"
 
-#include <algorithm>
-
 #include "base/text_encoding.h"
 
 namespace sillabor::cli {
 
-void StreamSink::WriteLine(std::string_view line) {
-    // Most lines are plain ASCII, which is already UTF-8.
-    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
-        stream_->write(line.data(), static_cast<std::streamsize>(line.size()));
+namespace {
+
+// Most lines are plain ASCII, which is already UTF-8.
+void WriteUtf8(std::ostream& stream, std::string_view text) {
+    unsigned char high = 0;
+    for (const char c : text) high |= static_cast<unsigned char>(c);
+    if (high < 0x80)
+        stream.write(text.data(), static_cast<std::streamsize>(text.size()));
     else
-        *stream_ << Cp1252ToUtf8(line);
+        stream << Cp1252ToUtf8(text);
+}
+
+}  // namespace
+
+void StreamSink::WriteLine(std::string_view line) {
+    WriteUtf8(*stream_, line);
     stream_->put('\n');
 }
+
+void StreamSink::WriteLines(std::string_view lines) { WriteUtf8(*stream_, lines); }
 
 }  // namespace sillabor::cli

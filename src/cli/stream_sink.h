@@ -12,6 +12,7 @@ public:
     explicit StreamSink(std::ostream& stream) : stream_(&stream) {}
     void SetStream(std::ostream& stream) { stream_ = &stream; }
     void WriteLine(std::string_view line) override;
+    void WriteLines(std::string_view lines) override;
     void Refresh() override { stream_->flush(); }
 
 private:

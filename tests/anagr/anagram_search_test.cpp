@@ -5,8 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <future>
+#include <iterator>
+#include <map>
+#include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -159,6 +165,90 @@ TEST_F(AnagramTest, LongPhrasesFindAnagramsByRandomHalves) {
     ASSERT_FALSE(lines.empty());
     EXPECT_GE(Found(), 5);
     for (const std::string& line : lines) EXPECT_EQ(line.back(), ' ');
+}
+
+using Counts = std::array<int, 26>;
+
+Counts CountsOf(const std::string& text) {
+    Counts c{};
+    for (char ch : text)
+        if (ch >= 'a' && ch <= 'z') ++c[ch - 'a'];
+    return c;
+}
+
+// Each line as its words in sorted order, the lines sorted: what the search
+// finds, whatever order it prints it in.
+Lines AsWordSets(const Lines& lines) {
+    Lines sets;
+    for (const std::string& line : lines) {
+        std::istringstream in(line);
+        Lines words{std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+        std::sort(words.begin(), words.end());
+        std::string joined;
+        for (const std::string& w : words) joined += w + ' ';
+        sets.push_back(joined);
+    }
+    std::sort(sets.begin(), sets.end());
+    return sets;
+}
+
+// Every expanded line by brute force: each multiset of anagram classes that
+// covers the letters, then each choice of one word per chosen class.
+void CoverByBruteForce(const std::vector<Lines>& classes, size_t from, Counts left, int lettersLeft,
+                       const Lines& chosen, const AnagrRequest& r, Lines& out) {
+    const int n = static_cast<int>(chosen.size());
+    if (lettersLeft == 0) {
+        if (n >= r.minWords) out.push_back(std::accumulate(chosen.begin(), chosen.end(), std::string()));
+        return;
+    }
+    if (n == r.maxWords) return;
+    for (size_t c = from; c < classes.size(); ++c) {
+        const std::string& word = classes[c][0];
+        if (static_cast<int>(word.size()) < r.minWordLength) continue;
+        Counts rest = left;
+        bool fits = true;
+        for (char ch : word) fits &= --rest[ch - 'a'] >= 0;
+        if (!fits) continue;
+        for (const std::string& w : classes[c]) {
+            Lines more = chosen;
+            more.push_back(w + ' ');
+            CoverByBruteForce(classes, c, rest, lettersLeft - static_cast<int>(word.size()), more, r, out);
+        }
+    }
+}
+
+TEST(AnagramEnumerationTest, FindsWhatABruteForceFindsWithEachCountOfWords) {
+    const Lines words = {"a",    "o",    "l",     "ar",    "ra",    "al",    "la",    "ma",    "am",
+                         "po",   "co",   "oca",   "ora",   "ala",   "pro",   "ramo",  "roma",  "amor",
+                         "mora", "orca", "arco",  "polo",  "capo",  "molo",  "mola",  "campo", "carpo",
+                         "marco", "porco", "lampo", "palco", "colpa", "alcol", "calmo", "ampolla"};
+    std::map<std::string, Lines> byLetters;
+    for (const std::string& w : words) {
+        std::string key = w;
+        std::sort(key.begin(), key.end());
+        byLetters[key].push_back(w);
+    }
+    std::vector<Lines> classes;
+    for (auto& [key, group] : byLetters) classes.push_back(group);
+    Fixture f;
+    f.LoadDefault(words);
+    const AnagrRequest requests[] = {
+        {.phrase = "marcopolo", .maxWords = 1}, {.phrase = "marcopolo", .maxWords = 2},
+        {.phrase = "marcopolo", .maxWords = 3}, {.phrase = "marcopolo", .maxWords = 4},
+        {.phrase = "marcopolo", .maxWords = 5}, {.phrase = "marcopolo"},
+        {.phrase = "marcopolo", .minWords = 3, .maxWords = 4}, {.phrase = "marcopolo", .minWordLength = 2},
+        {.phrase = "ampolla marco", .maxWords = 3}, {.phrase = "ampolla marco", .minWords = 4},
+        {.phrase = "calmo polo", .minWordLength = 3, .maxWords = 4},
+    };
+    for (AnagrRequest r : requests) {
+        SCOPED_TRACE(r.phrase + " " + std::to_string(r.minWords) + "-" + std::to_string(r.maxWords));
+        r.compactOutput = false;
+        r.resultLimit = -1;
+        Lines expected;
+        CoverByBruteForce(classes, 0, CountsOf(r.phrase), static_cast<int>(r.phrase.size()) -
+                          static_cast<int>(std::count(r.phrase.begin(), r.phrase.end(), ' ')), {}, r, expected);
+        EXPECT_EQ(AsWordSets(Search(f, r)), AsWordSets(expected));
+    }
 }
 
 // Runs the anagram search of `phrase`, pressing "Stop !" only if it has not

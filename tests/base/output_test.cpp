@@ -60,6 +60,17 @@ TEST_F(OutputTest, SavingWritesThePrintedLinesAndTheClosingLineButNotTheNotice) 
     EXPECT_EQ(sink.Clears(), 1);
 }
 
+TEST_F(OutputTest, ABlockOfLinesArrivesAsItsLinesInTheViewAndTheFile) {
+    auto path = folder.path() / "Anagrammi.txt";
+    ASSERT_TRUE(out.BeginAutosave(path, false));
+    out.PrintSeparator();
+    out.PrintLines("roma \ncitt\xE0 \n");
+    out.PrintSeparator();
+    out.EndAutosave();
+    EXPECT_EQ(sink.Lines(), (Lines{"Salvo i risultati in Anagrammi.txt", kDashes, "roma ", "citt\xE0 ", kDashes}));
+    EXPECT_EQ(ReadFile(path), "roma \ncitt\xC3\xA0 \n" + kDashes + "\n============================\n");
+}
+
 TEST_F(OutputTest, AFileThatCannotBeOpenedIsReported) {
     std::filesystem::create_directories(folder.path() / "Parole.txt" / "dentro");
     EXPECT_FALSE(out.BeginAutosave(folder.path() / "Parole.txt", true));
