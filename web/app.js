@@ -20,6 +20,9 @@ let dictionary = null;
 let stored = [];  // the list of the dictionaries kept in the browser
 let ticker = 0;
 let timeLimitTimer = 0;
+// A page that answers at every keystroke (Cern) runs one command at a time:
+// a change made while one runs waits for it, and only the latest one runs then.
+let editedWhileRunning = false;
 
 // The builder refuses a source file over this size without reading it, so
 // one byte more than this is all it needs to see of a larger file.
@@ -157,6 +160,7 @@ function onResult(message) {
   if (request.type === 'build') builtDictionary(request, message);
   else if (request.type === 'load' && message.code === 0) useDictionary(request.record);
   else if (message.memory > LARGEST_KEPT_MEMORY) restartWorker();
+  if (request.keystroke && editedWhileRunning) liveEdited();
 }
 
 function send(request) {
@@ -199,16 +203,23 @@ function commandRequest(state) {
   return request;
 }
 
-function runState(state) {
+function runState(state, keystroke = false) {
   if (state.page === 'dizio' && state.args[0] === 'crea') {
     buildDictionary(state);
     return;
   }
+  // A keystroke changes the address without adding a step to the history.
   const link = makeLink(state);
-  if (location.hash !== link) history.pushState(null, '', link);
+  if (location.hash !== link) history[keystroke ? 'replaceState' : 'pushState'](null, '', link);
   const request = commandRequest(state);
   if (state.page === 'dizio' && state.args[0] === 'esporta') request.download = 'Salvataggi/Dizionario.txt';
+  request.keystroke = keystroke;
   send(request);
+}
+
+function liveEdited() {
+  editedWhileRunning = Boolean(running && running.keystroke);
+  if (!editedWhileRunning && findPage(current).live) runState(states.get(current), true);
 }
 
 // Dizio, "crea": the files chosen become Dizionari/<name>/ in the worker,
@@ -448,6 +459,7 @@ function renderPage() {
     form.append(control({ ...arg, isArg: true }, state.args[i], (v) => {
       state.args[i] = v;
       if (i === 0 && page.args[0].values) renderPage();  // a mode changes the controls
+      if (page.live) liveEdited();
     }));
   });
   for (const option of [...page.options, ...GLOBAL_OPTIONS]) {
@@ -456,6 +468,7 @@ function renderPage() {
     form.append(make(option, state.options.get(option.name), (v) => {
       if (v === '' || v === false) state.options.delete(option.name);
       else state.options.set(option.name, v);
+      if (page.live) liveEdited();
     }));
   }
   if (page.name === 'dizio') {

@@ -109,7 +109,7 @@ export function commandLine(state) {
   const positionals = [];
   page.args.forEach((arg, i) => {
     const value = state.args[i] ?? '';
-    if (!applies(arg, state) || value === '') return;
+    if (!applies(arg, state) || (value === '' && !arg.mayBeEmpty)) return;
     // The first argument of a page with subcommands is the subcommand.
     if (i === 0 && (page.name === 'decrit' || page.name === 'dizio')) line.push(value);
     else positionals.push(value);

@@ -96,8 +96,9 @@ export const PAGES = [
     options: [{ name: 'micro-modo', label: 'micro: modo', values: range(0, 4) }],
   },
   {
-    name: 'cern', caption: 'Cern', title: 'Cernite',
-    args: [{ name: 'base', label: 'Base' }],
+    // As in the window, the page answers at every keystroke, an empty base too.
+    name: 'cern', caption: 'Cern', title: 'Cernite', live: true,
+    args: [{ name: 'base', label: 'Base', mayBeEmpty: true }],
     options: [{ name: 'goal', label: 'Goal' }],
   },
   {

@@ -47,6 +47,7 @@ const examples = [
   ['#parole?pattern=%2B-%2B', ['parole', '--pattern', '+-+']],
   ['#decrit/risolvi/1%202%203%202?caselle=abc', ['decrit', 'risolvi', '--', '1 2 3 2']],
   ['#cern/-roma', ['cern', '--', '-roma']],
+  ['#cern?goal=i', ['cern', '--goal', 'i', '--', '']],
   ['#dizio/esporta?ordine=rime&seme=7', ['--seme', '7', 'dizio', 'esporta', '--ordine', 'rime']],
 ];
 for (const [hash, line] of examples) assert.deepEqual(commandLine(parseLink(hash)), line, hash);

@@ -3,10 +3,11 @@
 // page. With --screenshot FILE, saves the page after the first search; with
 // --dizio-screenshot FILE, the Dizio page after a build.
 // Run through tests/web/page_check.sh.
-// Usage: node --experimental-websocket page_check.mjs DEVTOOLS_PORT SITE_URL [--screenshot FILE | --dizio-screenshot FILE]
+// Usage: node [--experimental-websocket] page_check.mjs DEVTOOLS_PORT SITE_URL [--screenshot FILE | --dizio-screenshot FILE]
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
+import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
 
@@ -16,7 +17,9 @@ const link = '#anagr/marco%20polo?parole-max=2';
 const args = ['anagr', 'marco polo', '--parole-max', '2'];
 
 const target = await (await fetch(`http://127.0.0.1:${port}/json/new?about:blank`, { method: 'PUT' })).json();
-const socket = new WebSocket(target.webSocketDebuggerUrl);
+// Node's own WebSocket, or the ws package where node has none (node 18).
+const WebSocketClient = globalThis.WebSocket ?? createRequire(import.meta.url)('ws');
+const socket = new WebSocketClient(target.webSocketDebuggerUrl);
 await new Promise((resolve, reject) => { socket.onopen = resolve; socket.onerror = reject; });
 let nextId = 1;
 const waiting = new Map();
@@ -52,10 +55,13 @@ const text = (id) => evaluate(`document.getElementById('${id}').textContent`);
 const native = (args, folder = process.env.SILLABOR_FOLDER) =>
   spawnSync(path.join(root, 'build/sillabor-cli'), ['--cartella', folder, ...args], { encoding: 'utf8', maxBuffer: 1 << 28 });
 
-// Runs a search as the page does: by its link, or with a click when `hash`
-// is null.
+// Runs a search as the page does: by its link, with a click when `hash` is
+// null, or by what a function `hash` does.
 async function search(hash, args, document = '', folder = undefined) {
-  if (hash === null) {
+  if (typeof hash === 'function') {
+    await hash();
+    hash = args.join(' ');
+  } else if (hash === null) {
     await evaluate("document.getElementById('genera').click()");
     hash = args.join(' ');
   } else {
@@ -120,6 +126,16 @@ const table = [
   ['#dizio/elenco', ['dizio', 'elenco']],
 ];
 for (const [hash, args] of table) await search(hash, args);
+
+// Cern answers every keystroke: typed a letter at a time, the base shows the
+// lines of the command for the whole of it, and the address follows.
+await search('#cern?goal=i', ['cern', '--goal', 'i', '']);
+await search(async () => {
+  await evaluate("document.querySelector('#pagina [name=base]').focus()");
+  for (const letter of 'Roma') await send('Input.insertText', { text: letter });
+}, ['cern', 'Roma', '--goal', 'i']);
+assert.equal(await evaluate('location.hash'), '#cern/Roma?goal=i');
+console.log('Cern a ogni tasto: ok');
 
 // Decrit's 26 boxes show the link's --caselle; a letter typed into one goes
 // into the command (and the link), and the next box takes the focus.

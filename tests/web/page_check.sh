@@ -36,10 +36,14 @@ for _ in $(seq 50); do
     curl -sf "http://127.0.0.1:$site_port/" >/dev/null 2>&1 && break
   sleep 0.2
 done
-# The DevTools protocol goes over a WebSocket: node's own, from 20.10 on.
-node --experimental-websocket -e 'if (typeof WebSocket !== "function") process.exit(1)' 2>/dev/null || {
-  echo "tests/web/page_check.sh: node $(node --version) has no WebSocket; node 20.10 or later is needed" >&2
-  exit 1
-}
-SILLABOR_FOLDER="$folder" SILLABOR_SITE_DIR="$served" SILLABOR_SERVER_PID="$server" node --experimental-websocket tests/web/page_check.mjs "$tools_port" \
-  "http://127.0.0.1:$site_port" "$@"
+# The DevTools protocol goes over a WebSocket: node's own from 20.10 on, else
+# (Debian 12's node 18) Debian's ws package.
+export NODE_PATH=/usr/share/nodejs
+websocket=(--experimental-websocket)
+has_websocket() { node "$@" -e 'if (typeof WebSocket !== "function") process.exit(1)' 2>/dev/null; }
+if ! has_websocket "${websocket[@]}"; then
+  websocket=()
+  has_websocket || node -e 'require("ws")' 2>/dev/null || scripts/install-deps.sh node-ws
+fi
+SILLABOR_FOLDER="$folder" SILLABOR_SITE_DIR="$served" SILLABOR_SERVER_PID="$server" \
+  node "${websocket[@]}" tests/web/page_check.mjs "$tools_port" "http://127.0.0.1:$site_port" "$@"
