@@ -12,15 +12,6 @@ int TrovaGame::Run(GameContext& ctx, int option) {
     return job.run(ctx);
 }
 
-void TrovaGame::PrepareIndex(int index, const Dictionary& dict) {
-    switch (index) {
-        case 0: state.words.Prepare(dict); break;
-        case 1: state.tails.Prepare(dict); break;
-        case 2: state.endings.Prepare(dict); break;
-        default: state.classes.Prepare(dict); break;
-    }
-}
-
 SearchJob TrovaGame::Job(const TrovaRequest& request) {
     Checked<TrovaRequest> checked = CheckTrovaRequest(request);
     if (auto* refusal = std::get_if<Refusal>(&checked)) return RefusedJob(Id(), request.game, std::move(*refusal));
