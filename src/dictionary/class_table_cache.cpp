@@ -60,15 +60,10 @@ private:
 }  // namespace
 
 std::filesystem::path ClassTableCachePath(const std::filesystem::path& prepared) {
-#ifdef __EMSCRIPTEN__
-    (void)prepared;
-    return {};  // the browser's files live in memory: nothing to gain
-#else
     if (prepared.empty()) return {};
     std::filesystem::path path = prepared;
     path += ".classi";
     return path;
-#endif
 }
 
 bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,

@@ -73,18 +73,11 @@ WordsFingerprint FingerprintOf(const Dictionary& dict) {
 }
 
 std::filesystem::path IndexCachePath(const Dictionary& dict, std::string_view kind) {
-#ifdef __EMSCRIPTEN__
-    // In the browser the files live in memory: building is as quick as reading.
-    (void)dict;
-    (void)kind;
-    return {};
-#else
     if (dict.PreparedPath.empty() || !dict.IsLoaded()) return {};
     std::filesystem::path path = dict.PreparedPath;
     path += ".";
     path += std::string(kind);
     return path;
-#endif
 }
 
 std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem::path& path,
