@@ -111,6 +111,7 @@
   // one folder or one file of it.
   function writeDictionary(Module, name, files) {
     if (!plainName(name) || !files.every((file) => plainName(file.name))) return false;
+    Module._sillabor_forget();
     const folder = `${FOLDER}/Dizionari/${name}`;
     removeTree(Module, folder);
     Module.FS.mkdirTree(folder);

@@ -122,7 +122,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals,
-           const CliPages& pages) {
+           const CliPages& pages, KeptApp* kept) {
     // A game without its command, or registered twice, is a fault of the program:
     // it shows at every start, whatever the command.
     try {
@@ -140,7 +140,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return kExitError;
     }
 
-    CliContext ctx(out, err, pages.games);
+    CliContext ctx(out, err, pages.games, kept);
     ctx.outIsTerminal = terminals.out;
     ctx.errIsTerminal = terminals.err;
     CLI::App app{"Sillabor: giochi di parole sul dizionario, dalla riga di comando.", "sillabor-cli"};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "cli/cli_context.h"
 
 namespace sillabor::cli {
 
@@ -22,8 +23,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // The same over other games and commands. A game without its command, a
 // command without its game, or a game registered twice prints what is wrong
-// and returns 1 before anything else.
+// and returns 1 before anything else. With `kept`, the application stays
+// there for the next command line (see KeptApp).
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, Terminals terminals,
-           const CliPages& pages);
+           const CliPages& pages, KeptApp* kept = nullptr);
 
 }  // namespace sillabor::cli

@@ -19,18 +19,38 @@ extern "C" void OnInterrupt(int) {
 
 }  // namespace
 
-CliContext::CliContext(std::ostream& outStream, std::ostream& errStream, GameList games)
-    : out(outStream), err(errStream), games_(std::move(games)), sink_(outStream) {}
+CliContext::CliContext(std::ostream& outStream, std::ostream& errStream, GameList games, KeptApp* kept)
+    : out(outStream), err(errStream), games_(std::move(games)), kept_(kept), sink_(outStream) {
+    if (kept_) {
+        // Trusted again only by a page command's load.
+        trustedAtStart_ = std::move(kept_->trustedDictionary);
+        kept_->trustedDictionary.clear();
+    }
+}
 
 CliContext::~CliContext() {
     if (app_ && gStopFlag == &app_->state.StopRequested) {
         gStopFlag = nullptr;
         std::signal(SIGINT, SIG_DFL);
     }
+    if (!app_) return;
+    app_->out.SetSink(nullptr);
+    // A fatal state is for good: the next command starts afresh.
+    if (kept_ && app_->IsFatal()) kept_->Forget();
 }
 
 App& CliContext::MakeApp() {
-    app_ = std::make_unique<App>(folder, games_);
+    if (kept_) {
+        if (!kept_->app || kept_->app->root != std::filesystem::path(folder)) {
+            kept_->app.reset();
+            trustedAtStart_.clear();
+            kept_->app = std::make_unique<App>(folder, games_);
+        }
+        app_ = kept_->app.get();
+    } else {
+        ownApp_ = std::make_unique<App>(folder, games_);
+        app_ = ownApp_.get();
+    }
     session_ = std::make_unique<SearchSession>(*app_);
     if (seed) app_->random.SeedFrom(*seed);
     app_->out.SetSink(&sink_);
@@ -45,6 +65,14 @@ App& CliContext::MakeApp() {
 
 int CliContext::LoadChosenDictionary(bool linesAreResult) {
     App& w = app();
+    if (!linesAreResult && !trustedAtStart_.empty() && trustedAtStart_ == dictionary &&
+        w.dict.LoadedName == dictionary && w.dict.IsLoaded() && !w.IsFatal()) {
+        kept_->trustedDictionary = dictionary;
+        // Every search reseeds the random source, the load too: a seeded
+        // search replays as it would after a load.
+        w.random.ReseedRandom();
+        return kExitOk;
+    }
     sink_.SetStream(linesAreResult ? out : err);
     GameContext game = w.Context();
     if (w.Get<DizioGame>().Scan(game) != 0) return kExitError;
@@ -53,7 +81,9 @@ int CliContext::LoadChosenDictionary(bool linesAreResult) {
     const SearchEnd end = RunShowingProgress(w.Get<DizioGame>().Job(request), !linesAreResult, false);
     out.flush();
     if (w.IsFatal()) return kExitError;
-    return end.status == 0 ? kExitOk : kExitError;
+    if (end.status != 0) return kExitError;
+    if (kept_ && !linesAreResult && w.dict.LoadedName == dictionary) kept_->trustedDictionary = dictionary;
+    return kExitOk;
 }
 
 int CliContext::RunPageSearch(const SearchJob& job) {

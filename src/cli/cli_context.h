@@ -20,9 +20,26 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitError = 1;
 inline constexpr int kExitUsage = 2;
 
+// What a host that runs many command lines in one process (the web page's
+// module) keeps from one to the next: the application, with the dictionary
+// it loaded and the indexes its searches built, so that a search does not
+// load the dictionary again.
+struct KeptApp {
+    std::unique_ptr<App> app;
+    // The dictionary the last page command loaded without a fault; "" when
+    // the words in memory may no longer be those of its files (any other
+    // command ran since, or the host changed the files).
+    std::string trustedDictionary;
+    void Forget() {
+        app.reset();
+        trustedDictionary.clear();
+    }
+};
+
 class CliContext {
 public:
-    CliContext(std::ostream& out, std::ostream& err, GameList games = RegisterGames);
+    // With `kept`, the application comes from it and stays in it.
+    CliContext(std::ostream& out, std::ostream& err, GameList games = RegisterGames, KeptApp* kept = nullptr);
     ~CliContext();
 
     // Global options.
@@ -43,7 +60,9 @@ public:
     App& app() { return *app_; }
 
     // Scans the dictionaries and loads the chosen one. The load's lines go to
-    // stdout when `linesAreResult`, to stderr otherwise. 0 on success.
+    // stdout when `linesAreResult`, to stderr otherwise. 0 on success. A kept
+    // application that holds the chosen dictionary, as loaded by the last
+    // command, skips the load (and its lines on stderr).
     int LoadChosenDictionary(bool linesAreResult);
 
     // Runs the search `option` of game G with its lines on stdout, then reports
@@ -83,7 +102,11 @@ private:
     SearchEnd RunShowingProgress(const SearchJob& job, bool linesOnStderr, bool timed);
 
     GameList games_;
-    std::unique_ptr<App> app_;
+    KeptApp* kept_;
+    // The trusted dictionary of the kept application as this command found it.
+    std::string trustedAtStart_;
+    std::unique_ptr<App> ownApp_;
+    App* app_ = nullptr;
     std::unique_ptr<SearchSession> session_;
     StreamSink sink_;
     std::unique_ptr<ProgressTicker> ticker_;

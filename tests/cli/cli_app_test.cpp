@@ -365,5 +365,44 @@ TEST(Cli, CurioListsTheReportsMicroModesAndReplaysARandomReport) {
     EXPECT_EQ(w.Run({"--seme", "9", "curio", "tutticambi"}).out, first.out);
 }
 
+// The web page's module runs command after command on one kept application:
+// each prints what a fresh process prints, in either order, and only a page
+// command on the dictionary the last page command loaded skips the load.
+TEST(Cli, AKeptApplicationPrintsWhatAFreshOnePrints) {
+    Work w(&kTrova);
+    const std::vector<Args> commands = {
+        {"--seme", "9", "trova", "cambi", "--lettere", "r", "l"}, {"parole", "--pattern", "*a"},
+        {"anagr", "arco"}, {"cerca", "--categoria", "3", "cane"}, {"metagr", "cane", "pane"},
+        {"cern", "cane"}, {"--seme", "2", "curio", "tutticambi"}, {"decrit", "risolvi", "1 2 3 2"},
+        {"trova", "--lettere", "o", "scarti"}, {"curio", "1"},
+        {"--seme", "7", "cerca", "--categoria", "5", "--griglia", "entrambi", "canepanecenarapa"},
+    };
+    std::vector<CliRun> fresh;
+    for (const Args& args : commands) fresh.push_back(w.Run(args));
+    KeptApp kept;
+    auto runKept = [&](Args args) {
+        args.insert(args.begin(), {"sillabor-cli", "--cartella", w.dir()});
+        std::ostringstream out, err;
+        const int code = RunCli(args, out, err, {}, CliPages{}, &kept);
+        return CliRun{code, out.str(), err.str()};
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (size_t n = 0; n < commands.size(); ++n) {
+            const size_t i = round == 0 ? n : commands.size() - 1 - n;
+            SCOPED_TRACE(commands[i][0] + " " + commands[i][1]);
+            const CliRun r = runKept(commands[i]);
+            EXPECT_EQ(r.code, fresh[i].code) << r.err;
+            EXPECT_EQ(r.out, fresh[i].out);
+            EXPECT_EQ(r.err.find("Caricate ") != std::string::npos, round == 0 && n == 0) << r.err;
+        }
+    }
+    // Any other command drops the trust: the next search loads the words anew.
+    WritePreparedDictionary(w.folder.path(), "Default", kBasic);
+    EXPECT_EQ(runKept({"curio", "elenco"}).code, 0);
+    const CliRun after = runKept({"parole"});
+    EXPECT_EQ(after.out, "amor\ncane\ncasa\nroma\nrosa\n" + kClosing);
+    EXPECT_NE(after.err.find("Caricate 5 parole"), std::string::npos) << after.err;
+}
+
 }  // namespace
 }  // namespace sillabor::cli

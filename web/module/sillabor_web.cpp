@@ -18,6 +18,7 @@
 #include "base/text_encoding.h"
 #include "cerca/cerca_request.h"
 #include "cli/cli_app.h"
+#include "cli/cli_context.h"
 #include "decrit/decrit_game.h"
 #include "game/game_registry.h"
 
@@ -28,6 +29,9 @@ namespace {
 // read if the module aborts.
 std::string g_out;
 std::string g_err;
+// The application of the last command, with its dictionary: the next
+// search on the same dictionary skips the load.
+sillabor::cli::KeptApp g_kept;
 
 // Arguments arrive as one buffer, each ended by a NUL (an argument of a real
 // command line cannot hold one either).
@@ -135,13 +139,17 @@ EMSCRIPTEN_KEEPALIVE int sillabor_run(const char* buffer, int length, int live, 
     std::ostringstream err;
     int code = 1;
     try {
-        code = sillabor::cli::RunCli(SplitArguments(buffer, length), out, err);
+        code = sillabor::cli::RunCli(SplitArguments(buffer, length), out, err, {}, sillabor::cli::CliPages{}, &g_kept);
     } catch (const std::exception& fault) {
+        g_kept.Forget();
         err << "sillabor-cli: " << fault.what() << '\n';
     }
     g_err = err.str();
     return code;
 }
+
+// Drops the kept application: the page changed the files of a dictionary.
+EMSCRIPTEN_KEEPALIVE void sillabor_forget() { g_kept.Forget(); }
 
 // Forgets the output of the last command once the page has read it: a large
 // one would otherwise stay in memory, and be taken for the lines of a later
