@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The web page's figures, with headless chromium against build-web/site served
-# by a local server (python3 -m http.server, no compression):
+# by a local server (scripts/serve-site.py: http.server, no compression):
 #  (a) first visit: navigation start until the status line has
 #      data-pronto="si" (Default ready, a search can run), fresh profile;
 #  (b) repeat visit: the same, chromium started again on the same profile
@@ -71,7 +71,7 @@ for i in "${!commands[@]}"; do
   done >> "$results/web-cli-closing.txt"
 done
 
-python3 -m http.server "$site_port" --bind 127.0.0.1 --directory "$site" > /dev/null 2>&1 &
+python3 "$repo/scripts/serve-site.py" "$site_port" "$site" > /dev/null 2>&1 &
 pids+=($!)
 start_chrome() {
   chromium --headless --no-sandbox --disable-gpu --user-data-dir="$1" \

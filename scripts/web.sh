@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the web page into build-web/site/ (the core in WebAssembly, the
-# Default dictionary prepared, the help) and serves it on http://127.0.0.1:8080.
+# Default dictionary prepared, the help) and serves it on http://127.0.0.1:8080
+# (cross-origin isolated, see scripts/serve-site.py).
 # Usage: scripts/web.sh [--build-only]
 # SILLABOR_WEB_JOBS sets the build's parallel jobs (default: every core).
 set -euo pipefail
@@ -40,5 +41,4 @@ echo "Pagina pronta in $site"
 
 if [ "$build_only" = 1 ]; then exit 0; fi
 echo "Apri http://127.0.0.1:8080 (Ctrl-C per fermare)"
-cd "$site"
-exec python3 -m http.server 8080 --bind 127.0.0.1
+exec python3 scripts/serve-site.py 8080 "$site"

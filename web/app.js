@@ -29,6 +29,15 @@ let editedWhileRunning = false;
 const LARGEST_SOURCE = 10485760;
 // A worker whose module grew past this is replaced once it has answered.
 const LARGEST_KEPT_MEMORY = 512 * 1024 * 1024;
+// "Stop !" as the window has it, where the browser allows memory shared with
+// the worker (a page served with cross-origin isolation): the module sees the
+// flag at its next line and the search ends with its own closing lines and
+// none of its lines lost. A search that prints nothing for this long after
+// the press, or a page without the flag, has its worker ended instead.
+const stopFlag = globalThis.crossOriginIsolated && typeof SharedArrayBuffer === 'function'
+  ? new Int32Array(new SharedArrayBuffer(4)) : null;
+const STOP_GRACE_MS = 400;
+let stopTimer = 0;
 
 function startWorker() {
   worker = new Worker('worker.js');
@@ -41,6 +50,7 @@ function startWorker() {
     }
     brokenSearch(event.message);
   };
+  if (stopFlag) worker.postMessage({ type: 'stopFlag', flag: stopFlag });
   // A fresh worker comes back with the dictionary that was loaded.
   if (dictionary) worker.postMessage({ type: 'load', name: dictionary.name, files: dictionary.files });
 }
@@ -104,6 +114,7 @@ function finish() {
   running = null;
   clearInterval(ticker);
   clearTimeout(timeLimitTimer);
+  clearTimeout(stopTimer);
   output.dataset.stato = 'fine';
 }
 
@@ -171,6 +182,7 @@ function send(request) {
   pending = [];
   output.dataset.stato = 'corre';
   status.textContent = 'Ricerca in corso...';
+  if (stopFlag) Atomics.store(stopFlag, 0, 0);
   const { record, ...message } = request;
   worker.postMessage(message);
   request.started = performance.now();
@@ -181,6 +193,19 @@ function send(request) {
   if (request.timeLimit !== undefined) timeLimitTimer = setTimeout(stop, request.timeLimit * 1000 + 1000);
 }
 
+// "Stop !": the module ends the search when it next prints, or the worker goes.
+function pressStop() {
+  if (!running) return;
+  if (!stopFlag || running.stopPressed) {
+    stop();
+    return;
+  }
+  running.stopPressed = true;
+  Atomics.store(stopFlag, 0, 1);
+  stopTimer = setTimeout(stop, STOP_GRACE_MS);
+}
+
+// Ends the search at once: its worker goes, with the lines it had not sent.
 function stop() {
   if (!running) return;
   stoppedId = running.id;
@@ -513,7 +538,7 @@ $('pagina').addEventListener('submit', (event) => {
   event.preventDefault();
   runState(states.get(current));
 });
-$('stop').addEventListener('click', stop);
+$('stop').addEventListener('click', pressStop);
 $('aiuto').addEventListener('click', () => send({ type: 'help', page: current, mode: helpMode() }));
 window.addEventListener('hashchange', openLink);
 

@@ -58,13 +58,15 @@
   // Runs `sillabor-cli --cartella FOLDER <args...>`: {code, out, err}.
   // `onLines(text)`, if given, gets whole lines of the output while the
   // command runs, and `out` holds only what came after them. `timeLimit`
-  // (seconds) stops the search as --tempo-max does. If the module aborts,
-  // the error thrown carries in `unsent` the lines not handed over yet.
-  function run(Module, args, { onLines = null, timeLimit = null } = {}) {
+  // (seconds) stops the search as --tempo-max does; so does a `stopFlag`
+  // (an Int32Array) that holds 1, looked at as each line ends. If the module
+  // aborts, the error thrown carries in `unsent` the lines not handed over yet.
+  function run(Module, args, { onLines = null, timeLimit = null, stopFlag = null } = {}) {
     // Each argument ends with a NUL, which an argument cannot hold itself.
     const joined = ['--cartella', FOLDER, ...args].map((arg) => String(arg).replace(/\0/g, '') + '\0').join('');
     const bytes = encoder.encode(joined);
     Module.sillaborLines = onLines && ((chunk) => onLines(decoder.decode(chunk)));
+    Module.sillaborStop = stopFlag;
     try {
       return withText(Module, bytes, (pointer, length) =>
         takeOutput(Module, Module._sillabor_run(pointer, length, onLines ? 1 : 0, timeLimit === null ? -1 : Math.max(0, timeLimit * 1000))));
@@ -73,6 +75,7 @@
       throw error;
     } finally {
       Module.sillaborLines = null;
+      Module.sillaborStop = null;
     }
   }
 

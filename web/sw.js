@@ -21,9 +21,21 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// The page shares memory with its worker (for "Stop !") only when it is
+// cross-origin isolated; a server that does not say so gets the headers
+// added here, from the second visit on.
+function isolated(response) {
+  if (response.status === 0 || response.headers.get('Cross-Origin-Embedder-Policy')) return response;
+  const headers = new Headers(response.headers);
+  headers.set('Cross-Origin-Opener-Policy', 'same-origin');
+  headers.set('Cross-Origin-Embedder-Policy', 'require-corp');
+  return new Response(response.body, { status: response.status, statusText: response.statusText, headers });
+}
+
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   event.respondWith(caches.open(CACHE)
     .then((cache) => cache.match(event.request, { ignoreSearch: true }))
-    .then((cached) => cached || fetch(event.request)));
+    .then((cached) => cached || fetch(event.request))
+    .then(isolated));
 });

@@ -30,11 +30,19 @@ function perform(Module, request) {
     if (!request.args) return { code: written ? 0 : 1, out: '', err: '' };
   }
   const onLines = (text) => postMessage({ type: 'lines', id: request.id, text });
-  return SillaborRunner.run(Module, request.args, { onLines, timeLimit: request.timeLimit ?? null });
+  return SillaborRunner.run(Module, request.args, { onLines, timeLimit: request.timeLimit ?? null, stopFlag });
 }
+
+// The page's "Stop !" flag, in memory shared with it (null where the
+// browser does not share memory).
+let stopFlag = null;
 
 onmessage = async (event) => {
   const request = event.data;
+  if (request.type === 'stopFlag') {
+    stopFlag = request.flag;
+    return;
+  }
   let Module;
   try {
     Module = await ready;

@@ -148,6 +148,15 @@ assert.equal(limited.code, nativeTimed.status, 'time limit: exit code');
 assert.equal(closing(lines + limited.out), closing(nativeTimed.stdout), 'time limit: the closing lines');
 assert.ok(Date.now() - stopped < 5000 && batches > 1, `time limit: stopped in time, ${batches} batches`);
 
+// The page's "Stop !" flag, already set: the search ends at its first line
+// with the closing lines of a stop, as after Ctrl-C.
+const flag = new Int32Array(new SharedArrayBuffer(4));
+Atomics.store(flag, 0, 1);
+let flagged = '';
+const pressed = runner.run(Module, endless, { onLines: (text) => { flagged += text; }, stopFlag: flag });
+assert.equal(pressed.code, 0, '"Stop !": exit code');
+assert.match(flagged + pressed.out, /^[^\n]*\n(?:[^\n]*\n){0,2}-{50}\nRICERCA INTERROTTA\n$/, '"Stop !": the closing lines');
+
 // "?" prints its sections.
 const help = runner.help(Module, 'anagr', 0);
 assert.equal(help.code, 0);

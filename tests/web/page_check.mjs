@@ -102,10 +102,26 @@ assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 
 assert.ok(await evaluate("document.getElementById('uscita').textContent.split('\\n').length") > 100,
   'lines show while the search runs');
 assert.match(await text('stato'), /^Ricerca in corso: \d+ righe, \d+\.\d s$/);
+// The server makes the page cross-origin isolated, so "Stop !" ends the
+// search in the module: its closing lines follow the last line it printed,
+// with nothing lost in between (the lines before them are the search's own,
+// in order: its first lines as the native search prints them).
+assert.equal(await evaluate('crossOriginIsolated'), true, 'the page shares memory with its worker');
 await evaluate("document.getElementById('stop').click()");
-assert.equal(await evaluate("document.getElementById('uscita').dataset.stato"), 'fine', '"Stop !" ends the search');
-assert.equal(await text('stato'), 'RICERCA INTERROTTA');
-console.log('"?", righe durante la ricerca e "Stop !": ok');
+await waitForEnd('Stop !');
+const stopped = await evaluate(`(() => {
+  const lines = document.getElementById('uscita').textContent.split('\\n');
+  return { count: lines.length - 1, tail: lines.slice(-7, -1) };
+})()`);
+assert.match(await text('stato'), /^Generati \d+ in /, '"Stop !": the closing status line');
+const endlessArgs = ['anagr', 'la vispa teresa avea tra l erbetta', '--parole-max', 'X', '--limite', '0'];
+const nativeLines = spawnSync(path.join(root, 'build/sillabor-cli'),
+  ['--cartella', process.env.SILLABOR_FOLDER, '--tempo-max', '5', ...endlessArgs],
+  { encoding: 'utf8', maxBuffer: 1 << 30 }).stdout.split('\n');
+assert.ok(nativeLines.length > stopped.count, '"Stop !": the native search printed further in 5 s');
+assert.deepEqual(stopped.tail, [...nativeLines.slice(stopped.count - 6, stopped.count - 2), '-'.repeat(50), 'RICERCA INTERROTTA'],
+  '"Stop !": the last lines, then the closing lines');
+console.log(`"?", righe durante la ricerca e "Stop !": ok (${stopped.count} righe)`);
 
 // Every page: a link shows exactly the lines of its command. The first
 // one hands its lines over in several batches.
@@ -187,8 +203,9 @@ if (flag === '--dizio-screenshot') {
 }
 const onOwn = ['--dizionario', 'Mio', 'anagr', 'roma'];
 await search('#anagr/roma', onOwn, '', own);
-// "Stop !" replaces the worker; the fresh one has the dictionary too.
-await evaluate("document.getElementById('genera').click(); document.getElementById('stop').click()");
+// "Stop !" pressed twice ends the worker at once; the fresh one has the
+// dictionary too.
+await evaluate("document.getElementById('genera').click(); document.getElementById('stop').click(); document.getElementById('stop').click()");
 assert.equal(await text('stato'), 'RICERCA INTERROTTA');
 await search(null, onOwn, '', own);
 // A later visit offers it again: loaded, searched on, deleted.
@@ -230,7 +247,6 @@ await evaluate(`location.hash = ${JSON.stringify(endless)}`);
 await waitForEnd('abort with lines');
 assert.match(await text('stato'), /^Ricerca interrotta: memoria esaurita/);
 const beforeAbort = await text('uscita');
-const endlessArgs = ['anagr', 'la vispa teresa avea tra l erbetta', '--parole-max', 'X', '--limite', '0'];
 assert.ok(beforeAbort.endsWith('\n') && native(['--tempo-max', '1', ...endlessArgs]).stdout.startsWith(beforeAbort),
   'the lines printed before the abort');
 console.log('modulo interrotto: ok');

@@ -25,7 +25,7 @@ cp build-web/site/Dizionari/Default/j_r_Default "$folder/Dizionari/Default/"
 
 # A copy, which the checks change to stand for a rebuilt site.
 cp -r build-web/site/. "$served"
-python3 -m http.server "$site_port" --bind 127.0.0.1 --directory "$served" >/dev/null 2>&1 &
+python3 scripts/serve-site.py "$site_port" "$served" >/dev/null 2>&1 &
 server=$!
 pids+=($server)
 chromium --headless --no-sandbox --disable-gpu --user-data-dir="$profile" \

@@ -68,11 +68,18 @@ EM_JS(void, sillabor_post_lines, (const char* data, int size), {
     if (Module.sillaborLines) Module.sillaborLines(HEAPU8.slice(data, data + size));
 });
 
+// Whether the page pressed "Stop !" (a flag in memory it shares with the
+// worker; never, where the browser does not share memory).
+EM_JS(int, sillabor_stop_pressed, (), {
+    return Module.sillaborStop ? Atomics.load(Module.sillaborStop, 0) : 0;
+});
+
 // The standard output of a command. In live mode its whole lines go to the
 // page in batches, a few times a second, and only the rest stays for the end;
 // otherwise it keeps everything. Past the deadline (if any) it presses
 // "Stop !" the way Ctrl-C does, so that the search ends with its own closing
-// lines: the module has no second thread to do it on time.
+// lines: the module has no second thread to do it on time. So it does when
+// the page's "Stop !" was pressed.
 class LiveOutput : public std::streambuf {
 public:
     LiveOutput(bool live, double timeLimitMs, std::string& text)
@@ -105,7 +112,7 @@ private:
         if (!live_ && deadline_ < 0) return;
         const double now = emscripten_get_now();
         // Again at every line: a search starting clears an earlier request.
-        if (deadline_ >= 0 && now >= deadline_) std::raise(SIGINT);
+        if ((deadline_ >= 0 && now >= deadline_) || (live_ && sillabor_stop_pressed() != 0)) std::raise(SIGINT);
         if (!live_ || (now - lastPost_ < kPostPeriodMs && text_.size() < kLargestBatch)) return;
         const size_t end = text_.rfind('\n') + 1;
         sillabor_post_lines(text_.data(), static_cast<int>(end));
