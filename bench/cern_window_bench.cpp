@@ -18,12 +18,16 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/window_wait.h"
 #include "bench/cern_worst_base.h"
 #include "dizio/dizio_game.h"
 #include "shell/cern_page.h"
 #include "shell/main_window.h"
 
 namespace {
+
+using sillabor::bench::DataFolder;
+using sillabor::bench::WaitFor;
 
 double Milliseconds(const QElapsedTimer& clock) { return static_cast<double>(clock.nsecsElapsed()) / 1e6; }
 
@@ -32,11 +36,6 @@ double ThreadCpuMilliseconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-template <typename Predicate>
-void WaitFor(Predicate done) {
-    while (!done()) QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
 }
 
 double Median(std::vector<double> values) {

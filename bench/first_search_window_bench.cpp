@@ -17,21 +17,16 @@
 #include <fstream>
 #include <string>
 
+#include "bench/bench_support.h"
+#include "bench/window_wait.h"
 #include "dizio/dizio_game.h"
 #include "shell/cerca_page.h"
 #include "shell/main_window.h"
 
 namespace {
 
-std::filesystem::path DataFolder() {
-    if (const char* env = std::getenv("SILLABOR_BENCH_DATA"); env != nullptr && *env != '\0') return env;
-    return std::filesystem::path(SILLABOR_SOURCE_DIR) / "bench" / "data";
-}
-
-template <typename Predicate>
-void WaitFor(Predicate done) {
-    while (!done()) QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-}
+using sillabor::bench::DataFolder;
+using sillabor::bench::WaitFor;
 
 // VmRSS of this process, in MB.
 long ResidentMb() {

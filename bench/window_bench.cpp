@@ -16,21 +16,15 @@
 
 #include "app/app.h"
 #include "app/run_game.h"
+#include "bench/bench_support.h"
+#include "bench/window_wait.h"
 #include "dizio/dizio_game.h"
 #include "shell/main_window.h"
 
 namespace {
 
-std::filesystem::path DataFolder() {
-    if (const char* env = std::getenv("SILLABOR_BENCH_DATA"); env != nullptr && *env != '\0') return env;
-    return std::filesystem::path(SILLABOR_SOURCE_DIR) / "bench" / "data";
-}
-
-// Runs the event loop until `done` holds.
-template <typename Predicate>
-void WaitFor(Predicate done) {
-    while (!done()) QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
-}
+using sillabor::bench::DataFolder;
+using sillabor::bench::WaitFor;
 
 }  // namespace
 
