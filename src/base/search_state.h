@@ -7,6 +7,13 @@
 
 namespace sillabor {
 
+#if defined(SILLABOR_NO_THREADS)
+// With no second thread nothing can set StopRequested while a search runs:
+// the host, if it sets this, looks for its "Stop !" (or a time limit) at the
+// searches' own checks, and requests the stop from there.
+inline void (*gStopPoll)() = nullptr;
+#endif
+
 struct SearchState {
     std::atomic<bool> StopRequested{false};
     // Results, items processed or a percentage, as StatusMode says.
@@ -14,7 +21,12 @@ struct SearchState {
     // Selects the status-bar text, 0..8.
     std::atomic<int32_t> StatusMode{0};
 
-    bool Stopping() const { return StopRequested.load(std::memory_order_relaxed); }
+    bool Stopping() const {
+#if defined(SILLABOR_NO_THREADS)
+        if (gStopPoll != nullptr) gStopPoll();
+#endif
+        return StopRequested.load(std::memory_order_relaxed);
+    }
     void CountOne() { FoundCount.fetch_add(1, std::memory_order_relaxed); }
 };
 

@@ -156,6 +156,12 @@ let flagged = '';
 const pressed = runner.run(Module, endless, { onLines: (text) => { flagged += text; }, stopFlag: flag });
 assert.equal(pressed.code, 0, '"Stop !": exit code');
 assert.match(flagged + pressed.out, /^[^\n]*\n(?:[^\n]*\n){0,2}-{50}\nRICERCA INTERROTTA\n$/, '"Stop !": the closing lines');
+// So does a search that prints nothing until it has gathered everything: the
+// module looks at the flag at the search's own checks for a stop too.
+const gathering = runner.run(Module, ['curio', '+ cambi'], { onLines: () => {}, stopFlag: flag });
+assert.match(gathering.out, /RICERCA INTERROTTA\n$/, '"Stop !" before a report prints');
+assert.match(gathering.err, /Raccolta info al \d+% /);
+assert.doesNotMatch(gathering.err, /al 100%/, '"Stop !" ends the report early');
 
 // "?" prints its sections.
 const help = runner.help(Module, 'anagr', 0);

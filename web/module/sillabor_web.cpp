@@ -15,6 +15,7 @@
 #include "app/app.h"
 #include "base/help_file.h"
 #include "base/output.h"
+#include "base/search_state.h"
 #include "base/text_encoding.h"
 #include "cerca/cerca_request.h"
 #include "cli/cli_app.h"
@@ -76,10 +77,11 @@ EM_JS(int, sillabor_stop_pressed, (), {
 
 // The standard output of a command. In live mode its whole lines go to the
 // page in batches, a few times a second, and only the rest stays for the end;
-// otherwise it keeps everything. Past the deadline (if any) it presses
-// "Stop !" the way Ctrl-C does, so that the search ends with its own closing
-// lines: the module has no second thread to do it on time. So it does when
-// the page's "Stop !" was pressed.
+// otherwise it keeps everything. Past the deadline (if any), or once the
+// page's "Stop !" is pressed, it presses "Stop !" the way Ctrl-C does, so
+// that the search ends with its own closing lines: the module has no second
+// thread to do it on time. It looks at each line the search prints and,
+// through the searches' own stop checks, while it prints nothing.
 class LiveOutput : public std::streambuf {
 public:
     LiveOutput(bool live, double timeLimitMs, std::string& text)
@@ -87,39 +89,60 @@ public:
         if (timeLimitMs >= 0) deadline_ = started_ + timeLimitMs;
         lastPost_ = started_;
         text_.clear();
+        if (live_ || deadline_ >= 0) {
+            polled_ = this;
+            sillabor::gStopPoll = &StopCheck;
+        }
     }
+    ~LiveOutput() override {
+        if (polled_ != this) return;
+        polled_ = nullptr;
+        sillabor::gStopPoll = nullptr;
+    }
+    LiveOutput(const LiveOutput&) = delete;
+    LiveOutput& operator=(const LiveOutput&) = delete;
 
 protected:
     int_type overflow(int_type c) override {
         if (c != traits_type::eof()) {
             text_.push_back(static_cast<char>(c));
-            if (c == '\n') LineEnded();
+            if (c == '\n') Poll();
         }
         return traits_type::not_eof(c);
     }
 
     std::streamsize xsputn(const char* data, std::streamsize size) override {
         text_.append(data, static_cast<size_t>(size));
-        if (std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr) LineEnded();
+        if (std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr) Poll();
         return size;
     }
 
 private:
     static constexpr double kPostPeriodMs = 100;
     static constexpr size_t kLargestBatch = 1 << 20;
+    // A search may check for a stop millions of times a second; the clock is
+    // read at one check in so many.
+    static constexpr unsigned kChecksPerPoll = 32;
 
-    void LineEnded() {
+    static void StopCheck() {
+        static unsigned checks = 0;
+        if (polled_ != nullptr && ++checks % kChecksPerPoll == 0) polled_->Poll();
+    }
+
+    void Poll() {
         if (!live_ && deadline_ < 0) return;
         const double now = emscripten_get_now();
-        // Again at every line: a search starting clears an earlier request.
+        // Again at every poll: a search starting clears an earlier request.
         if ((deadline_ >= 0 && now >= deadline_) || (live_ && sillabor_stop_pressed() != 0)) std::raise(SIGINT);
         if (!live_ || (now - lastPost_ < kPostPeriodMs && text_.size() < kLargestBatch)) return;
-        const size_t end = text_.rfind('\n') + 1;
-        sillabor_post_lines(text_.data(), static_cast<int>(end));
-        text_.erase(0, end);
+        const size_t lineEnd = text_.rfind('\n');
+        if (lineEnd == std::string::npos) return;
+        sillabor_post_lines(text_.data(), static_cast<int>(lineEnd + 1));
+        text_.erase(0, lineEnd + 1);
         lastPost_ = now;
     }
 
+    static inline LiveOutput* polled_ = nullptr;
     bool live_;
     double started_;
     double deadline_ = -1;
