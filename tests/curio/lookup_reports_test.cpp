@@ -23,6 +23,8 @@ const std::vector<std::string> kRotations = {"a",  "m",  "ab", "bc", "cd", "an",
 const std::vector<std::string> kPhone = {"aaa", "abc", "bca", "cab", "dog", "fog",
                                          "aaaaaaaaaaaaa", "bbbbbbbbbbbbb", "ad", "be"};
 const std::vector<std::string> kAlternate = {"alto", "at", "lo", "lago", "ao", "sacri", "crea", "scarcerai", "ala", "aa"};
+// Halves of thirteen letters, longer than the short words kept for the lookups.
+const std::vector<std::string> kLongHalves = {"anbocpdqerfsgthuivjwkxlymz", "abcdefghijklm", "nopqrstuvwxyz"};
 const std::vector<std::string> kChanges = {"da",   "di",   "casa", "cosa", "case", "caso", "cast", "cose",
                                            "aaaaaaaaaaaab", "aaaaaaaaaaaac", "aaaaaaaaaaaad",
                                            "babababababab", "bebebebebebeb"};
@@ -60,7 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // Odd letters before even ones of the same length; ala is too short.
                       ReportCase{kCurioAlternateScarti, kAlternate,
                                  "Parole con scarti alternati perfetti|--|scarcerai -> sacri|scarcerai -> crea|"
-                                 "alto -> lo|lago -> ao|alto -> at"}));
+                                 "alto -> lo|lago -> ao|alto -> at"},
+                      ReportCase{kCurioAlternateIntarsi, kLongHalves,
+                                 "Parole che sono intarsi alternati perfetti|--|"
+                                 "[26] anbocpdqerfsgthuivjwkxlymz -> abcdefghijklm + nopqrstuvwxyz"},
+                      ReportCase{kCurioAlternateScarti, kLongHalves,
+                                 "Parole con scarti alternati perfetti|--|anbocpdqerfsgthuivjwkxlymz -> nopqrstuvwxyz|"
+                                 "anbocpdqerfsgthuivjwkxlymz -> abcdefghijklm"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, LookupReportsTest,
