@@ -81,7 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{kCurioSameConsonants, kChanges,
                    "Coppie di parole che hanno le stesse consonanti e vocali|"
                    "tutte diverse (posizione per posizione).|--|[13] bebebebebebeb <> babababababab|"
-                   "[ 4] cosa <> caso|[ 4] cose <> caso|[ 4] cosa <> case|[ 4] cose <> casa|[ 2] di <> da"}));
+                   "[ 4] cosa <> caso|[ 4] cose <> caso|[ 4] cosa <> case|[ 4] cose <> casa|[ 2] di <> da"},
+        // Eleven vowels are compared letter by letter, fewer by their packed codes; babe and bebe share an e.
+        ReportCase{kCurioSameConsonants, {"aaaaaaaaaaa", "eeeeeeeeeee", "iiiiiiiiiie", "bab", "beb", "bib", "babe", "bebe"},
+                   "Coppie di parole che hanno le stesse consonanti e vocali|"
+                   "tutte diverse (posizione per posizione).|--|[11] eeeeeeeeeee <> aaaaaaaaaaa|"
+                   "[11] iiiiiiiiiie <> aaaaaaaaaaa|[ 3] bib <> beb|[ 3] beb <> bab|[ 3] bib <> bab"}));
 
 }  // namespace
 }  // namespace sillabor
