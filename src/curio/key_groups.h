@@ -72,7 +72,8 @@ public:
     void Build(std::vector<KeyedItem> items, int32_t slotCount, Same same);
 
     // The words of the slot's group before it, in array order: count items
-    // from the returned one. None for a slot without a group.
+    // from the returned one, followed by the slot's own. None for a slot
+    // without a group.
     const KeyedItem* Before(int32_t slot, int32_t& count) const {
         const int32_t at = place_[static_cast<size_t>(slot)];
         count = at < 0 ? 0 : at - start_[static_cast<size_t>(slot)];

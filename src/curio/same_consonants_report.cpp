@@ -74,14 +74,18 @@ void SameConsonantsReport(CurioRun& run) {
         if (!run.VisitWord(i)) return;
         int32_t count = 0;
         const KeyedItem* before = groups.Before(i, count);
+        if (count == 0) continue;
+        // The word's own item follows those before it.
+        const int32_t vowels = before[count].tag;
         const char* word = run.Word(i);
-        const int32_t length = WordLength(word);
-        const int32_t vowels = count > 0 ? PackedVowels(word) : -1;
+        int32_t length = -1;  // read only for a pair found
         for (int32_t k = 0; k < count; ++k) {
             const int32_t j = before[k].slot;
             const bool differ = vowels >= 0 && before[k].tag >= 0 ? AllVowelsDiffer(vowels, before[k].tag)
                                                                    : AllVowelsDiffer(word, run.Word(j));
-            if (differ) run.top.TopInsert(i, length * scale + j);
+            if (!differ) continue;
+            if (length < 0) length = WordLength(word);
+            run.top.TopInsert(i, length * scale + j);
         }
     }
     for (int k = 0; k < run.top.TopCount; ++k) {
