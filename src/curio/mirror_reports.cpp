@@ -10,6 +10,10 @@ namespace sillabor {
 
 namespace {
 
+// The words' starts in the bifronti's bitmap: the highest bits of their keys.
+constexpr int kStartBits = 24;
+constexpr int kStartShift = 5 * kPackedCodes - kStartBits;
+
 bool IsPalindrome(const char* word, int length) {
     for (int a = 0, b = length - 1; a < b; ++a, --b)
         if (word[a] != word[b]) return false;
@@ -54,7 +58,6 @@ void BifrontiReport(CurioRun& run) {
     forwardSlots.reserve(static_cast<size_t>(wordCount));
     reversed.reserve(static_cast<size_t>(wordCount));
     std::vector<std::pair<int32_t, int32_t>> pairs;
-    uint8_t codes[kMaxWordLength + 1];
     char backwards[kMaxWordLength + 1];
     for (int32_t i = 1; i < wordCount; ++i) {
         if (!run.VisitWord(i)) return;
@@ -67,12 +70,18 @@ void BifrontiReport(CurioRun& run) {
             if (const int32_t j = run.dict.FindWord(backwards); j > i) pairs.emplace_back(i, j);
             continue;
         }
-        for (int k = 0; k < length; ++k) codes[k] = static_cast<uint8_t>(word[k] - 'a' + 1);
-        forward.push_back(KeyOfCodes(codes, length));
+        // Both keys in one reading: the first letter highest forwards, lowest backwards.
+        uint64_t ahead = 0;
+        uint64_t back = 0;
+        for (int k = 0; k < length; ++k) {
+            const auto code = static_cast<uint64_t>(word[k] - 'a' + 1);
+            ahead = ahead << 5 | code;
+            back |= code << (5 * k);
+        }
+        const int unused = 5 * (kPackedCodes - length);
+        forward.push_back(ahead << unused);
         forwardSlots.push_back(i);
-        if (length < 2) continue;
-        std::reverse(codes, codes + length);
-        reversed.push_back({KeyOfCodes(codes, length), i, 0});
+        if (length >= 2) reversed.push_back({back << unused, i, 0});
     }
     if (!std::is_sorted(forward.begin(), forward.end())) {
         std::vector<KeyedItem> items(forward.size());
@@ -84,6 +93,13 @@ void BifrontiReport(CurioRun& run) {
             forwardSlots[k] = items[k].slot;
         }
     }
+    // Most words read backwards do not even start as a word does: a bitmap of
+    // the words' first letters turns them away before the sort.
+    std::vector<uint64_t> starts(size_t{1} << (kStartBits - 6), 0);
+    for (const uint64_t key : forward) starts[key >> (kStartShift + 6)] |= uint64_t{1} << ((key >> kStartShift) & 63);
+    std::erase_if(reversed, [&](const KeyedItem& item) {
+        return (starts[item.key >> (kStartShift + 6)] >> ((item.key >> kStartShift) & 63) & 1) == 0;
+    });
     {
         std::vector<KeyedItem> scratch;
         SortByKey(reversed, scratch);
