@@ -6,12 +6,7 @@
 
 namespace sillabor {
 
-uint64_t KeyOfCodes(const uint8_t* codes, int n) {
-    if (n <= kPackedCodes) {
-        uint64_t key = 0;
-        for (int k = 0; k < kPackedCodes; ++k) key = (key << 5) | (k < n ? codes[k] : 0u);
-        return key;
-    }
+uint64_t HashedKeyOfCodes(const uint8_t* codes, int n) {
     // FNV-1a with a final mix; the top bit tells a hashed key from a packed one.
     uint64_t hash = 0xCBF29CE484222325ull ^ static_cast<uint64_t>(n);
     for (int k = 0; k < n; ++k) hash = (hash ^ codes[k]) * 0x100000001B3ull;

@@ -23,7 +23,14 @@ struct KeyedItem {
 // differ); a longer sequence hashes to a key with the top bit set, which other
 // sequences may share.
 inline constexpr int kPackedCodes = 12;
-uint64_t KeyOfCodes(const uint8_t* codes, int n);
+uint64_t HashedKeyOfCodes(const uint8_t* codes, int n);
+// Inline: the passes over every word make a key for each.
+inline uint64_t KeyOfCodes(const uint8_t* codes, int n) {
+    if (n > kPackedCodes) return HashedKeyOfCodes(codes, n);
+    uint64_t key = 0;
+    for (int k = 0; k < n; ++k) key = (key << 5) | codes[k];
+    return key << (5 * (kPackedCodes - n));
+}
 inline bool IsHashedKey(uint64_t key) { return (key >> 63) != 0; }
 
 // Sorts by key; items with equal keys keep their order. `scratch` is working

@@ -49,6 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "Parole con equivalente T9 con (molte) lettere diverse|--|[13 / 13] bbbbbbbbbbbbb = aaaaaaaaaaaaa|"
                    "[3 / 3] cab = bca|[3 / 3] bca = abc|[3 / 3] cab = abc|[2 / 3] abc = aaa|[2 / 3] bca = aaa|"
                    "[2 / 3] cab = aaa"},
+        // Sixteen letters are compared letter by letter, fewer by their packed choices.
+        ReportCase{kCurioT9Equivalents, {"aaaaaaaaaaaaaaaa", "bbbbbbbbbbbbbbbb", "abababababababab", "cacacacacacacaca"},
+                   "Parole con equivalente T9 con (molte) lettere diverse|--|"
+                   "[16 / 16] cacacacacacacaca = bbbbbbbbbbbbbbbb|[16 / 16] cacacacacacacaca = abababababababab|"
+                   "[16 / 16] bbbbbbbbbbbbbbbb = aaaaaaaaaaaaaaaa|[8 / 16] bbbbbbbbbbbbbbbb = abababababababab|"
+                   "[8 / 16] abababababababab = aaaaaaaaaaaaaaaa|[8 / 16] cacacacacacacaca = aaaaaaaaaaaaaaaa"},
         // Two-letter words have no equivalents.
         ReportCase{kCurioT9Multiples, kPhone,
                    "Parole con piu' equivalenti nel T9|--| 4 cab aaa abc bca| 3 bca aaa abc| 2 abc aaa|"
