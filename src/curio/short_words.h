@@ -24,6 +24,9 @@ private:
     int maxLength_;
     int shift_ = 64;
     std::vector<uint64_t> table_;  // 0 marks a free place: no word packs to 0
+    // One bit set for each word's key: most keys that are no word's find theirs clear.
+    int filterShift_ = 64;
+    std::vector<uint64_t> filter_;
 };
 
 // The length of the dictionary's longest word.
