@@ -46,7 +46,9 @@ bool GroupBySteps(CurioRun& run, const Alphabet& alphabet, SlotGroups& groups) {
         for (const char* c = word + 1; *c; ++c) {
             const int place = alphabet.place[LetterIndex(*c)];
             if (place < 0) return -1;
-            codes[n++] = static_cast<uint8_t>((place - previous + alphabet.size) % alphabet.size + 1);
+            // Both places are within the alphabet: no division needed.
+            const int step = place - previous;
+            codes[n++] = static_cast<uint8_t>((step < 0 ? step + alphabet.size : step) + 1);
             previous = place;
         }
         return n;
