@@ -11,8 +11,10 @@ std::string Upper(std::string_view word) {
 
 std::string MarkLetters(std::string_view word, int first, int second) {
     std::string marked(word);
-    marked[static_cast<size_t>(first)] = ToUpperAscii(marked[static_cast<size_t>(first)]);
-    if (second >= 0) marked[static_cast<size_t>(second)] = ToUpperAscii(marked[static_cast<size_t>(second)]);
+    // A position past the word (from a damaged cache file) marks nothing.
+    for (const int at : {first, second})
+        if (at >= 0 && static_cast<size_t>(at) < marked.size())
+            marked[static_cast<size_t>(at)] = ToUpperAscii(marked[static_cast<size_t>(at)]);
     return marked;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "curio/change_groups.h"
@@ -46,6 +47,39 @@ bool OneExchange(const char* a, const char* b, int& first, int& second) {
     return second >= 0;
 }
 
+// The inverse of a modulo n (a and n coprime), in 0..n-1.
+int64_t ModularInverse(int64_t a, int64_t n) {
+    int64_t r0 = n, r1 = a % n, t0 = 0, t1 = 1;
+    while (r1 != 0) {
+        const int64_t quotient = r0 / r1;
+        r0 = std::exchange(r1, r0 - quotient * r1);
+        t0 = std::exchange(t1, t0 - quotient * t1);
+    }
+    return n > 1 ? (t0 % n + n) % n : 0;
+}
+
+// The first five exchanges of each pair of letters, by the order the walk
+// meets them.
+struct FirstExchanges {
+    struct Exchange {
+        uint64_t order;
+        const char* word;
+        int8_t first;
+        int8_t second;
+    };
+    Exchange of[26][26][kExamplesPerList];
+    int count[26][26] = {};
+
+    void Offer(int x, int y, const Exchange& e) {
+        Exchange* list = of[x][y];
+        int& n = count[x][y];
+        if (n == kExamplesPerList && e.order >= list[n - 1].order) return;
+        int k = n == kExamplesPerList ? n - 1 : n++;
+        for (; k > 0 && e.order < list[k - 1].order; --k) list[k] = list[k - 1];
+        list[k] = e;
+    }
+};
+
 }  // namespace
 
 void EveryChangeReport(CurioRun& run) {
@@ -71,18 +105,22 @@ void EveryChangeReport(CurioRun& run) {
 
 void EveryExchangeReport(CurioRun& run) {
     run.state.StatusMode = kStatusInfoClasses;
-    auto lists = std::make_unique<PairLists>();
     const Dictionary& dict = run.dict;
     const ScrambledWalk walk(run.random, dict.ClassCount);
+    // The walk meets class c at rank (c - start) / step, modulo the count of
+    // classes. They are read in their own order instead, which is the text's,
+    // and each list keeps its five examples the walk meets first.
+    const int64_t classes = dict.ClassCount;
+    const int64_t inverse = ModularInverse(walk.step, classes);
+    auto found = std::make_unique<FirstExchanges>();
     const char* words[kMaxClassWords];
-    int64_t position = walk.start;
-    for (int32_t visited = 0; visited < dict.ClassCount; ++visited) {
-        if (!run.Visit(visited)) return;
-        const AnagramClass& cls = dict.Classes[static_cast<size_t>(position)];
-        position = (position + walk.step) % dict.ClassCount;
+    for (int32_t c = 0; c < dict.ClassCount; ++c) {
+        if (!run.Visit(c)) return;
+        const AnagramClass& cls = dict.Classes[static_cast<size_t>(c)];
         if (cls.WordsInClass() < 2 || cls.letters.total < 2) continue;
         int count = 0;
         dict.ForEachWordOfClass(cls, [&](const char* word) { words[count++] = word; });
+        const auto rank = static_cast<uint64_t>((c - walk.start + classes) % classes * inverse % classes);
         for (int a = 0; a < count; ++a) {
             for (int b = a + 1; b < count; ++b) {
                 int p = 0;
@@ -90,12 +128,19 @@ void EveryExchangeReport(CurioRun& run) {
                 if (!OneExchange(words[a], words[b], p, q)) continue;
                 const int x = std::min(words[a][p], words[a][q]) - 'a';
                 const int y = std::max(words[a][p], words[a][q]) - 'a';
-                ExampleList& list = lists->of[x][y];
-                // The class's words are walked in order: the first five met are kept.
-                if (!list.Full()) list.Offer({list.Count(), words[a], static_cast<int8_t>(p), static_cast<int8_t>(q)});
+                // Within a class the walk meets the pairs in this order.
+                const uint64_t order = rank << 14 | static_cast<uint64_t>(a) << 7 | static_cast<uint64_t>(b);
+                found->Offer(x, y, {order, words[a], static_cast<int8_t>(p), static_cast<int8_t>(q)});
             }
         }
     }
+    auto lists = std::make_unique<PairLists>();
+    for (int x = 0; x < 26; ++x)
+        for (int y = x + 1; y < 26; ++y)
+            for (int k = 0; k < found->count[x][y]; ++k) {
+                const FirstExchanges::Exchange& e = found->of[x][y][k];
+                lists->of[x][y].Offer({k, e.word, e.first, e.second});
+            }
     run.PrintTitle("Esempi degli scambi possibili");
     PrintPairLists(run, *lists, " <-> ");
 }

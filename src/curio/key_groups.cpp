@@ -6,12 +6,7 @@
 
 namespace sillabor {
 
-uint64_t KeyOfCodes(const uint8_t* codes, int n) {
-    if (n <= kPackedCodes) {
-        uint64_t key = 0;
-        for (int k = 0; k < kPackedCodes; ++k) key = (key << 5) | (k < n ? codes[k] : 0u);
-        return key;
-    }
+uint64_t HashedKeyOfCodes(const uint8_t* codes, int n) {
     // FNV-1a with a final mix; the top bit tells a hashed key from a packed one.
     uint64_t hash = 0xCBF29CE484222325ull ^ static_cast<uint64_t>(n);
     for (int k = 0; k < n; ++k) hash = (hash ^ codes[k]) * 0x100000001B3ull;
@@ -53,6 +48,11 @@ void RadixSort(KeyedItem* items, size_t n, KeyedItem* scratch, uint64_t varying)
     if (from != items) std::copy(from, from + n, items);
 }
 
+constexpr size_t kSplitAtLeast = size_t{1} << 16;
+constexpr int kSplitBits = 16;
+
+void SplitByHighBits(KeyedItem* items, size_t n, KeyedItem* scratch, uint64_t varying);
+
 // Stable sort of one range by key.
 void SortRange(KeyedItem* items, size_t n, KeyedItem* scratch) {
     if (n < 2) return;
@@ -78,7 +78,30 @@ void SortRange(KeyedItem* items, size_t n, KeyedItem* scratch) {
         std::stable_sort(items, items + n, [](const KeyedItem& a, const KeyedItem& b) { return a.key < b.key; });
         return;
     }
+    if (n >= kSplitAtLeast) return SplitByHighBits(items, n, scratch, varying);
     RadixSort(items, n, scratch, varying);
+}
+
+// One pass by the highest varying bits puts many items into buckets that each
+// fit in the cache, where they are sorted: cheaper than passes of the whole
+// over memory. Stable, as each bucket is.
+void SplitByHighBits(KeyedItem* items, size_t n, KeyedItem* scratch, uint64_t varying) {
+    const int top = 64 - std::countl_zero(varying);
+    const int bits = std::min(kSplitBits, top - std::countr_zero(varying));
+    const int shift = top - bits;
+    const uint64_t mask = (uint64_t{1} << bits) - 1;
+    std::vector<uint32_t> start((size_t{1} << bits) + 1, 0);
+    for (size_t i = 0; i < n; ++i) ++start[((items[i].key >> shift) & mask) + 1];
+    for (size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
+    std::vector<uint32_t> next(start.begin(), start.end() - 1);
+    for (size_t i = 0; i < n; ++i) scratch[next[(items[i].key >> shift) & mask]++] = items[i];
+    for (size_t b = 0; b + 1 < start.size(); ++b) {
+        const size_t first = start[b];
+        const size_t count = start[b + 1] - first;
+        if (count == 0) continue;
+        SortRange(scratch + first, count, items + first);
+        std::copy(scratch + first, scratch + first + count, items + first);
+    }
 }
 
 // A range made of at most this many ascending runs is merged run by run.

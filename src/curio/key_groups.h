@@ -23,7 +23,14 @@ struct KeyedItem {
 // differ); a longer sequence hashes to a key with the top bit set, which other
 // sequences may share.
 inline constexpr int kPackedCodes = 12;
-uint64_t KeyOfCodes(const uint8_t* codes, int n);
+uint64_t HashedKeyOfCodes(const uint8_t* codes, int n);
+// Inline: the passes over every word make a key for each.
+inline uint64_t KeyOfCodes(const uint8_t* codes, int n) {
+    if (n > kPackedCodes) return HashedKeyOfCodes(codes, n);
+    uint64_t key = 0;
+    for (int k = 0; k < n; ++k) key = (key << 5) | codes[k];
+    return key << (5 * (kPackedCodes - n));
+}
 inline bool IsHashedKey(uint64_t key) { return (key >> 63) != 0; }
 
 // Sorts by key; items with equal keys keep their order. `scratch` is working
@@ -72,27 +79,33 @@ public:
     void Build(std::vector<KeyedItem> items, int32_t slotCount, Same same);
 
     // The words of the slot's group before it, in array order: count items
-    // from the returned one. None for a slot without a group.
+    // from the returned one, followed by the slot's own. None for a slot
+    // without a group.
     const KeyedItem* Before(int32_t slot, int32_t& count) const {
-        const int32_t at = place_[static_cast<size_t>(slot)];
-        count = at < 0 ? 0 : at - start_[static_cast<size_t>(slot)];
-        return at < 0 ? nullptr : order_.data() + start_[static_cast<size_t>(slot)];
+        const Where where = where_[static_cast<size_t>(slot)];
+        count = where.place < 0 ? 0 : where.place - where.start;
+        return where.place < 0 ? nullptr : order_.data() + where.start;
     }
     // The whole group of the slot, itself included.
     const KeyedItem* Group(int32_t slot, int32_t& count) const {
-        const int32_t start = start_[static_cast<size_t>(slot)];
-        int32_t end = start < 0 ? start : place_[static_cast<size_t>(slot)];
+        const int32_t start = where_[static_cast<size_t>(slot)].start;
+        int32_t end = start < 0 ? start : where_[static_cast<size_t>(slot)].place;
         while (end >= 0 && end < static_cast<int32_t>(order_.size()) &&
-               start_[static_cast<size_t>(order_[static_cast<size_t>(end)].slot)] == start)
+               where_[static_cast<size_t>(order_[static_cast<size_t>(end)].slot)].start == start)
             ++end;
         count = start < 0 ? 0 : end - start;
         return start < 0 ? nullptr : order_.data() + start;
     }
 
 private:
+    // Where a slot's group starts in order_, and where the slot is; -1 without a group.
+    // Side by side, so that a slot's two cost one cache miss.
+    struct Where {
+        int32_t start;
+        int32_t place;
+    };
     std::vector<KeyedItem> order_;
-    std::vector<int32_t> place_;
-    std::vector<int32_t> start_;
+    std::vector<Where> where_;
 };
 
 template <typename Same>
@@ -102,14 +115,11 @@ void SlotGroups::Build(std::vector<KeyedItem> items, int32_t slotCount, Same sam
         std::vector<KeyedItem> scratch;
         SortByKey(order_, scratch);
     }
-    place_.assign(static_cast<size_t>(slotCount), -1);
-    start_.assign(static_cast<size_t>(slotCount), -1);
+    where_.assign(static_cast<size_t>(slotCount), Where{-1, -1});
     KeyedItem* const base = order_.data();
     ForEachKeyGroup(base, base + order_.size(), same, [&](KeyedItem* first, KeyedItem* last) {
-        for (KeyedItem* item = first; item != last; ++item) {
-            place_[static_cast<size_t>(item->slot)] = static_cast<int32_t>(item - base);
-            start_[static_cast<size_t>(item->slot)] = static_cast<int32_t>(first - base);
-        }
+        for (KeyedItem* item = first; item != last; ++item)
+            where_[static_cast<size_t>(item->slot)] = {static_cast<int32_t>(first - base), static_cast<int32_t>(item - base)};
     });
 }
 

@@ -3,12 +3,20 @@
 #include <algorithm>
 #include <vector>
 
+#include "curio/curio_cache.h"
 #include "curio/key_groups.h"
 #include "curio/word_lengths.h"
+#include "dictionary/index_cache.h"
 
 namespace sillabor {
 
-bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn) {
+namespace {
+
+constexpr const char* kCacheFile = "scarti";
+
+// Every removal, by one sort of the keys per length and position merged with
+// the sorted keys of the words one letter shorter.
+bool BuildRemovals(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn) {
     const WordsByLength byLength(run.dict);
     int64_t total = 0;
     for (int length = 2; length <= byLength.MaxLength(); ++length)
@@ -61,6 +69,33 @@ bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int po
             done += count;
             run.ShowProgress(done, total, run.LastSlot());
         }
+    }
+    return !run.state.Stopping();
+}
+
+}  // namespace
+
+bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn) {
+    RemovalTable table;
+    const auto file = IndexCachePath(run.dict, kCacheFile);
+    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(run.dict);
+    const auto cache = IndexCacheFile::Open(file, fingerprint);
+    if (!cache || !UnpackRemovals(cache->Payload(), run.dict.WordCount, table)) {
+        table = {};
+        const bool built = BuildRemovals(run, [&](int32_t slot, int position, int letter) {
+            table.slots.push_back(static_cast<uint32_t>(slot));
+            table.places.push_back(static_cast<uint16_t>(position << 5 | letter));
+        });
+        if (!built) return false;
+        // A folder that cannot take the file only costs the next process the build.
+        if (!file.empty()) WriteIndexCacheFile(file, fingerprint, PackRemovals(table));
+    }
+    for (size_t k = 0; k < table.slots.size(); ++k) {
+        if ((k & 0xFFFF) == 0) {
+            if (run.state.Stopping()) return false;
+            run.ShowProgress(static_cast<int64_t>(k), static_cast<int64_t>(table.slots.size()), run.LastSlot());
+        }
+        fn(static_cast<int32_t>(table.slots[k]), table.places[k] >> 5, table.places[k] & 31);
     }
     return !run.state.Stopping();
 }

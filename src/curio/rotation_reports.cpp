@@ -35,20 +35,24 @@ void Rotate(const Alphabet& alphabet, const char* word, int length, int shift, c
 }
 
 // Words that rotate into each other have the same steps between consecutive
-// letters, round the alphabet: the key. Words with letters outside it are left out.
+// letters, round the alphabet: the key. Words with letters outside it are left
+// out. Each word keeps the place of its first letter, which gives the shift.
 bool GroupBySteps(CurioRun& run, const Alphabet& alphabet, SlotGroups& groups) {
-    return GroupWords(run, groups, [&alphabet](const char* word, uint8_t* codes) {
+    return GroupWords(
+        run, groups, [&alphabet](const char* word, uint8_t* codes) {
         int previous = alphabet.place[LetterIndex(word[0])];
         if (previous < 0) return -1;
         int n = 0;
         for (const char* c = word + 1; *c; ++c) {
             const int place = alphabet.place[LetterIndex(*c)];
             if (place < 0) return -1;
-            codes[n++] = static_cast<uint8_t>((place - previous + alphabet.size) % alphabet.size + 1);
+            // Both places are within the alphabet: no division needed.
+            const int step = place - previous;
+            codes[n++] = static_cast<uint8_t>((step < 0 ? step + alphabet.size : step) + 1);
             previous = place;
         }
         return n;
-    });
+    }, [&alphabet](const char* word) { return static_cast<int32_t>(alphabet.place[LetterIndex(word[0])]); });
 }
 
 void RotationsReport(CurioRun& run, const Alphabet& alphabet) {
@@ -63,10 +67,10 @@ void RotationsReport(CurioRun& run, const Alphabet& alphabet) {
         // Each other word of the group is the word moved by one shift; the
         // shifts tried go in increasing order.
         bool shifted[32] = {};
+        const int first = alphabet.place[LetterIndex(word[0])];
         for (int32_t k = 0; k < count; ++k) {
             const int32_t j = group[k].slot;
-            const int shift = (alphabet.place[LetterIndex(run.Word(j)[0])] - alphabet.place[LetterIndex(word[0])] +
-                               alphabet.size) % alphabet.size;
+            const int shift = (group[k].tag - first + alphabet.size) % alphabet.size;
             if (shift >= 1 && shift <= alphabet.maxShift && (!alphabet.IsHalfway(shift) || j > i)) shifted[shift] = true;
         }
         const int length = WordLength(word);

@@ -27,7 +27,7 @@ TEST(KeyGroups, ShortTextsPackExactlyAndLongOnesHash) {
 TEST(KeyGroups, SortKeepsTheOrderOfEqualKeysAtAnySize) {
     std::mt19937 random(7);
     constexpr int kShift = 40;
-    for (size_t n : {10u, 1000u, 5000u, 20000u}) {
+    for (size_t n : {10u, 1000u, 5000u, 20000u, 300000u}) {
         for (int way = 0; way < 4; ++way) {
             std::vector<KeyedItem> items(n), scratch;
             for (size_t k = 0; k < n; ++k) {

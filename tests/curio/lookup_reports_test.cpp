@@ -23,6 +23,8 @@ const std::vector<std::string> kRotations = {"a",  "m",  "ab", "bc", "cd", "an",
 const std::vector<std::string> kPhone = {"aaa", "abc", "bca", "cab", "dog", "fog",
                                          "aaaaaaaaaaaaa", "bbbbbbbbbbbbb", "ad", "be"};
 const std::vector<std::string> kAlternate = {"alto", "at", "lo", "lago", "ao", "sacri", "crea", "scarcerai", "ala", "aa"};
+// Halves of thirteen letters, longer than the short words kept for the lookups.
+const std::vector<std::string> kLongHalves = {"anbocpdqerfsgthuivjwkxlymz", "abcdefghijklm", "nopqrstuvwxyz"};
 const std::vector<std::string> kChanges = {"da",   "di",   "casa", "cosa", "case", "caso", "cast", "cose",
                                            "aaaaaaaaaaaab", "aaaaaaaaaaaac", "aaaaaaaaaaaad",
                                            "babababababab", "bebebebebebeb"};
@@ -47,6 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "Parole con equivalente T9 con (molte) lettere diverse|--|[13 / 13] bbbbbbbbbbbbb = aaaaaaaaaaaaa|"
                    "[3 / 3] cab = bca|[3 / 3] bca = abc|[3 / 3] cab = abc|[2 / 3] abc = aaa|[2 / 3] bca = aaa|"
                    "[2 / 3] cab = aaa"},
+        // Sixteen letters are compared letter by letter, fewer by their packed choices.
+        ReportCase{kCurioT9Equivalents, {"aaaaaaaaaaaaaaaa", "bbbbbbbbbbbbbbbb", "abababababababab", "cacacacacacacaca"},
+                   "Parole con equivalente T9 con (molte) lettere diverse|--|"
+                   "[16 / 16] cacacacacacacaca = bbbbbbbbbbbbbbbb|[16 / 16] cacacacacacacaca = abababababababab|"
+                   "[16 / 16] bbbbbbbbbbbbbbbb = aaaaaaaaaaaaaaaa|[8 / 16] bbbbbbbbbbbbbbbb = abababababababab|"
+                   "[8 / 16] abababababababab = aaaaaaaaaaaaaaaa|[8 / 16] cacacacacacacaca = aaaaaaaaaaaaaaaa"},
         // Two-letter words have no equivalents.
         ReportCase{kCurioT9Multiples, kPhone,
                    "Parole con piu' equivalenti nel T9|--| 4 cab aaa abc bca| 3 bca aaa abc| 2 abc aaa|"
@@ -60,7 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
                       // Odd letters before even ones of the same length; ala is too short.
                       ReportCase{kCurioAlternateScarti, kAlternate,
                                  "Parole con scarti alternati perfetti|--|scarcerai -> sacri|scarcerai -> crea|"
-                                 "alto -> lo|lago -> ao|alto -> at"}));
+                                 "alto -> lo|lago -> ao|alto -> at"},
+                      ReportCase{kCurioAlternateIntarsi, kLongHalves,
+                                 "Parole che sono intarsi alternati perfetti|--|"
+                                 "[26] anbocpdqerfsgthuivjwkxlymz -> abcdefghijklm + nopqrstuvwxyz"},
+                      ReportCase{kCurioAlternateScarti, kLongHalves,
+                                 "Parole con scarti alternati perfetti|--|anbocpdqerfsgthuivjwkxlymz -> nopqrstuvwxyz|"
+                                 "anbocpdqerfsgthuivjwkxlymz -> abcdefghijklm"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, LookupReportsTest,
@@ -73,7 +87,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{kCurioSameConsonants, kChanges,
                    "Coppie di parole che hanno le stesse consonanti e vocali|"
                    "tutte diverse (posizione per posizione).|--|[13] bebebebebebeb <> babababababab|"
-                   "[ 4] cosa <> caso|[ 4] cose <> caso|[ 4] cosa <> case|[ 4] cose <> casa|[ 2] di <> da"}));
+                   "[ 4] cosa <> caso|[ 4] cose <> caso|[ 4] cosa <> case|[ 4] cose <> casa|[ 2] di <> da"},
+        // Eleven vowels are compared letter by letter, fewer by their packed codes; babe and bebe share an e.
+        ReportCase{kCurioSameConsonants, {"aaaaaaaaaaa", "eeeeeeeeeee", "iiiiiiiiiie", "bab", "beb", "bib", "babe", "bebe"},
+                   "Coppie di parole che hanno le stesse consonanti e vocali|"
+                   "tutte diverse (posizione per posizione).|--|[11] eeeeeeeeeee <> aaaaaaaaaaa|"
+                   "[11] iiiiiiiiiie <> aaaaaaaaaaa|[ 3] bib <> beb|[ 3] beb <> bab|[ 3] bib <> bab"}));
 
 }  // namespace
 }  // namespace sillabor

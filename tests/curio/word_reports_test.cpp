@@ -82,6 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{kCurioPalindromes, kMirrors, "Palindromi|--|a|ala|anna|e|elle|oro|otto|radar|tot"},
         // Each pair once, from its first word; palindromes find only themselves.
         ReportCase{kCurioBifronti, kMirrors, "Bifronti|--|ad <-> da|amor <-> roma|omar <-> ramo"},
+        // Twelve letters pack into keys, thirteen do not; the pairs still come in array order.
+        ReportCase{kCurioBifronti, {"ab", "abcdefghijklm", "abcdefghijkl", "ba", "lkjihgfedcba", "mlkjihgfedcba"},
+                   "Bifronti|--|ab <-> ba|abcdefghijkl <-> lkjihgfedcba|abcdefghijklm <-> mlkjihgfedcba"},
         ReportCase{kCurioVowelPalindromes, kMirrors,
                    "12 parole con vocali palindrome|--| 5 RADAR| 5 ROSSO| 4 ANNA| 4 ELLE| 4 OTTO| 3 ALA| 3 ORO|"
                    " 3 TOT| 2 AD| 2 DA| 1 A| 1 E|--"},
