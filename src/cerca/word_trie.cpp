@@ -10,6 +10,9 @@ namespace sillabor {
 
 namespace {
 
+// Four words in a vector register (the compiler's portable vectors).
+using Words4 = uint32_t __attribute__((vector_size(16)));
+
 bool IsWordOfLetters(const char* w, int length) {
     for (int i = 0; i < length; ++i)
         if (w[i] < 'a' || w[i] > 'z') return false;
@@ -85,24 +88,50 @@ void WordTrie::Clear() {
     count_ = 0;
 }
 
-bool WordTrie::Adopt(std::shared_ptr<const IndexCacheFile> file, const Dictionary& dict) {
+bool WordTrie::Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict) {
     Clear();
-    if (!file) return false;
-    const std::span<const std::byte> bytes = file->Payload();
-    if (bytes.empty() || bytes.size() % sizeof(Entry) != 0) return false;
-    const auto* nodes = reinterpret_cast<const Entry*>(bytes.data());
-    const size_t n = bytes.size() / sizeof(Entry);
     // Child() reads firstChild + (children before the letter): the last child
     // must be a node; a slot must be a word of the dictionary.
-    for (size_t i = 0; i < n; ++i) {
-        const Entry& e = nodes[i];
-        if (e.childMask >> 26 != 0 || e.slot < 0 || e.slot >= dict.WordCount) return false;
-        if (e.childMask != 0 && (e.firstChild == 0 || e.firstChild + static_cast<uint64_t>(__builtin_popcount(e.childMask)) > n))
+    const auto slots = static_cast<uint32_t>(dict.WordCount);
+    const auto check = [slots](std::span<const std::byte> piece, size_t payloadBytes) {
+        const uint64_t n = payloadBytes / sizeof(Entry);
+        if (payloadBytes % sizeof(Entry) != 0 || piece.size() % sizeof(Entry) != 0 || n >= kNone || slots == 0)
             return false;
-    }
+        const auto* e = reinterpret_cast<const Entry*>(piece.data());
+        const size_t count = piece.size() / sizeof(Entry);
+        // First, without branches, four nodes (twelve words) at a time in
+        // vector registers: a mask with no bit past 'z', a first child from 1
+        // to where 26 children still fit, a slot of the dictionary. A piece
+        // where any of these fails is looked at node by node.
+        const auto roomy = static_cast<uint32_t>(n > 26 ? n - 26 : 0);
+        const uint32_t mask = (1u << 26) - 1, link = roomy - 1, slot = slots - 1;
+        const Words4 sub[3] = {{0, 1, 0, 0}, {1, 0, 0, 1}, {0, 0, 1, 0}};
+        const Words4 most[3] = {{mask, link, slot, mask}, {link, slot, mask, link}, {slot, mask, link, slot}};
+        const auto* bytes = reinterpret_cast<const unsigned char*>(piece.data());
+        const size_t blocks = count / 4;
+        Words4 over = {roomy == 0 ? 1u : 0u, 0, 0, 0};
+        for (size_t b = 0; b < blocks; ++b)
+            for (int k = 0; k < 3; ++k) {
+                Words4 w;
+                std::memcpy(&w, bytes + (b * 3 + k) * sizeof w, sizeof w);
+                over |= reinterpret_cast<Words4>(w - sub[k] > most[k]);
+            }
+        uint32_t unusual = over[0] | over[1] | over[2] | over[3] | static_cast<uint32_t>(blocks * 4 != count);
+        if (unusual == 0) return true;
+        for (size_t k = 0; k < count; ++k) {
+            if (e[k].childMask >> 26 != 0 || static_cast<uint32_t>(e[k].slot) >= slots) return false;
+            if (e[k].childMask != 0 && (e[k].firstChild == 0 || e[k].firstChild + uint64_t{CountBits(e[k].childMask)} > n))
+                return false;
+        }
+        return true;
+    };
+    // Pieces of whole nodes and whole hash blocks that stay in the first-level cache.
+    constexpr size_t kPieceBytes = sizeof(Entry) * 32 * 64;
+    auto file = IndexCacheFile::OpenChecked(path, fingerprint, kPieceBytes, check);
+    if (!file || file->Payload().empty()) return false;
+    nodes_ = reinterpret_cast<const Entry*>(file->Payload().data());
+    count_ = file->Payload().size() / sizeof(Entry);
     file_ = std::move(file);
-    nodes_ = nodes;
-    count_ = n;
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <span>
 
@@ -16,6 +17,7 @@ namespace sillabor {
 
 class Dictionary;
 class IndexCacheFile;
+struct WordsFingerprint;
 
 class WordTrie {
 public:
@@ -25,9 +27,10 @@ public:
 
     // Builds the tree from the dictionary's words in byte order.
     void Build(const Dictionary& dict);
-    // Takes the tree from a cache file's bytes; false (and the tree empty) when
-    // they do not make a tree whose every link and slot lies within bounds.
-    bool Adopt(std::shared_ptr<const IndexCacheFile> file, const Dictionary& dict);
+    // Takes the tree from its cache file; false (and the tree empty) when the
+    // file is unusable or does not make a tree whose every link and slot lies
+    // within bounds.
+    bool Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict);
     // The tree as bytes, for a cache file.
     std::span<const std::byte> Bytes() const {
         return {reinterpret_cast<const std::byte*>(nodes_), count_ * sizeof(Entry)};
@@ -41,7 +44,7 @@ public:
         if (node == kNone || bit >= 26) return kNone;
         const Entry& e = nodes_[node];
         if ((e.childMask >> bit & 1u) == 0) return kNone;
-        return e.firstChild + static_cast<Node>(__builtin_popcount(e.childMask & ((1u << bit) - 1u)));
+        return e.firstChild + CountBits(e.childMask & ((1u << bit) - 1u));
     }
     // The path's slot when it is a word, else 0.
     int32_t Slot(Node node) const { return node == kNone ? 0 : nodes_[node].slot; }
@@ -58,6 +61,18 @@ public:
     }
     // The slot of the word `text`, or 0.
     int32_t FindWord(const char* text) const { return text[0] == '\0' ? 0 : Slot(Walk(kRoot, text)); }
+
+    // Bits set in a mask. Without a popcount instruction in the target, the
+    // builtin is a library call, several times slower than this.
+    static uint32_t CountBits(uint32_t x) {
+#if defined(__POPCNT__) || defined(__wasm__)
+        return static_cast<uint32_t>(__builtin_popcount(x));
+#else
+        x = x - ((x >> 1) & 0x55555555u);
+        x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+        return ((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24;
+#endif
+    }
 
 private:
     struct Entry {

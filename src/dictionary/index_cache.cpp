@@ -40,24 +40,43 @@ inline uint64_t Mix(uint64_t lane, uint64_t word) {
     return lane << 31 | lane >> 33;
 }
 
+// Four independent lanes keep the multiplier busy. A hash may be taken in
+// pieces of whole blocks, so that a caller can look at each piece while it is
+// still in cache.
+class Hasher {
+public:
+    explicit Hasher(size_t total) : lane_{total, kMultiplier, ~uint64_t{total}, 0x2545F4914F6CDD1Dull} {}
+    // `size` a multiple of kBlock.
+    void Blocks(const unsigned char* p, size_t size) {
+        for (size_t i = 0; i < size; i += kBlock) {
+            uint64_t w[4];
+            std::memcpy(w, p + i, kBlock);
+            for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], w[k]);
+        }
+    }
+    // The bytes past the last whole block, fewer than kBlock.
+    uint64_t Finish(const unsigned char* p, size_t size) {
+        uint64_t tail[4] = {0, 0, 0, 0};
+        if (size != 0) std::memcpy(tail, p, size);  // an empty block may have no address
+        for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], tail[k]);
+        uint64_t h = lane_[0];
+        for (int k = 1; k < 4; ++k) h = Mix(h, lane_[k]);
+        return Mix(h, h >> 29);
+    }
+    static constexpr size_t kBlock = 32;
+
+private:
+    uint64_t lane_[4];
+};
+
 }  // namespace
 
 uint64_t HashBytes(const void* data, size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
-    // Four independent lanes keep the multiplier busy.
-    uint64_t lane[4] = {size, kMultiplier, ~uint64_t{size}, 0x2545F4914F6CDD1Dull};
-    size_t i = 0;
-    for (; i + 32 <= size; i += 32) {
-        uint64_t w[4];
-        std::memcpy(w, p + i, 32);
-        for (int k = 0; k < 4; ++k) lane[k] = Mix(lane[k], w[k]);
-    }
-    uint64_t tail[4] = {0, 0, 0, 0};
-    if (i < size) std::memcpy(tail, p + i, size - i);  // an empty block may have no address
-    for (int k = 0; k < 4; ++k) lane[k] = Mix(lane[k], tail[k]);
-    uint64_t h = lane[0];
-    for (int k = 1; k < 4; ++k) h = Mix(h, lane[k]);
-    return Mix(h, h >> 29);
+    Hasher hasher(size);
+    const size_t whole = size / Hasher::kBlock * Hasher::kBlock;
+    hasher.Blocks(p, whole);
+    return hasher.Finish(p + whole, size - whole);
 }
 
 WordsFingerprint FingerprintOf(const Dictionary& dict) {
@@ -80,9 +99,9 @@ std::filesystem::path IndexCachePath(const Dictionary& dict, std::string_view ki
     return path;
 }
 
-std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem::path& path,
-                                                           const WordsFingerprint& fingerprint,
-                                                           bool privateCopy) {
+std::shared_ptr<IndexCacheFile> IndexCacheFile::Map(const std::filesystem::path& path,
+                                                    const WordsFingerprint& fingerprint, bool privateCopy,
+                                                    uint64_t& payloadHash) {
     if (path.empty()) return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -107,9 +126,40 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
     if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0 || header.byteOrder != kByteOrderMark ||
         made != fingerprint || header.payloadBytes != bytes - kPayloadAt)
         return nullptr;
-    const auto* payload = static_cast<const std::byte*>(mapping) + kPayloadAt;
-    if (HashBytes(payload, bytes - kPayloadAt) != header.payloadHash) return nullptr;
-    file->payload_ = {payload, bytes - kPayloadAt};
+    payloadHash = header.payloadHash;
+    file->payload_ = {static_cast<const std::byte*>(mapping) + kPayloadAt, bytes - kPayloadAt};
+    return file;
+}
+
+std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem::path& path,
+                                                           const WordsFingerprint& fingerprint,
+                                                           bool privateCopy) {
+    uint64_t payloadHash = 0;
+    auto file = Map(path, fingerprint, privateCopy, payloadHash);
+    if (!file || HashBytes(file->payload_.data(), file->payload_.size()) != payloadHash) return nullptr;
+    return file;
+}
+
+std::shared_ptr<const IndexCacheFile> IndexCacheFile::OpenChecked(
+    const std::filesystem::path& path, const WordsFingerprint& fingerprint, size_t pieceBytes,
+    const std::function<bool(std::span<const std::byte> piece, size_t payloadBytes)>& check) {
+    if (pieceBytes == 0 || pieceBytes % Hasher::kBlock != 0) return nullptr;
+    uint64_t payloadHash = 0;
+    auto file = Map(path, fingerprint, false, payloadHash);
+    if (!file) return nullptr;
+    const std::span<const std::byte> payload = file->payload_;
+    const auto* p = reinterpret_cast<const unsigned char*>(payload.data());
+    Hasher hasher(payload.size());
+    size_t at = 0;
+    for (; payload.size() - at >= pieceBytes; at += pieceBytes) {
+        hasher.Blocks(p + at, pieceBytes);
+        if (!check(payload.subspan(at, pieceBytes), payload.size())) return nullptr;
+    }
+    const size_t rest = payload.size() - at;
+    const size_t whole = rest / Hasher::kBlock * Hasher::kBlock;
+    hasher.Blocks(p + at, whole);
+    if (hasher.Finish(p + at + whole, rest - whole) != payloadHash) return nullptr;
+    if (rest != 0 && !check(payload.subspan(at), payload.size())) return nullptr;
     return file;
 }
 

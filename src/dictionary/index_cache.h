@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -49,6 +50,14 @@ public:
     static std::shared_ptr<const IndexCacheFile> Open(const std::filesystem::path& path,
                                                       const WordsFingerprint& fingerprint,
                                                       bool privateCopy = false);
+    // As Open, with the caller's own check of the payload taken in the same
+    // pass as its hash: `check` sees the payload in consecutive pieces of
+    // `pieceBytes` (a multiple of 32; the last may be shorter), each while it
+    // is still in cache, so that a large file is read from memory once, with
+    // the payload's whole size. Null also when `check` refuses a piece.
+    static std::shared_ptr<const IndexCacheFile> OpenChecked(
+        const std::filesystem::path& path, const WordsFingerprint& fingerprint, size_t pieceBytes,
+        const std::function<bool(std::span<const std::byte> piece, size_t payloadBytes)>& check);
     IndexCacheFile(const IndexCacheFile&) = delete;
     IndexCacheFile& operator=(const IndexCacheFile&) = delete;
     ~IndexCacheFile();
@@ -63,6 +72,9 @@ public:
 
 private:
     IndexCacheFile() = default;
+    // The file mapped, its header checked and its payload set, but not hashed.
+    static std::shared_ptr<IndexCacheFile> Map(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
+                                               bool privateCopy, uint64_t& payloadHash);
     void* mapping_ = nullptr;
     size_t mappedBytes_ = 0;
     bool privateCopy_ = false;
