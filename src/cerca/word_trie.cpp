@@ -57,12 +57,14 @@ void WordTrie::Build(const Dictionary& dict) {
     }
 
     const size_t n = parent.size();
-    // Where each node's children go: blocks in the preorder of their parents.
+    // Where each node's children go: blocks in the preorder of their parents,
+    // a word's block after one more entry for its slot.
     std::vector<uint32_t> childCount(n, 0);
     for (size_t i = 1; i < n; ++i) ++childCount[parent[i]];
     std::vector<uint32_t> firstChild(n);
     uint32_t next = 1;
     for (size_t i = 0; i < n; ++i) {
+        if (childCount[i] != 0 && slot[i] != 0) ++next;
         firstChild[i] = next;
         next += childCount[i];
     }
@@ -74,11 +76,21 @@ void WordTrie::Build(const Dictionary& dict) {
     for (size_t i = 1; i < n; ++i) number[i] = cursor[parent[i]]++;
 
     Clear();
-    built_.resize(n);
-    for (size_t i = 0; i < n; ++i) built_[number[i]] = Entry{0, firstChild[i], slot[i]};
-    for (size_t i = 1; i < n; ++i) built_[number[parent[i]]].childMask |= 1u << letter[i];
+    built_.resize(next);
+    // Leaves keep their slot; the others are given their links below.
+    for (size_t i = 0; i < n; ++i) built_[number[i]] = Entry{0, static_cast<uint32_t>(slot[i])};
+    for (size_t i = 1; i < n; ++i) built_[number[parent[i]]].bits |= 1u << letter[i];
+    for (size_t i = 0; i < n; ++i) {
+        Entry& e = built_[number[i]];
+        if (e.bits == 0) continue;
+        e.link = firstChild[i];
+        if (slot[i] != 0) {
+            e.bits |= kWord;
+            built_[firstChild[i] - 1] = Entry{0, static_cast<uint32_t>(slot[i])};
+        }
+    }
     nodes_ = built_.data();
-    count_ = n;
+    count_ = next;
 }
 
 void WordTrie::Clear() {
@@ -90,8 +102,10 @@ void WordTrie::Clear() {
 
 bool WordTrie::Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict) {
     Clear();
-    // Child() reads firstChild + (children before the letter): the last child
-    // must be a node; a slot must be a word of the dictionary.
+    // Child() reads link + (children before the letter): the last child must
+    // be an entry. Slot() reads a leaf's link, or that of the entry before a
+    // word's children when it is a leaf's: such a link must be a word of the
+    // dictionary.
     const auto slots = static_cast<uint32_t>(dict.WordCount);
     const auto check = [slots](std::span<const std::byte> piece, size_t payloadBytes) {
         const uint64_t n = payloadBytes / sizeof(Entry);
@@ -99,35 +113,39 @@ bool WordTrie::Adopt(const std::filesystem::path& path, const WordsFingerprint& 
             return false;
         const auto* e = reinterpret_cast<const Entry*>(piece.data());
         const size_t count = piece.size() / sizeof(Entry);
-        // First, without branches, four nodes (twelve words) at a time in
-        // vector registers: a mask with no bit past 'z', a first child from 1
-        // to where 26 children still fit, a slot of the dictionary. A piece
-        // where any of these fails is looked at node by node.
+        // First, without branches, four entries at a time in vector registers:
+        // no bit past kWord; a leaf's link a slot; another's link from 1 to
+        // where 26 children still fit. A piece where any of these fails is
+        // looked at entry by entry.
         const auto roomy = static_cast<uint32_t>(n > 26 ? n - 26 : 0);
-        const uint32_t mask = (1u << 26) - 1, link = roomy - 1, slot = slots - 1;
-        const Words4 sub[3] = {{0, 1, 0, 0}, {1, 0, 0, 1}, {0, 0, 1, 0}};
-        const Words4 most[3] = {{mask, link, slot, mask}, {link, slot, mask, link}, {slot, mask, link, slot}};
+        const auto splat = [](uint32_t v) { return Words4{v, v, v, v}; };
+        const Words4 letters = splat(kLetters), mostBits = splat(kLetters | kWord);
+        const Words4 mostSlot = splat(slots - 1), mostLink = splat(roomy - 1), one = splat(1);
         const auto* bytes = reinterpret_cast<const unsigned char*>(piece.data());
-        const size_t blocks = count / 4;
-        Words4 over = {roomy == 0 ? 1u : 0u, 0, 0, 0};
-        for (size_t b = 0; b < blocks; ++b)
-            for (int k = 0; k < 3; ++k) {
-                Words4 w;
-                std::memcpy(&w, bytes + (b * 3 + k) * sizeof w, sizeof w);
-                over |= reinterpret_cast<Words4>(w - sub[k] > most[k]);
-            }
-        uint32_t unusual = over[0] | over[1] | over[2] | over[3] | static_cast<uint32_t>(blocks * 4 != count);
-        if (unusual == 0) return true;
+        const size_t quads = count / 4;
+        Words4 over = {roomy == 0 ? 1u : 0u, static_cast<uint32_t>(quads * 4 != count), 0, 0};
+        for (size_t q = 0; q < quads; ++q) {
+            Words4 lo, hi;
+            std::memcpy(&lo, bytes + q * 2 * sizeof lo, sizeof lo);
+            std::memcpy(&hi, bytes + (q * 2 + 1) * sizeof hi, sizeof hi);
+            const Words4 bits = __builtin_shufflevector(lo, hi, 0, 2, 4, 6);
+            const Words4 links = __builtin_shufflevector(lo, hi, 1, 3, 5, 7);
+            const auto leaf = reinterpret_cast<Words4>((bits & letters) == 0);
+            const Words4 most = (leaf & mostSlot) | (~leaf & mostLink);
+            over |= reinterpret_cast<Words4>(bits > mostBits) | reinterpret_cast<Words4>(links - (~leaf & one) > most);
+        }
+        if ((over[0] | over[1] | over[2] | over[3]) == 0) return true;
         for (size_t k = 0; k < count; ++k) {
-            if (e[k].childMask >> 26 != 0 || static_cast<uint32_t>(e[k].slot) >= slots) return false;
-            if (e[k].childMask != 0 && (e[k].firstChild == 0 || e[k].firstChild + uint64_t{CountBits(e[k].childMask)} > n))
+            const uint32_t mask = e[k].bits & kLetters;
+            if ((e[k].bits & ~(kLetters | kWord)) != 0) return false;
+            if (mask == 0 ? e[k].link >= slots : e[k].link == 0 || e[k].link + uint64_t{CountBits(mask)} > n)
                 return false;
         }
         return true;
     };
     // Pieces of whole nodes and whole hash blocks that stay in the first-level cache.
-    constexpr size_t kPieceBytes = sizeof(Entry) * 32 * 64;
-    auto file = IndexCacheFile::OpenChecked(path, fingerprint, kPieceBytes, check);
+    constexpr size_t kPieceBytes = sizeof(Entry) * 4 * 1024;
+    auto file = IndexCacheFile::OpenChecked(path, fingerprint, kFileLayout, kPieceBytes, check);
     if (!file || file->Payload().empty()) return false;
     nodes_ = reinterpret_cast<const Entry*>(file->Payload().data());
     count_ = file->Payload().size() / sizeof(Entry);

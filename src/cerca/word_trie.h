@@ -25,6 +25,9 @@ public:
     static constexpr Node kRoot = 0;
     static constexpr Node kNone = 0xFFFFFFFFu;
 
+    // The cache file's format version.
+    static constexpr uint64_t kFileLayout = 1;
+
     // Builds the tree from the dictionary's words in byte order.
     void Build(const Dictionary& dict);
     // Takes the tree from its cache file; false (and the tree empty) when the
@@ -43,11 +46,19 @@ public:
         const unsigned bit = static_cast<unsigned char>(letter) - 'a';
         if (node == kNone || bit >= 26) return kNone;
         const Entry& e = nodes_[node];
-        if ((e.childMask >> bit & 1u) == 0) return kNone;
-        return e.firstChild + CountBits(e.childMask & ((1u << bit) - 1u));
+        if ((e.bits >> bit & 1u) == 0) return kNone;
+        return e.link + CountBits(e.bits & ((1u << bit) - 1u));
     }
     // The path's slot when it is a word, else 0.
-    int32_t Slot(Node node) const { return node == kNone ? 0 : nodes_[node].slot; }
+    int32_t Slot(Node node) const {
+        if (node == kNone) return 0;
+        const Entry& e = nodes_[node];
+        if ((e.bits & kLetters) == 0) return static_cast<int32_t>(e.link);
+        if ((e.bits & kWord) == 0) return 0;
+        // An entry of a leaf's kind, whose link was checked as a slot.
+        const Entry& before = nodes_[e.link - 1];
+        return (before.bits & kLetters) == 0 ? static_cast<int32_t>(before.link) : 0;
+    }
 
     // Follows `n` letters of `text` from `node`.
     Node Walk(Node node, const char* text, int n) const {
@@ -75,12 +86,17 @@ public:
     }
 
 private:
+    // A node with children has their letters in `bits` and the first of them
+    // in `link` (they follow one another, by letter); when it is also a word,
+    // the entry just before its children holds the slot, as a leaf's does. A
+    // leaf has its slot in `link`.
     struct Entry {
-        uint32_t childMask;   // bit k: a child for the letter 'a' + k
-        uint32_t firstChild;  // the children follow one another, by letter
-        int32_t slot;         // 0 when the path is no word
+        uint32_t bits;  // bit k: a child for the letter 'a' + k; kWord
+        uint32_t link;
     };
-    static_assert(sizeof(Entry) == 12);
+    static_assert(sizeof(Entry) == 8);
+    static constexpr uint32_t kLetters = (1u << 26) - 1;
+    static constexpr uint32_t kWord = 1u << 26;
     void Clear();
 
     const Entry* nodes_ = nullptr;

@@ -27,7 +27,8 @@ struct CacheHeader {
     uint64_t textHash;
     uint64_t payloadBytes;
     uint64_t payloadHash;
-    uint64_t reserved[3];
+    uint64_t layout;  // the index's own format version; 0 for the first
+    uint64_t reserved[2];
 };
 static_assert(sizeof(CacheHeader) == 72);
 // The payload starts on an 8-byte boundary of the mapping.
@@ -100,8 +101,8 @@ std::filesystem::path IndexCachePath(const Dictionary& dict, std::string_view ki
 }
 
 std::shared_ptr<IndexCacheFile> IndexCacheFile::Map(const std::filesystem::path& path,
-                                                    const WordsFingerprint& fingerprint, bool privateCopy,
-                                                    uint64_t& payloadHash) {
+                                                    const WordsFingerprint& fingerprint, uint64_t layout,
+                                                    bool privateCopy, uint64_t& payloadHash) {
     if (path.empty()) return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -124,7 +125,7 @@ std::shared_ptr<IndexCacheFile> IndexCacheFile::Map(const std::filesystem::path&
     std::memcpy(&header, mapping, sizeof header);
     const WordsFingerprint made{header.words, header.classes, header.textLength, header.textHash};
     if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0 || header.byteOrder != kByteOrderMark ||
-        made != fingerprint || header.payloadBytes != bytes - kPayloadAt)
+        made != fingerprint || header.layout != layout || header.payloadBytes != bytes - kPayloadAt)
         return nullptr;
     payloadHash = header.payloadHash;
     file->payload_ = {static_cast<const std::byte*>(mapping) + kPayloadAt, bytes - kPayloadAt};
@@ -135,17 +136,17 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
                                                            const WordsFingerprint& fingerprint,
                                                            bool privateCopy) {
     uint64_t payloadHash = 0;
-    auto file = Map(path, fingerprint, privateCopy, payloadHash);
+    auto file = Map(path, fingerprint, 0, privateCopy, payloadHash);
     if (!file || HashBytes(file->payload_.data(), file->payload_.size()) != payloadHash) return nullptr;
     return file;
 }
 
 std::shared_ptr<const IndexCacheFile> IndexCacheFile::OpenChecked(
-    const std::filesystem::path& path, const WordsFingerprint& fingerprint, size_t pieceBytes,
+    const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout, size_t pieceBytes,
     const std::function<bool(std::span<const std::byte> piece, size_t payloadBytes)>& check) {
     if (pieceBytes == 0 || pieceBytes % Hasher::kBlock != 0) return nullptr;
     uint64_t payloadHash = 0;
-    auto file = Map(path, fingerprint, false, payloadHash);
+    auto file = Map(path, fingerprint, layout, false, payloadHash);
     if (!file) return nullptr;
     const std::span<const std::byte> payload = file->payload_;
     const auto* p = reinterpret_cast<const unsigned char*>(payload.data());
@@ -168,7 +169,7 @@ IndexCacheFile::~IndexCacheFile() {
 }
 
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
-                         std::span<const std::byte> payload) {
+                         std::span<const std::byte> payload, uint64_t layout) {
     if (path.empty()) return false;
     CacheHeader header{};
     std::memcpy(header.magic, kMagic, sizeof kMagic);
@@ -179,6 +180,7 @@ bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerpri
     header.textHash = fingerprint.textHash;
     header.payloadBytes = payload.size();
     header.payloadHash = HashBytes(payload.data(), payload.size());
+    header.layout = layout;
     AtomicFile file(path);
     return file.Open() && file.Write({reinterpret_cast<const char*>(&header), sizeof header}) &&
            file.Write({reinterpret_cast<const char*>(payload.data()), payload.size()}) && file.Commit();

@@ -54,9 +54,10 @@ public:
     // pass as its hash: `check` sees the payload in consecutive pieces of
     // `pieceBytes` (a multiple of 32; the last may be shorter), each while it
     // is still in cache, so that a large file is read from memory once, with
-    // the payload's whole size. Null also when `check` refuses a piece.
+    // the payload's whole size. Null also when `check` refuses a piece, or
+    // when the file was written with another `layout` of the index.
     static std::shared_ptr<const IndexCacheFile> OpenChecked(
-        const std::filesystem::path& path, const WordsFingerprint& fingerprint, size_t pieceBytes,
+        const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout, size_t pieceBytes,
         const std::function<bool(std::span<const std::byte> piece, size_t payloadBytes)>& check);
     IndexCacheFile(const IndexCacheFile&) = delete;
     IndexCacheFile& operator=(const IndexCacheFile&) = delete;
@@ -74,7 +75,7 @@ private:
     IndexCacheFile() = default;
     // The file mapped, its header checked and its payload set, but not hashed.
     static std::shared_ptr<IndexCacheFile> Map(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
-                                               bool privateCopy, uint64_t& payloadHash);
+                                               uint64_t layout, bool privateCopy, uint64_t& payloadHash);
     void* mapping_ = nullptr;
     size_t mappedBytes_ = 0;
     bool privateCopy_ = false;
@@ -82,9 +83,10 @@ private:
 };
 
 // Writes the file atomically; false (and nothing written) when the folder
-// cannot take it.
+// cannot take it. `layout` is the index's format version, which a reader
+// must expect (OpenChecked), so that a file of an older format is built again.
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
-                         std::span<const std::byte> payload);
+                         std::span<const std::byte> payload, uint64_t layout = 0);
 
 // Several arrays in one payload: each is its element count (8 bytes) and its
 // elements, padded to a multiple of 8 bytes.

@@ -87,10 +87,23 @@ TEST_F(IndexCacheTest, AFileThatDoesNotFitTheWordsInMemoryIsBuiltAgain) {
          }},
         {"well made, but a link past the last node",
          [&] {
-             const uint32_t node[3] = {1u, 0x7FFFFFFFu, 0};  // a child for 'a', far away
-             std::vector<std::byte> payload(sizeof node);
-             std::memcpy(payload.data(), node, sizeof node);
-             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload));
+             const uint32_t root[2] = {1u, 0x7FFFFFFFu};  // a child for 'a', far away
+             std::vector<std::byte> payload(sizeof root);
+             std::memcpy(payload.data(), root, sizeof root);
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
+         }},
+        {"well made, but a leaf's slot past the words",
+         [&] {
+             const uint32_t nodes[4] = {1u, 1u, 0u, static_cast<uint32_t>(f.app->dict.WordCount)};
+             std::vector<std::byte> payload(sizeof nodes);
+             std::memcpy(payload.data(), nodes, sizeof nodes);
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
+         }},
+        {"the tree in an older layout",
+         [&] {
+             std::vector<std::byte> payload(goodTree.size() - 72);
+             std::memcpy(payload.data(), goodTree.data() + 72, payload.size());
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout - 1));
          }},
         {"well made, but a slot that is no word",
          [&] {
