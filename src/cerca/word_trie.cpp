@@ -100,53 +100,69 @@ void WordTrie::Clear() {
     count_ = 0;
 }
 
-bool WordTrie::Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict) {
-    Clear();
-    // Child() reads link + (children before the letter): the last child must
-    // be an entry. Slot() reads a leaf's link, or that of the entry before a
-    // word's children when it is a leaf's: such a link must be a word of the
-    // dictionary.
-    const auto slots = static_cast<uint32_t>(dict.WordCount);
-    const auto check = [slots](std::span<const std::byte> piece, size_t payloadBytes) {
-        const uint64_t n = payloadBytes / sizeof(Entry);
-        if (payloadBytes % sizeof(Entry) != 0 || piece.size() % sizeof(Entry) != 0 || n >= kNone || slots == 0)
-            return false;
+// Child() reads link + (children before the letter): the last child must be
+// an entry. Slot() reads a leaf's link, or that of the entry before a word's
+// children when it is a leaf's: such a link must be a word of the dictionary.
+// Entries are first looked at four at a time, without branches, in vector
+// registers, for what holds in nearly every tree: no bit past kWord; a leaf's
+// link a slot; another's link from 1 to where 26 children still fit. A piece
+// where any of these fails is looked at entry by entry.
+class WordTrie::FileCheck {
+public:
+    explicit FileCheck(int32_t words) : slots_(static_cast<uint32_t>(words)) {}
+
+    bool Start(size_t bytes) {
+        if (bytes == 0 || bytes % sizeof(Entry) != 0 || bytes / sizeof(Entry) >= kNone || slots_ == 0) return false;
+        n_ = bytes / sizeof(Entry);
+        const auto roomy = static_cast<uint32_t>(n_ > 26 ? n_ - 26 : 0);
+        mostSlot_ = Splat(slots_ - 1);
+        mostLink_ = Splat(roomy - 1);
+        everyPiece_ = roomy == 0;
+        return true;
+    }
+    void Block(const unsigned char* p) {
+        static_assert(index_cache_detail::Hasher::kBlock == 4 * sizeof(Entry));
+        Words4 lo, hi;
+        std::memcpy(&lo, p, sizeof lo);
+        std::memcpy(&hi, p + sizeof lo, sizeof hi);
+        const Words4 bits = __builtin_shufflevector(lo, hi, 0, 2, 4, 6);
+        const Words4 links = __builtin_shufflevector(lo, hi, 1, 3, 5, 7);
+        const auto leaf = reinterpret_cast<Words4>((bits & Splat(kLetters)) == 0);
+        const Words4 most = (leaf & mostSlot_) | (~leaf & mostLink_);
+        over_ |= reinterpret_cast<Words4>(bits > Splat(kLetters | kWord)) |
+                 reinterpret_cast<Words4>(links - (~leaf & Splat(1)) > most);
+    }
+    bool Piece(std::span<const std::byte> piece) {
+        const bool usual = (over_[0] | over_[1] | over_[2] | over_[3]) == 0 && !everyPiece_;
+        over_ = Words4{};
+        return usual || Exact(piece);
+    }
+    bool Rest(std::span<const std::byte> rest) { return Exact(rest); }
+
+private:
+    static Words4 Splat(uint32_t v) { return Words4{v, v, v, v}; }
+    bool Exact(std::span<const std::byte> piece) const {
         const auto* e = reinterpret_cast<const Entry*>(piece.data());
-        const size_t count = piece.size() / sizeof(Entry);
-        // First, without branches, four entries at a time in vector registers:
-        // no bit past kWord; a leaf's link a slot; another's link from 1 to
-        // where 26 children still fit. A piece where any of these fails is
-        // looked at entry by entry.
-        const auto roomy = static_cast<uint32_t>(n > 26 ? n - 26 : 0);
-        const auto splat = [](uint32_t v) { return Words4{v, v, v, v}; };
-        const Words4 letters = splat(kLetters), mostBits = splat(kLetters | kWord);
-        const Words4 mostSlot = splat(slots - 1), mostLink = splat(roomy - 1), one = splat(1);
-        const auto* bytes = reinterpret_cast<const unsigned char*>(piece.data());
-        const size_t quads = count / 4;
-        Words4 over = {roomy == 0 ? 1u : 0u, static_cast<uint32_t>(quads * 4 != count), 0, 0};
-        for (size_t q = 0; q < quads; ++q) {
-            Words4 lo, hi;
-            std::memcpy(&lo, bytes + q * 2 * sizeof lo, sizeof lo);
-            std::memcpy(&hi, bytes + (q * 2 + 1) * sizeof hi, sizeof hi);
-            const Words4 bits = __builtin_shufflevector(lo, hi, 0, 2, 4, 6);
-            const Words4 links = __builtin_shufflevector(lo, hi, 1, 3, 5, 7);
-            const auto leaf = reinterpret_cast<Words4>((bits & letters) == 0);
-            const Words4 most = (leaf & mostSlot) | (~leaf & mostLink);
-            over |= reinterpret_cast<Words4>(bits > mostBits) | reinterpret_cast<Words4>(links - (~leaf & one) > most);
-        }
-        if ((over[0] | over[1] | over[2] | over[3]) == 0) return true;
-        for (size_t k = 0; k < count; ++k) {
+        for (size_t k = 0; k < piece.size() / sizeof(Entry); ++k) {
             const uint32_t mask = e[k].bits & kLetters;
             if ((e[k].bits & ~(kLetters | kWord)) != 0) return false;
-            if (mask == 0 ? e[k].link >= slots : e[k].link == 0 || e[k].link + uint64_t{CountBits(mask)} > n)
+            if (mask == 0 ? e[k].link >= slots_ : e[k].link == 0 || e[k].link + uint64_t{CountBits(mask)} > n_)
                 return false;
         }
         return true;
-    };
-    // Pieces of whole nodes and whole hash blocks that stay in the first-level cache.
-    constexpr size_t kPieceBytes = sizeof(Entry) * 4 * 1024;
-    auto file = IndexCacheFile::OpenChecked(path, fingerprint, kFileLayout, kPieceBytes, check);
-    if (!file || file->Payload().empty()) return false;
+    }
+
+    uint32_t slots_;
+    uint64_t n_ = 0;
+    bool everyPiece_ = false;
+    Words4 mostSlot_{}, mostLink_{}, over_{};
+};
+
+bool WordTrie::Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict) {
+    Clear();
+    FileCheck check(dict.WordCount);
+    auto file = IndexCacheFile::OpenChecked(path, fingerprint, kFileLayout, check);
+    if (!file) return false;
     nodes_ = reinterpret_cast<const Entry*>(file->Payload().data());
     count_ = file->Payload().size() / sizeof(Entry);
     file_ = std::move(file);

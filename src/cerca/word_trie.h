@@ -97,6 +97,7 @@ private:
     static_assert(sizeof(Entry) == 8);
     static constexpr uint32_t kLetters = (1u << 26) - 1;
     static constexpr uint32_t kWord = 1u << 26;
+    class FileCheck;
     void Clear();
 
     const Entry* nodes_ = nullptr;

@@ -34,49 +34,13 @@ static_assert(sizeof(CacheHeader) == 72);
 // The payload starts on an 8-byte boundary of the mapping.
 constexpr size_t kPayloadAt = 72;
 
-constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-
-inline uint64_t Mix(uint64_t lane, uint64_t word) {
-    lane = (lane ^ word) * kMultiplier;
-    return lane << 31 | lane >> 33;
-}
-
-// Four independent lanes keep the multiplier busy. A hash may be taken in
-// pieces of whole blocks, so that a caller can look at each piece while it is
-// still in cache.
-class Hasher {
-public:
-    explicit Hasher(size_t total) : lane_{total, kMultiplier, ~uint64_t{total}, 0x2545F4914F6CDD1Dull} {}
-    // `size` a multiple of kBlock.
-    void Blocks(const unsigned char* p, size_t size) {
-        for (size_t i = 0; i < size; i += kBlock) {
-            uint64_t w[4];
-            std::memcpy(w, p + i, kBlock);
-            for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], w[k]);
-        }
-    }
-    // The bytes past the last whole block, fewer than kBlock.
-    uint64_t Finish(const unsigned char* p, size_t size) {
-        uint64_t tail[4] = {0, 0, 0, 0};
-        if (size != 0) std::memcpy(tail, p, size);  // an empty block may have no address
-        for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], tail[k]);
-        uint64_t h = lane_[0];
-        for (int k = 1; k < 4; ++k) h = Mix(h, lane_[k]);
-        return Mix(h, h >> 29);
-    }
-    static constexpr size_t kBlock = 32;
-
-private:
-    uint64_t lane_[4];
-};
-
 }  // namespace
 
 uint64_t HashBytes(const void* data, size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
-    Hasher hasher(size);
-    const size_t whole = size / Hasher::kBlock * Hasher::kBlock;
-    hasher.Blocks(p, whole);
+    index_cache_detail::Hasher hasher(size);
+    const size_t whole = size / hasher.kBlock * hasher.kBlock;
+    for (size_t at = 0; at < whole; at += hasher.kBlock) hasher.Block(p + at);
     return hasher.Finish(p + whole, size - whole);
 }
 
@@ -138,29 +102,6 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
     uint64_t payloadHash = 0;
     auto file = Map(path, fingerprint, 0, privateCopy, payloadHash);
     if (!file || HashBytes(file->payload_.data(), file->payload_.size()) != payloadHash) return nullptr;
-    return file;
-}
-
-std::shared_ptr<const IndexCacheFile> IndexCacheFile::OpenChecked(
-    const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout, size_t pieceBytes,
-    const std::function<bool(std::span<const std::byte> piece, size_t payloadBytes)>& check) {
-    if (pieceBytes == 0 || pieceBytes % Hasher::kBlock != 0) return nullptr;
-    uint64_t payloadHash = 0;
-    auto file = Map(path, fingerprint, layout, false, payloadHash);
-    if (!file) return nullptr;
-    const std::span<const std::byte> payload = file->payload_;
-    const auto* p = reinterpret_cast<const unsigned char*>(payload.data());
-    Hasher hasher(payload.size());
-    size_t at = 0;
-    for (; payload.size() - at >= pieceBytes; at += pieceBytes) {
-        hasher.Blocks(p + at, pieceBytes);
-        if (!check(payload.subspan(at, pieceBytes), payload.size())) return nullptr;
-    }
-    const size_t rest = payload.size() - at;
-    const size_t whole = rest / Hasher::kBlock * Hasher::kBlock;
-    hasher.Blocks(p + at, whole);
-    if (hasher.Finish(p + at + whole, rest - whole) != payloadHash) return nullptr;
-    if (rest != 0 && !check(payload.subspan(at), payload.size())) return nullptr;
     return file;
 }
 
