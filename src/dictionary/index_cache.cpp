@@ -44,6 +44,10 @@ uint64_t HashBytes(const void* data, size_t size) {
     return hasher.Finish(p + whole, size - whole);
 }
 
+uint64_t TextHashOf(const char* wordText, int32_t textLength) {
+    return HashBytes(wordText + 2, static_cast<size_t>(textLength));
+}
+
 WordsFingerprint FingerprintOf(const Dictionary& dict) {
     WordsFingerprint f;
     f.words = dict.WordCount;
@@ -52,7 +56,7 @@ WordsFingerprint FingerprintOf(const Dictionary& dict) {
     if (dict.TextHash != 0)
         f.textHash = dict.TextHash;
     else if (dict.WordText)
-        f.textHash = HashBytes(dict.WordText.get(), static_cast<size_t>(dict.TextLength) + 2);
+        f.textHash = TextHashOf(dict.WordText.get(), dict.TextLength);
     return f;
 }
 

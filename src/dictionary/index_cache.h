@@ -69,6 +69,9 @@ struct WordsFingerprint {
     bool operator==(const WordsFingerprint&) const = default;
 };
 WordsFingerprint FingerprintOf(const Dictionary& dict);
+// The hash of a dictionary's words: its WordText past the two bytes before the
+// first word (ScanWordText takes the same while it checks them).
+uint64_t TextHashOf(const char* wordText, int32_t textLength);
 
 // Where the index `kind` of the loaded dictionary is kept; empty when it has no
 // prepared file on disk (a dictionary held only in memory).
