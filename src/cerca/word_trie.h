@@ -55,7 +55,8 @@ public:
         const Entry& e = nodes_[node];
         if ((e.bits & kLetters) == 0) return static_cast<int32_t>(e.link);
         if ((e.bits & kWord) == 0) return 0;
-        // An entry of a leaf's kind, whose link was checked as a slot.
+        // The slot is in the entry before the children when it is of a leaf's
+        // kind, whose link was checked as a slot; a file may put any entry there.
         const Entry& before = nodes_[e.link - 1];
         return (before.bits & kLetters) == 0 ? static_cast<int32_t>(before.link) : 0;
     }

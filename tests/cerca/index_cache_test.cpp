@@ -129,6 +129,23 @@ TEST_F(IndexCacheTest, AFileThatDoesNotFitTheWordsInMemoryIsBuiltAgain) {
     }
 }
 
+TEST_F(IndexCacheTest, AnAcceptedTreeGivesNoSlotPastTheWords) {
+    // Every link within bounds, but the entry before the children of the word
+    // "a" is no leaf: its link (a first child) is past the words.
+    const auto words = static_cast<uint32_t>(f.app->dict.WordCount);
+    const uint32_t kWord = 1u << 26;
+    std::vector<uint32_t> entries = {1u, 2u, 1u, words, 2u | kWord, 2u};  // root, the inner entry, "a"
+    entries.resize(2 * (words + 2), 0);                                    // leaves, up to the link
+    std::vector<std::byte> payload(entries.size() * sizeof(uint32_t));
+    std::memcpy(payload.data(), entries.data(), payload.size());
+    ASSERT_TRUE(WriteIndexCacheFile(File("albero"), FingerprintOf(f.app->dict), payload, WordTrie::kFileLayout));
+    CercaIndexes fresh;
+    const WordTrie& trie = fresh.Trie(f.app->dict);
+    EXPECT_EQ(trie.Bytes().size(), payload.size());  // taken as it is
+    EXPECT_EQ(trie.FindWord("a"), 0);
+    EXPECT_EQ(trie.FindWord("ab"), 0);
+}
+
 TEST_F(IndexCacheTest, ADictionaryWithoutAPreparedFileOnDiskKeepsItsIndexesInMemory) {
     f.app->dict.PreparedPath.clear();
     EXPECT_TRUE(File("albero").empty());
