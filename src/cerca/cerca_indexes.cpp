@@ -1,5 +1,7 @@
 #include "cerca/cerca_indexes.h"
 
+#include <type_traits>
+
 #include "dictionary/dictionary.h"
 
 namespace sillabor {
@@ -18,10 +20,18 @@ uint64_t Stamp(const Dictionary& dict) {
 template <typename Index>
 void TakeOrBuild(Index& index, const Dictionary& dict, const char* kind, const WordsFingerprint& fingerprint) {
     const auto path = IndexCachePath(dict, kind);
-    if (index.Adopt(IndexCacheFile::Open(path, fingerprint), dict)) return;
+    if constexpr (std::is_same_v<Index, WordTrie>) {
+        if (index.Adopt(path, fingerprint, dict)) return;
+    } else {
+        if (index.Adopt(IndexCacheFile::Open(path, fingerprint), dict)) return;
+    }
     index.Build(dict);
     // A folder that cannot take the file only costs the next process the build.
-    if (!index.Empty()) WriteIndexCacheFile(path, fingerprint, index.Bytes());
+    if (index.Empty()) return;
+    if constexpr (std::is_same_v<Index, WordTrie>)
+        WriteIndexCacheFile(path, fingerprint, index.Bytes(), WordTrie::kFileLayout);
+    else
+        WriteIndexCacheFile(path, fingerprint, index.Bytes());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <span>
 
@@ -16,6 +17,7 @@ namespace sillabor {
 
 class Dictionary;
 class IndexCacheFile;
+struct WordsFingerprint;
 
 class WordTrie {
 public:
@@ -23,11 +25,15 @@ public:
     static constexpr Node kRoot = 0;
     static constexpr Node kNone = 0xFFFFFFFFu;
 
+    // The cache file's format version.
+    static constexpr uint64_t kFileLayout = 1;
+
     // Builds the tree from the dictionary's words in byte order.
     void Build(const Dictionary& dict);
-    // Takes the tree from a cache file's bytes; false (and the tree empty) when
-    // they do not make a tree whose every link and slot lies within bounds.
-    bool Adopt(std::shared_ptr<const IndexCacheFile> file, const Dictionary& dict);
+    // Takes the tree from its cache file; false (and the tree empty) when the
+    // file is unusable or does not make a tree whose every link and slot lies
+    // within bounds.
+    bool Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict);
     // The tree as bytes, for a cache file.
     std::span<const std::byte> Bytes() const {
         return {reinterpret_cast<const std::byte*>(nodes_), count_ * sizeof(Entry)};
@@ -40,11 +46,20 @@ public:
         const unsigned bit = static_cast<unsigned char>(letter) - 'a';
         if (node == kNone || bit >= 26) return kNone;
         const Entry& e = nodes_[node];
-        if ((e.childMask >> bit & 1u) == 0) return kNone;
-        return e.firstChild + static_cast<Node>(__builtin_popcount(e.childMask & ((1u << bit) - 1u)));
+        if ((e.bits >> bit & 1u) == 0) return kNone;
+        return e.link + CountBits(e.bits & ((1u << bit) - 1u));
     }
     // The path's slot when it is a word, else 0.
-    int32_t Slot(Node node) const { return node == kNone ? 0 : nodes_[node].slot; }
+    int32_t Slot(Node node) const {
+        if (node == kNone) return 0;
+        const Entry& e = nodes_[node];
+        if ((e.bits & kLetters) == 0) return static_cast<int32_t>(e.link);
+        if ((e.bits & kWord) == 0) return 0;
+        // The slot is in the entry before the children when it is of a leaf's
+        // kind, whose link was checked as a slot; a file may put any entry there.
+        const Entry& before = nodes_[e.link - 1];
+        return (before.bits & kLetters) == 0 ? static_cast<int32_t>(before.link) : 0;
+    }
 
     // Follows `n` letters of `text` from `node`.
     Node Walk(Node node, const char* text, int n) const {
@@ -59,13 +74,31 @@ public:
     // The slot of the word `text`, or 0.
     int32_t FindWord(const char* text) const { return text[0] == '\0' ? 0 : Slot(Walk(kRoot, text)); }
 
+    // Bits set in a mask. Without a popcount instruction in the target, the
+    // builtin is a library call, several times slower than this.
+    static uint32_t CountBits(uint32_t x) {
+#if defined(__POPCNT__) || defined(__wasm__)
+        return static_cast<uint32_t>(__builtin_popcount(x));
+#else
+        x = x - ((x >> 1) & 0x55555555u);
+        x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+        return ((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24;
+#endif
+    }
+
 private:
+    // A node with children has their letters in `bits` and the first of them
+    // in `link` (they follow one another, by letter); when it is also a word,
+    // the entry just before its children holds the slot, as a leaf's does. A
+    // leaf has its slot in `link`.
     struct Entry {
-        uint32_t childMask;   // bit k: a child for the letter 'a' + k
-        uint32_t firstChild;  // the children follow one another, by letter
-        int32_t slot;         // 0 when the path is no word
+        uint32_t bits;  // bit k: a child for the letter 'a' + k; kWord
+        uint32_t link;
     };
-    static_assert(sizeof(Entry) == 12);
+    static_assert(sizeof(Entry) == 8);
+    static constexpr uint32_t kLetters = (1u << 26) - 1;
+    static constexpr uint32_t kWord = 1u << 26;
+    class FileCheck;
     void Clear();
 
     const Entry* nodes_ = nullptr;

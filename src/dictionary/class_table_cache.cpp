@@ -108,8 +108,15 @@ bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,
         classWords += n;
     }
     if (classes[0].Offset() != 2 || classWords != words) return false;
-    for (const uint32_t offset : slots)
-        if (offset < 2 || !StartsWord(wordStarts, offset - 2)) return false;
+    // The slots are in byte order, the words in the text by class: each look
+    // at the bitmap is a cache miss, so ask for it well ahead.
+    constexpr size_t kAhead = 24;
+    const size_t lastBitmapWord = wordStarts.empty() ? 0 : wordStarts.size() - 1;
+    for (size_t i = 0; i < slots.size(); ++i) {
+        if (i + kAhead < slots.size())
+            __builtin_prefetch(wordStarts.data() + std::min<size_t>((slots[i + kAhead] - 2u) / 64, lastBitmapWord));
+        if (slots[i] < 2 || !StartsWord(wordStarts, slots[i] - 2)) return false;
+    }
     const int32_t slotEnd = words + 1;
     const auto isSlot = [slotEnd](int32_t slot) { return slot >= 0 && slot < slotEnd; };
     for (const PairBound& bound : pairs)

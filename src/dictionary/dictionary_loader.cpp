@@ -269,7 +269,8 @@ int LoadDictionary(const DictionaryJob& job) {
     // The fast scan accepts the texts prepared files hold; anything else gets
     // the full check, which says what is wrong.
     std::vector<uint64_t> wordStarts;
-    const bool exactText = ScanWordText(text + 2, header.textLength, header.words, wordStarts);
+    uint64_t textHash = 0;
+    const bool exactText = ScanWordText(text + 2, header.textLength, header.words, wordStarts, &textHash);
     if (!exactText) {
         if (std::string why = CheckPreparedWords(text + 2, header.textLength, header.words); !why.empty())
             return RefuseCorrupt(job, name, why);
@@ -278,7 +279,7 @@ int LoadDictionary(const DictionaryJob& job) {
     d.TextLength = header.textLength;
     d.WordCount = header.words;
     d.ClassCount = header.classes;
-    d.TextHash = HashBytes(text, static_cast<size_t>(header.textLength) + 2);
+    d.TextHash = exactText ? textHash : TextHashOf(text, header.textLength);
     const auto cacheFile =
         unsaved.empty() && exactText ? ClassTableCachePath(path) : std::filesystem::path();
     if (TakeCachedClassTable(d, cacheFile, wordStarts)) {

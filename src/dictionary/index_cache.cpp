@@ -27,37 +27,25 @@ struct CacheHeader {
     uint64_t textHash;
     uint64_t payloadBytes;
     uint64_t payloadHash;
-    uint64_t reserved[3];
+    uint64_t layout;  // the index's own format version; 0 for the first
+    uint64_t reserved[2];
 };
 static_assert(sizeof(CacheHeader) == 72);
 // The payload starts on an 8-byte boundary of the mapping.
 constexpr size_t kPayloadAt = 72;
 
-constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-
-inline uint64_t Mix(uint64_t lane, uint64_t word) {
-    lane = (lane ^ word) * kMultiplier;
-    return lane << 31 | lane >> 33;
-}
-
 }  // namespace
 
 uint64_t HashBytes(const void* data, size_t size) {
     const auto* p = static_cast<const unsigned char*>(data);
-    // Four independent lanes keep the multiplier busy.
-    uint64_t lane[4] = {size, kMultiplier, ~uint64_t{size}, 0x2545F4914F6CDD1Dull};
-    size_t i = 0;
-    for (; i + 32 <= size; i += 32) {
-        uint64_t w[4];
-        std::memcpy(w, p + i, 32);
-        for (int k = 0; k < 4; ++k) lane[k] = Mix(lane[k], w[k]);
-    }
-    uint64_t tail[4] = {0, 0, 0, 0};
-    if (i < size) std::memcpy(tail, p + i, size - i);  // an empty block may have no address
-    for (int k = 0; k < 4; ++k) lane[k] = Mix(lane[k], tail[k]);
-    uint64_t h = lane[0];
-    for (int k = 1; k < 4; ++k) h = Mix(h, lane[k]);
-    return Mix(h, h >> 29);
+    index_cache_detail::Hasher hasher(size);
+    const size_t whole = size / hasher.kBlock * hasher.kBlock;
+    for (size_t at = 0; at < whole; at += hasher.kBlock) hasher.Block(p + at);
+    return hasher.Finish(p + whole, size - whole);
+}
+
+uint64_t TextHashOf(const char* wordText, int32_t textLength) {
+    return HashBytes(wordText + 2, static_cast<size_t>(textLength));
 }
 
 WordsFingerprint FingerprintOf(const Dictionary& dict) {
@@ -68,7 +56,7 @@ WordsFingerprint FingerprintOf(const Dictionary& dict) {
     if (dict.TextHash != 0)
         f.textHash = dict.TextHash;
     else if (dict.WordText)
-        f.textHash = HashBytes(dict.WordText.get(), static_cast<size_t>(dict.TextLength) + 2);
+        f.textHash = TextHashOf(dict.WordText.get(), dict.TextLength);
     return f;
 }
 
@@ -80,9 +68,9 @@ std::filesystem::path IndexCachePath(const Dictionary& dict, std::string_view ki
     return path;
 }
 
-std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem::path& path,
-                                                           const WordsFingerprint& fingerprint,
-                                                           bool privateCopy) {
+std::shared_ptr<IndexCacheFile> IndexCacheFile::Map(const std::filesystem::path& path,
+                                                    const WordsFingerprint& fingerprint, uint64_t layout,
+                                                    bool privateCopy, uint64_t& payloadHash) {
     if (path.empty()) return nullptr;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return nullptr;
@@ -105,11 +93,19 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
     std::memcpy(&header, mapping, sizeof header);
     const WordsFingerprint made{header.words, header.classes, header.textLength, header.textHash};
     if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0 || header.byteOrder != kByteOrderMark ||
-        made != fingerprint || header.payloadBytes != bytes - kPayloadAt)
+        made != fingerprint || header.layout != layout || header.payloadBytes != bytes - kPayloadAt)
         return nullptr;
-    const auto* payload = static_cast<const std::byte*>(mapping) + kPayloadAt;
-    if (HashBytes(payload, bytes - kPayloadAt) != header.payloadHash) return nullptr;
-    file->payload_ = {payload, bytes - kPayloadAt};
+    payloadHash = header.payloadHash;
+    file->payload_ = {static_cast<const std::byte*>(mapping) + kPayloadAt, bytes - kPayloadAt};
+    return file;
+}
+
+std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem::path& path,
+                                                           const WordsFingerprint& fingerprint,
+                                                           bool privateCopy) {
+    uint64_t payloadHash = 0;
+    auto file = Map(path, fingerprint, 0, privateCopy, payloadHash);
+    if (!file || HashBytes(file->payload_.data(), file->payload_.size()) != payloadHash) return nullptr;
     return file;
 }
 
@@ -118,7 +114,7 @@ IndexCacheFile::~IndexCacheFile() {
 }
 
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
-                         std::span<const std::byte> payload) {
+                         std::span<const std::byte> payload, uint64_t layout) {
     if (path.empty()) return false;
     CacheHeader header{};
     std::memcpy(header.magic, kMagic, sizeof kMagic);
@@ -129,6 +125,7 @@ bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerpri
     header.textHash = fingerprint.textHash;
     header.payloadBytes = payload.size();
     header.payloadHash = HashBytes(payload.data(), payload.size());
+    header.layout = layout;
     AtomicFile file(path);
     return file.Open() && file.Write({reinterpret_cast<const char*>(&header), sizeof header}) &&
            file.Write({reinterpret_cast<const char*>(payload.data()), payload.size()}) && file.Commit();

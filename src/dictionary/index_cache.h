@@ -26,6 +26,40 @@ class Dictionary;
 // A fast hash for telling files apart, not for security.
 uint64_t HashBytes(const void* data, size_t size);
 
+namespace index_cache_detail {
+
+// HashBytes a block at a time, so that a reader can look at each block while
+// it is in cache. Four independent lanes keep the multiplier busy.
+class Hasher {
+public:
+    static constexpr size_t kBlock = 32;
+    explicit Hasher(size_t total) : lane_{total, kMultiplier, ~uint64_t{total}, 0x2545F4914F6CDD1Dull} {}
+    void Block(const unsigned char* p) {
+        uint64_t w[4];
+        std::memcpy(w, p, kBlock);
+        for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], w[k]);
+    }
+    // The bytes past the last whole block, fewer than kBlock.
+    uint64_t Finish(const unsigned char* p, size_t size) {
+        uint64_t tail[4] = {0, 0, 0, 0};
+        if (size != 0) std::memcpy(tail, p, size);  // an empty block may have no address
+        for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], tail[k]);
+        uint64_t h = lane_[0];
+        for (int k = 1; k < 4; ++k) h = Mix(h, lane_[k]);
+        return Mix(h, h >> 29);
+    }
+
+private:
+    static constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    static uint64_t Mix(uint64_t lane, uint64_t word) {
+        lane = (lane ^ word) * kMultiplier;
+        return lane << 31 | lane >> 33;
+    }
+    uint64_t lane_[4];
+};
+
+}  // namespace index_cache_detail
+
 // What a cache file must have been made from.
 struct WordsFingerprint {
     int32_t words = 0;
@@ -35,6 +69,9 @@ struct WordsFingerprint {
     bool operator==(const WordsFingerprint&) const = default;
 };
 WordsFingerprint FingerprintOf(const Dictionary& dict);
+// The hash of a dictionary's words: its WordText past the two bytes before the
+// first word (ScanWordText takes the same while it checks them).
+uint64_t TextHashOf(const char* wordText, int32_t textLength);
 
 // Where the index `kind` of the loaded dictionary is kept; empty when it has no
 // prepared file on disk (a dictionary held only in memory).
@@ -49,6 +86,39 @@ public:
     static std::shared_ptr<const IndexCacheFile> Open(const std::filesystem::path& path,
                                                       const WordsFingerprint& fingerprint,
                                                       bool privateCopy = false);
+    // As Open, with the caller's own check of the payload taken in the same
+    // pass as its hash, so that a large file is read from memory once:
+    // `check.Start(bytes)` learns the payload's size, `check.Block(p)` sees
+    // each 32-byte block right after it was hashed, `check.Piece(bytes)` ends
+    // each piece of kPieceBytes of them (while it is still in cache), and
+    // `check.Rest(bytes)` sees what follows the last whole piece, once the
+    // hash matched. Null also when any of them says false, or when the file
+    // was written with another `layout` of the index.
+    static constexpr size_t kPieceBytes = 128 * index_cache_detail::Hasher::kBlock;
+    template <typename Check>
+    static std::shared_ptr<const IndexCacheFile> OpenChecked(const std::filesystem::path& path,
+                                                             const WordsFingerprint& fingerprint, uint64_t layout,
+                                                             Check& check) {
+        uint64_t payloadHash = 0;
+        std::shared_ptr<IndexCacheFile> file = Map(path, fingerprint, layout, false, payloadHash);
+        if (!file || !check.Start(file->payload_.size())) return nullptr;
+        const std::span<const std::byte> payload = file->payload_;
+        const auto* p = reinterpret_cast<const unsigned char*>(payload.data());
+        index_cache_detail::Hasher hasher(payload.size());
+        size_t at = 0;
+        for (; payload.size() - at >= kPieceBytes; at += kPieceBytes) {
+            for (size_t b = at; b < at + kPieceBytes; b += hasher.kBlock) {
+                hasher.Block(p + b);
+                check.Block(p + b);
+            }
+            if (!check.Piece(payload.subspan(at, kPieceBytes))) return nullptr;
+        }
+        const size_t whole = at + (payload.size() - at) / hasher.kBlock * hasher.kBlock;
+        for (size_t b = at; b < whole; b += hasher.kBlock) hasher.Block(p + b);
+        if (hasher.Finish(p + whole, payload.size() - whole) != payloadHash || !check.Rest(payload.subspan(at)))
+            return nullptr;
+        return file;
+    }
     IndexCacheFile(const IndexCacheFile&) = delete;
     IndexCacheFile& operator=(const IndexCacheFile&) = delete;
     ~IndexCacheFile();
@@ -63,6 +133,9 @@ public:
 
 private:
     IndexCacheFile() = default;
+    // The file mapped, its header checked and its payload set, but not hashed.
+    static std::shared_ptr<IndexCacheFile> Map(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
+                                               uint64_t layout, bool privateCopy, uint64_t& payloadHash);
     void* mapping_ = nullptr;
     size_t mappedBytes_ = 0;
     bool privateCopy_ = false;
@@ -70,9 +143,10 @@ private:
 };
 
 // Writes the file atomically; false (and nothing written) when the folder
-// cannot take it.
+// cannot take it. `layout` is the index's format version, which a reader
+// must expect (OpenChecked), so that a file of an older format is built again.
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
-                         std::span<const std::byte> payload);
+                         std::span<const std::byte> payload, uint64_t layout = 0);
 
 // Several arrays in one payload: each is its element count (8 bytes) and its
 // elements, padded to a multiple of 8 bytes.

@@ -1,6 +1,7 @@
 #include "dictionary/word_text_scan.h"
 
 #include "dictionary/dictionary.h"
+#include "dictionary/index_cache.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -47,7 +48,8 @@ inline uint64_t TakeBlock(ScanState& s, uint64_t nul, uint64_t letter) {
 
 }  // namespace
 
-bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<uint64_t>& wordStarts) {
+bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<uint64_t>& wordStarts,
+                  uint64_t* hash) {
     wordStarts.clear();
     if (length <= 0 || words <= 0 || text[length - 1] != '\0') return false;
     const auto* p = reinterpret_cast<const unsigned char*>(text);
@@ -55,6 +57,7 @@ bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<u
     wordStarts.resize((n + 63) / 64);
     ScanState s;
     size_t at = 0;
+    index_cache_detail::Hasher hasher(n);
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128(), a = _mm_set1_epi8('a'), z = _mm_set1_epi8(25);
     __m128i counted = _mm_setzero_si128();  // NULs per byte lane, folded before a lane can overflow
@@ -78,9 +81,12 @@ bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<u
         }
         wordStarts[at / 64] = TakeBlock(s, nul, letter);
         if (++blocksCounted == 63) fold();  // at most 4 NULs a lane a block
+        hasher.Block(p + at);
+        hasher.Block(p + at + 32);
     }
     fold();
 #endif
+    const size_t hashed = at;
     // The rest (all of it without SSE2), a byte at a time by the same rules.
     for (; at < n; ++at) {
         const unsigned char c = p[at];
@@ -98,6 +104,11 @@ bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<u
     if (s.bad || s.nuls != words) {
         wordStarts.clear();
         return false;
+    }
+    if (hash != nullptr) {
+        size_t b = hashed;
+        for (; n - b >= hasher.kBlock; b += hasher.kBlock) hasher.Block(p + b);
+        *hash = hasher.Finish(p + b, n - b);
     }
     return true;
 }

@@ -87,10 +87,23 @@ TEST_F(IndexCacheTest, AFileThatDoesNotFitTheWordsInMemoryIsBuiltAgain) {
          }},
         {"well made, but a link past the last node",
          [&] {
-             const uint32_t node[3] = {1u, 0x7FFFFFFFu, 0};  // a child for 'a', far away
-             std::vector<std::byte> payload(sizeof node);
-             std::memcpy(payload.data(), node, sizeof node);
-             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload));
+             const uint32_t root[2] = {1u, 0x7FFFFFFFu};  // a child for 'a', far away
+             std::vector<std::byte> payload(sizeof root);
+             std::memcpy(payload.data(), root, sizeof root);
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
+         }},
+        {"well made, but a leaf's slot past the words",
+         [&] {
+             const uint32_t nodes[4] = {1u, 1u, 0u, static_cast<uint32_t>(f.app->dict.WordCount)};
+             std::vector<std::byte> payload(sizeof nodes);
+             std::memcpy(payload.data(), nodes, sizeof nodes);
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
+         }},
+        {"the tree in an older layout",
+         [&] {
+             std::vector<std::byte> payload(goodTree.size() - 72);
+             std::memcpy(payload.data(), goodTree.data() + 72, payload.size());
+             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout - 1));
          }},
         {"well made, but a slot that is no word",
          [&] {
@@ -114,6 +127,23 @@ TEST_F(IndexCacheTest, AFileThatDoesNotFitTheWordsInMemoryIsBuiltAgain) {
         EXPECT_EQ(test::ReadFile(File("albero")), goodTree);
         EXPECT_EQ(test::ReadFile(File("rime")), goodRhymes);
     }
+}
+
+TEST_F(IndexCacheTest, AnAcceptedTreeGivesNoSlotPastTheWords) {
+    // Every link within bounds, but the entry before the children of the word
+    // "a" is no leaf: its link (a first child) is past the words.
+    const auto words = static_cast<uint32_t>(f.app->dict.WordCount);
+    const uint32_t kWord = 1u << 26;
+    std::vector<uint32_t> entries = {1u, 2u, 1u, words, 2u | kWord, 2u};  // root, the inner entry, "a"
+    entries.resize(2 * (words + 2), 0);                                    // leaves, up to the link
+    std::vector<std::byte> payload(entries.size() * sizeof(uint32_t));
+    std::memcpy(payload.data(), entries.data(), payload.size());
+    ASSERT_TRUE(WriteIndexCacheFile(File("albero"), FingerprintOf(f.app->dict), payload, WordTrie::kFileLayout));
+    CercaIndexes fresh;
+    const WordTrie& trie = fresh.Trie(f.app->dict);
+    EXPECT_EQ(trie.Bytes().size(), payload.size());  // taken as it is
+    EXPECT_EQ(trie.FindWord("a"), 0);
+    EXPECT_EQ(trie.FindWord("ab"), 0);
 }
 
 TEST_F(IndexCacheTest, ADictionaryWithoutAPreparedFileOnDiskKeepsItsIndexesInMemory) {

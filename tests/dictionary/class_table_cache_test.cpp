@@ -155,8 +155,11 @@ TEST(WordTextScanTest, AgreesWithTheFullCheckOnRandomTexts) {
         if (random() % 16 == 0) words += static_cast<int32_t>(random() % 3) - 1;
         std::vector<uint64_t> expected, got;
         const bool exact = ReferenceScan(text, words, expected);
-        ASSERT_EQ(ScanWordText(text.data(), static_cast<int32_t>(text.size()), words, got), exact) << round;
+        uint64_t hash = 0;
+        ASSERT_EQ(ScanWordText(text.data(), static_cast<int32_t>(text.size()), words, got, &hash), exact) << round;
         ASSERT_EQ(got, expected) << round;
+        // The hash taken along must be the one the cache files' fingerprints use.
+        if (exact) ASSERT_EQ(hash, HashBytes(text.data(), text.size())) << round;
     }
 }
 

@@ -129,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         std::vector<std::byte> payload(bytes.size());
         if (!bytes.empty()) std::memcpy(payload.data(), bytes.data(), bytes.size());
-        Require(WriteIndexCacheFile(file, FingerprintOf(dict), payload), "the cache file could not be written");
+        const uint64_t layout = kind == 0 ? WordTrie::kFileLayout : 0;
+        Require(WriteIndexCacheFile(file, FingerprintOf(dict), payload, layout), "the cache file could not be written");
     }
     // An accepted file may hold any index that holds together: only the
     // bounds of what it gives are checked. Without it, the build comes back.
