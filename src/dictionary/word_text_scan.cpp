@@ -19,6 +19,7 @@ struct ScanState {
     bool bad = false;
 };
 
+#if defined(__SSE2__)
 // A run of at least 40 letters inside one block.
 inline bool HasLongRun(uint64_t letters) {
     uint64_t x = letters;
@@ -45,6 +46,7 @@ inline uint64_t TakeBlock(ScanState& s, uint64_t nul, uint64_t letter) {
     s.afterNul = nul >> 63;
     return starts;
 }
+#endif
 
 }  // namespace
 
