@@ -61,13 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(!file.empty(), "no cache file for a dictionary read from disk");
 
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    if ((data[0] & 1) != 0) {
-        WriteWholeFile(file, bytes);
-    } else {
-        std::vector<std::byte> payload(bytes.size());
-        if (!bytes.empty()) std::memcpy(payload.data(), bytes.data(), bytes.size());
-        Require(WriteIndexCacheFile(file, fingerprint, payload), "the cache file could not be written");
-    }
+    WriteFuzzedCacheFile(file, bytes, (data[0] & 1) != 0, fingerprint);
     Reload(app);
     for (int32_t slot = 1; slot < dict.WordCount; ++slot) RequireTextWord(dict, dict.Words[slot], "a slot that is no word");
     for (int32_t c = 0; c < dict.ClassCount; ++c)

@@ -57,13 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (wholeFile) {
-        WriteWholeFile(file, bytes);
-    } else {
-        std::vector<std::byte> payload(bytes.size());
-        if (!bytes.empty()) std::memcpy(payload.data(), bytes.data(), bytes.size());
-        Require(WriteIndexCacheFile(file, FingerprintOf(app.dict), payload), "the cache file could not be written");
-    }
+    WriteFuzzedCacheFile(file, bytes, wholeFile, FingerprintOf(app.dict));
     // An accepted file may hold any pairs within bounds: the lines are checked as printed.
     Reports(app, removals);
     std::filesystem::remove(file);

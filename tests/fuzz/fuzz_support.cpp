@@ -162,4 +162,15 @@ void WriteWholeFile(const fs::path& path, std::string_view bytes) {
     Require(static_cast<bool>(file), "cannot write a file of the working folder", path.string());
 }
 
+void WriteFuzzedCacheFile(const fs::path& path, std::string_view bytes, bool wholeFile,
+                          const WordsFingerprint& fingerprint, uint64_t layout) {
+    if (wholeFile) {
+        WriteWholeFile(path, bytes);
+        return;
+    }
+    std::vector<std::byte> payload(bytes.size());
+    if (!bytes.empty()) std::memcpy(payload.data(), bytes.data(), bytes.size());
+    Require(WriteIndexCacheFile(path, fingerprint, payload, layout), "the cache file could not be written");
+}
+
 }  // namespace sillabor::fuzz

@@ -16,6 +16,7 @@
 #include "base/search_state.h"
 #include "dictionary/dictionary.h"
 #include "dictionary/dictionary_job.h"
+#include "dictionary/index_cache.h"
 
 namespace sillabor::fuzz {
 
@@ -78,5 +79,11 @@ void CheckDictionary(const Dictionary& dict);
 
 // Writes a file whole, failing the run when it cannot.
 void WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Puts the fuzzer's bytes where an index cache file is read: as the whole
+// file (`wholeFile`), or as the payload under a header that fits
+// `fingerprint` and `layout`, so that only the payload's own checks stand.
+void WriteFuzzedCacheFile(const std::filesystem::path& path, std::string_view bytes, bool wholeFile,
+                          const WordsFingerprint& fingerprint, uint64_t layout = 0);
 
 }  // namespace sillabor::fuzz

@@ -124,14 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (wholeFile) {
-        WriteWholeFile(file, bytes);
-    } else {
-        std::vector<std::byte> payload(bytes.size());
-        if (!bytes.empty()) std::memcpy(payload.data(), bytes.data(), bytes.size());
-        const uint64_t layout = kind == 0 ? WordTrie::kFileLayout : 0;
-        Require(WriteIndexCacheFile(file, FingerprintOf(dict), payload, layout), "the cache file could not be written");
-    }
+    WriteFuzzedCacheFile(file, bytes, wholeFile, FingerprintOf(dict), kind == 0 ? WordTrie::kFileLayout : 0);
     // An accepted file may hold any index that holds together: only the
     // bounds of what it gives are checked. Without it, the build comes back.
     Answers(kind, dict);
