@@ -91,12 +91,15 @@ void Cambi(TrovaRun& run) {
     ForEachWordInRange(run, p.AnyLetter ? 2000 : kCapWithLetters, kEveryWord,
                        [&](const char* word, int length, int32_t) {
                            const int positions = p.ChangeLast ? length : length - 1;
+                           // With letters given, most words have none to change.
+                           if (!p.AnyLetter && std::memchr(word, p.Letter1, static_cast<size_t>(positions)) == nullptr)
+                               return;
                            CopyWord(candidate, word, length);
                            for (int at = 0; at < positions; ++at) {
                                const char was = word[at];
                                if (!p.AnyLetter && was != p.Letter1) continue;
-                               for (char c = 'a'; c <= 'z'; ++c) {
-                                   if (c == was || (!p.AnyLetter && c != p.Letter2)) continue;
+                               for (char c = p.AnyLetter ? 'a' : p.Letter2; c <= (p.AnyLetter ? 'z' : p.Letter2); ++c) {
+                                   if (c == was) continue;
                                    candidate[at] = c;
                                    if (run.FindWord(candidate) != 0) run.PrintPair(word, {at}, candidate, {at});
                                }

@@ -33,16 +33,24 @@ bool WordHash::TakeCached(const Dictionary& dict, const std::filesystem::path& f
     const size_t size = table_.size();
     // A power of two with a free entry, which ends every lookup, and slots of words.
     if (size < 16 || (size & (size - 1)) != 0) return false;
+    StartPresence(size);
     bool anyFree = false;
     for (const Entry& e : table_) {
         if (e.tag == 0)
             anyFree = true;
         else if (e.slot < 1 || e.slot >= dict.WordCount)
             return false;
+        else
+            MarkPresent(e.tag);
     }
     if (!anyFree) return false;
     mask_ = size - 1;
     return true;
+}
+
+void WordHash::StartPresence(uint64_t tableSize) {
+    present_.assign(tableSize * kPresenceBitsPerEntry / 64, 0);
+    presenceMask_ = static_cast<uint32_t>(tableSize * kPresenceBitsPerEntry - 1);
 }
 
 void WordHash::Build(const Dictionary& dict) {
@@ -53,12 +61,14 @@ void WordHash::Build(const Dictionary& dict) {
     table_.resize(size);
     std::memset(table_.data(), 0, size * sizeof(Entry));
     mask_ = size - 1;
+    StartPresence(size);
     for (int32_t slot = 1; slot < dict.WordCount; ++slot) {
         const char* word = dict.Words[slot];
         const uint64_t hash = HashOf(word + skip_);
         uint64_t at = hash & mask_;
         while (table_[at].tag != 0) at = (at + 1) & mask_;
         table_[at] = Entry{TagOf(hash), slot};
+        MarkPresent(TagOf(hash));
     }
 }
 
@@ -66,6 +76,7 @@ int32_t WordHash::Find(const char* key) const {
     if (text_ == nullptr) return 0;
     const uint64_t hash = HashOf(key);
     const uint32_t tag = TagOf(hash);
+    if (!MayBePresent(tag)) return 0;
     for (uint64_t at = hash & mask_;; at = (at + 1) & mask_) {
         const Entry e = table_[at];
         if (e.tag == 0) return 0;

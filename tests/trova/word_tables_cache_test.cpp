@@ -63,5 +63,27 @@ TEST(WordTablesCacheTest, AFileThatWouldMisleadALookupIsBuiltAgain) {
     }
 }
 
+// Built, then read back from its file: every word is found at its slot, and
+// no other key, though most keys looked up are turned away before the table.
+TEST(WordTablesCacheTest, TheTableFindsEveryWordAndNothingElse) {
+    std::vector<std::string> words;
+    for (char a = 'a'; a <= 'z'; ++a)
+        for (const char* tail : {"", "re", "mare", "sto", "lina"}) words.push_back(std::string(1, a) + tail);
+    test::Fixture f;
+    f.LoadDefault(words);
+    for (const char* how : {"built", "from its file"}) {
+        SCOPED_TRACE(how);
+        WordHash hash;
+        hash.Prepare(f.app->dict);
+        for (const std::string& word : words) {
+            EXPECT_EQ(hash.Find(word.c_str()), f.app->dict.FindWord(word.c_str())) << word;
+            EXPECT_NE(hash.Find(word.c_str()), 0) << word;
+            EXPECT_EQ(hash.Find((word + "x").c_str()), 0) << word;
+            EXPECT_EQ(hash.Find(("x" + word + "x").c_str()), 0) << word;
+        }
+        f.LoadDefault(words);
+    }
+}
+
 }  // namespace
 }  // namespace sillabor
