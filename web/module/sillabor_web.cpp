@@ -88,6 +88,7 @@ public:
         : live_(live), started_(emscripten_get_now()), text_(text) {
         if (timeLimitMs >= 0) deadline_ = started_ + timeLimitMs;
         lastPost_ = started_;
+        lastLook_ = started_;
         text_.clear();
         if (live_ || deadline_ >= 0) {
             polled_ = this;
@@ -120,18 +121,28 @@ protected:
 private:
     static constexpr double kPostPeriodMs = 100;
     static constexpr size_t kLargestBatch = 1 << 20;
-    // A search may check for a stop millions of times a second; the clock is
-    // read at one check in so many.
-    static constexpr unsigned kChecksPerPoll = 32;
+    // A search may check for a stop millions of times a second, or once in a
+    // long while; reading the clock and the flag means a call out to
+    // JavaScript. So the checks between two looks adapt to the search: about
+    // one look per kLookPeriodMs.
+    static constexpr double kLookPeriodMs = 2;
+    static constexpr unsigned kMostChecksPerLook = 1u << 16;
 
     static void StopCheck() {
-        static unsigned checks = 0;
-        if (polled_ != nullptr && ++checks % kChecksPerPoll == 0) polled_->Poll();
+        if (polled_ == nullptr || ++polled_->checks_ < polled_->checksPerLook_) return;
+        polled_->checks_ = 0;
+        const double before = polled_->lastLook_;
+        polled_->Poll();
+        const double between = polled_->lastLook_ - before;
+        unsigned& perLook = polled_->checksPerLook_;
+        if (between < kLookPeriodMs / 2 && perLook < kMostChecksPerLook) perLook *= 2;
+        else if (between > kLookPeriodMs * 2 && perLook > 1) perLook /= 2;
     }
 
     void Poll() {
         if (!live_ && deadline_ < 0) return;
         const double now = emscripten_get_now();
+        lastLook_ = now;
         // Again at every poll: a search starting clears an earlier request.
         if ((deadline_ >= 0 && now >= deadline_) || (live_ && sillabor_stop_pressed() != 0)) std::raise(SIGINT);
         if (!live_ || (now - lastPost_ < kPostPeriodMs && text_.size() < kLargestBatch)) return;
@@ -147,6 +158,9 @@ private:
     double started_;
     double deadline_ = -1;
     double lastPost_;
+    double lastLook_ = 0;
+    unsigned checks_ = 0;
+    unsigned checksPerLook_ = 1;
     std::string& text_;
 };
 
