@@ -116,7 +116,7 @@ private:
         if (!TakeClasses(lastClass)) return false;
         // The slots are in byte order, the words in the text by class: each
         // look at the bitmap is a cache miss, so ask for it well ahead.
-        constexpr size_t kAhead = 24;
+        constexpr size_t kAhead = 64;
         const size_t lastBitmapWord = wordStarts_.size() - 1;
         for (; nextSlot_ < slots.size() && before(&slots[nextSlot_]); ++nextSlot_) {
             if (nextSlot_ + kAhead < slots.size())
