@@ -111,7 +111,8 @@ class WordTrie::FileCheck {
 public:
     explicit FileCheck(int32_t words) : slots_(static_cast<uint32_t>(words)) {}
 
-    bool Start(size_t bytes) {
+    bool Start(std::span<const std::byte> payload) {
+        const size_t bytes = payload.size();
         if (bytes == 0 || bytes % sizeof(Entry) != 0 || bytes / sizeof(Entry) >= kNone || slots_ == 0) return false;
         n_ = bytes / sizeof(Entry);
         const auto roomy = static_cast<uint32_t>(n_ > 26 ? n_ - 26 : 0);

@@ -16,7 +16,8 @@ class Dictionary;
 // and WordCount = words in the file), takes the class table where it lies in
 // `file` and fills the slots and the lookup tables as the class pass and the
 // sort would, WordCount then counting slot 0. False, and the dictionary as it
-// was, when the file is missing, stale, damaged or does not hold together.
+// was but for the contents of its slot array (which the load then fills anew),
+// when the file is missing, stale, damaged or does not hold together.
 // `wordStarts` marks where the text's words start (ScanWordText).
 bool TakeCachedClassTable(Dictionary& dict, const std::filesystem::path& file,
                           const std::vector<uint64_t>& wordStarts);

@@ -88,20 +88,21 @@ public:
                                                       bool privateCopy = false);
     // As Open, with the caller's own check of the payload taken in the same
     // pass as its hash, so that a large file is read from memory once:
-    // `check.Start(bytes)` learns the payload's size, `check.Block(p)` sees
+    // `check.Start(payload)` sees the payload before it is hashed (to learn
+    // its size and where its parts lie, not to trust them), `check.Block(p)` sees
     // each 32-byte block right after it was hashed, `check.Piece(bytes)` ends
     // each piece of kPieceBytes of them (while it is still in cache), and
     // `check.Rest(bytes)` sees what follows the last whole piece, once the
     // hash matched. Null also when any of them says false, or when the file
-    // was written with another `layout` of the index.
+    // was written with another `layout` of the index. `privateCopy` as for Open.
     static constexpr size_t kPieceBytes = 128 * index_cache_detail::Hasher::kBlock;
     template <typename Check>
     static std::shared_ptr<const IndexCacheFile> OpenChecked(const std::filesystem::path& path,
                                                              const WordsFingerprint& fingerprint, uint64_t layout,
-                                                             Check& check) {
+                                                             Check& check, bool privateCopy = false) {
         uint64_t payloadHash = 0;
-        std::shared_ptr<IndexCacheFile> file = Map(path, fingerprint, layout, false, payloadHash);
-        if (!file || !check.Start(file->payload_.size())) return nullptr;
+        std::shared_ptr<IndexCacheFile> file = Map(path, fingerprint, layout, privateCopy, payloadHash);
+        if (!file || !check.Start(std::span<const std::byte>(file->payload_))) return nullptr;
         const std::span<const std::byte> payload = file->payload_;
         const auto* p = reinterpret_cast<const unsigned char*>(payload.data());
         index_cache_detail::Hasher hasher(payload.size());

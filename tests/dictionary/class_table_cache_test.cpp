@@ -50,8 +50,9 @@ struct ClassTableCacheTest : ::testing::Test {
     std::string goodFile;  // the cache file that load wrote
     fs::path file;
 
+    virtual Strings Words() const { return kWords; }
     void SetUp() override {
-        f.LoadDefault(kWords);
+        f.LoadDefault(Words());
         built = Snapshot(f.app->dict);
         file = ClassTableCachePath(f.app->dict.PreparedPath);
         goodFile = test::ReadFile(file);
@@ -116,6 +117,53 @@ TEST_F(ClassTableCacheTest, AFileThatDoesNotHoldTogetherIsComputedAndWrittenAgai
     for (const auto& [what, damage] : damages) {
         SCOPED_TRACE(what);
         damage();
+        Reload();
+        EXPECT_FALSE(d.Classes.Borrowed());
+        EXPECT_EQ(Snapshot(d), built);
+        EXPECT_EQ(test::ReadFile(file), goodFile);
+    }
+}
+
+// A list whose file is checked piece by piece as it is hashed: every word of
+// four letters of "aeimnorst", 495 classes of up to 24 words.
+struct LargeClassTableCacheTest : ClassTableCacheTest {
+    Strings Words() const override {
+        const std::string letters = "aeimnorst";
+        Strings words;
+        for (char a : letters)
+            for (char b : letters)
+                for (char c : letters)
+                    for (char d : letters) words.push_back({a, b, c, d});
+        return words;
+    }
+};
+
+TEST_F(LargeClassTableCacheTest, DamageFarIntoTheFileIsFoundAndTheFileWrittenAgain) {
+    const Dictionary& d = f.app->dict;
+    ASSERT_GT(goodFile.size(), 8 * IndexCacheFile::kPieceBytes);
+    Reload();
+    ASSERT_TRUE(d.Classes.Borrowed());
+    ASSERT_EQ(Snapshot(d), built);
+    const size_t firstClass = 2, classWords = 8, offsetAt = 7;
+    const size_t classes = static_cast<size_t>(d.ClassCount);
+    const size_t slotsAt = firstClass + classWords * (classes + 1) + 2;
+    const auto countAt = [&](size_t c) { return firstClass + classWords * c + offsetAt; };
+    size_t shared = 100;  // a class of several words, far from the last
+    while (d.Classes[shared].WordsInClass() < 2) ++shared;
+    ASSERT_LT(shared, classes / 2);
+    const std::vector<std::pair<const char*, std::function<void(std::vector<uint32_t>&)>>> damages = {
+        {"a slot in the middle of a word", [&](auto& w) { w[slotsAt + 5000] += 1; }},
+        {"classes out of order", [&](auto& w) { std::swap(w[countAt(400)], w[countAt(401)]); }},
+        // The words still add up, but the last class runs past the end of the text.
+        {"the last class one word longer, another one shorter",
+         [&](auto& w) {
+             w[countAt(classes - 1)] += 1u << 24;
+             w[countAt(shared)] -= 1u << 24;
+         }},
+    };
+    for (const auto& [what, change] : damages) {
+        SCOPED_TRACE(what);
+        WriteChanged(change);
         Reload();
         EXPECT_FALSE(d.Classes.Borrowed());
         EXPECT_EQ(Snapshot(d), built);
