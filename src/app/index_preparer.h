@@ -34,9 +34,9 @@ public:
     // restores it). While it runs, this only lifts a hold.
     void Start();
     // Before a search of `game`, on any thread: lets the kept indexes of
-    // `game` be finished first, then stops the building. True once it has stopped (or
-    // was not running); false as soon as `stop` (when given) is set, leaving
-    // it running: the search must not run then.
+    // `game` be finished first, then stops the building. True once it has
+    // stopped (or was not running); false as soon as `stop` (when given) is
+    // set, leaving it running: the search must not run then.
     bool Hold(int game, const std::atomic<bool>* stop);
     // Whether a search is waiting in Hold, from any thread.
     bool Waiting() const { return waiting_.load(std::memory_order_relaxed); }
