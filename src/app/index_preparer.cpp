@@ -43,8 +43,13 @@ void IndexPreparer::Start() {
     const uint64_t stamp = uint64_t{dict.Generation.load(std::memory_order_relaxed)} + 1;
     if (pendingFor_ != stamp) {
         pending_.clear();
+        // The indexes kept in memory first, then the files.
         for (int id = 0; id < app_.games.Count(); ++id)
-            for (int index = 0; index < app_.games.Find(id)->IndexCount(); ++index) pending_.push_back({id, index});
+            for (int index = 0; index < app_.games.Find(id)->IndexCount(); ++index)
+                pending_.push_back({id, index, false});
+        for (int id = 0; id < app_.games.Count(); ++id)
+            for (int file = 0; file < app_.games.Find(id)->IndexFileCount(); ++file)
+                pending_.push_back({id, file, true});
         pendingFor_ = stamp;
     }
     if (pending_.empty()) return;
@@ -80,16 +85,23 @@ void IndexPreparer::Work() {
     std::unique_lock lock(mutex_);
     for (;;) {
         if (cancelled_) break;
-        // A waiting search has its own game's indexes built first, and nothing after them.
+        // A waiting search has its own game's kept indexes built first, and
+        // nothing after them: the search builds a missing file of its own as
+        // fast as this would, without reading it back.
         auto next = heldFor_ < 0 ? pending_.begin()
-                                 : std::find_if(pending_.begin(), pending_.end(),
-                                                [this](const Task& task) { return task.game == heldFor_; });
+                                 : std::find_if(pending_.begin(), pending_.end(), [this](const Task& task) {
+                                       return task.game == heldFor_ && !task.fileOnly;
+                                   });
         if (next == pending_.end()) break;
         const Task task = *next;
         pending_.erase(next);
         lock.unlock();
         try {
-            app_.games.Find(task.game)->PrepareIndex(task.index, app_.dict);
+            Game& game = *app_.games.Find(task.game);
+            if (task.fileOnly)
+                game.PrepareIndexFile(task.index, app_.dict);
+            else
+                game.PrepareIndex(task.index, app_.dict);
         } catch (...) {
             // Out of memory, say: the search that needs the index tries again and says why.
         }
@@ -97,7 +109,8 @@ void IndexPreparer::Work() {
     }
 #ifdef __GLIBC__
     // A build leaves its scratch arrays free in this thread's heap, which the
-    // allocator would keep: hand them back, so that only the indexes stay resident.
+    // allocator would keep (and a file's whole index is scratch): hand them
+    // back, so that only the kept indexes stay resident.
     malloc_trim(0);
 #endif
     running_ = false;

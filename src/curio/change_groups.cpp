@@ -21,8 +21,8 @@ bool SameBut(const char* a, const char* b, int length, int position) {
 
 // Every group of every length, by one sort of the keys per length and
 // position. False when a stop cut it short.
-bool BuildChangeGroups(CurioRun& run, ChangeGroupTable& table) {
-    const WordsByLength byLength(run.dict);
+bool BuildChangeGroups(const Dictionary& dict, SearchState& state, ChangeGroupTable& table) {
+    const WordsByLength byLength(dict);
     int64_t total = 0;
     for (int length = 1; length <= byLength.MaxLength(); ++length)
         total += static_cast<int64_t>(length) * byLength.Count(length);
@@ -33,14 +33,15 @@ bool BuildChangeGroups(CurioRun& run, ChangeGroupTable& table) {
     for (int length = 1; length <= byLength.MaxLength(); ++length) {
         const int64_t count = byLength.Count(length);
         for (int position = 0; position < length && count >= 2; ++position) {
-            if (run.state.Stopping()) return false;
-            byLength.KeysWithout(run.dict, length, position, items);
+            if (state.Stopping()) return false;
+            byLength.KeysWithout(dict, length, position, items);
             SortByKeyWithinRuns(items, scratch, BlankedKeyPrefixShift(length, position));
             uint32_t groups = 0;
             ForEachKeyGroup(
                 items.data(), items.data() + items.size(),
                 [&](const KeyedItem& a, const KeyedItem& b) {
-                    return SameBut(run.Word(a.slot), run.Word(b.slot), length, position);
+                    return SameBut(dict.Words[static_cast<size_t>(a.slot)], dict.Words[static_cast<size_t>(b.slot)],
+                                   length, position);
                 },
                 [&](KeyedItem* first, KeyedItem* last) {
                     if (last - first < 2) return;
@@ -52,26 +53,40 @@ bool BuildChangeGroups(CurioRun& run, ChangeGroupTable& table) {
             if (groups > 0)
                 table.shapes.push_back({static_cast<uint32_t>(length), static_cast<uint32_t>(position), groups});
             done += count;
-            run.ShowProgress(done, total, run.LastSlot());
+            ShowPassProgress(state, done, total, dict.WordCount - 1);
         }
         if (count < 2) done += static_cast<int64_t>(length) * count;
     }
-    return !run.state.Stopping();
+    return !state.Stopping();
+}
+
+// The groups from the cache file, or built and written to it. False when a
+// stop cut the build short.
+bool TakeOrBuildChangeGroups(const Dictionary& dict, SearchState& state, ChangeGroupTable& table) {
+    const auto file = IndexCachePath(dict, kCacheFile);
+    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
+    const auto cache = IndexCacheFile::Open(file, fingerprint);
+    if (cache && UnpackChangeGroups(cache->Payload(), dict.WordCount, table)) return true;
+    table = {};
+    if (!BuildChangeGroups(dict, state, table)) return false;
+    // A folder that cannot take the file only costs the next process the build.
+    if (!file.empty()) WriteIndexCacheFile(file, fingerprint, PackChangeGroups(table));
+    return true;
 }
 
 }  // namespace
 
+void PrepareChangeGroupsFile(const Dictionary& dict) {
+    const auto file = IndexCachePath(dict, kCacheFile);
+    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    SearchState unstopped;
+    ChangeGroupTable table;
+    TakeOrBuildChangeGroups(dict, unstopped, table);
+}
+
 bool ForEachChangeGroup(CurioRun& run, int minLength, const std::function<void(const ChangeGroup&)>& fn) {
     ChangeGroupTable table;
-    const auto file = IndexCachePath(run.dict, kCacheFile);
-    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(run.dict);
-    const auto cache = IndexCacheFile::Open(file, fingerprint);
-    if (!cache || !UnpackChangeGroups(cache->Payload(), run.dict.WordCount, table)) {
-        table = {};
-        if (!BuildChangeGroups(run, table)) return false;
-        // A folder that cannot take the file only costs the next process the build.
-        if (!file.empty()) WriteIndexCacheFile(file, fingerprint, PackChangeGroups(table));
-    }
+    if (!TakeOrBuildChangeGroups(run.dict, run.state, table)) return false;
 
     KeyedItem items[kMaxGroupWords];
     size_t group = 0;

@@ -25,5 +25,8 @@ struct ChangeGroup {
 // Calls fn for every group of two or more words of at least minLength letters,
 // showing the progress as a share of the words. False when a stop cut it short.
 bool ForEachChangeGroup(CurioRun& run, int minLength, const std::function<void(const ChangeGroup&)>& fn);
+// Makes sure the groups' cache file fits the dictionary, building the groups
+// (which writes it) when its header does not; keeps nothing.
+void PrepareChangeGroupsFile(const Dictionary& dict);
 
 }  // namespace sillabor

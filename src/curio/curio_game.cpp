@@ -1,6 +1,7 @@
 #include "curio/curio_game.h"
 
 #include "curio/alternate_reports.h"
+#include "curio/change_groups.h"
 #include "curio/count_reports.h"
 #include "curio/curio_reports.h"
 #include "curio/curio_run.h"
@@ -9,6 +10,7 @@
 #include "curio/micro_report.h"
 #include "curio/mirror_reports.h"
 #include "curio/most_changes_report.h"
+#include "curio/removals.h"
 #include "curio/rotation_reports.h"
 #include "curio/same_consonants_report.h"
 #include "curio/shape_reports.h"
@@ -90,6 +92,13 @@ int CurioGame::Run(GameContext& ctx, int option) {
     CurioRun run{ctx.dict, ctx.out, ctx.state, ctx.random, ctx.top, state};
     RunReport(run, option);
     return 0;
+}
+
+void CurioGame::PrepareIndexFile(int file, const Dictionary& dict) {
+    if (file == 0)
+        PrepareChangeGroupsFile(dict);
+    else
+        PrepareRemovalsFile(dict);
 }
 
 SearchJob CurioGame::Job(const CurioRequest& request, std::shared_ptr<CurioResult> result) {

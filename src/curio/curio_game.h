@@ -21,6 +21,11 @@ public:
     int Run(GameContext& ctx, int option) override;
     // The search of a request; the run leaves the "micro" button's next caption in `result`.
     SearchJob Job(const CurioRequest& request, std::shared_ptr<CurioResult> result);
+    // The change groups and the removals: the reports that need them take them
+    // from their cache files at each run and keep nothing, so only the files
+    // are made ahead.
+    int IndexFileCount() const override { return 2; }
+    void PrepareIndexFile(int file, const Dictionary& dict) override;
 
     CurioState state;
 };

@@ -18,6 +18,12 @@
 
 namespace sillabor {
 
+// Progress of a pass that prepares a walk: done of total, shown against the
+// words (or the classes) as the status mode counts them, `scale` of them.
+inline void ShowPassProgress(SearchState& state, int64_t done, int64_t total, int32_t scale) {
+    state.FoundCount.store(total > 0 ? static_cast<int32_t>(done * scale / total) : 0, std::memory_order_relaxed);
+}
+
 struct CurioRun {
     Dictionary& dict;
     Output& out;
@@ -49,12 +55,7 @@ struct CurioRun {
             __builtin_prefetch(dict.Words[static_cast<size_t>(slot)]);
     }
     static constexpr int32_t kWordsAhead = 16;
-    // Progress of a pass that prepares a walk: done of total, shown against
-    // the words (or the classes) as the status mode counts them.
-    void ShowProgress(int64_t done, int64_t total, int32_t scale) {
-        state.FoundCount.store(total > 0 ? static_cast<int32_t>(done * scale / total) : 0,
-                               std::memory_order_relaxed);
-    }
+    void ShowProgress(int64_t done, int64_t total, int32_t scale) { ShowPassProgress(state, done, total, scale); }
 
     void PrintTitle(std::string_view title) {
         out.PrintLine(title);

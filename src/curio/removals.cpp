@@ -16,8 +16,9 @@ constexpr const char* kCacheFile = "scarti";
 
 // Every removal, by one sort of the keys per length and position merged with
 // the sorted keys of the words one letter shorter.
-bool BuildRemovals(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn) {
-    const WordsByLength byLength(run.dict);
+bool BuildRemovals(const Dictionary& dict, SearchState& state,
+                   const std::function<void(int32_t slot, int position, int letter)>& fn) {
+    const WordsByLength byLength(dict);
     int64_t total = 0;
     for (int length = 2; length <= byLength.MaxLength(); ++length)
         total += static_cast<int64_t>(length) * byLength.Count(length);
@@ -36,16 +37,16 @@ bool BuildRemovals(CurioRun& run, const std::function<void(int32_t slot, int pos
         if (length - 1 > kPackedCodes) {
             // Few words are this long: look each shorter form up.
             for (int32_t slot : byLength.Slots(length)) {
-                if (run.state.Stopping()) return false;
-                const char* word = run.Word(slot);
+                if (state.Stopping()) return false;
+                const char* word = dict.Words[static_cast<size_t>(slot)];
                 for (int position = 0; position < length; ++position) {
                     std::copy(word, word + position, shorter);
                     std::copy(word + position + 1, word + length + 1, shorter + position);
-                    if (run.dict.FindWord(shorter) != 0) fn(slot, position, LetterIndex(word[position]));
+                    if (dict.FindWord(shorter) != 0) fn(slot, position, LetterIndex(word[position]));
                 }
             }
             done += static_cast<int64_t>(length) * count;
-            run.ShowProgress(done, total, run.LastSlot());
+            ShowPassProgress(state, done, total, dict.WordCount - 1);
             continue;
         }
         // Words in byte order give their keys in order; a copy is sorted only
@@ -57,8 +58,8 @@ bool BuildRemovals(CurioRun& run, const std::function<void(int32_t slot, int pos
             sorted = &words;
         }
         for (int position = 0; position < length; ++position) {
-            if (run.state.Stopping()) return false;
-            byLength.KeysWithout(run.dict, length, position, items);
+            if (state.Stopping()) return false;
+            byLength.KeysWithout(dict, length, position, items);
             SortByKeyWithinRuns(items, scratch, BlankedKeyPrefixShift(length, position));
             auto word = sorted->begin();
             for (const KeyedItem& item : items) {
@@ -67,29 +68,43 @@ bool BuildRemovals(CurioRun& run, const std::function<void(int32_t slot, int pos
                 if (*word == item.key) fn(item.slot, position, item.tag);
             }
             done += count;
-            run.ShowProgress(done, total, run.LastSlot());
+            ShowPassProgress(state, done, total, dict.WordCount - 1);
         }
     }
-    return !run.state.Stopping();
+    return !state.Stopping();
+}
+
+// The removals from the cache file, or found and written to it. False when a
+// stop cut the build short.
+bool TakeOrBuildRemovals(const Dictionary& dict, SearchState& state, RemovalTable& table) {
+    const auto file = IndexCachePath(dict, kCacheFile);
+    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
+    const auto cache = IndexCacheFile::Open(file, fingerprint);
+    if (cache && UnpackRemovals(cache->Payload(), dict.WordCount, table)) return true;
+    table = {};
+    const bool built = BuildRemovals(dict, state, [&](int32_t slot, int position, int letter) {
+        table.slots.push_back(static_cast<uint32_t>(slot));
+        table.places.push_back(static_cast<uint16_t>(position << 5 | letter));
+    });
+    if (!built) return false;
+    // A folder that cannot take the file only costs the next process the build.
+    if (!file.empty()) WriteIndexCacheFile(file, fingerprint, PackRemovals(table));
+    return true;
 }
 
 }  // namespace
 
+void PrepareRemovalsFile(const Dictionary& dict) {
+    const auto file = IndexCachePath(dict, kCacheFile);
+    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    SearchState unstopped;
+    RemovalTable table;
+    TakeOrBuildRemovals(dict, unstopped, table);
+}
+
 bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn) {
     RemovalTable table;
-    const auto file = IndexCachePath(run.dict, kCacheFile);
-    const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(run.dict);
-    const auto cache = IndexCacheFile::Open(file, fingerprint);
-    if (!cache || !UnpackRemovals(cache->Payload(), run.dict.WordCount, table)) {
-        table = {};
-        const bool built = BuildRemovals(run, [&](int32_t slot, int position, int letter) {
-            table.slots.push_back(static_cast<uint32_t>(slot));
-            table.places.push_back(static_cast<uint16_t>(position << 5 | letter));
-        });
-        if (!built) return false;
-        // A folder that cannot take the file only costs the next process the build.
-        if (!file.empty()) WriteIndexCacheFile(file, fingerprint, PackRemovals(table));
-    }
+    if (!TakeOrBuildRemovals(run.dict, run.state, table)) return false;
     for (size_t k = 0; k < table.slots.size(); ++k) {
         if ((k & 0xFFFF) == 0) {
             if (run.state.Stopping()) return false;

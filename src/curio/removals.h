@@ -12,5 +12,8 @@ namespace sillabor {
 // order, with the removed letter (0..25), so that a caller needs not read the
 // word; shows the progress as a share of the words. False when a stop cut it short.
 bool ForEachRemoval(CurioRun& run, const std::function<void(int32_t slot, int position, int letter)>& fn);
+// Makes sure the removals' cache file fits the dictionary, finding them (which
+// writes it) when its header does not; keeps nothing.
+void PrepareRemovalsFile(const Dictionary& dict);
 
 }  // namespace sillabor

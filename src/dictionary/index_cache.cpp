@@ -34,6 +34,14 @@ static_assert(sizeof(CacheHeader) == 72);
 // The payload starts on an 8-byte boundary of the mapping.
 constexpr size_t kPayloadAt = 72;
 
+// Whether a file of `fileBytes` with this header was made from these words
+// with this layout, and holds the whole payload the header announces.
+bool HeaderFits(const CacheHeader& header, size_t fileBytes, const WordsFingerprint& fingerprint, uint64_t layout) {
+    const WordsFingerprint made{header.words, header.classes, header.textLength, header.textHash};
+    return std::memcmp(header.magic, kMagic, sizeof kMagic) == 0 && header.byteOrder == kByteOrderMark &&
+           made == fingerprint && header.layout == layout && header.payloadBytes == fileBytes - kPayloadAt;
+}
+
 }  // namespace
 
 uint64_t HashBytes(const void* data, size_t size) {
@@ -91,10 +99,7 @@ std::shared_ptr<IndexCacheFile> IndexCacheFile::Map(const std::filesystem::path&
 
     CacheHeader header;
     std::memcpy(&header, mapping, sizeof header);
-    const WordsFingerprint made{header.words, header.classes, header.textLength, header.textHash};
-    if (std::memcmp(header.magic, kMagic, sizeof kMagic) != 0 || header.byteOrder != kByteOrderMark ||
-        made != fingerprint || header.layout != layout || header.payloadBytes != bytes - kPayloadAt)
-        return nullptr;
+    if (!HeaderFits(header, bytes, fingerprint, layout)) return nullptr;
     payloadHash = header.payloadHash;
     file->payload_ = {static_cast<const std::byte*>(mapping) + kPayloadAt, bytes - kPayloadAt};
     return file;
@@ -111,6 +116,19 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
 
 IndexCacheFile::~IndexCacheFile() {
     if (mapping_ != nullptr) ::munmap(mapping_, mappedBytes_);
+}
+
+bool IndexCacheFileFits(const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout) {
+    if (path.empty()) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    CacheHeader header{};
+    const bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      static_cast<size_t>(info.st_size) >= kPayloadAt &&
+                      ::pread(fd, &header, sizeof header, 0) == static_cast<ssize_t>(sizeof header);
+    ::close(fd);
+    return read && HeaderFits(header, static_cast<size_t>(info.st_size), fingerprint, layout);
 }
 
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,

@@ -143,6 +143,12 @@ private:
     std::span<const std::byte> payload_;
 };
 
+// Whether the file's header says it was made from these words with this
+// `layout`, and its size is the one the header gives: a cheap look that reads
+// the header only, for deciding whether the file needs building. A reader
+// still takes it through Open or OpenChecked, which check the whole payload.
+bool IndexCacheFileFits(const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout = 0);
+
 // Writes the file atomically; false (and nothing written) when the folder
 // cannot take it. `layout` is the index's format version, which a reader
 // must expect (OpenChecked), so that a file of an older format is built again.

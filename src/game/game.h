@@ -49,6 +49,16 @@ public:
     // builds what is still missing itself.
     virtual int IndexCount() const { return 0; }
     virtual void PrepareIndex(int /*index*/, const Dictionary& /*dict*/) {}
+    // The indexes the game keeps only in cache files beside the prepared file
+    // until a search needs them (kept in memory, they would cost too much):
+    // how many files there are, and making sure file `file` exists and fits
+    // the dictionary, without keeping the index. A file that is missing,
+    // stale or cut short is built through a scratch index that writes it and
+    // is dropped; one whose header fits costs that look only (the search that
+    // reads it checks the rest). Called as PrepareIndex is; a search reads or
+    // builds what it needs itself.
+    virtual int IndexFileCount() const { return 0; }
+    virtual void PrepareIndexFile(int /*file*/, const Dictionary& /*dict*/) {}
 
     // The game's number: its position in the registration order, -1 until registered.
     int Id() const { return id_; }

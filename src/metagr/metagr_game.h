@@ -18,9 +18,11 @@ public:
     // words, neither equal nor of different lengths without additions and
     // removals) accepts it; else the refusal.
     SearchJob Job(const MetagrRequest& request);
-    // The groups of moves are not built ahead: at about 70 MB for a large list
-    // they would double the window's memory, and from their cache file the
-    // first ladder search takes them in a few hundred ms.
+    // The groups of moves are not kept ahead: at about 70 MB for a large list
+    // they would double the window's memory. Their cache file is made ahead
+    // instead, from which the first ladder search takes them in a few hundred ms.
+    int IndexFileCount() const override { return 1; }
+    void PrepareIndexFile(int /*file*/, const Dictionary& dict) override { NeighbourIndex::PrepareFile(dict); }
 
     MetagrState state;
 

@@ -340,6 +340,13 @@ void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink (&sinks)
 
 }  // namespace
 
+void NeighbourIndex::PrepareFile(const Dictionary& dict) {
+    const std::filesystem::path file = IndexCachePath(dict, kGroupsFile);
+    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    NeighbourIndex scratch;
+    scratch.Prepare(dict);
+}
+
 void NeighbourIndex::Prepare(const Dictionary& dict) {
     const uint32_t generation = dict.Generation.load(std::memory_order_relaxed);
     if (dict_ == &dict && generation_ == generation && wordCount_ == dict.WordCount) return;

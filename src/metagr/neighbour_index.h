@@ -24,6 +24,9 @@ public:
     // Builds the groups for the dictionary, in byte order, unless they were
     // built for it already.
     void Prepare(const Dictionary& dict);
+    // Makes sure the cache file of the groups fits the dictionary, building an
+    // index that writes it when its header does not; keeps nothing.
+    static void PrepareFile(const Dictionary& dict);
     // Forgets which groups the last search walked.
     void BeginSearch();
 

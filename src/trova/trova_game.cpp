@@ -2,6 +2,8 @@
 
 #include "trova/trova_run.h"
 #include "trova/trova_search.h"
+#include "trova/word_endings.h"
+#include "trova/word_hash.h"
 
 namespace sillabor {
 
@@ -10,6 +12,13 @@ int TrovaGame::Run(GameContext& ctx, int option) {
     request.game = option;
     SearchJob job = Job(request);
     return job.run(ctx);
+}
+
+void TrovaGame::PrepareIndexFile(int file, const Dictionary& dict) {
+    if (file < 2)
+        WordHash::PrepareFile(dict, file);
+    else
+        WordEndings::PrepareFile(dict);
 }
 
 SearchJob TrovaGame::Job(const TrovaRequest& request) {

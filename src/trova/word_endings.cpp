@@ -9,6 +9,19 @@
 
 namespace sillabor {
 
+namespace {
+
+constexpr const char* kCacheFile = "finali";
+
+}  // namespace
+
+void WordEndings::PrepareFile(const Dictionary& dict) {
+    const std::filesystem::path file = IndexCachePath(dict, kCacheFile);
+    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    WordEndings scratch;
+    scratch.Prepare(dict);
+}
+
 bool WordEndings::Prepare(const Dictionary& dict) {
     const char* text = dict.WordText.get();
     const uint32_t generation = dict.Generation.load(std::memory_order_relaxed);
@@ -39,7 +52,7 @@ bool WordEndings::Prepare(const Dictionary& dict) {
         reversed_[static_cast<size_t>(slot - 1)] = reversed;
     }
     // The order of the reversed words, as their offsets, is what the cache file keeps.
-    const std::filesystem::path file = IndexCachePath(dict, "finali");
+    const std::filesystem::path file = IndexCachePath(dict, kCacheFile);
     const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
     std::vector<uint32_t> offsets;
     const auto cache = IndexCacheFile::Open(file, fingerprint);

@@ -17,6 +17,9 @@ public:
     // Builds the index unless it already belongs to the dictionary's contents;
     // false when there is none (a dictionary that a load did not make).
     bool Prepare(const Dictionary& dict);
+    // Makes sure the cache file of the order fits the dictionary, building an
+    // index that writes it when its header does not; keeps nothing.
+    static void PrepareFile(const Dictionary& dict);
 
     // The positions of the words that end with the n letters of `ending`
     // (written forwards); n >= 1.

@@ -7,7 +7,7 @@ void WordHash::Prepare(const Dictionary& dict) {
     if (dict_ == &dict && text_ == dict.WordText.get() && generation_ == generation && wordCount_ == dict.WordCount)
         return;
     text_ = nullptr;
-    const std::filesystem::path file = IndexCachePath(dict, skip_ == 0 ? "tabella-parole" : "tabella-code");
+    const std::filesystem::path file = FileOf(dict, skip_);
     const WordsFingerprint fingerprint = file.empty() ? WordsFingerprint{} : FingerprintOf(dict);
     if (!TakeCached(dict, file, fingerprint)) {
         Build(dict);
@@ -22,6 +22,13 @@ void WordHash::Prepare(const Dictionary& dict) {
     text_ = dict.WordText.get();
     generation_ = generation;
     wordCount_ = dict.WordCount;
+}
+
+void WordHash::PrepareFile(const Dictionary& dict, int skip) {
+    const std::filesystem::path file = FileOf(dict, skip);
+    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    WordHash scratch(skip);
+    scratch.Prepare(dict);
 }
 
 bool WordHash::TakeCached(const Dictionary& dict, const std::filesystem::path& file,

@@ -23,6 +23,10 @@ public:
 
     // Builds the table unless it already belongs to the dictionary's contents.
     void Prepare(const Dictionary& dict);
+    // Makes sure the cache file of the table with these keys fits the
+    // dictionary, building a table that writes it when its header does not;
+    // keeps nothing.
+    static void PrepareFile(const Dictionary& dict, int skip);
     // The slot of the word whose key is `key`, or 0: with whole words as keys,
     // FindWord's answer.
     int32_t Find(const char* key) const;
@@ -52,6 +56,9 @@ private:
         return h;
     }
     static uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32) | 1u; }
+    static std::filesystem::path FileOf(const Dictionary& dict, int skip) {
+        return IndexCachePath(dict, skip == 0 ? "tabella-parole" : "tabella-code");
+    }
 
     // Beside the table, one bit per few hash values, set where a key's tag
     // falls: most keys looked up are not words, and this small array, which

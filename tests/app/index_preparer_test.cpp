@@ -1,6 +1,7 @@
-// The indexes built in the background after a load: a search waits for its own
-// game's indexes only, "Stop !" ends the wait, the rest follows the search, and
-// nothing runs beside a search or after the session is gone.
+// The indexes built in the background after a load, then the cache files of
+// those kept on disk only: a search waits for its own game's kept indexes
+// only, "Stop !" ends the wait, the rest follows the search, and nothing runs
+// beside a search or after the session is gone.
 
 #include "app/index_preparer.h"
 
@@ -60,7 +61,8 @@ private:
 template <int Tag>
 class IndexedGame : public Game {
 public:
-    IndexedGame(const char* name, int indexes, Journal& journal) : name_(name), indexes_(indexes), journal_(journal) {}
+    IndexedGame(const char* name, int indexes, int files, Journal& journal)
+        : name_(name), indexes_(indexes), files_(files), journal_(journal) {}
     GameInfo Info() const override { return {name_, name_, name_, ""}; }
     std::vector<std::string> HelpKeys() const override { return {}; }
     int Run(GameContext&, int) override {
@@ -69,10 +71,15 @@ public:
     }
     int IndexCount() const override { return indexes_; }
     void PrepareIndex(int index, const Dictionary&) override { journal_.Add(name_ + std::to_string(index)); }
+    int IndexFileCount() const override { return files_; }
+    void PrepareIndexFile(int file, const Dictionary&) override {
+        journal_.Add(std::string(name_) + " file" + std::to_string(file));
+    }
 
 private:
     const char* name_;
     int indexes_;
+    int files_;
     Journal& journal_;
 };
 
@@ -80,9 +87,9 @@ struct Workbench {
     test::TempFolder folder;
     Journal journal;
     App app{folder.path(), [this](GameRegistry& games) {
-                games.Register<IndexedGame<0>>("a", 2, journal);
-                games.Register<IndexedGame<1>>("b", 1, journal);
-                games.Register<IndexedGame<2>>("c", 0, journal);
+                games.Register<IndexedGame<0>>("a", 2, 0, journal);
+                games.Register<IndexedGame<1>>("b", 1, 1, journal);
+                games.Register<IndexedGame<2>>("c", 0, 1, journal);
             }};
     std::unique_ptr<SearchSession> session = std::make_unique<SearchSession>(app);
     Workbench() { app.dict.WordCount = 3; }  // reads as loaded; the stand-ins never look at it
@@ -92,7 +99,7 @@ struct Workbench {
     }
 };
 
-TEST(IndexPreparer, ASearchWaitsForItsOwnGamesIndexesAndTheRestFollowsIt) {
+TEST(IndexPreparer, ASearchWaitsForItsOwnGamesKeptIndexesAndTheRestFollowsIt) {
     Workbench w;
     w.session->PrepareIndexes();
     w.journal.WaitForFirst();
@@ -102,18 +109,22 @@ TEST(IndexPreparer, ASearchWaitsForItsOwnGamesIndexesAndTheRestFollowsIt) {
     w.journal.Open();
     EXPECT_EQ(searching.get(), 0);
     w.session->Finish();
+    // Not its file: the search reads or builds that itself.
     EXPECT_EQ(w.journal.Entries(), (Lines{"a0", "b0", "b search"}));
     w.session->PrepareIndexes();
     w.WaitUntilIdle();
-    EXPECT_EQ(w.journal.Entries(), (Lines{"a0", "b0", "b search", "a1"}));
-    // Built once per dictionary: again only after a load.
+    const Lines first = {"a0", "b0", "b search", "a1", "b file0", "c file0"};
+    EXPECT_EQ(w.journal.Entries(), first);
+    // Made once per dictionary: again only after a load, the kept indexes first.
     w.session->PrepareIndexes();
     w.WaitUntilIdle();
-    EXPECT_EQ(w.journal.Entries().size(), 4u);
+    EXPECT_EQ(w.journal.Entries(), first);
     w.app.dict.Generation++;
     w.session->PrepareIndexes();
     w.WaitUntilIdle();
-    EXPECT_EQ(w.journal.Entries(), (Lines{"a0", "b0", "b search", "a1", "a0", "a1", "b0"}));
+    Lines again = first;
+    again.insert(again.end(), {"a0", "a1", "b0", "b file0", "c file0"});
+    EXPECT_EQ(w.journal.Entries(), again);
 }
 
 TEST(IndexPreparer, StopEndsTheWaitAndTheSearchDoesNotRun) {
@@ -132,7 +143,7 @@ TEST(IndexPreparer, StopEndsTheWaitAndTheSearchDoesNotRun) {
     // The building carries on by itself.
     w.journal.Open();
     w.WaitUntilIdle();
-    EXPECT_EQ(w.journal.Entries(), (Lines{"a0", "a1", "b0"}));
+    EXPECT_EQ(w.journal.Entries(), (Lines{"a0", "a1", "b0", "b file0", "c file0"}));
 }
 
 TEST(IndexPreparer, NothingIsBuiltForAnEmptyDictionaryOrOneOutOfByteOrder) {
