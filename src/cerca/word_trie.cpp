@@ -122,16 +122,8 @@ public:
         return true;
     }
     void Block(const unsigned char* p) {
-        static_assert(index_cache_detail::Hasher::kBlock == 4 * sizeof(Entry));
-        Words4 lo, hi;
-        std::memcpy(&lo, p, sizeof lo);
-        std::memcpy(&hi, p + sizeof lo, sizeof hi);
-        const Words4 bits = __builtin_shufflevector(lo, hi, 0, 2, 4, 6);
-        const Words4 links = __builtin_shufflevector(lo, hi, 1, 3, 5, 7);
-        const auto leaf = reinterpret_cast<Words4>((bits & Splat(kLetters)) == 0);
-        const Words4 most = (leaf & mostSlot_) | (~leaf & mostLink_);
-        over_ |= reinterpret_cast<Words4>(bits > Splat(kLetters | kWord)) |
-                 reinterpret_cast<Words4>(links - (~leaf & Splat(1)) > most);
+        static_assert(byte_hash::Hasher::kBlock % (4 * sizeof(Entry)) == 0);
+        for (size_t at = 0; at < byte_hash::Hasher::kBlock; at += 4 * sizeof(Entry)) Four(p + at);
     }
     bool Piece(std::span<const std::byte> piece) {
         const bool usual = (over_[0] | over_[1] | over_[2] | over_[3]) == 0 && !everyPiece_;
@@ -142,6 +134,17 @@ public:
 
 private:
     static Words4 Splat(uint32_t v) { return Words4{v, v, v, v}; }
+    void Four(const unsigned char* p) {
+        Words4 lo, hi;
+        std::memcpy(&lo, p, sizeof lo);
+        std::memcpy(&hi, p + sizeof lo, sizeof hi);
+        const Words4 bits = __builtin_shufflevector(lo, hi, 0, 2, 4, 6);
+        const Words4 links = __builtin_shufflevector(lo, hi, 1, 3, 5, 7);
+        const auto leaf = reinterpret_cast<Words4>((bits & Splat(kLetters)) == 0);
+        const Words4 most = (leaf & mostSlot_) | (~leaf & mostLink_);
+        over_ |= reinterpret_cast<Words4>(bits > Splat(kLetters | kWord)) |
+                 reinterpret_cast<Words4>(links - (~leaf & Splat(1)) > most);
+    }
     bool Exact(std::span<const std::byte> piece) const {
         const auto* e = reinterpret_cast<const Entry*>(piece.data());
         for (size_t k = 0; k < piece.size() / sizeof(Entry); ++k) {

@@ -19,46 +19,11 @@
 #include <type_traits>
 #include <vector>
 
+#include "dictionary/byte_hash.h"
+
 namespace sillabor {
 
 class Dictionary;
-
-// A fast hash for telling files apart, not for security.
-uint64_t HashBytes(const void* data, size_t size);
-
-namespace index_cache_detail {
-
-// HashBytes a block at a time, so that a reader can look at each block while
-// it is in cache. Four independent lanes keep the multiplier busy.
-class Hasher {
-public:
-    static constexpr size_t kBlock = 32;
-    explicit Hasher(size_t total) : lane_{total, kMultiplier, ~uint64_t{total}, 0x2545F4914F6CDD1Dull} {}
-    void Block(const unsigned char* p) {
-        uint64_t w[4];
-        std::memcpy(w, p, kBlock);
-        for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], w[k]);
-    }
-    // The bytes past the last whole block, fewer than kBlock.
-    uint64_t Finish(const unsigned char* p, size_t size) {
-        uint64_t tail[4] = {0, 0, 0, 0};
-        if (size != 0) std::memcpy(tail, p, size);  // an empty block may have no address
-        for (int k = 0; k < 4; ++k) lane_[k] = Mix(lane_[k], tail[k]);
-        uint64_t h = lane_[0];
-        for (int k = 1; k < 4; ++k) h = Mix(h, lane_[k]);
-        return Mix(h, h >> 29);
-    }
-
-private:
-    static constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-    static uint64_t Mix(uint64_t lane, uint64_t word) {
-        lane = (lane ^ word) * kMultiplier;
-        return lane << 31 | lane >> 33;
-    }
-    uint64_t lane_[4];
-};
-
-}  // namespace index_cache_detail
 
 // What a cache file must have been made from.
 struct WordsFingerprint {
@@ -90,12 +55,12 @@ public:
     // pass as its hash, so that a large file is read from memory once:
     // `check.Start(payload)` sees the payload before it is hashed (to learn
     // its size and where its parts lie, not to trust them), `check.Block(p)` sees
-    // each 32-byte block right after it was hashed, `check.Piece(bytes)` ends
+    // each block of Hasher::kBlock (64) bytes right after it was hashed, `check.Piece(bytes)` ends
     // each piece of kPieceBytes of them (while it is still in cache), and
     // `check.Rest(bytes)` sees what follows the last whole piece, once the
     // hash matched. Null also when any of them says false, or when the file
     // was written with another `layout` of the index. `privateCopy` as for Open.
-    static constexpr size_t kPieceBytes = 128 * index_cache_detail::Hasher::kBlock;
+    static constexpr size_t kPieceBytes = 64 * byte_hash::Hasher::kBlock;
     template <typename Check>
     static std::shared_ptr<const IndexCacheFile> OpenChecked(const std::filesystem::path& path,
                                                              const WordsFingerprint& fingerprint, uint64_t layout,
@@ -105,7 +70,7 @@ public:
         if (!file || !check.Start(std::span<const std::byte>(file->payload_))) return nullptr;
         const std::span<const std::byte> payload = file->payload_;
         const auto* p = reinterpret_cast<const unsigned char*>(payload.data());
-        index_cache_detail::Hasher hasher(payload.size());
+        byte_hash::Hasher hasher(payload.size());
         size_t at = 0;
         for (; payload.size() - at >= kPieceBytes; at += kPieceBytes) {
             for (size_t b = at; b < at + kPieceBytes; b += hasher.kBlock) {

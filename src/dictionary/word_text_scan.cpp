@@ -1,7 +1,7 @@
 #include "dictionary/word_text_scan.h"
 
 #include "dictionary/dictionary.h"
-#include "dictionary/index_cache.h"
+#include "dictionary/byte_hash.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -59,7 +59,7 @@ bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<u
     wordStarts.resize((n + 63) / 64);
     ScanState s;
     size_t at = 0;
-    index_cache_detail::Hasher hasher(n);
+    byte_hash::Hasher hasher(n);
 #if defined(__SSE2__)
     const __m128i zero = _mm_setzero_si128(), a = _mm_set1_epi8('a'), z = _mm_set1_epi8(25);
     __m128i counted = _mm_setzero_si128();  // NULs per byte lane, folded before a lane can overflow
@@ -83,8 +83,8 @@ bool ScanWordText(const char* text, int32_t length, int32_t words, std::vector<u
         }
         wordStarts[at / 64] = TakeBlock(s, nul, letter);
         if (++blocksCounted == 63) fold();  // at most 4 NULs a lane a block
+        static_assert(byte_hash::Hasher::kBlock == 64);
         hasher.Block(p + at);
-        hasher.Block(p + at + 32);
     }
     fold();
 #endif

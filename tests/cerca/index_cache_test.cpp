@@ -153,17 +153,5 @@ TEST_F(IndexCacheTest, ADictionaryWithoutAPreparedFileOnDiskKeepsItsIndexesInMem
     EXPECT_FALSE(fs::exists(f.folder.path() / "Dizionari" / "Default" / "j_r_Default.albero"));
 }
 
-TEST(HashBytesTest, EveryByteAndTheLengthCount) {
-    std::string text(100, 'a');
-    const uint64_t h = HashBytes(text.data(), text.size());
-    for (size_t i : {size_t{0}, size_t{31}, size_t{32}, size_t{99}}) {
-        std::string changed = text;
-        changed[i] = 'b';
-        EXPECT_NE(HashBytes(changed.data(), changed.size()), h) << i;
-    }
-    EXPECT_NE(HashBytes(text.data(), 99), h);
-    EXPECT_NE(HashBytes(nullptr, 0), HashBytes("\0", 1));
-}
-
 }  // namespace
 }  // namespace sillabor
