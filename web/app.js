@@ -512,8 +512,10 @@ function openLink() {
   const state = parseLink(location.hash);
   if (!state) return;
   states.set(state.page, state);
-  showPage(state.page);
+  current = state.page;
+  // The search first: the worker starts on it while the page lays out its controls.
   runState(state);
+  renderPage();
 }
 
 function helpMode() {

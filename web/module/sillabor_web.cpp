@@ -80,8 +80,8 @@ EM_JS(int, sillabor_stop_pressed, (), {
 // otherwise it keeps everything. Past the deadline (if any), or once the
 // page's "Stop !" is pressed, it presses "Stop !" the way Ctrl-C does, so
 // that the search ends with its own closing lines: the module has no second
-// thread to do it on time. It looks at each line the search prints and,
-// through the searches' own stop checks, while it prints nothing.
+// thread to do it on time. It looks, every few milliseconds, from the lines
+// the search prints and from the searches' own stop checks.
 class LiveOutput : public std::streambuf {
 public:
     LiveOutput(bool live, double timeLimitMs, std::string& text)
@@ -107,36 +107,40 @@ protected:
     int_type overflow(int_type c) override {
         if (c != traits_type::eof()) {
             text_.push_back(static_cast<char>(c));
-            if (c == '\n') Poll();
+            if (c == '\n') Checked();
         }
         return traits_type::not_eof(c);
     }
 
     std::streamsize xsputn(const char* data, std::streamsize size) override {
         text_.append(data, static_cast<size_t>(size));
-        if (std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr) Poll();
+        if (std::memchr(data, '\n', static_cast<size_t>(size)) != nullptr) Checked();
         return size;
     }
 
 private:
     static constexpr double kPostPeriodMs = 100;
     static constexpr size_t kLargestBatch = 1 << 20;
-    // A search may check for a stop millions of times a second, or once in a
-    // long while; reading the clock and the flag means a call out to
-    // JavaScript. So the checks between two looks adapt to the search: about
-    // one look per kLookPeriodMs.
+    // A search may check for a stop, or print a line, millions of times a
+    // second, or once in a long while; reading the clock and the flag means a
+    // call out to JavaScript. So the checks between two looks adapt to the
+    // search: about one look per kLookPeriodMs.
     static constexpr double kLookPeriodMs = 2;
     static constexpr unsigned kMostChecksPerLook = 1u << 16;
 
     static void StopCheck() {
-        if (polled_ == nullptr || ++polled_->checks_ < polled_->checksPerLook_) return;
-        polled_->checks_ = 0;
-        const double before = polled_->lastLook_;
-        polled_->Poll();
-        const double between = polled_->lastLook_ - before;
-        unsigned& perLook = polled_->checksPerLook_;
-        if (between < kLookPeriodMs / 2 && perLook < kMostChecksPerLook) perLook *= 2;
-        else if (between > kLookPeriodMs * 2 && perLook > 1) perLook /= 2;
+        if (polled_ != nullptr) polled_->Checked();
+    }
+
+    // A stop check or a line printed: looks at the clock and the flag when due.
+    void Checked() {
+        if (++checks_ < checksPerLook_) return;
+        checks_ = 0;
+        const double before = lastLook_;
+        Poll();
+        const double between = lastLook_ - before;
+        if (between < kLookPeriodMs / 2 && checksPerLook_ < kMostChecksPerLook) checksPerLook_ *= 2;
+        else if (between > kLookPeriodMs * 2 && checksPerLook_ > 1) checksPerLook_ /= 2;
     }
 
     void Poll() {
