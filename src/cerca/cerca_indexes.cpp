@@ -27,10 +27,9 @@ void TakeOrBuild(Index& index, const Dictionary& dict, const char* kind, const W
     }
     index.Build(dict);
     // A folder that cannot take the file only costs the next process the build.
-    if (index.Empty()) return;
     if constexpr (std::is_same_v<Index, WordTrie>)
-        WriteIndexCacheFile(path, fingerprint, index.Bytes(), WordTrie::kFileLayout);
-    else
+        index.WriteFile(path, fingerprint);
+    else if (!index.Empty())
         WriteIndexCacheFile(path, fingerprint, index.Bytes());
 }
 

@@ -25,7 +25,9 @@ bool IsWordOfLetters(const char* w, int length) {
 // letters past what it shares with the word before it. The nodes are then
 // renumbered so that the children of each node lie side by side, which lets a
 // node find the child of a letter from a bit mask.
-void WordTrie::Build(const Dictionary& dict) {
+void WordTrie::Build(const Dictionary& dict) { BuildFrom(dict); }
+
+void WordTrie::BuildFrom(const Dictionary& dict) const {
     std::vector<uint32_t> parent{kNone};
     std::vector<uint8_t> letter{0};
     std::vector<int32_t> slot{0};
@@ -75,7 +77,8 @@ void WordTrie::Build(const Dictionary& dict) {
     for (size_t i = 0; i < n; ++i) cursor[i] = firstChild[i];
     for (size_t i = 1; i < n; ++i) number[i] = cursor[parent[i]]++;
 
-    Clear();
+    file_.reset();
+    built_ = {};
     built_.resize(next);
     // Leaves keep their slot; the others are given their links below.
     for (size_t i = 0; i < n; ++i) built_[number[i]] = Entry{0, static_cast<uint32_t>(slot[i])};
@@ -91,6 +94,7 @@ void WordTrie::Build(const Dictionary& dict) {
     }
     nodes_ = built_.data();
     count_ = next;
+    MarkAllChecked();
 }
 
 void WordTrie::Clear() {
@@ -98,6 +102,15 @@ void WordTrie::Clear() {
     file_.reset();
     nodes_ = nullptr;
     count_ = 0;
+    MarkAllChecked();
+}
+
+void WordTrie::MarkAllChecked() const {
+    checked_.assign(count_ / kPieceEntries / 64 + 1, ~uint64_t{0});
+}
+
+bool WordTrie::WriteFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint) const {
+    return !Empty() && WritePiecewiseIndexCacheFile(path, fingerprint, Bytes(), kFileLayout);
 }
 
 // Child() reads link + (children before the letter): the last child must be
@@ -111,6 +124,7 @@ class WordTrie::FileCheck {
 public:
     explicit FileCheck(int32_t words) : slots_(static_cast<uint32_t>(words)) {}
 
+    // False when the payload cannot hold a tree at all.
     bool Start(std::span<const std::byte> payload) {
         const size_t bytes = payload.size();
         if (bytes == 0 || bytes % sizeof(Entry) != 0 || bytes / sizeof(Entry) >= kNone || slots_ == 0) return false;
@@ -121,20 +135,18 @@ public:
         everyPiece_ = roomy == 0;
         return true;
     }
-    void Block(const unsigned char* p) {
-        static_assert(byte_hash::Hasher::kBlock % (4 * sizeof(Entry)) == 0);
-        for (size_t at = 0; at < byte_hash::Hasher::kBlock; at += 4 * sizeof(Entry)) Four(p + at);
-    }
+    // Whether every entry of a piece of the payload lies within bounds.
     bool Piece(std::span<const std::byte> piece) {
-        const bool usual = (over_[0] | over_[1] | over_[2] | over_[3]) == 0 && !everyPiece_;
-        over_ = Words4{};
-        return usual || Exact(piece);
+        if (piece.size() != IndexCacheFile::kPieceBytes || everyPiece_) return Exact(piece);
+        Words4 over{};
+        const auto* p = reinterpret_cast<const unsigned char*>(piece.data());
+        for (size_t at = 0; at < piece.size(); at += 4 * sizeof(Entry)) over |= Four(p + at);
+        return (over[0] | over[1] | over[2] | over[3]) == 0 || Exact(piece);
     }
-    bool Rest(std::span<const std::byte> rest) { return Exact(rest); }
 
 private:
     static Words4 Splat(uint32_t v) { return Words4{v, v, v, v}; }
-    void Four(const unsigned char* p) {
+    Words4 Four(const unsigned char* p) const {
         Words4 lo, hi;
         std::memcpy(&lo, p, sizeof lo);
         std::memcpy(&hi, p + sizeof lo, sizeof hi);
@@ -142,8 +154,8 @@ private:
         const Words4 links = __builtin_shufflevector(lo, hi, 1, 3, 5, 7);
         const auto leaf = reinterpret_cast<Words4>((bits & Splat(kLetters)) == 0);
         const Words4 most = (leaf & mostSlot_) | (~leaf & mostLink_);
-        over_ |= reinterpret_cast<Words4>(bits > Splat(kLetters | kWord)) |
-                 reinterpret_cast<Words4>(links - (~leaf & Splat(1)) > most);
+        return reinterpret_cast<Words4>(bits > Splat(kLetters | kWord)) |
+               reinterpret_cast<Words4>(links - (~leaf & Splat(1)) > most);
     }
     bool Exact(std::span<const std::byte> piece) const {
         const auto* e = reinterpret_cast<const Entry*>(piece.data());
@@ -159,18 +171,46 @@ private:
     uint32_t slots_;
     uint64_t n_ = 0;
     bool everyPiece_ = false;
-    Words4 mostSlot_{}, mostLink_{}, over_{};
+    Words4 mostSlot_{}, mostLink_{};
 };
 
 bool WordTrie::Adopt(const std::filesystem::path& path, const WordsFingerprint& fingerprint, const Dictionary& dict) {
     Clear();
-    FileCheck check(dict.WordCount);
-    auto file = IndexCacheFile::OpenChecked(path, fingerprint, kFileLayout, check);
-    if (!file) return false;
+    auto file = IndexCacheFile::OpenPiecewise(path, fingerprint, kFileLayout);
+    if (!file || !FileCheck(dict.WordCount).Start(file->Payload())) return false;
     nodes_ = reinterpret_cast<const Entry*>(file->Payload().data());
     count_ = file->Payload().size() / sizeof(Entry);
     file_ = std::move(file);
+    checked_.assign((count_ + kPieceEntries - 1) / kPieceEntries / 64 + 1, 0);
+    dict_ = &dict;
+    path_ = path;
+    fingerprint_ = fingerprint;
     return true;
+}
+
+void WordTrie::CheckPiece(size_t piece) const {
+    const std::span<const std::byte> payload = file_->Payload();
+    FileCheck check(dict_->WordCount);
+    const size_t at = piece * IndexCacheFile::kPieceBytes;
+    if (check.Start(payload) && file_->PieceIntact(piece) &&
+        check.Piece(payload.subspan(at, std::min(IndexCacheFile::kPieceBytes, payload.size() - at)))) {
+        checked_[piece / 64] |= uint64_t{1} << (piece % 64);
+        return;
+    }
+    // The file was made from these very words by Build, so the tree built
+    // again has the nodes it had wherever it was intact: a node a walk took
+    // from a checked piece means the same in it.
+    const size_t held = count_;
+    BuildFrom(*dict_);
+    // A folder that cannot take the file only costs the next process the build.
+    WriteFile(path_, fingerprint_);
+    // A crafted file may have been larger: a node a walk took from it reads
+    // as a leaf that is no word.
+    if (held > count_) {
+        built_.resize(held, Entry{0, 0});
+        nodes_ = built_.data();
+        checked_.assign(held / kPieceEntries / 64 + 1, ~uint64_t{0});
+    }
 }
 
 }  // namespace sillabor

@@ -108,6 +108,32 @@ std::shared_ptr<const IndexCacheFile> IndexCacheFile::Open(const std::filesystem
     return file;
 }
 
+std::shared_ptr<const IndexCacheFile> IndexCacheFile::OpenPiecewise(const std::filesystem::path& path,
+                                                                    const WordsFingerprint& fingerprint,
+                                                                    uint64_t layout) {
+    uint64_t tableHash = 0;
+    auto file = Map(path, fingerprint, layout, /*privateCopy=*/false, tableHash);
+    if (!file) return nullptr;
+    const std::span<const std::byte> all = file->payload_;
+    uint64_t pieces = 0;
+    if (all.size() < sizeof pieces) return nullptr;
+    std::memcpy(&pieces, all.data(), sizeof pieces);
+    if (pieces > (all.size() - sizeof pieces) / sizeof(uint64_t)) return nullptr;
+    const size_t tableBytes = sizeof pieces + static_cast<size_t>(pieces) * sizeof(uint64_t);
+    const size_t dataBytes = all.size() - tableBytes;
+    if (pieces != (dataBytes + kPieceBytes - 1) / kPieceBytes || HashBytes(all.data(), tableBytes) != tableHash)
+        return nullptr;
+    file->pieceHashes_ = {reinterpret_cast<const uint64_t*>(all.data() + sizeof pieces), static_cast<size_t>(pieces)};
+    file->payload_ = all.subspan(tableBytes);
+    return file;
+}
+
+bool IndexCacheFile::PieceIntact(size_t piece) const {
+    if (piece >= pieceHashes_.size()) return false;
+    const size_t at = piece * kPieceBytes;
+    return HashBytes(payload_.data() + at, std::min(kPieceBytes, payload_.size() - at)) == pieceHashes_[piece];
+}
+
 IndexCacheFile::~IndexCacheFile() {
     if (mapping_ != nullptr) ::munmap(mapping_, mappedBytes_);
 }
@@ -125,8 +151,10 @@ bool IndexCacheFileFits(const std::filesystem::path& path, const WordsFingerprin
     return read && HeaderFits(header, static_cast<size_t>(info.st_size), fingerprint, layout);
 }
 
-bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
-                         std::span<const std::byte> payload, uint64_t layout) {
+namespace {
+
+bool WriteCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout,
+                    std::span<const std::byte> table, std::span<const std::byte> payload, uint64_t hash) {
     if (path.empty()) return false;
     CacheHeader header{};
     std::memcpy(header.magic, kMagic, sizeof kMagic);
@@ -135,12 +163,33 @@ bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerpri
     header.classes = fingerprint.classes;
     header.textLength = fingerprint.textLength;
     header.textHash = fingerprint.textHash;
-    header.payloadBytes = payload.size();
-    header.payloadHash = HashBytes(payload.data(), payload.size());
+    header.payloadBytes = table.size() + payload.size();
+    header.payloadHash = hash;
     header.layout = layout;
     AtomicFile file(path);
     return file.Open() && file.Write({reinterpret_cast<const char*>(&header), sizeof header}) &&
+           (table.empty() || file.Write({reinterpret_cast<const char*>(table.data()), table.size()})) &&
            file.Write({reinterpret_cast<const char*>(payload.data()), payload.size()}) && file.Commit();
+}
+
+}  // namespace
+
+bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
+                         std::span<const std::byte> payload, uint64_t layout) {
+    return WriteCacheFile(path, fingerprint, layout, {}, payload, HashBytes(payload.data(), payload.size()));
+}
+
+bool WritePiecewiseIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
+                                  std::span<const std::byte> payload, uint64_t layout) {
+    constexpr size_t kPiece = IndexCacheFile::kPieceBytes;
+    const size_t pieces = (payload.size() + kPiece - 1) / kPiece;
+    std::vector<uint64_t> table(pieces + 1);
+    table[0] = pieces;
+    for (size_t k = 0; k < pieces; ++k)
+        table[k + 1] = HashBytes(payload.data() + k * kPiece, std::min(kPiece, payload.size() - k * kPiece));
+    const std::span<const std::byte> tableBytes = std::as_bytes(std::span<const uint64_t>(table));
+    return WriteCacheFile(path, fingerprint, layout, tableBytes, payload,
+                          HashBytes(tableBytes.data(), tableBytes.size()));
 }
 
 }  // namespace sillabor

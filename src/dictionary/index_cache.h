@@ -85,6 +85,16 @@ public:
             return nullptr;
         return file;
     }
+    // A large index read a piece at a time (WritePiecewiseIndexCacheFile): only
+    // the header and the table of the pieces' hashes are checked here, and
+    // each piece of kPieceBytes (the last one shorter) must pass PieceIntact
+    // before the reader first trusts it. Null when the file is missing, does
+    // not fit, or its table does not hash to what the header says.
+    static std::shared_ptr<const IndexCacheFile> OpenPiecewise(const std::filesystem::path& path,
+                                                               const WordsFingerprint& fingerprint, uint64_t layout);
+    // Whether piece `piece` of a file opened with OpenPiecewise still hashes
+    // to what its table says (false past the last piece).
+    bool PieceIntact(size_t piece) const;
     IndexCacheFile(const IndexCacheFile&) = delete;
     IndexCacheFile& operator=(const IndexCacheFile&) = delete;
     ~IndexCacheFile();
@@ -106,6 +116,8 @@ private:
     size_t mappedBytes_ = 0;
     bool privateCopy_ = false;
     std::span<const std::byte> payload_;
+    // The hashes of the payload's pieces, for a file opened piecewise.
+    std::span<const uint64_t> pieceHashes_;
 };
 
 // Whether the file's header says it was made from these words with this
@@ -119,6 +131,12 @@ bool IndexCacheFileFits(const std::filesystem::path& path, const WordsFingerprin
 // must expect (OpenChecked), so that a file of an older format is built again.
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
                          std::span<const std::byte> payload, uint64_t layout = 0);
+
+// As WriteIndexCacheFile, for a file to be opened with OpenPiecewise: the
+// payload follows a table of the hashes of its pieces, and the header's sum
+// covers the table only.
+bool WritePiecewiseIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
+                                  std::span<const std::byte> payload, uint64_t layout);
 
 // Several arrays in one payload: each is its element count (8 bytes) and its
 // elements, padded to a multiple of 8 bytes.

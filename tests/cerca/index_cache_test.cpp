@@ -90,20 +90,20 @@ TEST_F(IndexCacheTest, AFileThatDoesNotFitTheWordsInMemoryIsBuiltAgain) {
              const uint32_t root[2] = {1u, 0x7FFFFFFFu};  // a child for 'a', far away
              std::vector<std::byte> payload(sizeof root);
              std::memcpy(payload.data(), root, sizeof root);
-             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
+             ASSERT_TRUE(WritePiecewiseIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
          }},
         {"well made, but a leaf's slot past the words",
          [&] {
              const uint32_t nodes[4] = {1u, 1u, 0u, static_cast<uint32_t>(f.app->dict.WordCount)};
              std::vector<std::byte> payload(sizeof nodes);
              std::memcpy(payload.data(), nodes, sizeof nodes);
-             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
+             ASSERT_TRUE(WritePiecewiseIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout));
          }},
         {"the tree in an older layout",
          [&] {
              std::vector<std::byte> payload(goodTree.size() - 72);
              std::memcpy(payload.data(), goodTree.data() + 72, payload.size());
-             ASSERT_TRUE(WriteIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout - 1));
+             ASSERT_TRUE(WritePiecewiseIndexCacheFile(File("albero"), mine, payload, WordTrie::kFileLayout - 1));
          }},
         {"well made, but a slot that is no word",
          [&] {
@@ -138,12 +138,46 @@ TEST_F(IndexCacheTest, AnAcceptedTreeGivesNoSlotPastTheWords) {
     entries.resize(2 * (words + 2), 0);                                    // leaves, up to the link
     std::vector<std::byte> payload(entries.size() * sizeof(uint32_t));
     std::memcpy(payload.data(), entries.data(), payload.size());
-    ASSERT_TRUE(WriteIndexCacheFile(File("albero"), FingerprintOf(f.app->dict), payload, WordTrie::kFileLayout));
+    ASSERT_TRUE(WritePiecewiseIndexCacheFile(File("albero"), FingerprintOf(f.app->dict), payload, WordTrie::kFileLayout));
     CercaIndexes fresh;
     const WordTrie& trie = fresh.Trie(f.app->dict);
     EXPECT_EQ(trie.Bytes().size(), payload.size());  // taken as it is
     EXPECT_EQ(trie.FindWord("a"), 0);
     EXPECT_EQ(trie.FindWord("ab"), 0);
+}
+
+// A tree file is checked a piece at a time as walks reach it. A piece found
+// damaged in the middle of a walk makes the tree build itself again, and the
+// nodes the walk already holds must still be good: here the file's tree is
+// far larger than the real one, and its damaged piece is reached through two
+// good ones.
+TEST_F(IndexCacheTest, ADamagedPieceFoundMidWalkLeavesTheWalkOnTheBuiltTree) {
+    const Strings expected = Answers();
+    const std::string goodTree = test::ReadFile(File("albero"));
+    const uint32_t kPiece = IndexCacheFile::kPieceBytes / 8;  // entries a piece
+    const uint32_t b = 1u << 1, c = 1u << 2;
+    std::vector<uint32_t> entries(2 * 4 * kPiece, 0);
+    const auto set = [&](uint32_t at, uint32_t bits, uint32_t link) {
+        entries[2 * at] = bits;
+        entries[2 * at + 1] = link;
+    };
+    set(0, b, kPiece + 5);          // root: "b", in the second piece
+    set(kPiece + 5, c, 3 * kPiece); // "bc", in the fourth
+    set(3 * kPiece + 9, 1u << 30, 1);  // a bit no entry has: the fourth piece is damaged
+    std::vector<std::byte> payload(entries.size() * sizeof(uint32_t));
+    std::memcpy(payload.data(), entries.data(), payload.size());
+    ASSERT_TRUE(WritePiecewiseIndexCacheFile(File("albero"), FingerprintOf(f.app->dict), payload, WordTrie::kFileLayout));
+
+    CercaIndexes fresh;
+    const WordTrie& trie = fresh.Trie(f.app->dict);
+    ASSERT_EQ(trie.Bytes().size(), payload.size());  // taken, not yet read
+    const WordTrie::Node bc = trie.Walk(WordTrie::kRoot, "bc");
+    ASSERT_EQ(bc, 3 * kPiece);
+    EXPECT_EQ(trie.Slot(bc), 0);              // the damage found: built again
+    EXPECT_EQ(trie.Child(bc, 'a'), WordTrie::kNone);
+    EXPECT_EQ(test::ReadFile(File("albero")), goodTree);
+    EXPECT_EQ(std::to_string(trie.FindWord("marea")), expected[1]);
+    EXPECT_EQ(Answers(), expected);
 }
 
 TEST_F(IndexCacheTest, ADictionaryWithoutAPreparedFileOnDiskKeepsItsIndexesInMemory) {

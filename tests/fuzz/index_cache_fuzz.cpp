@@ -124,7 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
-    WriteFuzzedCacheFile(file, bytes, wholeFile, FingerprintOf(dict), kind == 0 ? WordTrie::kFileLayout : 0);
+    if (kind == 0 && !wholeFile) {
+        // The tree's file is read a piece at a time, each piece checked when a walk first reaches it.
+        std::vector<std::byte> payload(bytes.size());
+        if (!bytes.empty()) std::memcpy(payload.data(), bytes.data(), bytes.size());
+        Require(WritePiecewiseIndexCacheFile(file, FingerprintOf(dict), payload, WordTrie::kFileLayout),
+                "the cache file could not be written");
+    } else {
+        WriteFuzzedCacheFile(file, bytes, wholeFile, FingerprintOf(dict), kind == 0 ? WordTrie::kFileLayout : 0);
+    }
     // An accepted file may hold any index that holds together: only the
     // bounds of what it gives are checked. Without it, the build comes back.
     Answers(kind, dict);
