@@ -15,11 +15,9 @@ constexpr int32_t kCap = 1000;
 // Sciarade end by themselves after this long without a new one.
 constexpr auto kSciaradeQuiet = std::chrono::milliseconds(2000);
 
-bool IsUsed(const TrovaParams& p, int32_t slot) {
-    for (int32_t i = 0; i < p.UsedCount; ++i)
-        if (p.UsedWords[i] == slot) return true;
-    return false;
-}
+bool IsUsed(const TrovaParams& p, int32_t slot) { return (p.UsedWords[slot >> 6] >> (slot & 63) & 1) != 0; }
+
+void MarkUsed(TrovaParams& p, int32_t slot) { p.UsedWords[slot >> 6] |= uint64_t{1} << (slot & 63); }
 
 // The splits of a word into two words of at least three letters each, none
 // used yet, the longest first part first.
@@ -46,7 +44,7 @@ void FindSplits(TrovaRun& run, const char* word, int length) {
 void Sciarade(TrovaRun& run) {
     using Clock = std::chrono::steady_clock;
     TrovaParams& p = run.params();
-    p.UsedCount = 0;
+    p.UsedWords.assign(static_cast<size_t>(run.dict.WordCount) / 64 + 1, 0);
     auto lastFound = Clock::now();
     run.PrintTitle("Sciarade (un po' scarsine...)");
     while (!run.state.Stopping()) {
@@ -59,8 +57,8 @@ void Sciarade(TrovaRun& run) {
         const int32_t chosen = run.random.Next() % p.SplitCount;
         const int32_t first = p.SplitFirst[chosen], second = p.SplitSecond[chosen];
         run.PrintResult("%s + %s -> %s", run.dict.Words[first], run.dict.Words[second], word);
-        p.UsedWords[p.UsedCount++] = first;
-        p.UsedWords[p.UsedCount++] = second;
+        MarkUsed(p, first);
+        MarkUsed(p, second);
         lastFound = Clock::now();
         if (run.state.FoundCount.load(std::memory_order_relaxed) >= kCap) return;
     }

@@ -3,6 +3,7 @@
 // and the working storage of its generators.
 
 #include <cstdint>
+#include <vector>
 #include <string>
 
 #include "dictionary/dictionary.h"
@@ -36,7 +37,6 @@ enum TrovaSubOption : int {
     kTrovaLastButton = kTrovaCerniere,
 };
 
-inline constexpr int kMaxUsedWords = 2000;
 // Room for a word as long as a length field allows, and its NUL.
 inline constexpr int kTrovaWordRoom = kLengthFieldTop + 1;
 
@@ -54,9 +54,8 @@ struct TrovaParams {
     // Cambi also change the last letter.
     bool ChangeLast = false;
 
-    // Sciarade: the parts already used in this run.
-    int32_t UsedWords[kMaxUsedWords] = {};
-    int32_t UsedCount = 0;
+    // Sciarade: the parts already used in this run, a bit for each slot.
+    std::vector<uint64_t> UsedWords;
     // Sciarade: the splits of one word, first and second part.
     int32_t SplitFirst[kTrovaWordRoom] = {};
     int32_t SplitSecond[kTrovaWordRoom] = {};
