@@ -40,7 +40,10 @@ const STOP_GRACE_MS = 400;
 let stopTimer = 0;
 
 function startWorker() {
-  worker = new Worker('worker.js');
+  // The first one index.html started, with the messages it sent before now.
+  const early = window.sillaborEarlyWorker;
+  window.sillaborEarlyWorker = null;
+  worker = early ? early.worker : new Worker('worker.js');
   worker.onmessage = (event) => onResult(event.data);
   worker.onerror = (event) => {
     event.preventDefault();
@@ -50,6 +53,7 @@ function startWorker() {
     }
     brokenSearch(event.message);
   };
+  for (const event of early?.events ?? []) (event.type === 'message' ? worker.onmessage : worker.onerror)(event);
   if (stopFlag) worker.postMessage({ type: 'stopFlag', flag: stopFlag });
   // A fresh worker comes back with the dictionary that was loaded.
   if (dictionary) worker.postMessage({ type: 'load', name: dictionary.name, files: dictionary.files });

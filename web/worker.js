@@ -2,18 +2,37 @@
 // worker: the page starts a fresh one, and sends it again the dictionary that
 // was loaded.
 /* global importScripts, SillaborModule, SillaborRunner */
-importScripts('sillabor-web.js', 'runner.js');
 
 const FILES = ['Dizionari/Default/j_r_Default', 'sillaboraiut.txt'];
 
-// The files are read while the module compiles.
+// The files are asked for, and the module's code compiled, while the scripts
+// below are read.
+const reads = FILES.map(async (path) => {
+  const response = await fetch(path);
+  if (!response.ok) throw new Error(`${path}: ${response.status}`);
+  return new Uint8Array(await response.arrayBuffer());
+});
+const WASM = 'sillabor-web.wasm';
+const compiled = fetch(WASM).then((response) => {
+  if (!response.ok) throw new Error(`${WASM}: ${response.status}`);
+  // A server that does not say application/wasm gets the slower way.
+  return WebAssembly.compileStreaming(response)
+    .catch(() => fetch(WASM).then((again) => again.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+});
+// Rejected when the compiled code cannot be instantiated: the loader would wait for ever.
+let instantiationFailed;
+const instantiationFailure = new Promise((resolve, reject) => { instantiationFailed = reject; });
+// The module's loader takes the compiled code instead of fetching it again.
+function instantiateWasm(imports, receiveInstance) {
+  compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => receiveInstance(instance, module)))
+    .catch(instantiationFailed);
+  return {};
+}
+
+importScripts('sillabor-web.js', 'runner.js');
+
 const ready = (async () => {
-  const reads = FILES.map(async (path) => {
-    const response = await fetch(path);
-    if (!response.ok) throw new Error(`${path}: ${response.status}`);
-    return new Uint8Array(await response.arrayBuffer());
-  });
-  const [Module, ...contents] = await Promise.all([SillaborModule(), ...reads]);
+  const [Module, ...contents] = await Promise.all([Promise.race([SillaborModule({ instantiateWasm }), instantiationFailure]), ...reads]);
   SillaborRunner.setupFolder(Module, Object.fromEntries(FILES.map((path, i) => [path, contents[i]])));
   return Module;
 })();
