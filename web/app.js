@@ -163,19 +163,49 @@ function onResult(message) {
   // an error.
   const lines = message.err.split('\n').filter((line) => line.trim() !== '');
   status.textContent = message.code === 0 ? (lines[lines.length - 1] ?? '') : lines.join('\n');
-  if (message.file) {
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([message.file.bytes], { type: 'text/plain' }));
-    link.download = message.file.name;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-  }
+  if (message.file) download(message.file.name, message.file.bytes);
   const request = running;
   finish();
   if (request.type === 'build') builtDictionary(request, message);
   else if (request.type === 'load' && message.code === 0) useDictionary(request.record);
   else if (message.memory > LARGEST_KEPT_MEMORY) restartWorker();
   if (request.keystroke && editedWhileRunning) liveEdited();
+}
+
+function download(name, contents) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([contents], { type: 'text/plain' }));
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}
+
+// "Salva": the output as it stands, as the window's File, Salva writes it.
+function saveOutput() {
+  showPending();
+  download('risultati.txt', output.textContent);
+}
+
+// "Copia": the whole output to the clipboard; where the browser does not let
+// the page write it (a page served without https), through a selection.
+async function copyOutput() {
+  showPending();
+  const button = $('copia');
+  let copied = false;
+  try {
+    await navigator.clipboard.writeText(output.textContent);
+    copied = true;
+  } catch {
+    const range = document.createRange();
+    range.selectNodeContents(output);
+    const selection = getSelection();
+    selection.removeAllRanges();
+    selection.addRange(range);
+    copied = document.execCommand('copy');
+    selection.removeAllRanges();
+  }
+  button.textContent = copied ? 'Copiato' : 'Non copiato';
+  setTimeout(() => { button.textContent = 'Copia'; }, 1500);
 }
 
 function send(request) {
@@ -545,6 +575,8 @@ $('pagina').addEventListener('submit', (event) => {
   runState(states.get(current));
 });
 $('stop').addEventListener('click', pressStop);
+$('copia').addEventListener('click', copyOutput);
+$('salva').addEventListener('click', saveOutput);
 $('aiuto').addEventListener('click', () => send({ type: 'help', page: current, mode: helpMode() }));
 window.addEventListener('hashchange', openLink);
 

@@ -88,6 +88,25 @@ if (flag === '--screenshot') {
   console.log('screenshot: ' + shot);
 }
 
+// "Copia" puts the output on the clipboard, "Salva" downloads it.
+{
+  const shown = await text('uscita');
+  await send('Browser.grantPermissions', { origin: site, permissions: ['clipboardReadWrite', 'clipboardSanitizedWrite'] });
+  await send('Emulation.setFocusEmulationEnabled', { enabled: true });
+  await evaluate("document.getElementById('copia').click()");
+  await new Promise((resolve) => setTimeout(resolve, 300));
+  const clipboard = await send('Runtime.evaluate', { expression: 'navigator.clipboard.readText()', awaitPromise: true, returnByValue: true });
+  assert.equal(clipboard.result.result.value, shown, '"Copia" copies the output');
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'sillabor-salva-'));
+  await send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await evaluate("document.getElementById('salva').click()");
+  const saved = path.join(downloads, 'risultati.txt');
+  for (let wait = 0; wait < 50 && !fs.existsSync(saved); ++wait) await new Promise((resolve) => setTimeout(resolve, 100));
+  assert.equal(fs.readFileSync(saved, 'utf8'), shown, '"Salva" downloads the output');
+  fs.rmSync(downloads, { recursive: true });
+  console.log('Copia e Salva: ok');
+}
+
 // "?" prints the page's help; "Stop !" ends a search that would run on.
 await evaluate("document.getElementById('aiuto').click()");
 await waitForEnd('?');
