@@ -5,8 +5,9 @@
 // the new files, takes over and deletes the old caches.
 const VERSION = 'dev';
 const CACHE = 'sillabor-' + VERSION;
-const FILES = ['./', 'index.html', 'style.css', 'app.js', 'pages.js', 'link.js', 'store.js', 'runner.js', 'worker.js',
-  'sillabor-web.js', 'sillabor-web.wasm', 'sillaboraiut.txt', 'Dizionari/Default/j_r_Default'];
+// (scripts/web.sh puts the module's loader and runner.js into worker.js.)
+const FILES = ['./', 'index.html', 'style.css', 'app.js', 'pages.js', 'link.js', 'store.js', 'worker.js',
+  'sillabor-web.wasm', 'sillaboraiut.txt', 'Dizionari/Default/j_r_Default'];
 
 self.addEventListener('install', (event) => {
   // Browsers that can (Chromium 123 on) take the site's files straight from

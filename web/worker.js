@@ -29,6 +29,7 @@ function instantiateWasm(imports, receiveInstance) {
   return {};
 }
 
+// The site has them in this file (scripts/web.sh): no requests for them.
 importScripts('sillabor-web.js', 'runner.js');
 
 const ready = (async () => {

@@ -21,8 +21,8 @@ fs.mkdirSync(path.join(folder, 'Dizionari/Default'), { recursive: true });
 fs.copyFileSync(path.join(site, 'Dizionari/Default/j_r_Default'), path.join(folder, 'Dizionari/Default/j_r_Default'));
 fs.copyFileSync(path.join(site, 'sillaboraiut.txt'), path.join(folder, 'sillaboraiut.txt'));
 
-const SillaborModule = require(path.join(site, 'sillabor-web.js'));
-const runner = require(path.join(site, 'runner.js'));
+const SillaborModule = require(path.join(root, 'build-web/sillabor-web.js'));
+const runner = require(path.join(root, 'build-web/runner.js'));
 const Module = await SillaborModule();
 runner.setupFolder(Module, {
   'Dizionari/Default/j_r_Default': fs.readFileSync(path.join(folder, 'Dizionari/Default/j_r_Default')),
