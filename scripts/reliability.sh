@@ -27,7 +27,10 @@ export TSAN_OPTIONS=halt_on_error=1:abort_on_error=1:second_deadlock_stack=1
 # warnings are errors.
 flavour="${SILLABOR_CI:+ci-}"
 
-echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+# Each stage's heading says how long the stages before it took.
+stage() { echo "== $1 (from ${SECONDS} s)"; }
+
+stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset "${flavour}asan-ubsan" >/dev/null
 cmake --build --preset "${flavour}asan-ubsan" -j "$(nproc)"
 ctest --preset "${flavour}asan-ubsan" -j "$(nproc)"
@@ -45,22 +48,22 @@ web_wait() {
   fi
 }
 
-echo "== Fuzzing, ${seconds} s a target"
+stage "Fuzzing, ${seconds} s a target"
 scripts/fuzz.sh "$seconds"
 
-echo "== Start and stop stress under ThreadSanitizer"
+stage "Start and stop stress under ThreadSanitizer"
 cmake --preset "${flavour}tsan" >/dev/null
 cmake --build --preset "${flavour}tsan" -j "$(nproc)"
 ctest --preset "${flavour}tsan"
 
-echo "== Soak of the window, ${soak_seconds} s"
+stage "Soak of the window, ${soak_seconds} s"
 # (Not while the web build may still use build/ for its sillabor-cli.)
 [ -x build/tests/window_soak_test ] || { web_wait; scripts/build.sh; }
 # Qt Test ends a test function after five minutes unless told otherwise.
 QT_QPA_PLATFORM=offscreen SILLABOR_SOAK_SECONDS="$soak_seconds" QTEST_FUNCTION_TIMEOUT=$(((soak_seconds + 300) * 1000)) \
     build/tests/window_soak_test
 
-echo "== The web page"
+stage "The web page"
 web_wait
 if [ "$web_status" != 0 ]; then
   cat "$web_log"
@@ -70,3 +73,4 @@ fi
 node --no-experimental-fetch tests/web/compare_test.mjs > "$web_log" 2>&1 || { cat "$web_log"; exit 1; }
 tail -n 1 "$web_log"
 tests/web/page_check.sh
+echo "== Done in ${SECONDS} s"
