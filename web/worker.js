@@ -38,7 +38,16 @@ const ready = (async () => {
   return Module;
 })();
 
-ready.then(() => postMessage({ type: 'ready' }), (error) => postMessage({ type: 'failed', message: String(error) }));
+ready.then((Module) => {
+  postMessage({ type: 'ready' });
+  // Default loads while the page waits for its first search, which need not
+  // then: a search sent meanwhile waits for it as it would have loaded it.
+  try {
+    SillaborRunner.run(Module, ['dizio', 'carica']);
+  } catch {
+    // The first search meets the same fault and says so.
+  }
+}, (error) => postMessage({ type: 'failed', message: String(error) }));
 
 function perform(Module, request) {
   if (request.type === 'help') return SillaborRunner.help(Module, request.page, request.mode);
