@@ -77,8 +77,7 @@ bool TakeOrBuildChangeGroups(const Dictionary& dict, SearchState& state, ChangeG
 }  // namespace
 
 void PrepareChangeGroupsFile(const Dictionary& dict) {
-    const auto file = IndexCachePath(dict, kCacheFile);
-    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    if (!IndexCacheFileNeeded(IndexCachePath(dict, kCacheFile), dict)) return;
     SearchState unstopped;
     ChangeGroupTable table;
     TakeOrBuildChangeGroups(dict, unstopped, table);

@@ -95,8 +95,7 @@ bool TakeOrBuildRemovals(const Dictionary& dict, SearchState& state, RemovalTabl
 }  // namespace
 
 void PrepareRemovalsFile(const Dictionary& dict) {
-    const auto file = IndexCachePath(dict, kCacheFile);
-    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    if (!IndexCacheFileNeeded(IndexCachePath(dict, kCacheFile), dict)) return;
     SearchState unstopped;
     RemovalTable table;
     TakeOrBuildRemovals(dict, unstopped, table);

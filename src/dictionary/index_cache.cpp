@@ -174,6 +174,10 @@ bool WriteCacheFile(const std::filesystem::path& path, const WordsFingerprint& f
 
 }  // namespace
 
+bool IndexCacheFileNeeded(const std::filesystem::path& path, const Dictionary& dict) {
+    return !path.empty() && !IndexCacheFileFits(path, FingerprintOf(dict));
+}
+
 bool WriteIndexCacheFile(const std::filesystem::path& path, const WordsFingerprint& fingerprint,
                          std::span<const std::byte> payload, uint64_t layout) {
     return WriteCacheFile(path, fingerprint, layout, {}, payload, HashBytes(payload.data(), payload.size()));

@@ -126,6 +126,10 @@ private:
 // still takes it through Open or OpenChecked, which check the whole payload.
 bool IndexCacheFileFits(const std::filesystem::path& path, const WordsFingerprint& fingerprint, uint64_t layout = 0);
 
+// Whether an index file at `path` (from IndexCachePath) is worth making for the
+// loaded dictionary: it has a prepared file on disk, and no file there fits it.
+bool IndexCacheFileNeeded(const std::filesystem::path& path, const Dictionary& dict);
+
 // Writes the file atomically; false (and nothing written) when the folder
 // cannot take it. `layout` is the index's format version, which a reader
 // must expect (OpenChecked), so that a file of an older format is built again.

@@ -341,8 +341,7 @@ void GroupLengths(const Lists<Code>& lists, int from, int to, GroupSink (&sinks)
 }  // namespace
 
 void NeighbourIndex::PrepareFile(const Dictionary& dict) {
-    const std::filesystem::path file = IndexCachePath(dict, kGroupsFile);
-    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    if (!IndexCacheFileNeeded(IndexCachePath(dict, kGroupsFile), dict)) return;
     NeighbourIndex scratch;
     scratch.Prepare(dict);
 }

@@ -16,8 +16,7 @@ constexpr const char* kCacheFile = "finali";
 }  // namespace
 
 void WordEndings::PrepareFile(const Dictionary& dict) {
-    const std::filesystem::path file = IndexCachePath(dict, kCacheFile);
-    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    if (!IndexCacheFileNeeded(IndexCachePath(dict, kCacheFile), dict)) return;
     WordEndings scratch;
     scratch.Prepare(dict);
 }

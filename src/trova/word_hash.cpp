@@ -25,8 +25,7 @@ void WordHash::Prepare(const Dictionary& dict) {
 }
 
 void WordHash::PrepareFile(const Dictionary& dict, int skip) {
-    const std::filesystem::path file = FileOf(dict, skip);
-    if (file.empty() || IndexCacheFileFits(file, FingerprintOf(dict))) return;
+    if (!IndexCacheFileNeeded(FileOf(dict, skip), dict)) return;
     WordHash scratch(skip);
     scratch.Prepare(dict);
 }
